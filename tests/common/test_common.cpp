@@ -1,0 +1,130 @@
+#include "common/Files.h"
+#include "common/Keys.h"
+#include "common/Trace.h"
+#include "common/VB.h"
+#include "common/Wait.h"
+
+#include <QKeyEvent>
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+
+namespace fs = std::filesystem;
+
+TEST(Keys, GameKeysMapToVirtualKeyCodes) {
+  struct Case { int qt; unsigned mods; int16_t code; int16_t shift; };
+  const Case cases[] = {
+      {Qt::Key_Up, 0, vk::Up, 0},           {Qt::Key_Down, 0, vk::Down, 0},
+      {Qt::Key_Left, 0, vk::Left, 0},       {Qt::Key_Right, 0, vk::Right, 0},
+      {Qt::Key_Home, 0, vk::Home, 0},       {Qt::Key_End, 0, vk::End, 0},
+      {Qt::Key_PageUp, 0, vk::Prior, 0},    {Qt::Key_PageDown, 0, vk::Next, 0},
+      {Qt::Key_Space, 0, 32, 0},            {Qt::Key_Return, 0, 13, 0},
+      {Qt::Key_Enter, Qt::KeypadModifier, 13, 0},
+      {Qt::Key_Escape, 0, 27, 0},           {Qt::Key_Backspace, 0, 8, 0},
+      {Qt::Key_Delete, 0, 46, 0},           {Qt::Key_Tab, 0, 9, 0},
+      {Qt::Key_Backtab, Qt::ShiftModifier, 9, 1},
+      {Qt::Key_F1, 0, 112, 0},              {Qt::Key_F9, 0, 120, 0},
+      {Qt::Key_F4, Qt::AltModifier, 115, 4},
+      {Qt::Key_B, Qt::ControlModifier, 'B', 2},
+      {Qt::Key_B, Qt::ControlModifier | Qt::ShiftModifier, 'B', 3},
+      {Qt::Key_Q, 0, 'Q', 0},               {Qt::Key_5, 0, '5', 0},
+      {Qt::Key_Exclam, Qt::ShiftModifier, '1', 1},
+      {Qt::Key_Shift, Qt::ShiftModifier, vk::Shift, 1},
+      {Qt::Key_Control, Qt::ControlModifier, vk::Control, 2},
+      {Qt::Key_Alt, Qt::AltModifier, vk::Menu, 4},
+      {Qt::Key_Comma, 0, vk::OemComma, 0},
+  };
+  for (const auto& c : cases) {
+    QKeyEvent e(QEvent::KeyPress, c.qt, Qt::KeyboardModifiers(c.mods));
+    KeyCode k = KeyFromQt(e);
+    EXPECT_EQ(k.code, c.code) << "qt key " << c.qt;
+    EXPECT_EQ(k.shift, c.shift) << "qt key " << c.qt;
+  }
+}
+
+TEST(VB, LeadingNumberParseAndHalfEvenRounding) {
+  EXPECT_DOUBLE_EQ(Val("40"), 40);
+  EXPECT_DOUBLE_EQ(Val(" 2.5 seconds"), 2.5);
+  EXPECT_DOUBLE_EQ(Val("abc"), 0);
+  EXPECT_DOUBLE_EQ(Val("-3x"), -3);
+  EXPECT_DOUBLE_EQ(Val("1e2"), 100);
+  EXPECT_EQ(RoundHalfEven(2.5), 2);
+  EXPECT_EQ(RoundHalfEven(3.5), 4);
+  EXPECT_EQ(RoundHalfEven(-2.5), -2);
+  EXPECT_EQ(ToInt16(32767.4), 32767);
+  EXPECT_FALSE(ToInt16(32768.0).has_value());
+  EXPECT_TRUE(IsNumeric(" 2.5 "));
+  EXPECT_TRUE(IsNumeric("-1"));
+  EXPECT_FALSE(IsNumeric("*2.5"));
+  EXPECT_FALSE(IsNumeric(""));
+  EXPECT_FALSE(IsNumeric("nan"));
+  EXPECT_EQ(FloatToText(2.0f), "2");
+  EXPECT_EQ(FloatToText(2.5f), "2.5");
+  EXPECT_EQ(FloatToText(0.1f), "0.1");
+}
+
+class TempDir : public ::testing::Test {
+ protected:
+  fs::path dir;
+  void SetUp() override {
+    dir = fs::temp_directory_path() / ("tunzle-common-" + std::to_string(::getpid()) + "-" +
+                                       ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+  }
+  void TearDown() override { fs::remove_all(dir); }
+  void put(const fs::path& p, const std::string& text) {
+    fs::create_directories(p.parent_path());
+    std::ofstream(p, std::ios::binary) << text;
+  }
+};
+
+TEST_F(TempDir, CaseBlindLookupFindsFilesAndWholePaths) {
+  put(dir / "Music" / "Song.mp3", "x");
+  put(dir / "noTile.wav", "y");
+  EXPECT_EQ(FindFileNoCase(dir, "NOTILE.WAV"), dir / "noTile.wav");
+  EXPECT_FALSE(FindFileNoCase(dir, "missing.wav").has_value());
+  EXPECT_EQ(ResolvePathNoCase(dir / "MUSIC" / "SONG.MP3"), dir / "Music" / "Song.mp3");
+  EXPECT_EQ(ResolvePathNoCase(dir / "nope" / "x"), dir / "nope" / "x");
+}
+
+TEST_F(TempDir, CopyAndAtomicWrite) {
+  put(dir / "a.bin", std::string("a\0b", 3));
+  EXPECT_TRUE(CopyFile((dir / "a.bin").string(), (dir / "b.bin").string()));
+  EXPECT_EQ(*ReadWholeFile(dir / "b.bin"), std::string("a\0b", 3));
+  EXPECT_FALSE(CopyFile((dir / "none").string(), (dir / "c.bin").string()));
+  EXPECT_FALSE(CopyFile((dir / "a.bin").string(), (dir / "no" / "c.bin").string()));
+
+  ASSERT_TRUE(WriteFileAtomic(dir / "b.bin", "new"));
+  EXPECT_EQ(*ReadWholeFile(dir / "b.bin"), "new");
+  EXPECT_FALSE(WriteFileAtomic(dir / "no" / "x.bin", "new"));
+  int files = 0;
+  for (auto& e : fs::directory_iterator(dir)) { (void)e; ++files; }
+  EXPECT_EQ(files, 2) << "no temporary file is left behind";
+}
+
+TEST_F(TempDir, TraceWritesTabSeparatedLinesWithTextsCleaned) {
+  fs::path trace = dir / "trace.txt";
+  setenv("TUNZLE_TRACE", trace.c_str(), 1);
+  Trace::reopen();
+  Trace::write("window", {"Music Tunzle   Press F1 for Help"});
+  Trace::write("speak", {"3", "two\tlines\nhere"});
+  unsetenv("TUNZLE_TRACE");
+  Trace::reopen();
+  Trace::write("window", {"not written"});
+  std::string text = *ReadWholeFile(trace);
+  auto first = text.find('\t');
+  ASSERT_NE(first, std::string::npos);
+  EXPECT_NE(text.find("\twindow\tMusic Tunzle   Press F1 for Help\n"), std::string::npos);
+  EXPECT_NE(text.find("\tspeak\t3\ttwo lines here\n"), std::string::npos);
+  EXPECT_EQ(text.find("not written"), std::string::npos);
+}
+
+TEST(WaitTest, WaitsOnMonotonicClock) {
+  auto t0 = std::chrono::steady_clock::now();
+  Wait(0.05f, true);
+  Wait(0.05f, false);
+  auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - t0).count();
+  EXPECT_GE(ms, 100);
+}
