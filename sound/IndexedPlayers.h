@@ -1,0 +1,31 @@
+#pragma once
+// The two player tables behind the sound indexes above 100: Ogg streams
+// (101..200) and song players (201..). The engine dispatches per-index
+// operations to them by range; `slot` is the index less 100 or 200.
+#include <cstdint>
+#include <string>
+
+class IndexedPlayers {
+ public:
+  virtual ~IndexedPlayers() = default;
+
+  // Sizes the table 0..count (from "sounds.ini"); contents start empty.
+  virtual void Resize(int16_t count) = 0;
+  // Opens and plays a name (already upper case); returns the sound index or 0.
+  virtual int16_t Play(const std::string& name, int16_t Volume, int32_t Frequency, int16_t Pan, int16_t DSFlags) = 0;
+
+  virtual bool IsPlaying(int16_t slot) = 0;
+  virtual void StopPlay(int16_t slot) = 0;
+  virtual void DeleteSound(int16_t slot) = 0;
+  virtual void SetVolume(int16_t slot, int16_t Volume) = 0;
+  virtual void SetPan(int16_t slot, int16_t Pan) = 0;
+  virtual void SetFrequency(int16_t slot, int32_t Frequency) = 0;
+  // Offset already lowered to a multiple of 4 by the engine.
+  virtual void PlayOpenedSound(int16_t slot, int32_t startOffset, int16_t DSFlags) = 0;
+
+  virtual void PauseAll() = 0;
+  virtual void UnPauseAll() = 0;
+  virtual void UnpauseOne(int16_t slot) = 0;
+  // Slots 1..count, for KillAllSounds.
+  virtual int16_t Count() = 0;
+};
