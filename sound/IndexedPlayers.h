@@ -28,4 +28,8 @@ class IndexedPlayers {
   virtual void UnpauseOne(int16_t slot) = 0;
   // Slots 1..count, for KillAllSounds.
   virtual int16_t Count() = 0;
+
+  // Engine start and shutdown (the Ogg library starts and stops here).
+  virtual void Start() {}
+  virtual void Shutdown() {}
 };
