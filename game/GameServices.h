@@ -1,0 +1,53 @@
+#pragma once
+// Everything the game does to the world outside its state: sound, song,
+// speech, dialogs, help, time. The program wires the real layers in; tests
+// use a recording fake.
+#include <cstdint>
+#include <string>
+
+class GameServices {
+ public:
+  virtual ~GameServices() = default;
+
+  // Sound engine: a cue or the song by name, with default playback values.
+  virtual int16_t PlaySound(const std::string& name) = 0;
+  // Song operations.
+  virtual void PlayTile(int16_t first, int16_t last, float length) = 0;
+  virtual void PlayOriginalTile(int16_t tile, float length) = 0;
+  virtual void PlayEntireSong() = 0;
+  virtual void PauseMP3() = 0;
+  virtual void SetMP3Volume(int32_t vol) = 0;
+  virtual bool IsSongTooShort() = 0;
+  virtual void DeleteSound(int16_t index) = 0;
+
+  // Speech.
+  virtual void speak(const std::string& text) = 0;
+  virtual void StopSpeech() = 0;
+  virtual void TTSSetup(int16_t type) = 0;
+  virtual void AdjustVoice(int16_t& voice) = 0;
+  virtual void AdjustRate(int16_t& rate) = 0;
+  virtual void AdjustVolume(int16_t& volume) = 0;
+  // The speech adjusters' key hand-over.
+  virtual bool KeyCapture() = 0;
+  virtual void StoreCapturedKey(int16_t code, int16_t shift) = 0;
+
+  // Dialogs.
+  virtual int16_t SpeakMsgBox(const std::string& text, int16_t buttons, const std::string& title) = 0;
+  virtual std::string PickList(const std::string& spec) = 0;
+  virtual std::string SelectFile(const std::string& folder, const std::string& pattern, int16_t mode,
+                                 const std::string& title, std::string& errorText, const std::string& initial) = 0;
+  virtual void ShowHelp(const std::string& file) = 0;
+
+  // Time and the end.
+  virtual void Wait(float seconds, bool noEvents) = 0;
+  virtual double TimeOfDay() = 0;
+  virtual void Beep() = 0;
+  // Ends the program at once; does not return in the real program.
+  virtual void EndProgram() = 0;
+};
+
+// Message-box button codes and answers used by the game.
+namespace mb {
+enum : int16_t { OkOnly = 0, OkCancel = 1, YesNoCancel = 3, YesNo = 4 };
+enum : int16_t { Ok = 1, Cancel = 2, Yes = 6, No = 7 };
+}  // namespace mb

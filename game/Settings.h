@@ -1,0 +1,25 @@
+#pragma once
+// The settings file "config.ini" and the saved game "SaveGame.gam", both in
+// the player folder.
+#include "game/GameState.h"
+
+#include <string>
+
+// Reads the six settings into the state; anything missing or out of range
+// keeps its default.
+void LoadSettings(GameState& st);
+// False when the file could not be written (the old one is then untouched).
+bool SaveSettings(const GameState& st);
+bool SaveGame(const GameState& st);
+// Deletes "savegame.gam" in any letter case; failures are ignored.
+void DeleteSavedGame(const GameState& st);
+
+// The saved game's path when one exists.
+std::string SavedGamePath(const GameState& st);
+
+struct SavedGame {
+  GameState header;  // the twelve header fields and the board
+};
+// Reads and checks a saved game; false when it is damaged or impossible,
+// and `st` is then untouched.
+bool ReadSavedGame(const std::string& path, GameState& st);

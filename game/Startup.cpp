@@ -1,0 +1,143 @@
+#include "game/Startup.h"
+
+#include "game/Board.h"
+#include "game/Settings.h"
+
+#include "common/Files.h"
+#include "common/Trace.h"
+#include "common/VB.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
+
+namespace fs = std::filesystem;
+
+std::string SettlePlayerFolder(const std::string& appFolder) {
+  std::string parent;
+  if (const char* appdata = std::getenv("appdata"); appdata && *appdata) {
+    parent = appdata;
+  } else if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg) {
+    parent = xdg;
+  } else if (const char* home = std::getenv("HOME"); home && *home) {
+    parent = std::string(home) + "/.local/share";
+  }
+  if (parent.empty()) return WithTrailingSeparator(appFolder);
+  std::string folder = WithTrailingSeparator(parent) + "Music Tunzle/";
+  std::error_code ec;
+  fs::create_directories(folder, ec);
+  if (!fs::is_directory(folder, ec)) return WithTrailingSeparator(appFolder);
+  return folder;
+}
+
+void OfferSavedGame(GameState& st, GameServices& svc, FRMMain& window) {
+  const std::string path = SavedGamePath(st);
+  if (path.empty()) {
+    window.form_keydown('N', 0);
+    return;
+  }
+  const int16_t answer = svc.SpeakMsgBox("Would you like to play your saved game?", mb::YesNoCancel, "Save Game?");
+  if (answer == mb::Cancel) return;
+  if (answer != mb::Yes) {
+    DeleteSavedGame(st);
+    window.form_keydown('N', 0);
+    return;
+  }
+  GameState saved = st;
+  if (!ReadSavedGame(path, saved)) {
+    // Left on disk: the next quit replaces it.
+    svc.SpeakMsgBox("The saved game is damaged and cannot be played. A new game starts.", mb::OkOnly, "Error");
+    window.form_keydown('N', 0);
+    return;
+  }
+  st.CursorRow = saved.CursorRow;
+  st.CursorColumn = saved.CursorColumn;
+  st.EmptyRow = saved.EmptyRow;
+  st.EmptyColumn = saved.EmptyColumn;
+  st.BoardRows = saved.BoardRows;
+  st.BoardColumns = saved.BoardColumns;
+  st.TileDuration = saved.TileDuration;
+  st.AnnounceStatus = saved.AnnounceStatus;
+  st.MarkedTile = saved.MarkedTile;
+  st.AnnounceCoordinates = saved.AnnounceCoordinates;
+  st.SongFile = saved.SongFile;
+  st.SongVolume = saved.SongVolume;
+  const int16_t index = svc.PlaySound(st.SongFile);
+  st.SongSlot = index > 200 ? static_cast<int16_t>(index - 200) : 0;
+  svc.SetMP3Volume(st.SongVolume);
+  window.BuildSquare(false);
+  st.Cells = saved.Cells;
+  window.SetColour();
+  window.marker();
+  window.SetBorder(st.CursorRow, st.CursorColumn, 2);
+  svc.Wait(0.1f, false);
+  window.form_keydown('P', 0);
+}
+
+void RunStartup(GameState& st, GameServices& svc, FRMMain& window, const std::string& commandLine) {
+  st.TileDuration = 2.0f;
+  st.HelpName = "MT";
+  st.NoKeyYet = true;
+  st.PlayerFolder = SettlePlayerFolder(st.AppFolder);
+  st.MusicLibraryFolder = st.PlayerFolder;
+
+  if (!FindFileNoCase(st.PlayerFolder, "sample.mp3")) {
+    if (!CopyFile(st.AppFolder + "sample.mp3", st.PlayerFolder + "sample.mp3"))
+      svc.SpeakMsgBox("Error copying sample.mp3 to user's game folder", mb::OkOnly, "Warning");
+  }
+
+  st.SapiVoiceNumber = 1;
+  st.SapiRate = 0;
+  st.SapiVolume = 95;
+  st.SpeechType = -1;
+  LoadSettings(st);
+
+  if (!Trim(commandLine).empty()) {
+    st.SpeechType = IsNumeric(commandLine) ? static_cast<int16_t>(Val(commandLine)) : int16_t(0);
+    // Without this a player who starts with 3 would hear nothing.
+    svc.TTSSetup(st.SpeechType);
+  } else if (st.SpeechType < 0) {
+    std::string answer = svc.PickList("p:Select Speech Type|No Speech:0|Screen Reader:1|MS SAPI:3");
+    if (IsNumeric(answer)) {
+      st.SpeechType = static_cast<int16_t>(Val(answer));
+      svc.TTSSetup(st.SpeechType);
+    }
+  } else {
+    svc.TTSSetup(st.SpeechType);
+  }
+
+  window.setWindowTitle(FRMMain::Caption);
+  window.CoverScreen();
+  window.show();
+  Trace::write("window", {FRMMain::Caption});
+
+  svc.PlaySound("intro0.wav");
+  svc.Wait(6.0f, true);
+  svc.speak("Music Tunzle.");
+  svc.Wait(2.0f, true);
+  svc.speak("A Korvel Game.");
+  svc.speak("By the Music Tunzle developers.");
+  svc.Wait(2.0f, true);
+
+  OfferSavedGame(st, svc, window);
+}
+
+#include "game/ProgramServices.h"
+
+#include <QApplication>
+#include <QTime>
+
+int TunzleMain(int argc, char** argv) {
+  QApplication app(argc, argv);
+  app.setApplicationName("Music Tunzle");
+  GameState st;
+  st.AppFolder = ProgramFolder();
+  ProgramServices svc(st);
+  FRMMain window(st, svc);
+  svc.SetWindow(&window);
+  window.Seed(static_cast<uint32_t>(QTime::currentTime().msecsSinceStartOfDay()));
+  std::string commandLine;
+  for (int i = 1; i < argc; ++i) commandLine += (i > 1 ? " " : "") + std::string(argv[i]);
+  RunStartup(st, svc, window, commandLine);
+  return app.exec();
+}

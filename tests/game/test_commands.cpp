@@ -1,0 +1,381 @@
+#include "FakeServices.h"
+
+#include "game/Board.h"
+#include "game/FRMMain.h"
+
+#include "common/Keys.h"
+
+#include <algorithm>
+#include <gtest/gtest.h>
+
+namespace {
+
+class Commands : public ::testing::Test {
+ protected:
+  GameState st;
+  FakeServices svc;
+  FRMMain win{st, svc};
+
+  void SetUp() override { st.NoKeyYet = false; }
+
+  // Lays out a board from rows of tile numbers (0 = empty).
+  void setBoard(std::vector<std::vector<int>> rows) {
+    st.BoardRows = st.BoardColumns = static_cast<int16_t>(rows.size());
+    win.BuildSquare(true);
+    for (int r = 1; r <= st.BoardRows; ++r)
+      for (int c = 1; c <= st.BoardColumns; ++c) {
+        st.Board(r, c) = static_cast<int16_t>(rows[r - 1][c - 1]);
+        if (st.Board(r, c) == 0) { st.EmptyRow = static_cast<int16_t>(r); st.EmptyColumn = static_cast<int16_t>(c); }
+      }
+    st.SongSlot = 1;
+    win.SetColour();
+    svc.clear();
+  }
+  void cursor(int r, int c) { st.CursorRow = static_cast<int16_t>(r); st.CursorColumn = static_cast<int16_t>(c); }
+  void key(int16_t code, int16_t shift = 0) { win.form_keydown(code, shift); }
+  std::vector<std::string> without(std::initializer_list<std::string> noise) {
+    std::vector<std::string> out;
+    for (auto& l : svc.log)
+      if (std::find(noise.begin(), noise.end(), l) == noise.end()) out.push_back(l);
+    return out;
+  }
+};
+
+using Lines = std::vector<std::string>;
+
+TEST_F(Commands, SlidingTileOneHomePlaysOneNoteThenTileOne) {
+  setBoard({{0, 3, 2}, {1, 5, 6}, {4, 7, 8}});
+  cursor(2, 1);
+  key(vk::Space);
+  EXPECT_EQ(without({"stopspeech", "pause"}),
+            (Lines{"sound note.wav", "tile 1-1 2.0", "sound noTile.wav"}));
+  EXPECT_EQ(st.EmptyRow, 2);
+  EXPECT_EQ(st.Board(1, 1), 1);
+  EXPECT_EQ(win.Tile(1).fill, FRMMain::Green);
+  EXPECT_EQ(win.Tile(4).fill, FRMMain::Black);
+}
+
+TEST_F(Commands, JoiningTwoRunsPlaysANoteForEachJoinedTile) {
+  // 1, 2 home; 3 waits beside its square; 4 and 5 home.
+  setBoard({{1, 2, 0}, {4, 5, 3}, {6, 7, 8}});
+  cursor(2, 3);
+  key(vk::Space);
+  EXPECT_EQ(svc.count("sound note.wav"), 3);
+  EXPECT_EQ(svc.count("tile 1-5 2.0"), 1);
+  EXPECT_EQ(st.TilesInOrder, 5);
+}
+
+TEST_F(Commands, ATileOutsideTheRunPlaysNothing) {
+  // Tile 5 goes home while 4 is not.
+  setBoard({{1, 2, 3}, {7, 0, 5}, {4, 6, 8}});
+  cursor(2, 3);
+  key(vk::Space);
+  EXPECT_EQ(svc.count("sound note.wav"), 0);
+  EXPECT_EQ(st.Board(2, 2), 5);
+  for (auto& l : svc.log) EXPECT_NE(l.rfind("tile 1-", 0), 0u) << l;
+}
+
+TEST_F(Commands, TheLastMoveWinsAndNeverBefore) {
+  setBoard({{1, 2, 3}, {4, 5, 6}, {0, 7, 8}});
+  cursor(3, 2);
+  key(vk::Space);  // 7 home: not yet a win
+  EXPECT_EQ(svc.count("entire"), 0);
+  svc.answers = {mb::No};
+  cursor(3, 3);
+  key(vk::Space);
+  EXPECT_EQ(svc.count("sound note.wav"), 1 + 1 + 10);  // 7 home, 8 home, the flourish
+  EXPECT_EQ(svc.count("entire"), 1);
+  EXPECT_EQ(svc.count("msgbox Congratulations: Would you like another game?"), 1);
+  // No: the puzzle counts as solved and the quit runs without a save question.
+  EXPECT_TRUE(st.PuzzleSolved);
+  EXPECT_EQ(svc.count("msgbox Save Game?: Would you like to save your game?"), 0);
+  EXPECT_TRUE(svc.ended);
+}
+
+TEST_F(Commands, CursorAtTheEdgeRepeatsTheSquareAndBumps) {
+  setBoard({{1, 2, 3}, {4, 5, 6}, {7, 8, 0}});
+  cursor(1, 3);
+  key(vk::Right);
+  EXPECT_EQ(without({"stopspeech", "pause"}), (Lines{"tile 3-3 2.0", "sound boop2.wav"}));
+  EXPECT_EQ(win.Tile(3).border, FRMMain::Yellow);
+  svc.clear();
+  key(vk::Left);
+  EXPECT_EQ(without({"stopspeech", "pause"}), (Lines{"tile 2-2 2.0"}));
+  EXPECT_EQ(win.Tile(3).border, FRMMain::White);
+  EXPECT_EQ(win.Tile(2).border, FRMMain::Yellow);
+  key(vk::End);
+  key(vk::Next);
+  EXPECT_EQ(st.CursorRow, 3);
+  EXPECT_EQ(st.CursorColumn, 3);
+  EXPECT_EQ(svc.log.back(), "sound noTile.wav");
+}
+
+TEST_F(Commands, SpaceOffLineBeepsAndAThreeTileSlideMovesThree) {
+  setBoard({{1, 2, 3, 4}, {5, 6, 7, 8}, {9, 10, 11, 12}, {13, 14, 15, 0}});
+  cursor(3, 3);
+  key(vk::Space);
+  EXPECT_EQ(svc.log.back(), "beep");
+  cursor(4, 4);
+  svc.clear();
+  key(vk::Space);
+  EXPECT_EQ(svc.log.back(), "beep");
+  cursor(4, 1);
+  key(vk::Space);
+  EXPECT_EQ(st.Board(4, 1), 0);
+  EXPECT_EQ(st.Board(4, 2), 13);
+  EXPECT_EQ(st.Board(4, 3), 14);
+  EXPECT_EQ(st.Board(4, 4), 15);
+  EXPECT_EQ(st.EmptyColumn, 1);
+  EXPECT_EQ(st.CursorColumn, 1);
+  EXPECT_TRUE(board::IsConsistent(st));
+}
+
+TEST_F(Commands, PlayTheRunAndTheRow) {
+  setBoard({{1, 2, 3, 4}, {5, 6, 8, 7}, {9, 10, 11, 12}, {13, 14, 15, 0}});
+  cursor(2, 2);
+  key('P');
+  EXPECT_EQ(svc.log.back(), "tile 1-6 2.0");
+  key('R');
+  EXPECT_EQ(svc.log.back(), "tile 5-6 2.0");
+  // A run that stops before the row: nothing to play, and the bump.
+  setBoard({{1, 2, 4, 3}, {5, 6, 7, 8}, {9, 10, 11, 12}, {13, 14, 15, 0}});
+  cursor(2, 1);
+  key('R');
+  EXPECT_EQ(without({"stopspeech", "pause"}), (Lines{"sound boop2.wav"}));
+  // Nothing in order.
+  setBoard({{2, 1, 3}, {4, 5, 6}, {7, 8, 0}});
+  key('P');
+  EXPECT_EQ(svc.log.back(), "sound boop2.wav");
+}
+
+TEST_F(Commands, RowRunIsCutAtTheRowEnd) {
+  setBoard({{1, 2, 3, 4}, {5, 6, 7, 8}, {9, 11, 10, 12}, {13, 14, 15, 0}});
+  cursor(2, 4);
+  key('R');
+  EXPECT_EQ(svc.log.back(), "tile 5-8 2.0");
+}
+
+TEST_F(Commands, VolumeKeysStayWithinLimitsAndDoNotPause) {
+  setBoard({{1, 2, 3}, {4, 5, 6}, {7, 8, 0}});
+  key(vk::F3);
+  EXPECT_EQ(st.SongVolume, 0);
+  EXPECT_EQ(svc.count("pause"), 0);
+  for (int i = 0; i < 20; ++i) key(vk::F4);
+  EXPECT_EQ(st.SongVolume, -3000);
+  EXPECT_EQ(svc.log.back(), "volume -3000");
+  key(vk::F3);
+  EXPECT_EQ(st.SongVolume, -2800);
+}
+
+TEST_F(Commands, TileLengthFromThePickList) {
+  setBoard({{1, 2, 3}, {4, 5, 6}, {7, 8, 0}});
+  svc.picks = {"*2.5"};
+  key(vk::F9);
+  EXPECT_FLOAT_EQ(st.TileDuration, 2.5f);
+  svc.picks = {"0.5"};
+  key(vk::F9);
+  EXPECT_FLOAT_EQ(st.TileDuration, 2.0f);
+  EXPECT_EQ(svc.log.back(), "sound boop2.wav");
+  svc.picks = {""};
+  st.TileDuration = 3.0f;
+  key(vk::F9);
+  EXPECT_FLOAT_EQ(st.TileDuration, 3.0f);
+}
+
+TEST_F(Commands, MarkAndGoToTheMark) {
+  setBoard({{1, 2, 3}, {4, 5, 6}, {7, 8, 0}});
+  key('G');
+  EXPECT_EQ(svc.log.back(), "sound boop2.wav");
+  cursor(2, 2);
+  key('M');
+  EXPECT_EQ(st.MarkedTile, 5);
+  EXPECT_EQ(svc.log.back(), "sound marker.wav");
+  EXPECT_TRUE(win.Tile(10).visible);
+  EXPECT_EQ(win.Tile(10).fill, FRMMain::Blue);
+  cursor(1, 1);
+  svc.clear();
+  key('G');
+  EXPECT_EQ(st.CursorRow, 2);
+  EXPECT_EQ(st.CursorColumn, 2);
+  EXPECT_EQ(without({"stopspeech", "pause"}), (Lines{"tile 5-5 2.0", "sound marker.wav"}));
+  // M on the empty square clears the mark silently.
+  cursor(3, 3);
+  svc.clear();
+  key('M');
+  EXPECT_EQ(st.MarkedTile, 0);
+  EXPECT_FALSE(win.Tile(10).visible);
+  EXPECT_EQ(svc.count("sound marker.wav"), 0);
+}
+
+TEST_F(Commands, EmptySquareKeysAndAnnouncements) {
+  setBoard({{1, 2, 3, 4}, {5, 6, 7, 8}, {9, 10, 0, 11}, {13, 14, 15, 12}});
+  key('B');
+  EXPECT_EQ(svc.log.back(), "say 3, 3");
+  key('B', shiftmask::Ctrl | shiftmask::Shift);  // Ctrl+Shift+B is B
+  EXPECT_EQ(svc.log.back(), "say 3, 3");
+  key('B', shiftmask::Ctrl);
+  EXPECT_EQ(st.CursorRow, 3);
+  EXPECT_EQ(st.CursorColumn, 3);
+  key('C');
+  EXPECT_TRUE(st.AnnounceStatus);
+  svc.clear();
+  key('S');
+  EXPECT_EQ(without({"stopspeech", "pause"}), (Lines{"sound noTile.wav", "say Space", "say 3, 3"}));
+  svc.clear();
+  key(vk::Left);
+  EXPECT_EQ(without({"stopspeech", "pause"}), (Lines{"tile 10-10 2.0", "say 3, 2", "say correct"}));
+  key(vk::Up);
+  key(vk::Up);
+  key(vk::Right);
+  key(vk::Right);
+  svc.clear();
+  key(vk::Down);
+  EXPECT_EQ(without({"stopspeech", "pause"}), (Lines{"tile 8-8 2.0", "say 2, 4", "say correct"}));
+  key(vk::Down);
+  EXPECT_EQ(svc.log.back(), "say wrong");
+}
+
+TEST_F(Commands, EndOfRunAndOriginalTile) {
+  setBoard({{1, 2, 3}, {4, 6, 5}, {7, 8, 0}});
+  key('E');
+  EXPECT_EQ(st.CursorRow, 2);
+  EXPECT_EQ(st.CursorColumn, 1);
+  cursor(2, 2);
+  key('O');
+  EXPECT_EQ(svc.log.back(), "original 5");
+  setBoard({{2, 1, 3}, {4, 5, 6}, {7, 8, 0}});
+  cursor(2, 2);
+  key('E');
+  EXPECT_EQ(st.CursorRow, 2);
+  EXPECT_EQ(svc.count("sound boop2.wav"), 0);
+}
+
+TEST_F(Commands, KeyCaptureStoresTheKeyAndDoesNothingElse) {
+  setBoard({{1, 2, 3}, {4, 5, 6}, {7, 8, 0}});
+  svc.capture = true;
+  key(vk::Down, 1);
+  EXPECT_EQ(svc.capturedKey, vk::Down);
+  EXPECT_EQ(svc.capturedShift, 1);
+  EXPECT_TRUE(svc.log.empty());
+  EXPECT_EQ(st.CursorRow, 1);
+}
+
+TEST_F(Commands, AltF4QuitsAndCancelKeepsTheGame) {
+  setBoard({{1, 2, 3}, {4, 5, 6}, {7, 0, 8}});
+  st.PlayerFolder = ::testing::TempDir();
+  svc.answers = {mb::Cancel};
+  key(vk::F4, shiftmask::Alt);
+  EXPECT_EQ(svc.count("msgbox Save Game?: Would you like to save your game?"), 1);
+  EXPECT_FALSE(svc.ended);
+  EXPECT_EQ(st.Board(3, 2), 0);
+}
+
+TEST_F(Commands, NewGameOpensTheSongAsksTheSizeAndShuffles) {
+  st.PlayerFolder = "/players/ann/";
+  st.MusicLibraryFolder = "/music/";
+  st.SongSlot = 3;
+  svc.files = {"/music/a.mp3"};
+  svc.picks = {"5"};
+  key('N');
+  EXPECT_EQ(svc.count("delete 203"), 1);
+  EXPECT_EQ(svc.count("sound /music/a.mp3"), 1);
+  EXPECT_EQ(st.SongSlot, 1);
+  EXPECT_EQ(st.SongFile, "/music/a.mp3");
+  EXPECT_EQ(st.BoardRows, 5);
+  EXPECT_EQ(st.CursorRow, 1);
+  EXPECT_EQ(st.CursorColumn, 1);
+  EXPECT_TRUE(board::IsSolvable(st));
+  EXPECT_FALSE(st.Shuffling);
+  // Cancelled selector: the player's sample song.
+  svc.files = {""};
+  svc.picks = {"3"};
+  key('N');
+  EXPECT_EQ(st.SongFile, "/players/ann/sample.mp3");
+  // A song that cannot be opened is said, and the selector comes back.
+  svc.songIndexes = {0};
+  svc.files = {"/music/bad.mp3", "/music/good.mp3"};
+  svc.answers = {mb::Ok};
+  svc.picks = {"4"};
+  svc.clear();
+  key('N');
+  EXPECT_EQ(svc.count("msgbox Error: The song /music/bad.mp3 could not be played. Please choose another song."), 1);
+  EXPECT_EQ(st.SongFile, "/music/good.mp3");
+  EXPECT_FALSE(svc.ended);
+  // Cancelling the size question ends the program at once.
+  svc.files = {"/music/good.mp3"};
+  svc.picks = {""};
+  key('N');
+  EXPECT_TRUE(svc.ended) << "cancelled size question ends the program";
+}
+
+TEST_F(Commands, BoardKeysWithoutABoardOnlyBump) {
+  for (int16_t k : {int16_t(vk::Up), int16_t(vk::Space), int16_t('P'), int16_t('M'), int16_t('G')}) {
+    svc.clear();
+    key(k);
+    EXPECT_EQ(svc.log.back(), "sound boop2.wav") << k;
+  }
+  EXPECT_FALSE(st.HasBoard());
+  svc.clear();
+  key(vk::F1);
+  EXPECT_EQ(svc.log.back(), "help MT.TXT");
+}
+
+TEST_F(Commands, HoverStartsAfterAKeyAndKeepsItsRhythm) {
+  setBoard({{1, 2, 3}, {4, 5, 6}, {7, 8, 0}});
+  st.NoKeyYet = true;
+  const auto& sq = win.Tile(1);
+  const float x = sq.left + 10, y = sq.top + 10;
+  win.Form_MouseMove(0, 0, x, y);
+  EXPECT_TRUE(svc.log.empty());
+  st.NoKeyYet = false;
+  win.Form_MouseMove(0, 0, x, y);  // first real move only starts the clock
+  EXPECT_TRUE(svc.log.empty());
+  svc.now += 0.6;
+  win.Form_MouseMove(0, 0, x + 20, y);
+  EXPECT_EQ(svc.log, (Lines{"tile 1-1 2.0"}));
+  svc.now += 0.6;
+  win.Form_MouseMove(0, 0, x + 40, y);  // same tile: not repeated
+  EXPECT_EQ(svc.log.size(), 1u);
+  const auto& sq2 = win.Tile(2);
+  svc.now += 0.2;
+  win.Form_MouseMove(0, 0, sq2.left + 10, y);  // too soon
+  EXPECT_EQ(svc.log.size(), 1u);
+  svc.now += 0.6;
+  win.Form_MouseMove(0, 0, sq2.left + 30, y);
+  EXPECT_EQ(svc.log.back(), "tile 2-2 2.0");
+  // Over the gap, then back: played again.
+  svc.now += 0.6;
+  win.Form_MouseMove(0, 0, sq2.left - 25, y);
+  EXPECT_EQ(win.LastHoverTile, 0);
+  svc.now += 0.6;
+  win.Form_MouseMove(0, 0, sq2.left + 10, y);
+  EXPECT_EQ(svc.count("tile 2-2 2.0"), 2);
+  // From a tile onto the empty square: the empty cue.
+  const auto& empty = win.Tile(9);
+  svc.now += 0.6;
+  win.Form_MouseMove(0, 0, empty.left + 10, empty.top + 10);
+  EXPECT_EQ(svc.log.back(), "sound noTile.wav");
+}
+
+TEST_F(Commands, ClicksSlideAndMark) {
+  setBoard({{2, 1, 3}, {4, 5, 6}, {7, 0, 8}});
+  const auto& sq = win.Tile(8);
+  win.Form_MouseDown(2, 0, sq.left + 1, sq.top + 1);
+  EXPECT_EQ(st.MarkedTile, 0) << "right click on the empty square clears the mark";
+  const auto& t9 = win.Tile(9);
+  win.Form_MouseDown(2, 0, t9.left + 1, t9.top + 1);
+  EXPECT_EQ(st.MarkedTile, 8);
+  EXPECT_EQ(svc.count("sound marker.wav"), 0);
+  win.Form_MouseDown(1, 0, t9.left + 1, t9.top + 1);
+  EXPECT_EQ(st.Board(3, 3), 0);
+  EXPECT_EQ(svc.count("sound note.wav"), 0);
+  // Edges: right and bottom edges belong to the next gap.
+  svc.clear();
+  win.Form_MouseDown(4, 0, sq.left + sq.width, sq.top);
+  EXPECT_EQ(st.CursorColumn, 3);
+  win.Form_MouseDown(4, 0, sq.left, sq.top);
+  EXPECT_EQ(st.CursorColumn, 2);
+  EXPECT_TRUE(svc.log.empty()) << "a middle click only moves the cursor";
+}
+
+}  // namespace

@@ -1,0 +1,310 @@
+#include "FakeServices.h"
+
+#include "game/Board.h"
+#include "game/FRMMain.h"
+#include "game/Records.h"
+#include "game/Settings.h"
+#include "game/Startup.h"
+
+#include "common/Files.h"
+
+#include <clocale>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class Files : public ::testing::Test {
+ protected:
+  fs::path dir;
+  GameState st;
+  void SetUp() override {
+    dir = fs::temp_directory_path() /
+          ("tunzle-game-" + std::to_string(::getpid()) + "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    st.PlayerFolder = dir.string() + "/";
+    st.MusicLibraryFolder = st.PlayerFolder;
+  }
+  void TearDown() override { fs::remove_all(dir); }
+  void put(const std::string& name, const std::string& text) { std::ofstream(dir / name, std::ios::binary) << text; }
+  std::string read(const std::string& name) { return ReadWholeFile(dir / name).value_or("<missing>"); }
+};
+
+TEST_F(Files, SettingsAreWrittenToTheByte) {
+  st.SpeechType = 3;
+  st.TileDuration = 2.5f;
+  st.MusicLibraryFolder = "/home/ann/Music/";
+  ASSERT_TRUE(SaveSettings(st));
+  EXPECT_EQ(read("config.ini"), "0,95,1,\"/home/ann/Music/\",3,2.5\r\n");
+  st.TileDuration = 2.0f;
+  st.SapiRate = -4;
+  ASSERT_TRUE(SaveSettings(st));
+  EXPECT_EQ(read("config.ini"), "-4,95,1,\"/home/ann/Music/\",3,2\r\n");
+}
+
+TEST_F(Files, SettingsRoundTripAndDefaults) {
+  st.SapiRate = 7; st.SapiVolume = 40; st.SapiVoiceNumber = 2; st.SpeechType = 1; st.TileDuration = 4.5f;
+  st.MusicLibraryFolder = "/m/";
+  ASSERT_TRUE(SaveSettings(st));
+  GameState back;
+  back.PlayerFolder = st.PlayerFolder;
+  back.MusicLibraryFolder = back.PlayerFolder;
+  LoadSettings(back);
+  EXPECT_EQ(back.SapiRate, 7); EXPECT_EQ(back.SapiVolume, 40); EXPECT_EQ(back.SapiVoiceNumber, 2);
+  EXPECT_EQ(back.SpeechType, 1); EXPECT_FLOAT_EQ(back.TileDuration, 4.5f); EXPECT_EQ(back.MusicLibraryFolder, "/m/");
+
+  // An older file of five fields keeps the tile length; an empty folder means the player folder.
+  put("config.ini", "1,90,2,\"\",3\r\n");
+  GameState five;
+  five.PlayerFolder = st.PlayerFolder;
+  LoadSettings(five);
+  EXPECT_FLOAT_EQ(five.TileDuration, 2.0f);
+  EXPECT_EQ(five.MusicLibraryFolder, st.PlayerFolder);
+  EXPECT_EQ(five.SpeechType, 3);
+  EXPECT_EQ(five.SapiVolume, 90);
+
+  // Values out of range fall back: a silent stray speech type would strand the player.
+  put("CONFIG.INI", "x,95,1,\"/m/\",7,9.5\r\n");
+  fs::remove(dir / "config.ini");
+  GameState bad;
+  bad.PlayerFolder = st.PlayerFolder;
+  LoadSettings(bad);
+  EXPECT_EQ(bad.SapiRate, 0);
+  EXPECT_EQ(bad.SpeechType, -1);
+  EXPECT_FLOAT_EQ(bad.TileDuration, 2.0f);
+  EXPECT_EQ(bad.MusicLibraryFolder, "/m/");
+}
+
+TEST_F(Files, DecimalCommaLocaleStillWritesAndReadsAPeriod) {
+  const char* old = std::setlocale(LC_ALL, nullptr);
+  std::string saved = old ? old : "C";
+  if (!std::setlocale(LC_ALL, "de_DE.UTF-8")) GTEST_SKIP() << "de_DE.UTF-8 locale not installed (scripts/setup.sh makes it)";
+  st.TileDuration = 2.5f;
+  st.SpeechType = 3;
+  ASSERT_TRUE(SaveSettings(st));
+  EXPECT_NE(read("config.ini").find(",3,2.5\r\n"), std::string::npos);
+  GameState back;
+  back.PlayerFolder = st.PlayerFolder;
+  LoadSettings(back);
+  std::setlocale(LC_ALL, saved.c_str());
+  EXPECT_FLOAT_EQ(back.TileDuration, 2.5f);
+}
+
+TEST_F(Files, RecordsReadAcrossLinesAndQuotes) {
+  RecordReader r("1,\"a, b\"\r\n-2,#TRUE#\r\n\"x\"");
+  EXPECT_EQ(r.Int16(), 1);
+  EXPECT_EQ(r.Str(), "a, b");
+  EXPECT_EQ(r.Int16(), -2);
+  EXPECT_EQ(r.Bool(), true);
+  EXPECT_EQ(r.Str(), "x");
+  EXPECT_FALSE(r.Field().has_value());
+  RecordReader overflow("40000,abc");
+  EXPECT_FALSE(overflow.Int16().has_value());
+  EXPECT_FALSE(overflow.Int16().has_value());
+}
+
+class SavedGames : public Files {
+ protected:
+  FakeServices svc;
+  void lay3() {
+    board::LaySolved(st, 3);
+    st.EmptyRow = st.EmptyColumn = 3;
+    // One legal move away from solved: 8 and the empty square swapped.
+    board::ApplyMove(st, 4);
+    board::FinishMove(st, 4);
+    st.CursorRow = 2; st.CursorColumn = 3;
+    st.MarkedTile = 5; st.AnnounceStatus = true; st.AnnounceCoordinates = false;
+    st.TileDuration = 2.5f; st.SongFile = "/music/Song.mp3"; st.SongVolume = -600;
+  }
+};
+
+TEST_F(SavedGames, ThreeByThreeIsTenLinesAndReadsBack) {
+  lay3();
+  ASSERT_TRUE(SaveGame(st));
+  std::string text = read("SaveGame.gam");
+  EXPECT_EQ(text.substr(0, text.find("\r\n")), "2,3,3,2,3,3,2.5,#TRUE#,5,#FALSE#,\"/music/Song.mp3\",-600");
+  int lines = 0;
+  for (size_t p = 0; (p = text.find("\r\n", p)) != std::string::npos; p += 2) ++lines;
+  EXPECT_EQ(lines, 10);
+  GameState back;
+  ASSERT_TRUE(ReadSavedGame(SavedGamePath(st), back));
+  EXPECT_EQ(back.Cells, st.Cells);
+  EXPECT_EQ(back.EmptyColumn, 2);
+  EXPECT_EQ(back.MarkedTile, 5);
+  EXPECT_EQ(back.SongVolume, -600);
+  EXPECT_EQ(back.TilesInOrder, 7);
+}
+
+TEST_F(SavedGames, DamagedGamesAreRefusedAndLeaveTheStateAlone) {
+  lay3();
+  ASSERT_TRUE(SaveGame(st));
+  const std::string good = read("SaveGame.gam");
+  auto header = good.substr(0, good.find("\r\n"));
+  auto squares = good.substr(good.find("\r\n"));
+  auto replaceSquares = [&](const std::string& from, const std::string& to) {
+    std::string s = squares;
+    s.replace(s.find(from), from.size(), to);
+    return header + s;
+  };
+  const std::vector<std::pair<std::string, std::string>> damaged = {
+      {"empty", ""},
+      {"truncated", good.substr(0, good.size() / 2)},
+      {"size 10", "2,3,3,2,10,10,2.5,#TRUE#,5,#FALSE#,\"/s.mp3\",0" + squares},
+      {"rows and columns differ", "2,3,3,2,3,4,2.5,#TRUE#,5,#FALSE#,\"/s.mp3\",0" + squares},
+      {"tile length 0", "2,3,3,2,3,3,0,#TRUE#,5,#FALSE#,\"/s.mp3\",0" + squares},
+      {"cursor off the board", "4,3,3,2,3,3,2.5,#TRUE#,5,#FALSE#,\"/s.mp3\",0" + squares},
+      {"mark not a tile", "2,3,3,2,3,3,2.5,#TRUE#,9,#FALSE#,\"/s.mp3\",0" + squares},
+      {"empty square elsewhere", "2,3,1,1,3,3,2.5,#TRUE#,5,#FALSE#,\"/s.mp3\",0" + squares},
+      {"tile twice", replaceSquares("\r\n1\r\n", "\r\n2\r\n")},
+      {"unsolvable", replaceSquares("\r\n1\r\n2\r\n", "\r\n2\r\n1\r\n")},
+      {"garbage", "hello,world"},
+  };
+  for (const auto& [what, text] : damaged) {
+    put("SaveGame.gam", text);
+    GameState out;
+    out.BoardRows = 4;
+    EXPECT_FALSE(ReadSavedGame((dir / "SaveGame.gam").string(), out)) << what;
+    EXPECT_EQ(out.BoardRows, 4) << what;
+  }
+}
+
+TEST_F(SavedGames, DeleteIgnoresLetterCaseAndMissingFiles) {
+  put("SAVEGAME.GAM", "x");
+  EXPECT_FALSE(SavedGamePath(st).empty());
+  DeleteSavedGame(st);
+  EXPECT_TRUE(SavedGamePath(st).empty());
+  DeleteSavedGame(st);  // nothing there: no failure
+}
+
+TEST_F(SavedGames, QuitWithYesThenResumeRestoresTheGame) {
+  FRMMain win(st, svc);
+  lay3();
+  win.BuildSquare(false);
+  board::LaySolved(st, 3);
+  st.EmptyRow = st.EmptyColumn = 3;
+  board::ApplyMove(st, 4);
+  board::FinishMove(st, 4);
+  st.SongSlot = 1;
+  st.NoKeyYet = false;
+  svc.answers = {mb::Yes};
+  win.form_keydown('Q', 0);
+  EXPECT_TRUE(svc.ended);
+  EXPECT_FALSE(read("config.ini").empty());
+
+  GameState next;
+  next.PlayerFolder = st.PlayerFolder;
+  FakeServices svc2;
+  FRMMain win2(next, svc2);
+  svc2.answers = {mb::Yes};
+  OfferSavedGame(next, svc2, win2);
+  EXPECT_EQ(next.Cells, st.Cells);
+  EXPECT_EQ(next.CursorRow, 2);
+  EXPECT_EQ(next.CursorColumn, 3);
+  EXPECT_EQ(next.MarkedTile, 5);
+  EXPECT_TRUE(next.AnnounceStatus);
+  EXPECT_FLOAT_EQ(next.TileDuration, 2.5f);
+  EXPECT_EQ(next.SongVolume, -600);
+  EXPECT_EQ(next.SongSlot, 1);
+  EXPECT_TRUE(win2.Tile(10).visible);
+  EXPECT_EQ(win2.Tile(5).border, FRMMain::White);
+  EXPECT_EQ(win2.Tile(6).border, FRMMain::Yellow);
+  // The in-order run plays at once.
+  EXPECT_EQ(svc2.log.back(), "tile 1-7 2.5");
+  EXPECT_TRUE(fs::exists(dir / "SaveGame.gam")) << "resuming keeps the file until the next quit";
+}
+
+TEST_F(SavedGames, CancelKeepsTheFileNoDeletesItDamagedStartsAnew) {
+  put("savegame.gam", "damaged");
+  svc.answers = {mb::Cancel};
+  FRMMain win(st, svc);
+  OfferSavedGame(st, svc, win);
+  EXPECT_FALSE(st.HasBoard());
+  EXPECT_TRUE(fs::exists(dir / "savegame.gam"));
+  // Quit without a board: nothing to save, and the kept file stays.
+  svc.clear();
+  win.form_keydown('Q', 0);
+  EXPECT_EQ(svc.count("msgbox Save Game?: Would you like to save your game?"), 0);
+  EXPECT_TRUE(fs::exists(dir / "savegame.gam"));
+
+  svc.answers = {mb::Yes, mb::Ok};
+  svc.picks = {"3"};
+  svc.clear();
+  OfferSavedGame(st, svc, win);
+  EXPECT_EQ(svc.count("msgbox Error: The saved game is damaged and cannot be played. A new game starts."), 1);
+  EXPECT_TRUE(st.HasBoard());
+  EXPECT_TRUE(fs::exists(dir / "savegame.gam")) << "left until the next quit";
+
+  svc.answers = {mb::No};
+  svc.picks = {"3"};
+  OfferSavedGame(st, svc, win);
+  EXPECT_FALSE(fs::exists(dir / "savegame.gam"));
+}
+
+TEST_F(SavedGames, AFailedSaveAbandonsTheQuit) {
+  FRMMain win(st, svc);
+  lay3();
+  st.NoKeyYet = false;
+  st.PlayerFolder = (dir / "gone").string() + "/";
+  svc.answers = {mb::Ok, mb::Yes, mb::Ok};  // settings error, save question, save error
+  win.form_keydown('Q', 0);
+  EXPECT_FALSE(svc.ended);
+  EXPECT_EQ(svc.count("msgbox Error: Could not write the saved game " + st.PlayerFolder + "SaveGame.gam"), 1);
+}
+
+TEST_F(Files, PlayerFolderFollowsAppdataThenTheDataFolder) {
+  setenv("appdata", dir.c_str(), 1);
+  EXPECT_EQ(SettlePlayerFolder("/opt/tunzle/"), dir.string() + "/Music Tunzle/");
+  EXPECT_TRUE(fs::is_directory(dir / "Music Tunzle"));
+  unsetenv("appdata");
+  const char* oldXdg = std::getenv("XDG_DATA_HOME");
+  std::string keep = oldXdg ? oldXdg : "";
+  setenv("XDG_DATA_HOME", (dir / "xdg").c_str(), 1);
+  EXPECT_EQ(SettlePlayerFolder("/opt/tunzle/"), (dir / "xdg").string() + "/Music Tunzle/");
+  // A parent that cannot hold the folder: the program folder serves.
+  put("afile", "x");
+  setenv("XDG_DATA_HOME", (dir / "afile").c_str(), 1);
+  EXPECT_EQ(SettlePlayerFolder("/opt/tunzle"), "/opt/tunzle/");
+  if (oldXdg) setenv("XDG_DATA_HOME", keep.c_str(), 1);
+  else unsetenv("XDG_DATA_HOME");
+}
+
+TEST_F(Files, FirstRunCopiesTheSampleAsksForSpeechAndStartsAGame) {
+  fs::create_directories(dir / "app");
+  std::ofstream(dir / "app" / "sample.mp3") << "song";
+  setenv("appdata", (dir / "data").c_str(), 1);
+  fs::create_directories(dir / "data");
+  GameState g;
+  g.AppFolder = (dir / "app").string() + "/";
+  FakeServices s;
+  FRMMain win(g, s);
+  s.picks = {"3", "4"};
+  RunStartup(g, s, win, "");
+  unsetenv("appdata");
+  EXPECT_EQ(*ReadWholeFile(dir / "data" / "Music Tunzle" / "sample.mp3"), "song");
+  EXPECT_EQ(g.SpeechType, 3);
+  EXPECT_EQ(s.count("tts 3"), 1);
+  EXPECT_EQ(s.log[2], "sound intro0.wav");
+  EXPECT_EQ(s.count("say Music Tunzle."), 1);
+  EXPECT_EQ(s.count("say A Korvel Game."), 1);
+  EXPECT_EQ(g.BoardRows, 4);
+  EXPECT_FALSE(g.NoKeyYet);
+
+  // A command line speech type asks nothing; a word gives no speech.
+  GameState g2;
+  g2.AppFolder = g.AppFolder;
+  FakeServices s2;
+  FRMMain win2(g2, s2);
+  s2.picks = {"3"};
+  setenv("appdata", (dir / "data").c_str(), 1);
+  RunStartup(g2, s2, win2, "abc");
+  unsetenv("appdata");
+  EXPECT_EQ(g2.SpeechType, 0);
+  EXPECT_EQ(s2.count("pick p:Select Speech Type|No Speech:0|Screen Reader:1|MS SAPI:3"), 0);
+  EXPECT_EQ(s2.count("tts 0"), 1);
+}
+
+}  // namespace
