@@ -50,6 +50,11 @@ FRMMain::FRMMain(GameState& state, GameServices& services, QWidget* parent)
 }
 
 FRMMain::Shape& FRMMain::shape(int k) {
+  if (k < 1) {
+    static Shape none;  // a square off the board: drawn nowhere
+    none = Shape{};
+    return none;
+  }
   if (static_cast<int>(shapes.size()) <= k) shapes.resize(static_cast<size_t>(k + 1));
   return shapes[static_cast<size_t>(k)];
 }
@@ -383,6 +388,8 @@ void FRMMain::form_keydown(int16_t KeyCode, int16_t Shift) {
         int16_t r, c;
         calcRC(st.TilesInOrder, r, c);
         MoveCursorTo(r, c);
+      } else {
+        bump = true;  // no run to go to; silence would leave the player guessing
       }
       break;
     case 'P': PlayInOrder(false, bump); break;

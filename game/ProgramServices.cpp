@@ -16,8 +16,9 @@ ProgramServices::ProgramServices(GameState& state) : st(state) {}
 ProgramServices::~ProgramServices() = default;
 
 int16_t ProgramServices::PlaySound(const std::string& name) {
-  Trace::write("sound", {name, "0"});
-  return 0;
+  const bool song = name.size() > 4 && (name.substr(name.size() - 4) == ".mp3" || name.substr(name.size() - 4) == ".MP3");
+  Trace::write("sound", {name, song ? "201" : "0"});
+  return song ? 201 : 0;
 }
 void ProgramServices::PlayTile(int16_t, int16_t, float) {}
 void ProgramServices::PlayOriginalTile(int16_t, float) {}

@@ -247,7 +247,8 @@ TEST_F(Commands, EndOfRunAndOriginalTile) {
   cursor(2, 2);
   key('E');
   EXPECT_EQ(st.CursorRow, 2);
-  EXPECT_EQ(svc.count("sound boop2.wav"), 0);
+  EXPECT_EQ(win.Tile(5).border, FRMMain::White) << "the cursor keeps its place";
+  EXPECT_EQ(svc.log.back(), "sound boop2.wav");
 }
 
 TEST_F(Commands, KeyCaptureStoresTheKeyAndDoesNothingElse) {
