@@ -89,3 +89,12 @@ std::string ProgramFolder() {
   if (ec) return WithTrailingSeparator(fs::current_path(ec).string());
   return WithTrailingSeparator(exe.parent_path().string());
 }
+
+std::string DataFolder() {
+  const std::string here = ProgramFolder();
+  if (FindFileNoCase(here, "sample.mp3")) return here;
+  std::error_code ec;
+  fs::path installed = fs::path(here) / ".." / "share" / "music-tunzle";
+  if (fs::is_directory(installed, ec)) return WithTrailingSeparator(fs::weakly_canonical(installed, ec).string());
+  return here;
+}

@@ -25,5 +25,9 @@ std::filesystem::path ResolvePathNoCase(const std::filesystem::path& path);
 // The folder the program was started from, ending in the separator.
 std::string ProgramFolder();
 
+// The folder of the program's own files: beside the program in a build
+// tree, else the installed data folder (../share/music-tunzle/).
+std::string DataFolder();
+
 // Adds the platform separator when `folder` does not end in one.
 std::string WithTrailingSeparator(const std::string& folder);

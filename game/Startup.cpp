@@ -131,7 +131,7 @@ int TunzleMain(int argc, char** argv) {
   QApplication app(argc, argv);
   app.setApplicationName("Music Tunzle");
   GameState st;
-  st.AppFolder = ProgramFolder();
+  st.AppFolder = DataFolder();
   ProgramServices svc(st);
   FRMMain window(st, svc);
   svc.SetWindow(&window);
