@@ -271,8 +271,8 @@ int64_t Mp3Graph::Decode(float* out, int64_t frames) {
 }
 
 void Mp3Graph::FeedLoop() {
-  if (auto setThread = reinterpret_cast<SetThreadContextFn>(alcGetProcAddress(nullptr, "alcSetThreadContext")))
-    setThread(static_cast<ALCcontext*>(context_));
+  auto setThread = reinterpret_cast<SetThreadContextFn>(alcGetProcAddress(nullptr, "alcSetThreadContext"));
+  if (setThread) setThread(static_cast<ALCcontext*>(context_));
   std::vector<float> pcm(static_cast<size_t>(kChunk) * 2);
   std::vector<int16_t> pcm16;
   std::unique_lock<std::mutex> lk(mu_);
@@ -351,4 +351,6 @@ void Mp3Graph::FeedLoop() {
     fedCv_.notify_all();
     cv_.wait_for(lk, kPoll);
   }
+  lk.unlock();
+  if (setThread) setThread(nullptr);
 }
