@@ -55,7 +55,7 @@ class SongPlayersTest : public ::testing::Test {
   }};
 };
 
-TEST_F(SongPlayersTest, OpeningStartsTheSongAtFullVolumeFromItsStart) {
+TEST_F(SongPlayersTest, OpeningPlaysFromTheStartWithTheCallersSettings) {
   FakeGraph& g = OpenSong();
   EXPECT_EQ(g.path, (dir.path / "SONG.MP3").string());
   EXPECT_TRUE(g.running);
@@ -63,8 +63,20 @@ TEST_F(SongPlayersTest, OpeningStartsTheSongAtFullVolumeFromItsStart) {
   EXPECT_LT(g.stopAt, 0);
   EXPECT_EQ(g.volume, 0);
   EXPECT_EQ(g.balance, 0);
-  EXPECT_EQ(g.rate, 1.0);
-  EXPECT_TRUE(players.isMP3Playing());
+  players.SetMP3Volume(-3000);
+  EXPECT_EQ(g.volume, -3000);
+
+  // Flag 4 opens paused; 1024 (3D) is refused with a message but the song opens.
+  int16_t index = players.PlayMP3Sound("SONG.MP3", -500, 44100, 7000, 4 | 1024);
+  ASSERT_GT(index, 200);
+  FakeGraph& h = *graphs.back();
+  EXPECT_NE(Trace().find("Standard MP3 Files can not be 3d. File: " + host.folder + "SONG.MP3"), std::string::npos);
+  EXPECT_EQ(h.volume, -500);
+  EXPECT_EQ(h.balance, 5000) << "pan is limited to -5000..5000";
+  EXPECT_DOUBLE_EQ(h.rate, 2.0);
+  EXPECT_FALSE(h.running);
+  players.UnpauseOneMP3(index);
+  EXPECT_TRUE(h.running);
 }
 
 TEST_F(SongPlayersTest, TilesOfTwoAndAHalfSeconds) {
@@ -76,11 +88,13 @@ TEST_F(SongPlayersTest, TilesOfTwoAndAHalfSeconds) {
   EXPECT_EQ(host.timerInterval, 2500);
   EXPECT_TRUE(host.timerEnabled);
 
+  // A new run cancels the old one: paused first, and the old end no longer applies.
+  int pauses = g.pauses;
   players.PlayTile(1, 8, 2.5f);
+  EXPECT_EQ(g.pauses, pauses + 1);
   EXPECT_DOUBLE_EQ(g.pos, 0.0);
   EXPECT_DOUBLE_EQ(g.stopAt, 20.0);
   EXPECT_EQ(host.timerInterval, 20000);
-  EXPECT_TRUE(host.timerEnabled);
 
   // The timer's handler pauses the song; the graph itself has held at the run's end.
   g.Advance(30);
@@ -89,89 +103,11 @@ TEST_F(SongPlayersTest, TilesOfTwoAndAHalfSeconds) {
   EXPECT_FALSE(g.running);
   EXPECT_FALSE(host.timerEnabled);
   EXPECT_TRUE(players.isMP3Playing()) << "a song paused in the middle still counts as playing";
-}
 
-TEST_F(SongPlayersTest, ARunTooLongForTheTimerHasNoTimerButStillEndsOnItsLastTile) {
-  FakeGraph& g = OpenSong(200);
-  players.PlayTile(1, 15, 5.0f);
-  EXPECT_TRUE(g.running);
-  EXPECT_DOUBLE_EQ(g.pos, 0.0);
-  EXPECT_FALSE(host.timerEnabled);
-  EXPECT_DOUBLE_EQ(g.stopAt, 75.0);
-  g.Advance(100);
-  EXPECT_DOUBLE_EQ(g.pos, 75.0);
-
-  // Either side of the limit of 65535 ms.
-  players.PlayTile(1, 2, 32.767f);
-  EXPECT_TRUE(host.timerEnabled);
-  EXPECT_EQ(host.timerInterval, 65534);
-  players.PlayTile(1, 2, 32.768f);
-  EXPECT_FALSE(host.timerEnabled);
-}
-
-TEST_F(SongPlayersTest, TimerIntervalsRoundHalvesToEven) {
-  OpenSong();
-  players.PlayTile(1, 1, 1.0625f);  // 1062.5 ms
-  EXPECT_EQ(host.timerInterval, 1062);
-  players.PlayTile(2, 4, 1.0625f);  // 3187.5 ms
-  EXPECT_EQ(host.timerInterval, 3188);
-  players.PlayOriginalTile(3, 1.0625);
-  EXPECT_EQ(host.timerInterval, 1062);
-}
-
-TEST_F(SongPlayersTest, EachTileCancelsTheRunBeforeIt) {
-  FakeGraph& g = OpenSong();
-  players.PlayTile(1, 4, 2.0f);
-  int pauses = g.pauses;
-  players.PlayTile(6, 6, 2.0f);
-  EXPECT_EQ(g.pauses, pauses + 1);
-  EXPECT_DOUBLE_EQ(g.pos, 10.0);
-  EXPECT_DOUBLE_EQ(g.stopAt, 12.0) << "the first run's end must not limit the second";
-  EXPECT_EQ(host.timerInterval, 2000);
-}
-
-TEST_F(SongPlayersTest, ABackwardRunPlaysNothing) {
-  FakeGraph& g = OpenSong();
-  players.PlayTile(2, 2, 2.5f);
-  players.PlayTile(4, 3, 2.5f);
-  EXPECT_FALSE(g.running);
-  EXPECT_FALSE(host.timerEnabled);
-}
-
-TEST_F(SongPlayersTest, ShufflingSilencesTilesAndLeavesEverythingAlone) {
-  FakeGraph& g = OpenSong();
-  players.PauseMP3();
-  int calls = host.timerCalls, pauses = g.pauses;
-  host.shuffling = true;
-  players.PlayTile(2, 2, 2.0f);
-  players.PlayOriginalTile(3, 2.0);
-  EXPECT_FALSE(g.running);
-  EXPECT_EQ(g.pauses, pauses);
-  EXPECT_EQ(host.timerCalls, calls);
-}
-
-TEST_F(SongPlayersTest, PauseWithNoSongLeavesTheTimerAlone) {
-  FakeGraph& g = OpenSong();
-  players.PlayTile(2, 2, 2.0f);
-  host.songSlot = 0;
-  players.PauseMP3();
-  EXPECT_TRUE(host.timerEnabled);
-  EXPECT_TRUE(g.running);
-  EXPECT_FALSE(players.isMP3Playing());
-  // No song at all: every song operation is harmless.
-  players.PlayTile(1, 1, 2.0f);
-  players.PlayEntireSong();
-  players.SetMP3Volume(-200);
-  EXPECT_TRUE(players.IsSongTooShort());
-}
-
-TEST_F(SongPlayersTest, OriginalTileAndEntireSong) {
-  FakeGraph& g = OpenSong();
   players.PlayOriginalTile(4, 2.5);
   EXPECT_DOUBLE_EQ(g.pos, 7.5);
   EXPECT_DOUBLE_EQ(g.stopAt, 10.0);
   EXPECT_EQ(host.timerInterval, 2500);
-  EXPECT_TRUE(host.timerEnabled);
 
   players.PlayEntireSong();
   EXPECT_TRUE(g.running);
@@ -182,11 +118,61 @@ TEST_F(SongPlayersTest, OriginalTileAndEntireSong) {
   EXPECT_FALSE(players.isMP3Playing());
 }
 
+TEST_F(SongPlayersTest, TimerIntervals) {
+  FakeGraph& g = OpenSong(200);
+  // 75 s is too long for the timer: none is set, yet the run still ends on its last tile.
+  players.PlayTile(1, 15, 5.0f);
+  EXPECT_TRUE(g.running);
+  EXPECT_DOUBLE_EQ(g.pos, 0.0);
+  EXPECT_FALSE(host.timerEnabled);
+  EXPECT_DOUBLE_EQ(g.stopAt, 75.0);
+
+  players.PlayTile(1, 2, 32.767f);
+  EXPECT_TRUE(host.timerEnabled);
+  EXPECT_EQ(host.timerInterval, 65534);
+  players.PlayTile(1, 2, 32.768f);
+  EXPECT_FALSE(host.timerEnabled);
+
+  // Halves go to the even neighbour.
+  players.PlayTile(1, 1, 1.0625f);
+  EXPECT_EQ(host.timerInterval, 1062);
+  players.PlayTile(2, 4, 1.0625f);
+  EXPECT_EQ(host.timerInterval, 3188);
+  players.PlayOriginalTile(3, 1.0625);
+  EXPECT_EQ(host.timerInterval, 1062);
+}
+
+TEST_F(SongPlayersTest, SilentCases) {
+  FakeGraph& g = OpenSong();
+  players.PlayTile(2, 2, 2.5f);
+  players.PlayTile(4, 3, 2.5f);  // backward: nothing, rather than the rest of the song
+  EXPECT_FALSE(g.running);
+  EXPECT_FALSE(host.timerEnabled);
+
+  int calls = host.timerCalls, pauses = g.pauses;
+  host.shuffling = true;
+  players.PlayTile(2, 2, 2.0f);
+  players.PlayOriginalTile(3, 2.0);
+  EXPECT_FALSE(g.running);
+  EXPECT_EQ(g.pauses, pauses);
+  EXPECT_EQ(host.timerCalls, calls);
+  host.shuffling = false;
+
+  players.PlayTile(2, 2, 2.0f);
+  host.songSlot = 0;
+  players.PauseMP3();
+  EXPECT_TRUE(host.timerEnabled) << "no song: the timer is left as it was";
+  EXPECT_TRUE(g.running);
+  EXPECT_FALSE(players.isMP3Playing());
+  players.PlayTile(1, 1, 2.0f);
+  players.PlayEntireSong();
+  EXPECT_TRUE(players.IsSongTooShort());
+}
+
 TEST_F(SongPlayersTest, TooShortOnThreeByThreeWithTwoSecondTiles) {
   for (double length : {13.0, 14.0, 14.5, 15.0}) {
     SCOPED_TRACE(length);
     FakeGraph& g = OpenSong(length);
-    g.running = true;
     EXPECT_EQ(players.IsSongTooShort(), length <= 14.0);
     EXPECT_FALSE(g.running) << "left paused";
     EXPECT_FALSE(host.timerEnabled);
@@ -199,45 +185,26 @@ TEST_F(SongPlayersTest, TooShortOnThreeByThreeWithTwoSecondTiles) {
   EXPECT_FALSE(players.IsSongTooShort());
 }
 
-TEST_F(SongPlayersTest, VolumeAndOpeningSettings) {
-  FakeGraph& g = OpenSong();
-  players.SetMP3Volume(-3000);
-  EXPECT_EQ(g.volume, -3000);
-
-  int16_t index = players.PlayMP3Sound("SONG.MP3", -500, 44100, 7000, 4);
-  ASSERT_GT(index, 200);
-  FakeGraph& h = *graphs.back();
-  EXPECT_EQ(h.volume, -500);
-  EXPECT_EQ(h.balance, 5000) << "pan is limited to -5000..5000";
-  EXPECT_DOUBLE_EQ(h.rate, 2.0);
-  EXPECT_FALSE(h.running) << "flag 4 opens paused";
-  players.UnpauseOneMP3(index);
-  EXPECT_TRUE(h.running);
-}
-
-TEST_F(SongPlayersTest, TheTwentyFirstSongGetsNoPlayer) {
+TEST_F(SongPlayersTest, PlayerTable) {
   std::vector<int16_t> got;
   for (int i = 0; i < 20; ++i) got.push_back(players.PlaySound("SONG.MP3"));
   for (int i = 0; i < 20; ++i) EXPECT_EQ(got[static_cast<size_t>(i)], 201 + i);
   for (FakeGraph* g : graphs) g->Pause();  // paused songs still hold their players
-  EXPECT_EQ(players.PlaySound("SONG.MP3"), 0);
-
-  // One that has played to its end is taken over.
-  graphs[6]->pos = graphs[6]->length;
+  EXPECT_EQ(players.PlaySound("SONG.MP3"), 0) << "the 21st song";
+  graphs[6]->pos = graphs[6]->length;  // played to its end: taken over
   EXPECT_EQ(players.PlaySound("SONG.MP3"), 207);
-}
 
-TEST_F(SongPlayersTest, AFinishedClassThreePlayerIsNeverTakenOver) {
+  // A finished class 3 player is never taken; a deleted one is.
+  graphs.clear();
   players.Resize(2);
   EXPECT_EQ(players.PlaySound("SONG.MP3", 2), 201);
   EXPECT_EQ(players.PlaySound("SONG.MP3", 256), 202);
   graphs[0]->pos = graphs[0]->length;
   graphs[1]->pos = graphs[1]->length;
   EXPECT_EQ(players.PlaySound("SONG.MP3"), 202);
-  graphs[2]->pos = graphs[2]->length;
-  players.DeleteSound(2);
-  EXPECT_EQ(players.PlaySound("SONG.MP3"), 202) << "an empty slot is taken";
   EXPECT_EQ(players.PlaySound("SONG.MP3"), 0);
+  players.DeleteSound(1);
+  EXPECT_EQ(players.PlaySound("SONG.MP3"), 201);
 }
 
 TEST_F(SongPlayersTest, MissingAndUnplayableFiles) {
@@ -254,17 +221,10 @@ TEST_F(SongPlayersTest, MissingAndUnplayableFiles) {
   dir.File("Mixed Case.mp3", "x");
   EXPECT_EQ(players.PlaySound("MIXED CASE.MP3"), 202);
   EXPECT_EQ(graphs.back()->path, (dir.path / "Mixed Case.mp3").string());
-  // An absolute path is used as it stands.
-  EXPECT_EQ(players.PlaySound(dir.path.string() + "/SONG.MP3"), 203);
+  EXPECT_EQ(players.PlaySound(dir.path.string() + "/SONG.MP3"), 203) << "an absolute path stands as it is";
 }
 
-TEST_F(SongPlayersTest, ThreeDFlagIsRefusedButTheSongOpens) {
-  EXPECT_EQ(players.PlaySound("SONG.MP3", 1024), 201);
-  EXPECT_NE(Trace().find("Standard MP3 Files can not be 3d. File: " + host.folder + "SONG.MP3"), std::string::npos);
-  EXPECT_TRUE(graphs.back()->running);
-}
-
-TEST_F(SongPlayersTest, PauseAllAndUnpause) {
+TEST_F(SongPlayersTest, PauseAllUnpauseAndPlayOpenedSound) {
   FakeGraph& a = OpenSong();
   players.PlaySound("SONG.MP3");
   FakeGraph& b = *graphs.back();
@@ -276,28 +236,17 @@ TEST_F(SongPlayersTest, PauseAllAndUnpause) {
   EXPECT_TRUE(a.running);
   EXPECT_FALSE(b.running);
 
-  players.StopPlay(1);
-  EXPECT_FALSE(a.running);
+  players.PlayOpenedSound(1, 12, 0);
+  EXPECT_DOUBLE_EQ(a.pos, 12.0);
+  EXPECT_FALSE(a.running) << "stays paused until unpaused";
   players.UnpauseOne(1);
   EXPECT_TRUE(a.running);
-  players.UnpauseOne(1);  // not paused any more: nothing
-  EXPECT_TRUE(a.running);
-}
-
-TEST_F(SongPlayersTest, PlayOpenedSoundSeeksAndStaysPaused) {
-  FakeGraph& g = OpenSong();
-  players.PlayOpenedSound(1, 12, 0);
-  EXPECT_DOUBLE_EQ(g.pos, 12.0);
-  EXPECT_FALSE(g.running);
-  players.UnPauseAll();
-  EXPECT_TRUE(g.running);
 }
 
 TEST_F(SongPlayersTest, TraceShowsRunsAndPauses) {
   OpenSong();
   players.PlayTile(3, 3, 2.5f);
   players.PauseMP3();
-  players.PlayTile(1, 15, 5.0f);
   std::string t = Trace();
   EXPECT_NE(t.find("\tsongrun\t0\t0\n"), std::string::npos);
   EXPECT_NE(t.find("\tsongrun\t5\t2500\n"), std::string::npos);
