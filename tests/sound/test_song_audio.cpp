@@ -226,4 +226,28 @@ TEST(SongSilentTest, WithoutADeviceTheSongStillOpensAndKeepsTime) {
   EXPECT_LT(g->CurrentPosition(), 1.0);
 }
 
+// A real-time (silent) device: the song goes on while the calling thread
+// does nothing at all, as during the game's intro.
+TEST(SongRealTimeTest, PlaysOnWhileTheCallerIsBlocked) {
+  ALCcontext* saved = alcGetCurrentContext();
+  ALCdevice* device = alcOpenDevice(nullptr);
+  ASSERT_NE(device, nullptr);
+  ALCcontext* context = alcCreateContext(device, nullptr);
+  alcMakeContextCurrent(context);
+  {
+    FakeHost host;
+    host.folder = songs().dir.path.string() + "/";
+    SongPlayers players(host);
+    int16_t index = players.PlayMP3Sound("S15.MP3", 0, -1, 0, 0);
+    ASSERT_GT(index, 200);
+    auto* g = dynamic_cast<Mp3Graph*>(players.Graph(static_cast<int16_t>(index - 200)));
+    ASSERT_TRUE(g && g->HasDevice());
+    std::this_thread::sleep_for(std::chrono::milliseconds(700));
+    EXPECT_GT(g->CurrentPosition(), 0.5) << "the device heard the song without the caller feeding it";
+  }
+  alcMakeContextCurrent(saved);
+  alcDestroyContext(context);
+  alcCloseDevice(device);
+}
+
 }  // namespace

@@ -148,6 +148,7 @@ int LoudestTile(const float* stereo, size_t frames, int maxTile) {
 }
 
 Loopback::Loopback() {
+  previous_ = alcGetCurrentContext();
   auto openLoop = reinterpret_cast<LPALCLOOPBACKOPENDEVICESOFT>(alcGetProcAddress(nullptr, "alcLoopbackOpenDeviceSOFT"));
   if (!openLoop) return;
   device_ = openLoop(nullptr);
@@ -159,7 +160,7 @@ Loopback::Loopback() {
 }
 
 Loopback::~Loopback() {
-  alcMakeContextCurrent(nullptr);
+  alcMakeContextCurrent(previous_);
   if (context_) alcDestroyContext(context_);
   if (device_) alcCloseDevice(device_);
 }

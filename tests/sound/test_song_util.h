@@ -128,6 +128,7 @@ class Loopback {
  private:
   ALCdevice* device_ = nullptr;
   ALCcontext* context_ = nullptr;
+  ALCcontext* previous_ = nullptr;
 };
 
 }  // namespace songtest
