@@ -27,7 +27,8 @@ class MediaGraph {
 
   // Hundredths of a decibel, 0 loudest, -10000 silent.
   virtual void SetVolume(int32_t hundredthsDb) = 0;
-  // -10000 (right side silenced) .. 10000 (left side silenced), hundredths of a decibel.
+  // -10000 .. 10000: hundredths of a decibel taken off the right (negative)
+  // or the left (positive) side.
   virtual void SetBalance(int32_t balance) = 0;
 
   // Seconds. A position past the end reads back as the stop time.
