@@ -1,0 +1,356 @@
+#include "sound/MediaGraph.h"
+
+#include <AL/al.h>
+#include <AL/alc.h>
+#include <AL/alext.h>
+#include <mpg123.h>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Six buffers of 1024 frames: about 140 ms queued at 44.1 kHz, enough to ride
+// out a busy machine; pause, seek and volume act on the source at once, so
+// the depth adds no latency to them.
+constexpr int64_t kChunk = 1024;
+constexpr int kBuffers = 6;
+constexpr auto kPoll = std::chrono::milliseconds(5);
+
+void InitDecoderLibrary() {
+  static std::once_flag once;
+  std::call_once(once, [] { mpg123_init(); });
+}
+
+using SetThreadContextFn = ALCboolean(ALC_APIENTRY*)(ALCcontext*);
+
+}  // namespace
+
+std::unique_ptr<MediaGraph> MakeMediaGraph() { return std::make_unique<Mp3Graph>(); }
+
+Mp3Graph::Mp3Graph() = default;
+
+Mp3Graph::~Mp3Graph() {
+  {
+    std::lock_guard<std::mutex> lk(mu_);
+    quit_ = true;
+  }
+  cv_.notify_all();
+  if (feeder_.joinable()) feeder_.join();
+  // The sources belong to the context; only touch them while it is current.
+  if (source_ && alcGetCurrentContext() == static_cast<ALCcontext*>(context_)) {
+    alSourceStop(source_);
+    alSourcei(source_, AL_BUFFER, 0);
+    alDeleteSources(1, &source_);
+    for (auto& q : queued_) freeBuffers_.push_back(q.first);
+    if (!freeBuffers_.empty()) alDeleteBuffers(static_cast<ALsizei>(freeBuffers_.size()), freeBuffers_.data());
+  }
+  if (mh_) {
+    mpg123_close(mh_);
+    mpg123_delete(mh_);
+  }
+}
+
+bool Mp3Graph::RenderFile(const std::string& path) {
+  if (mh_) return false;  // one file per graph
+  InitDecoderLibrary();
+  int err = 0;
+  mh_ = mpg123_new(nullptr, &err);
+  if (!mh_) return false;
+  mpg123_param(mh_, MPG123_FLAGS, MPG123_GAPLESS | MPG123_FORCE_STEREO | MPG123_QUIET, 0);
+  // A growing index holds every frame after the scan, so any seek is a jump.
+  mpg123_param(mh_, MPG123_INDEX_SIZE, -1000, 0);
+  mpg123_format_none(mh_);
+  const long* rates = nullptr;
+  size_t nrates = 0;
+  mpg123_rates(&rates, &nrates);
+  for (size_t i = 0; i < nrates; ++i) mpg123_format(mh_, rates[i], MPG123_STEREO, MPG123_ENC_FLOAT_32);
+
+  long rate = 0;
+  int channels = 0, encoding = 0;
+  bool ok = mpg123_open(mh_, path.c_str()) == MPG123_OK && mpg123_scan(mh_) == MPG123_OK &&
+            mpg123_getformat(mh_, &rate, &channels, &encoding) == MPG123_OK && channels == 2 &&
+            encoding == MPG123_ENC_FLOAT_32 && rate > 0;
+  if (ok) {
+    length_ = mpg123_length(mh_);
+    ok = length_ > 0;
+  }
+  if (!ok) {
+    mpg123_delete(mh_);
+    mh_ = nullptr;
+    length_ = 0;
+    return false;
+  }
+  rate_ = static_cast<int32_t>(rate);
+
+  // After a seek, Layer III output is only exact once the bit reservoir and
+  // the filter bank hold what a straight decode would have: the reservoir
+  // reaches 511 bytes back (255 in MPEG-2/2.5), which at the smallest
+  // frames spans 8 (51) frames, plus one frame of overlap.
+  mpg123_frameinfo info{};
+  int64_t frames = 2;
+  if (mpg123_info(mh_, &info) == MPG123_OK && info.layer == 3) frames = info.version == MPG123_1_0 ? 10 : 54;
+  int spf = mpg123_spf(mh_);
+  preroll_ = frames * (spf > 0 ? spf : 1152);
+
+  ALCcontext* ctx = alcGetCurrentContext();
+  if (ctx) {
+    alGetError();
+    ALuint src = 0;
+    alGenSources(1, &src);
+    std::vector<ALuint> bufs(kBuffers);
+    if (alGetError() == AL_NO_ERROR) alGenBuffers(kBuffers, bufs.data());
+    if (alGetError() == AL_NO_ERROR && src) {
+      source_ = src;
+      context_ = ctx;
+      freeBuffers_.assign(bufs.begin(), bufs.end());
+      floatFormat_ = alIsExtensionPresent("AL_EXT_FLOAT32");
+      alSourcei(source_, AL_SOURCE_RELATIVE, AL_TRUE);
+      alSourcef(source_, AL_ROLLOFF_FACTOR, 0.0f);
+      // Left stays left: balance is applied to the samples we feed.
+      if (alIsExtensionPresent("AL_SOFT_direct_channels")) alSourcei(source_, AL_DIRECT_CHANNELS_SOFT, AL_TRUE);
+      alGetError();
+      feeder_ = std::thread([this] { FeedLoop(); });
+    } else if (src) {
+      alDeleteSources(1, &src);
+      alGetError();
+    }
+  }
+  return true;
+}
+
+int64_t Mp3Graph::ToSample(double seconds) const {
+  if (!(seconds > 0)) return 0;  // also NaN
+  double s = seconds * rate_;
+  if (s >= static_cast<double>(length_)) return length_;
+  return std::llround(s);
+}
+
+int64_t Mp3Graph::EndLocked() const { return stopAt_ >= 0 ? std::min(stopAt_, length_) : length_; }
+
+int64_t Mp3Graph::PositionLocked() {
+  if (!running_) return pos_;
+  int64_t end = std::max(EndLocked(), runStart_);
+  if (!source_) {
+    double elapsed = std::chrono::duration<double>(std::chrono::steady_clock::now() - runClock_).count();
+    int64_t p = runStart_ + static_cast<int64_t>(elapsed * speed_ * rate_);
+    return std::min(p, end);
+  }
+  if (fedGeneration_ != generation_ || queued_.empty()) {
+    // Not started yet, or every buffer already taken back.
+    return fedGeneration_ == generation_ ? feedPos_ : runStart_;
+  }
+  ALint state = 0, offset = 0;
+  alGetSourcei(source_, AL_SOURCE_STATE, &state);
+  alGetSourcei(source_, AL_SAMPLE_OFFSET, &offset);
+  if (state != AL_PLAYING) return feedPos_;  // drained: the run's end, or an underrun being mended
+  return std::min(queueStart_ + offset, feedPos_);
+}
+
+void Mp3Graph::Run() {
+  std::lock_guard<std::mutex> lk(mu_);
+  if (running_ || !mh_) return;
+  running_ = true;
+  runStart_ = pos_;
+  runClock_ = std::chrono::steady_clock::now();
+  ++generation_;
+  cv_.notify_all();
+}
+
+void Mp3Graph::Pause() {
+  std::lock_guard<std::mutex> lk(mu_);
+  if (!running_) return;
+  pos_ = PositionLocked();
+  running_ = false;
+  ++generation_;
+  if (source_) alSourceStop(source_);
+  cv_.notify_all();
+}
+
+void Mp3Graph::Stop() { Pause(); }
+
+void Mp3Graph::SetVolume(int32_t hundredthsDb) {
+  int32_t v = std::clamp<int32_t>(hundredthsDb, -10000, 0);
+  std::lock_guard<std::mutex> lk(mu_);
+  if (source_) alSourcef(source_, AL_GAIN, static_cast<ALfloat>(std::pow(10.0, v / 2000.0)));
+}
+
+void Mp3Graph::SetBalance(int32_t balance) {
+  int32_t b = std::clamp<int32_t>(balance, -10000, 10000);
+  std::lock_guard<std::mutex> lk(mu_);
+  gainLeft_ = b > 0 ? static_cast<float>(std::pow(10.0, -b / 2000.0)) : 1.0f;
+  gainRight_ = b < 0 ? static_cast<float>(std::pow(10.0, b / 2000.0)) : 1.0f;
+}
+
+void Mp3Graph::SetCurrentPosition(double seconds) {
+  int64_t p = ToSample(seconds);
+  std::lock_guard<std::mutex> lk(mu_);
+  if (!running_) {
+    pos_ = p;
+    return;
+  }
+  runStart_ = p;
+  runClock_ = std::chrono::steady_clock::now();
+  ++generation_;
+  if (source_) alSourceStop(source_);  // the old audio stops now, not when the new is ready
+  cv_.notify_all();
+}
+
+double Mp3Graph::CurrentPosition() {
+  std::lock_guard<std::mutex> lk(mu_);
+  return rate_ > 0 ? static_cast<double>(PositionLocked()) / rate_ : 0.0;
+}
+
+double Mp3Graph::StopTime() { return rate_ > 0 ? static_cast<double>(length_) / rate_ : 0.0; }
+
+void Mp3Graph::SetRate(double rate) {
+  if (!(rate > 0)) return;
+  std::lock_guard<std::mutex> lk(mu_);
+  if (running_ && !source_) {
+    runStart_ = PositionLocked();
+    runClock_ = std::chrono::steady_clock::now();
+  }
+  speed_ = rate;
+  if (source_) alSourcef(source_, AL_PITCH, static_cast<ALfloat>(rate));
+}
+
+void Mp3Graph::SetStopAt(double seconds) {
+  int64_t v = seconds < 0 ? -1 : ToSample(seconds);
+  std::lock_guard<std::mutex> lk(mu_);
+  if (running_) {
+    // Queued audio may already lie past the new end: restart from here.
+    runStart_ = PositionLocked();
+    runClock_ = std::chrono::steady_clock::now();
+    ++generation_;
+    if (source_) alSourceStop(source_);
+    cv_.notify_all();
+  }
+  stopAt_ = v;
+}
+
+bool Mp3Graph::WaitFed(std::chrono::milliseconds timeout) {
+  std::unique_lock<std::mutex> lk(mu_);
+  if (!source_) return true;
+  return fedCv_.wait_for(lk, timeout, [this] {
+    if (!running_) return true;
+    if (fedGeneration_ != generation_) return false;
+    ALint processed = 0;
+    alGetSourcei(source_, AL_BUFFERS_PROCESSED, &processed);
+    if (processed > 0) return false;
+    return freeBuffers_.empty() || feedPos_ >= EndLocked() || endOfData_;
+  });
+}
+
+bool Mp3Graph::SeekDecoder(int64_t sample) {
+  int64_t from = std::max<int64_t>(0, sample - preroll_);
+  off_t at = mpg123_seek(mh_, static_cast<off_t>(from), SEEK_SET);
+  if (at < 0) return false;
+  std::vector<float> scratch(static_cast<size_t>(kChunk) * 2);
+  int64_t skip = sample - at;
+  while (skip > 0) {
+    int64_t n = Decode(scratch.data(), std::min(skip, kChunk));
+    if (n <= 0) return false;
+    skip -= n;
+  }
+  return true;
+}
+
+int64_t Mp3Graph::Decode(float* out, int64_t frames) {
+  auto* bytes = reinterpret_cast<unsigned char*>(out);
+  size_t want = static_cast<size_t>(frames) * 2 * sizeof(float);
+  size_t got = 0;
+  while (got < want) {
+    size_t done = 0;
+    int r = mpg123_read(mh_, bytes + got, want - got, &done);
+    got += done;
+    if (r == MPG123_NEW_FORMAT) continue;
+    if (r != MPG123_OK) break;  // end of data, or a damaged stretch we cannot get past
+    if (done == 0) break;
+  }
+  return static_cast<int64_t>(got / (2 * sizeof(float)));
+}
+
+void Mp3Graph::FeedLoop() {
+  auto setThread = reinterpret_cast<SetThreadContextFn>(alcGetProcAddress(nullptr, "alcSetThreadContext"));
+  if (setThread) setThread(static_cast<ALCcontext*>(context_));
+  std::vector<float> pcm(static_cast<size_t>(kChunk) * 2);
+  std::vector<int16_t> pcm16;
+  std::unique_lock<std::mutex> lk(mu_);
+  while (!quit_) {
+    if (!running_) {
+      fedCv_.notify_all();
+      cv_.wait(lk);
+      continue;
+    }
+    if (fedGeneration_ != generation_) {
+      alSourceStop(source_);
+      alSourcei(source_, AL_BUFFER, 0);
+      for (auto& q : queued_) freeBuffers_.push_back(q.first);
+      queued_.clear();
+      fedGeneration_ = generation_;
+      queueStart_ = feedPos_ = runStart_;
+      decoderAt_ = false;
+      endOfData_ = false;
+    }
+    ALint processed = 0;
+    alGetSourcei(source_, AL_BUFFERS_PROCESSED, &processed);
+    while (processed-- > 0 && !queued_.empty()) {
+      ALuint b = 0;
+      alSourceUnqueueBuffers(source_, 1, &b);
+      queueStart_ += queued_.front().second;
+      queued_.erase(queued_.begin());
+      freeBuffers_.push_back(b);
+    }
+
+    int64_t end = EndLocked();
+    if (feedPos_ < end && !endOfData_ && !freeBuffers_.empty()) {
+      uint64_t gen = generation_;
+      int64_t target = feedPos_;
+      int64_t want = std::min(kChunk, end - feedPos_);
+      bool seek = !decoderAt_;
+      lk.unlock();
+      int64_t got = (!seek || SeekDecoder(target)) ? Decode(pcm.data(), want) : 0;
+      lk.lock();
+      if (quit_ || generation_ != gen) continue;  // a newer command won; restart handles it
+      decoderAt_ = true;
+      if (got < want) endOfData_ = true;
+      if (got > 0) {
+        if (gainLeft_ != 1.0f || gainRight_ != 1.0f)
+          for (int64_t i = 0; i < got; ++i) {
+            pcm[2 * i] *= gainLeft_;
+            pcm[2 * i + 1] *= gainRight_;
+          }
+        ALuint b = freeBuffers_.back();
+        freeBuffers_.pop_back();
+        if (floatFormat_) {
+          alBufferData(b, AL_FORMAT_STEREO_FLOAT32, pcm.data(), static_cast<ALsizei>(got * 2 * sizeof(float)), rate_);
+        } else {
+          pcm16.resize(static_cast<size_t>(got) * 2);
+          for (size_t i = 0; i < pcm16.size(); ++i)
+            pcm16[i] = static_cast<int16_t>(std::lrint(std::clamp(pcm[i], -1.0f, 1.0f) * 32767.0f));
+          alBufferData(b, AL_FORMAT_STEREO16, pcm16.data(), static_cast<ALsizei>(pcm16.size() * 2), rate_);
+        }
+        alSourceQueueBuffers(source_, 1, &b);
+        queued_.emplace_back(b, got);
+        feedPos_ += got;
+        ALint state = 0;
+        alGetSourcei(source_, AL_SOURCE_STATE, &state);
+        if (state != AL_PLAYING) alSourcePlay(source_);
+      }
+      fedCv_.notify_all();
+      continue;
+    }
+    if (!queued_.empty()) {
+      // An underrun stops the source with buffers still waiting: go on.
+      ALint state = 0, queuedCount = 0;
+      alGetSourcei(source_, AL_SOURCE_STATE, &state);
+      alGetSourcei(source_, AL_BUFFERS_QUEUED, &queuedCount);
+      alGetSourcei(source_, AL_BUFFERS_PROCESSED, &processed);
+      if (state != AL_PLAYING && queuedCount > processed) alSourcePlay(source_);
+    }
+    fedCv_.notify_all();
+    cv_.wait_for(lk, kPoll);
+  }
+  lk.unlock();
+  if (setThread) setThread(nullptr);
+}

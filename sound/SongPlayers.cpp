@@ -1,0 +1,255 @@
+#include "sound/SongPlayers.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <filesystem>
+
+#include "common/Files.h"
+#include "common/MsgBox.h"
+#include "common/Trace.h"
+#include "common/VB.h"
+#include "sound/SoundHost.h"
+
+namespace {
+
+// The tile timer's interval is a 16-bit unsigned count of milliseconds.
+constexpr double kTimerLimitMs = 65535.0;
+
+// Seconds for the trace, to the millisecond, without trailing zeros.
+std::string Seconds(double s) {
+  double r = std::round(s * 1000.0) / 1000.0;
+  if (r == 0) r = 0;  // no "-0"
+  char buf[48];
+  auto res = std::to_chars(buf, buf + sizeof buf, r, std::chars_format::fixed);
+  return std::string(buf, res.ptr);
+}
+
+int32_t TimerInterval(double ms) { return ms < kTimerLimitMs ? static_cast<int32_t>(RoundHalfEven(ms)) : 0; }
+
+}  // namespace
+
+SongPlayers::SongPlayers(SoundHost& host, GraphFactory factory) : host_(host), factory_(std::move(factory)) {
+  Resize(20);
+}
+
+SongPlayers::~SongPlayers() { Shutdown(); }
+
+SongPlayers::SongPlayer* SongPlayers::Slot(int16_t slot) {
+  if (slot < 1 || static_cast<size_t>(slot) >= players_.size()) return nullptr;
+  return &players_[static_cast<size_t>(slot)];
+}
+
+MediaGraph* SongPlayers::Graph(int16_t slot) {
+  SongPlayer* s = Slot(slot);
+  return s ? s->graph.get() : nullptr;
+}
+
+MediaGraph* SongPlayers::Song() { return Graph(host_.SongSlot()); }
+
+void SongPlayers::Resize(int16_t count) {
+  Shutdown();
+  players_.clear();
+  players_.resize(static_cast<size_t>(std::max<int16_t>(count, 0)) + 1);
+}
+
+void SongPlayers::Shutdown() {
+  for (auto& p : players_) p.graph.reset();
+}
+
+int16_t SongPlayers::Play(const std::string& name, int16_t Volume, int32_t Frequency, int16_t Pan,
+                          int16_t DSFlags) {
+  return PlayMP3Sound(name, Volume, Frequency, Pan, DSFlags);
+}
+
+int16_t SongPlayers::PlayMP3Sound(const std::string& waveFileIn, int16_t Volume, int32_t Frequency, int16_t Pan,
+                                  int16_t DSFlags) {
+  const std::string& name = waveFileIn;
+  bool absolute = name.find(':') != std::string::npos || (!name.empty() && (name[0] == '\\' || name[0] == '/'));
+  std::string path = absolute ? name : host_.AppFolder() + name;
+  // Names arrive in upper case; the file is found whatever its letter case.
+  std::filesystem::path real = ResolvePathNoCase(path);
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(real, ec)) {
+    SystemMsgBox("File: " + name + " does not exist!", msgbox::Critical, "File not found.");
+    return 0;
+  }
+
+  // A playing (or paused) player is never taken; an empty slot always may be.
+  int16_t chosen = 0;
+  for (int16_t pass = -1; pass <= 2 && !chosen; ++pass)
+    for (int16_t i = 1; i <= Count(); ++i) {
+      SongPlayer& s = players_[static_cast<size_t>(i)];
+      if ((s.ReuseClass == pass || !s.graph) && !IsPlaying(i)) {
+        chosen = i;
+        break;
+      }
+    }
+  if (!chosen) return 0;
+  SongPlayer& s = players_[static_cast<size_t>(chosen)];
+  if (s.graph) DeleteSound(chosen);
+
+  if (DSFlags & 1024)
+    SystemMsgBox("Standard MP3 Files can not be 3d. File: " + path, msgbox::Critical, "Error.");
+
+  // A file that does not decode gets no player: the caller sees 0 and can
+  // ask for another song, rather than holding a player that never sounds.
+  std::unique_ptr<MediaGraph> g = factory_ ? factory_() : nullptr;
+  if (!g || !g->RenderFile(real.string())) return 0;
+  g->SetVolume(0);
+  g->SetBalance(0);
+  g->SetRate(1.0);
+  g->SetStopAt(-1);
+  g->SetCurrentPosition(0);
+  s.graph = std::move(g);
+  s.paused = false;
+  s.name = name;
+
+  // Settings go in before the song starts, so nothing is heard at the wrong volume.
+  if (Volume < 0) SetVolume(chosen, Volume);
+  if (Pan != 0) SetPan(chosen, Pan);
+  if (Frequency > -1) SetFrequency(chosen, Frequency);
+  if (DSFlags & 4) {
+    s.paused = true;
+  } else {
+    s.graph->Run();
+    Trace::write("songrun", {Seconds(0), "0"});
+  }
+
+  if (DSFlags & 2) s.ReuseClass = 3;
+  else if (DSFlags & 64) s.ReuseClass = 2;
+  else if (DSFlags & 128) s.ReuseClass = 1;
+  else if (DSFlags & 256) s.ReuseClass = -1;
+  else s.ReuseClass = 0;
+  return static_cast<int16_t>(200 + chosen);
+}
+
+bool SongPlayers::IsPlaying(int16_t slot) {
+  MediaGraph* g = Graph(slot);
+  return g && g->CurrentPosition() < g->StopTime();
+}
+
+void SongPlayers::StopPlay(int16_t slot) {
+  SongPlayer* s = Slot(slot);
+  if (!s) return;
+  if (s->graph) s->graph->Stop();
+  s->paused = true;
+}
+
+void SongPlayers::DeleteSound(int16_t slot) {
+  SongPlayer* s = Slot(slot);
+  if (!s || !s->graph) return;
+  s->graph->Stop();
+  s->graph.reset();
+}
+
+void SongPlayers::SetVolume(int16_t slot, int16_t Volume) {
+  if (MediaGraph* g = Graph(slot)) g->SetVolume(Volume);
+}
+
+void SongPlayers::SetPan(int16_t slot, int16_t Pan) {
+  if (MediaGraph* g = Graph(slot)) g->SetBalance(std::clamp<int32_t>(Pan, -5000, 5000));
+}
+
+void SongPlayers::SetFrequency(int16_t slot, int32_t Frequency) {
+  if (MediaGraph* g = Graph(slot)) g->SetRate(Frequency / 22050.0);
+}
+
+void SongPlayers::PlayOpenedSound(int16_t slot, int32_t startOffset, int16_t /*DSFlags*/) {
+  if (IsPlaying(slot)) StopPlay(slot);
+  // The offset is read as seconds; the player stays paused until unpaused.
+  if (MediaGraph* g = Graph(slot)) g->SetCurrentPosition(static_cast<double>(startOffset));
+}
+
+bool SongPlayers::isMP3Playing() {
+  MediaGraph* g = Song();
+  return g && g->CurrentPosition() < g->StopTime();
+}
+
+void SongPlayers::PauseMP3() {
+  if (host_.SongSlot() == 0) return;
+  if (MediaGraph* g = Song()) {
+    g->Pause();
+    Trace::write("songpause", {Seconds(g->CurrentPosition())});
+  }
+  host_.SetTileTimerEnabled(false);
+}
+
+bool SongPlayers::IsSongTooShort() {
+  PauseMP3();
+  MediaGraph* g = Song();
+  if (!g) return true;
+  // The last of rows x columns - 1 tiles starts here. Seeking a paused graph
+  // answers as well as a running one, without a click of that tile.
+  int16_t lastStart = static_cast<int16_t>(host_.BoardRows() * host_.BoardColumns() - 2);
+  g->SetCurrentPosition(static_cast<double>(lastStart) * static_cast<double>(host_.TileDuration()));
+  bool tooShort = !isMP3Playing();
+  PauseMP3();
+  return tooShort;
+}
+
+void SongPlayers::StartRun(MediaGraph& g, double start, double stopAt, int32_t timerMs) {
+  g.SetStopAt(stopAt);
+  g.SetCurrentPosition(start);
+  g.Run();
+  if (timerMs > 0) {
+    host_.SetTileTimerInterval(timerMs);
+    host_.SetTileTimerEnabled(true);
+  }
+  Trace::write("songrun", {Seconds(start), std::to_string(timerMs)});
+}
+
+void SongPlayers::PlayTile(int16_t first, int16_t last, float length) {
+  if (host_.Shuffling()) return;
+  PauseMP3();
+  MediaGraph* g = Song();
+  // An empty or backward run plays nothing rather than the rest of the song.
+  if (!g || last < first || !(length > 0)) return;
+  double start = static_cast<double>(static_cast<int16_t>(first - 1)) * static_cast<double>(length);
+  int16_t tiles = static_cast<int16_t>(last - first + 1);
+  double ms = static_cast<double>(length) * 1000.0 * tiles;
+  // The graph ends the run on its last sample even when the run is too long
+  // for the timer.
+  StartRun(*g, start, static_cast<double>(last) * static_cast<double>(length), TimerInterval(ms));
+}
+
+void SongPlayers::PlayOriginalTile(double tile, double length) {
+  if (host_.Shuffling()) return;
+  PauseMP3();
+  MediaGraph* g = Song();
+  if (!g || !(length > 0)) return;
+  StartRun(*g, (tile - 1) * length, tile * length, TimerInterval(length * 1000.0));
+}
+
+void SongPlayers::PlayEntireSong() {
+  PauseMP3();
+  MediaGraph* g = Song();
+  if (!g) return;
+  host_.SetTileTimerEnabled(false);
+  StartRun(*g, 0.0, -1.0, 0);
+}
+
+void SongPlayers::SetMP3Volume(int32_t vol) {
+  if (MediaGraph* g = Song()) g->SetVolume(vol);
+}
+
+void SongPlayers::PauseAllMP3Sounds() {
+  for (int16_t i = 1; i <= Count(); ++i)
+    if (IsPlaying(i)) StopPlay(i);
+}
+
+void SongPlayers::UnPauseAllMP3Sounds() {
+  for (int16_t i = 1; i <= Count(); ++i) {
+    SongPlayer& s = players_[static_cast<size_t>(i)];
+    if (s.paused && s.graph) s.graph->Run();
+    s.paused = false;
+  }
+}
+
+void SongPlayers::UnpauseOneMP3(int16_t Index) {
+  SongPlayer* s = Slot(static_cast<int16_t>(Index - 200));
+  if (s && s->paused && s->graph) {
+    s->graph->Run();
+    s->paused = false;
+  }
+}

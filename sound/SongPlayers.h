@@ -1,0 +1,78 @@
+#pragma once
+// The song players behind sound indexes 201 and above, and the operations the
+// game plays its song with: a tile is a stretch of the one open song, played
+// by seeking, running, and pausing again when the tile timer fires.
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "sound/IndexedPlayers.h"
+#include "sound/MediaGraph.h"
+
+class SoundHost;
+
+class SongPlayers : public IndexedPlayers {
+ public:
+  using GraphFactory = std::function<std::unique_ptr<MediaGraph>()>;
+
+  explicit SongPlayers(SoundHost& host, GraphFactory factory = MakeMediaGraph);
+  ~SongPlayers() override;
+
+  // Opens an MP3 file in a free player and starts it from the beginning.
+  // Returns 200 + slot, or 0 (missing file, no free player, not an MP3).
+  int16_t PlayMP3Sound(const std::string& waveFileIn, int16_t Volume, int32_t Frequency, int16_t Pan,
+                       int16_t DSFlags);
+
+  // The song (SongSlot) has not reached its end; a paused song counts.
+  bool isMP3Playing();
+  // Pauses the song and switches the tile timer off; nothing when SongSlot is 0.
+  void PauseMP3();
+  // The song does not reach past the start of the board's last tile. Leaves it paused.
+  bool IsSongTooShort();
+  // Plays tiles first..last in one run; a timer pauses the song after the run.
+  void PlayTile(int16_t first, int16_t last, float length);
+  void PlayOriginalTile(double tile, double length);
+  void PlayEntireSong();
+  void SetMP3Volume(int32_t vol);
+  void PauseAllMP3Sounds();
+  void UnPauseAllMP3Sounds();
+  void UnpauseOneMP3(int16_t Index);
+
+  // IndexedPlayers: `slot` is the sound index less 200.
+  void Resize(int16_t count) override;
+  int16_t Play(const std::string& name, int16_t Volume, int32_t Frequency, int16_t Pan, int16_t DSFlags) override;
+  bool IsPlaying(int16_t slot) override;
+  void StopPlay(int16_t slot) override;
+  void DeleteSound(int16_t slot) override;
+  void SetVolume(int16_t slot, int16_t Volume) override;
+  void SetPan(int16_t slot, int16_t Pan) override;
+  void SetFrequency(int16_t slot, int32_t Frequency) override;
+  void PlayOpenedSound(int16_t slot, int32_t startOffset, int16_t DSFlags) override;
+  void PauseAll() override { PauseAllMP3Sounds(); }
+  void UnPauseAll() override { UnPauseAllMP3Sounds(); }
+  void UnpauseOne(int16_t slot) override { UnpauseOneMP3(static_cast<int16_t>(slot + 200)); }
+  int16_t Count() override { return static_cast<int16_t>(players_.size() - 1); }
+  void Shutdown() override;
+
+  // The graph of a slot, or null (for the engine's tests and diagnostics).
+  MediaGraph* Graph(int16_t slot);
+
+ private:
+  struct SongPlayer {
+    std::unique_ptr<MediaGraph> graph;
+    int16_t ReuseClass = 0;
+    bool paused = false;
+    std::string name;
+  };
+
+  SongPlayer* Slot(int16_t slot);
+  MediaGraph* Song();
+  // Pause, seek, set where the run ends, run, and arm the timer (0: none).
+  void StartRun(MediaGraph& g, double start, double stopAt, int32_t timerMs);
+
+  SoundHost& host_;
+  GraphFactory factory_;
+  std::vector<SongPlayer> players_;  // 0..count; slot 0 is never used
+};

@@ -1,0 +1,256 @@
+// The song operations against a fake media graph: positions, run ends,
+// timer intervals and the player table.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "common/Trace.h"
+#include "sound/SongPlayers.h"
+#include "test_song_util.h"
+
+using songtest::FakeGraph;
+using songtest::FakeHost;
+using songtest::TempFolder;
+
+namespace {
+
+class SongPlayersTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    setenv("TUNZLE_NO_SYSTEM_BOX", "1", 1);
+    setenv("TUNZLE_TRACE", (dir.path / "trace.txt").c_str(), 1);
+    Trace::reopen();
+    host.folder = dir.path.string() + "/";
+    dir.File("SONG.MP3", "x");
+  }
+  void TearDown() override {
+    unsetenv("TUNZLE_TRACE");
+    Trace::reopen();
+  }
+
+  // Opens a song the way the game does and makes it the game's song.
+  FakeGraph& OpenSong(double length = 100.0) {
+    nextLength = length;
+    int16_t index = players.PlaySound("SONG.MP3");
+    EXPECT_GT(index, 200);
+    host.songSlot = static_cast<int16_t>(index - 200);
+    return *graphs.back();
+  }
+  std::string Trace() { return songtest::ReadText((dir.path / "trace.txt").string()); }
+
+  TempFolder dir;
+  FakeHost host;
+  std::vector<FakeGraph*> graphs;
+  double nextLength = 100.0;
+  bool nextRenders = true;
+  struct Players : SongPlayers {
+    using SongPlayers::SongPlayers;
+    int16_t PlaySound(const std::string& name, int16_t flags = 0) { return PlayMP3Sound(name, 0, -1, 0, flags); }
+  } players{host, [this] {
+    auto g = std::make_unique<FakeGraph>();
+    g->length = nextLength;
+    g->renders = nextRenders;
+    graphs.push_back(g.get());
+    return g;
+  }};
+};
+
+TEST_F(SongPlayersTest, OpeningPlaysFromTheStartWithTheCallersSettings) {
+  FakeGraph& g = OpenSong();
+  EXPECT_EQ(g.path, (dir.path / "SONG.MP3").string());
+  EXPECT_TRUE(g.running);
+  EXPECT_EQ(g.pos, 0.0);
+  EXPECT_LT(g.stopAt, 0);
+  EXPECT_EQ(g.volume, 0);
+  EXPECT_EQ(g.balance, 0);
+  players.SetMP3Volume(-3000);
+  EXPECT_EQ(g.volume, -3000);
+
+  // Flag 4 opens paused; 1024 (3D) is refused with a message but the song opens.
+  int16_t index = players.PlayMP3Sound("SONG.MP3", -500, 44100, 7000, 4 | 1024);
+  ASSERT_GT(index, 200);
+  FakeGraph& h = *graphs.back();
+  EXPECT_NE(Trace().find("Standard MP3 Files can not be 3d. File: " + host.folder + "SONG.MP3"), std::string::npos);
+  EXPECT_EQ(h.volume, -500);
+  EXPECT_EQ(h.balance, 5000) << "pan is limited to -5000..5000";
+  EXPECT_DOUBLE_EQ(h.rate, 2.0);
+  EXPECT_FALSE(h.running);
+  players.UnpauseOneMP3(index);
+  EXPECT_TRUE(h.running);
+}
+
+TEST_F(SongPlayersTest, TilesOfTwoAndAHalfSeconds) {
+  FakeGraph& g = OpenSong();
+  players.PlayTile(3, 3, 2.5f);
+  EXPECT_TRUE(g.running);
+  EXPECT_DOUBLE_EQ(g.pos, 5.0);
+  EXPECT_DOUBLE_EQ(g.stopAt, 7.5);
+  EXPECT_EQ(host.timerInterval, 2500);
+  EXPECT_TRUE(host.timerEnabled);
+
+  // A new run cancels the old one: paused first, and the old end no longer applies.
+  int pauses = g.pauses;
+  players.PlayTile(1, 8, 2.5f);
+  EXPECT_EQ(g.pauses, pauses + 1);
+  EXPECT_DOUBLE_EQ(g.pos, 0.0);
+  EXPECT_DOUBLE_EQ(g.stopAt, 20.0);
+  EXPECT_EQ(host.timerInterval, 20000);
+
+  // The timer's handler pauses the song; the graph itself has held at the run's end.
+  g.Advance(30);
+  EXPECT_DOUBLE_EQ(g.pos, 20.0);
+  players.PauseMP3();
+  EXPECT_FALSE(g.running);
+  EXPECT_FALSE(host.timerEnabled);
+  EXPECT_TRUE(players.isMP3Playing()) << "a song paused in the middle still counts as playing";
+
+  players.PlayOriginalTile(4, 2.5);
+  EXPECT_DOUBLE_EQ(g.pos, 7.5);
+  EXPECT_DOUBLE_EQ(g.stopAt, 10.0);
+  EXPECT_EQ(host.timerInterval, 2500);
+
+  players.PlayEntireSong();
+  EXPECT_TRUE(g.running);
+  EXPECT_DOUBLE_EQ(g.pos, 0.0);
+  EXPECT_LT(g.stopAt, 0) << "the whole song plays to its end";
+  EXPECT_FALSE(host.timerEnabled);
+  g.Advance(1000);
+  EXPECT_FALSE(players.isMP3Playing());
+}
+
+TEST_F(SongPlayersTest, TimerIntervals) {
+  FakeGraph& g = OpenSong(200);
+  // 75 s is too long for the timer: none is set, yet the run still ends on its last tile.
+  players.PlayTile(1, 15, 5.0f);
+  EXPECT_TRUE(g.running);
+  EXPECT_DOUBLE_EQ(g.pos, 0.0);
+  EXPECT_FALSE(host.timerEnabled);
+  EXPECT_DOUBLE_EQ(g.stopAt, 75.0);
+
+  players.PlayTile(1, 2, 32.767f);
+  EXPECT_TRUE(host.timerEnabled);
+  EXPECT_EQ(host.timerInterval, 65534);
+  players.PlayTile(1, 2, 32.768f);
+  EXPECT_FALSE(host.timerEnabled);
+
+  // Halves go to the even neighbour.
+  players.PlayTile(1, 1, 1.0625f);
+  EXPECT_EQ(host.timerInterval, 1062);
+  players.PlayTile(2, 4, 1.0625f);
+  EXPECT_EQ(host.timerInterval, 3188);
+  players.PlayOriginalTile(3, 1.0625);
+  EXPECT_EQ(host.timerInterval, 1062);
+}
+
+TEST_F(SongPlayersTest, SilentCases) {
+  FakeGraph& g = OpenSong();
+  players.PlayTile(2, 2, 2.5f);
+  players.PlayTile(4, 3, 2.5f);  // backward: nothing, rather than the rest of the song
+  EXPECT_FALSE(g.running);
+  EXPECT_FALSE(host.timerEnabled);
+
+  int calls = host.timerCalls, pauses = g.pauses;
+  host.shuffling = true;
+  players.PlayTile(2, 2, 2.0f);
+  players.PlayOriginalTile(3, 2.0);
+  EXPECT_FALSE(g.running);
+  EXPECT_EQ(g.pauses, pauses);
+  EXPECT_EQ(host.timerCalls, calls);
+  host.shuffling = false;
+
+  players.PlayTile(2, 2, 2.0f);
+  host.songSlot = 0;
+  players.PauseMP3();
+  EXPECT_TRUE(host.timerEnabled) << "no song: the timer is left as it was";
+  EXPECT_TRUE(g.running);
+  EXPECT_FALSE(players.isMP3Playing());
+  players.PlayTile(1, 1, 2.0f);
+  players.PlayEntireSong();
+  EXPECT_TRUE(players.IsSongTooShort());
+}
+
+TEST_F(SongPlayersTest, TooShortOnThreeByThreeWithTwoSecondTiles) {
+  for (double length : {13.0, 14.0, 14.5, 15.0}) {
+    SCOPED_TRACE(length);
+    FakeGraph& g = OpenSong(length);
+    EXPECT_EQ(players.IsSongTooShort(), length <= 14.0);
+    EXPECT_FALSE(g.running) << "left paused";
+    EXPECT_FALSE(host.timerEnabled);
+  }
+  host.rows = 9;
+  host.columns = 9;
+  OpenSong(158.0);
+  EXPECT_TRUE(players.IsSongTooShort());
+  OpenSong(158.5);
+  EXPECT_FALSE(players.IsSongTooShort());
+}
+
+TEST_F(SongPlayersTest, PlayerTable) {
+  std::vector<int16_t> got;
+  for (int i = 0; i < 20; ++i) got.push_back(players.PlaySound("SONG.MP3"));
+  for (int i = 0; i < 20; ++i) EXPECT_EQ(got[static_cast<size_t>(i)], 201 + i);
+  for (FakeGraph* g : graphs) g->Pause();  // paused songs still hold their players
+  EXPECT_EQ(players.PlaySound("SONG.MP3"), 0) << "the 21st song";
+  graphs[6]->pos = graphs[6]->length;  // played to its end: taken over
+  EXPECT_EQ(players.PlaySound("SONG.MP3"), 207);
+
+  // A finished class 3 player is never taken; a deleted one is.
+  graphs.clear();
+  players.Resize(2);
+  EXPECT_EQ(players.PlaySound("SONG.MP3", 2), 201);
+  EXPECT_EQ(players.PlaySound("SONG.MP3", 256), 202);
+  graphs[0]->pos = graphs[0]->length;
+  graphs[1]->pos = graphs[1]->length;
+  EXPECT_EQ(players.PlaySound("SONG.MP3"), 202);
+  EXPECT_EQ(players.PlaySound("SONG.MP3"), 0);
+  players.DeleteSound(1);
+  EXPECT_EQ(players.PlaySound("SONG.MP3"), 201);
+}
+
+TEST_F(SongPlayersTest, MissingAndUnplayableFiles) {
+  EXPECT_EQ(players.PlaySound("GONE.MP3"), 0);
+  EXPECT_NE(Trace().find("File: GONE.MP3 does not exist!"), std::string::npos);
+  EXPECT_TRUE(graphs.empty());
+
+  nextRenders = false;
+  EXPECT_EQ(players.PlaySound("SONG.MP3"), 0);
+  nextRenders = true;
+  EXPECT_EQ(players.PlaySound("SONG.MP3"), 201) << "a failed open leaves the slot free";
+
+  // Names come in upper case; the file on disk need not be.
+  dir.File("Mixed Case.mp3", "x");
+  EXPECT_EQ(players.PlaySound("MIXED CASE.MP3"), 202);
+  EXPECT_EQ(graphs.back()->path, (dir.path / "Mixed Case.mp3").string());
+  EXPECT_EQ(players.PlaySound(dir.path.string() + "/SONG.MP3"), 203) << "an absolute path stands as it is";
+}
+
+TEST_F(SongPlayersTest, PauseAllUnpauseAndPlayOpenedSound) {
+  FakeGraph& a = OpenSong();
+  players.PlaySound("SONG.MP3");
+  FakeGraph& b = *graphs.back();
+  b.pos = b.length;  // ended: not paused by pause-all, so not resumed either
+  b.running = false;
+  players.PauseAll();
+  EXPECT_FALSE(a.running);
+  players.UnPauseAll();
+  EXPECT_TRUE(a.running);
+  EXPECT_FALSE(b.running);
+
+  players.PlayOpenedSound(1, 12, 0);
+  EXPECT_DOUBLE_EQ(a.pos, 12.0);
+  EXPECT_FALSE(a.running) << "stays paused until unpaused";
+  players.UnpauseOne(1);
+  EXPECT_TRUE(a.running);
+}
+
+TEST_F(SongPlayersTest, TraceShowsRunsAndPauses) {
+  OpenSong();
+  players.PlayTile(3, 3, 2.5f);
+  players.PauseMP3();
+  std::string t = Trace();
+  EXPECT_NE(t.find("\tsongrun\t0\t0\n"), std::string::npos);
+  EXPECT_NE(t.find("\tsongrun\t5\t2500\n"), std::string::npos);
+  EXPECT_NE(t.find("\tsongpause\t5\n"), std::string::npos);
+}
+
+}  // namespace
