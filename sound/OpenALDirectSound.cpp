@@ -134,9 +134,6 @@ class ALBuffer : public DSBuffer, public DS3DBuffer {
     ApplyGain();
     ApplyPitch();
   }
-  void SetRolloff(float v) {
-    if (data_ && data_->is3D) alSourcef(src_[0], AL_ROLLOFF_FACTOR, v);
-  }
 
   void Play(bool looping) override {
     if (!n_) return;

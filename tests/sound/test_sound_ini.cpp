@@ -85,12 +85,6 @@ TEST_F(IniTest, MissingFileLeavesDefaults) {
   EXPECT_EQ(upper.sound->SoundBuffers, 60);
 }
 
-TEST_F(IniTest, ListenerGetsItsTwoDistanceSettings) {
-  Init("");
-  EXPECT_FLOAT_EQ(e.ds->distanceFactor, 1.0f);
-  EXPECT_FLOAT_EQ(e.ds->rolloffFactor, 3.4f);
-}
-
 TEST_F(IniTest, NoDeviceIsReportedOnceAndTheGameGoesOnSilently) {
   const std::string msg = "msgbox\tMusic Tunzle\tUnable to initialize DirectSound - sound card may not be present";
   for (int step = 0; step < 3; ++step) {
