@@ -156,7 +156,11 @@ class ALBuffer : public DSBuffer, public DS3DBuffer {
     if (!n_ || bytes < 0) return;
     const int32_t frame = bytes / std::max<int16_t>(1, data_->format.BlockAlign);
     if (frame >= data_->frames) return;
+    // Held while both sides move, so the mixer never runs them apart.
+    const bool playing = GetStatus() != 0;
+    if (playing) alSourcePausev(n_, src_);
     for (int i = 0; i < n_; ++i) alSourcei(src_[i], AL_SAMPLE_OFFSET, frame);
+    if (playing) alSourcePlayv(n_, src_);
     alGetError();
   }
   void SetVolume(int32_t v) override {

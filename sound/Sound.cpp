@@ -19,6 +19,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// The engine whose tone the beep plays; another engine's release leaves it alone.
+Sound* beepOwner = nullptr;
+
 const char* const kNoDevice = "Unable to initialize DirectSound - sound card may not be present";
 
 bool Has(int16_t flags, int16_t bit) { return (flags & bit) != 0; }
@@ -124,7 +127,10 @@ void Sound::InitDevice() {
 }
 
 void Sound::ReleaseDevice() {
-  if (beep_) SetBeepTone(nullptr);
+  if (beepOwner == this) {
+    SetBeepTone(nullptr);
+    beepOwner = nullptr;
+  }
   beep_.reset();
   device_->Release();
   deviceReady_ = false;
@@ -153,6 +159,7 @@ void Sound::MakeBeepTone() {
     return;
   }
   DSBuffer* tone = beep_.get();
+  beepOwner = this;
   SetBeepTone([tone] {
     tone->SetCurrentPosition(0);
     tone->Play(false);

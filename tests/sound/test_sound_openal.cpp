@@ -125,6 +125,16 @@ TEST_F(OpenALTest, StartOffsetPlaysFromThere) {
   const auto again = e.Render(4);
   EXPECT_NEAR(again[0], 8000 / 32768.0f, 1e-5f);
   EXPECT_NEAR(again[2], 8004 / 32768.0f, 1e-5f);
+
+  // Restarting it while it plays moves both sides together.
+  ASSERT_TRUE(e.sound->IsPlaying(i));
+  flags = dsflags::Restart;
+  offset = 6000;
+  EXPECT_EQ(e.sound->PlaySound("ramp.wav", v, f, p, offset, flags), i);
+  e.Render(16);
+  const auto moved = e.Render(4);
+  EXPECT_NEAR(moved[0], (3000 + 16) * 4 / 32768.0f, 1e-5f);
+  EXPECT_EQ(moved[0], moved[1]);
 }
 
 TEST_F(OpenALTest, PanAttenuatesOneSideOnly) {
