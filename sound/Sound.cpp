@@ -505,5 +505,5 @@ void Sound::StopSoundQ() {
 void Sound::ShutdownForm1() {
   if (oggs_) oggs_->Shutdown();
   for (int16_t i = 1; i <= SoundBuffers; ++i) DeleteSound(i);
-  QCoreApplication::processEvents();
+  if (QCoreApplication::instance()) QCoreApplication::processEvents();
 }
