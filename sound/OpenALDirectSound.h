@@ -1,0 +1,56 @@
+#pragma once
+// The device buffers over OpenAL Soft. Each buffer is a pair of sources on a
+// left-only and a right-only copy of the sound (direct channels), so pan is a
+// plain per-side gain for mono and stereo files alike; a 3D buffer is one
+// positional source on a mono copy. A duplicate is new sources on the same
+// AL buffers. The context is made current for the whole process, so other
+// players (songs, speech) stream through the same device.
+#include "sound/DirectSound.h"
+
+#include <AL/al.h>
+#include <AL/alc.h>
+
+#include <memory>
+#include <string>
+
+class OpenALDirectSound : public DSDevice {
+ public:
+  // The default output device, opened with a short mix-ahead.
+  OpenALDirectSound();
+  // A device that renders into memory (RenderSamples) instead of a sound card.
+  static std::unique_ptr<OpenALDirectSound> Loopback(int rate = 44100);
+  ~OpenALDirectSound() override;
+
+  bool LoadLibrary() override;
+  bool OpenDevice() override;
+  bool CreatePrimary() override;
+  bool TakeListener() override;
+  void SetListenerDistanceFactor(float v) override;
+  void SetListenerRolloffFactor(float v) override;
+  void Release() override;
+
+  std::unique_ptr<DSBuffer> CreateSoundBufferFromFile(const std::string& path, const BufferDesc& desc) override;
+  std::unique_ptr<DSBuffer> CreateSoundBuffer(const BufferDesc& desc) override;
+  std::unique_ptr<DSBuffer> DuplicateSoundBuffer(DSBuffer& original) override;
+
+  // Loopback only: mixes `frames` stereo frames (interleaved floats) into out.
+  bool RenderSamples(float* out, int frames);
+  bool IsLoopback() const { return loopback_; }
+  int OutputRate() const;
+  // Frames the device mixes ahead of what is heard (period size x periods).
+  int MixAheadFrames() const;
+  ALCdevice* AlcDevice() const { return device_; }
+  ALCcontext* AlcContext() const { return context_; }
+  float RolloffFactor() const { return rolloff_; }
+
+  // The mix-ahead asked of OpenAL Soft for real devices.
+  static constexpr int kPeriodFrames = 256;
+  static constexpr int kPeriods = 3;
+
+ private:
+  bool loopback_ = false;
+  int loopbackRate_ = 44100;
+  ALCdevice* device_ = nullptr;
+  ALCcontext* context_ = nullptr;
+  float rolloff_ = 1.0f;
+};
