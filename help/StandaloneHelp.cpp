@@ -25,7 +25,7 @@ StandaloneHelpFile HelpFileForProgram(const std::string& programPath, const std:
   f.HelpName = HelpNameFromProgram(p.filename().string());
   if (p.has_parent_path()) {
     std::error_code ec;
-    fs::path folder = fs::absolute(p.parent_path(), ec);
+    const fs::path folder = fs::absolute(p.parent_path(), ec).lexically_normal();
     f.AppFolder = WithTrailingSeparator((ec ? p.parent_path() : folder).string());
   } else {
     f.AppFolder = WithTrailingSeparator(programFolder);
