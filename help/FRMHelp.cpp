@@ -1,0 +1,356 @@
+#include "help/FRMHelp.h"
+
+#include "common/Beep.h"
+#include "common/Keys.h"
+#include "common/MsgBox.h"
+#include "common/Trace.h"
+#include "common/Twips.h"
+#include "common/Wait.h"
+#include "help/StandaloneHelp.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QAccessible>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextLayout>
+#include <algorithm>
+#include <exception>
+
+namespace {
+
+FRMHelp* openViewer = nullptr;
+
+QRect twipsRect(int left, int top, int width, int height) {
+  return QRect(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width), TwipsToPixels(height));
+}
+
+}  // namespace
+
+HelpOptions HelpOptions::Game() { return HelpOptions{}; }
+
+HelpOptions HelpOptions::Standalone() {
+  HelpOptions o;
+  o.mode = Mode::Standalone;
+  o.wait = [](float s) { StandaloneWait(s); };
+  o.message = [](const std::string& text, const std::string&) { ShowError(text); };
+  return o;
+}
+
+FRMHelp::FRMHelp(HelpOptions options, QWidget* parent) : QDialog(parent), options_(std::move(options)) {
+  setWindowTitle("HELP");
+  setAccessibleName("HELP");
+  setModal(true);
+  setFixedSize(TwipsToPixels(9600), TwipsToPixels(6900));
+
+  LSTIndex = new QListWidget(this);
+  LSTIndex->setObjectName("LSTIndex");
+  LSTIndex->setAccessibleName("Help index");
+  LSTIndex->setGeometry(twipsRect(300, 0, 5000, 1815));
+
+  TXTHelp = new QPlainTextEdit(this);
+  TXTHelp->setObjectName("TXTHelp");
+  TXTHelp->setAccessibleName("Help text");
+  TXTHelp->setReadOnly(true);
+  // Read-only, yet the caret must move and select from the keyboard.
+  TXTHelp->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+  TXTHelp->setTabChangesFocus(true);
+  TXTHelp->setGeometry(twipsRect(300, 2000, 9000, 4500));
+
+  CMDOk = new QPushButton("&Close", this);
+  CMDOk->setObjectName("CMDOk");
+  CMDOk->setAccessibleName("Close");
+  // Enter in the index or the pane must not fall through to a default button.
+  CMDOk->setAutoDefault(false);
+  CMDOk->setDefault(false);
+  CMDOk->setGeometry(twipsRect(6000, 500, 800, 495));
+
+  setTabOrder(LSTIndex, TXTHelp);
+  setTabOrder(TXTHelp, CMDOk);
+
+  connect(CMDOk, &QPushButton::clicked, this, [this] { CloseViewer(); });
+  connect(LSTIndex, &QListWidget::itemDoubleClicked, this, [this] { OpenSelected(); });
+  LSTIndex->installEventFilter(this);
+  TXTHelp->installEventFilter(this);
+  CMDOk->installEventFilter(this);
+}
+
+FRMHelp::~FRMHelp() {
+  if (openViewer == this) openViewer = nullptr;
+}
+
+FRMHelp::Result FRMHelp::Open(const std::string& folder, const std::string& baseName) {
+  return OpenFile(folder + baseName + ".TXT");
+}
+
+FRMHelp::Result FRMHelp::OpenFile(const std::string& helpFile) {
+  const Result loaded = Load(helpFile);
+  if (loaded != Closed) return loaded;
+  running_ = true;
+  exec();
+  running_ = false;
+  return Closed;
+}
+
+FRMHelp::Result FRMHelp::Load(const std::string& helpFile) {
+  HelpFile = helpFile;
+  TXTHelp->clear();
+  HistoryDepth = 0;
+  closed_ = false;
+  const int error = Index.Load(HelpFile);
+  if (error) {
+    SystemMsgBox("Error loading help.  Error number :" + std::to_string(error) + " file " + HelpFile,
+                 msgbox::OkOnly, "Error! ");
+    CloseViewer();
+    return LoadFailed;
+  }
+  IndexListPosition.assign(Index.IndexCount, 0);
+  try {
+    ShowIndex(QString(), true);
+  } catch (const std::exception& e) {
+    SystemMsgBox(std::string("Error in help data. ") + e.what(), msgbox::OkOnly, "Error! ");
+    CloseViewer();
+    return LoadFailed;
+  }
+  return closed_ ? EmptyList : Closed;
+}
+
+void FRMHelp::ShowIndex(const QString& parentTitle, bool oneLevelDown) {
+  LSTIndex->clear();
+  std::fill(IndexListPosition.begin(), IndexListPosition.end(), int16_t{0});
+  int wanted = 0;
+  QString prefix;
+  if (!parentTitle.isEmpty()) {
+    wanted = OutlineLevel(parentTitle) + (oneLevelDown ? 1 : 0);
+    prefix = FirstWord(parentTitle);
+  }
+  int16_t shown = 0;
+  for (int i = 0; i < Index.IndexCount; ++i) {
+    const QString& title = Index.IndexTitle[i];
+    if (OutlineLevel(title) != wanted || !MatchesPrefix(title, prefix)) continue;
+    LSTIndex->addItem(title);
+    IndexListPosition[i] = ++shown;
+  }
+  if (shown > 0) {
+    LSTIndex->setCurrentRow(0);
+    return;
+  }
+  const std::string text = "Help file error loading indexes subordinate to " + prefix.toStdString();
+  if (options_.message)
+    options_.message(text, "Help");
+  else
+    SystemMsgBox(text, msgbox::OkOnly, "Help");
+  CloseViewer();
+}
+
+void FRMHelp::OpenSelected() {
+  if (closed_) return;
+  const int k = LSTIndex->currentRow() + 1;
+  if (k < 1) return;
+  const auto it = std::find(IndexListPosition.begin(), IndexListPosition.end(), static_cast<int16_t>(k));
+  if (it == IndexListPosition.end()) return;
+  const size_t entry = static_cast<size_t>(it - IndexListPosition.begin());
+  if (Index.IndexLine[entry] > 0) {
+    ShowTopic(Index.IndexLine[entry]);
+    return;
+  }
+  ShowIndex(Index.IndexTitle[entry], true);
+  if (closed_ || options_.mode != HelpOptions::Mode::Game) return;
+  // Deeper than the history holds: the heading still opens; going back from
+  // there selects the first line.
+  ++HistoryDepth;
+  if (HistoryDepth <= MaxHistory) History[HistoryDepth] = static_cast<int16_t>(k - 1);
+}
+
+void FRMHelp::ShowTopic(int16_t lineNumber) {
+  QString text;
+  if (!ReadTopic(HelpFile, lineNumber, text)) {
+    // The file vanished since it was loaded: say so audibly, keep the index.
+    Beep();
+    return;
+  }
+  TXTHelp->setPlainText(text);
+  caretPos_ = caretLine_ = blockFirst_ = blockAnchor_ = -1;
+  TXTHelp->setFocus(Qt::OtherFocusReason);
+}
+
+void FRMHelp::GoBack() {
+  if (closed_) return;
+  QListWidgetItem* item = LSTIndex->currentItem();
+  const QString selected = item ? item->text() : QString();
+  const int level = OutlineLevel(selected);
+  if (level == 0) {
+    Beep();
+    return;
+  }
+  if (level == 1) {
+    ShowIndex(QString(), false);
+  } else {
+    QString prefix;
+    if (!ParentPrefix(selected, prefix)) return;
+    ShowIndex(prefix, true);
+  }
+  if (closed_ || options_.mode != HelpOptions::Mode::Game) return;
+  if (HistoryDepth >= 1 && HistoryDepth <= MaxHistory) {
+    const int row = History[HistoryDepth];
+    if (row >= 0 && row < LSTIndex->count()) LSTIndex->setCurrentRow(row);
+  }
+  if (HistoryDepth > 0) --HistoryDepth;
+}
+
+void FRMHelp::CloseViewer() {
+  closed_ = true;
+  if (running_ || isVisible()) done(Closed);
+}
+
+void FRMHelp::done(int r) {
+  closed_ = true;
+  QDialog::done(r);
+}
+
+void FRMHelp::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  Trace::write("window", {windowTitle().toStdString()});
+  LSTIndex->setFocus(Qt::OtherFocusReason);
+}
+
+bool FRMHelp::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress) {
+    const KeyCode key = KeyFromQt(*static_cast<QKeyEvent*>(event));
+    if (key.code == vk::Escape) {
+      CloseViewer();
+      return true;
+    }
+    if (watched == LSTIndex) {
+      switch (key.code) {
+        case vk::Return: case vk::Space: case vk::Right: OpenSelected(); return true;
+        case vk::Left: GoBack(); return true;
+        default: break;
+      }
+    } else if (watched == TXTHelp) {
+      if (key.code == vk::Next) { SelectNextBlock(); return true; }
+      if (key.code == vk::Prior) { SelectPreviousBlock(); return true; }
+    } else if (watched == CMDOk && key.code == vk::Return) {
+      CMDOk->click();
+      return true;
+    }
+  } else if (event->type() == QEvent::FocusIn && watched == TXTHelp) {
+    // Coming back to the window is not a new visit to the pane.
+    const auto reason = static_cast<QFocusEvent*>(event)->reason();
+    if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason && !inFocusSelect_) {
+      inFocusSelect_ = true;
+      PauseForReader();
+      if (!closed_) SelectBlockFromCaret();
+      PauseForReader();
+      inFocusSelect_ = false;
+    }
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+void FRMHelp::PauseForReader() {
+  // The screen reader first announces the focus, then the selection.
+  if (options_.wait)
+    options_.wait(0.3f);
+  else
+    Wait(0.3f, false);
+}
+
+std::vector<FRMHelp::LineSpan> FRMHelp::DisplayLines() const {
+  std::vector<LineSpan> lines;
+  QTextDocument* doc = TXTHelp->document();
+  QAbstractTextDocumentLayout* layout = doc->documentLayout();
+  for (QTextBlock block = doc->begin(); block.isValid(); block = block.next()) {
+    QTextLayout* tl = block.layout();
+    // Lays the block out if it has not been yet (it may be far off screen).
+    if (tl->lineCount() == 0) layout->blockBoundingRect(block);
+    const int base = block.position();
+    if (tl->lineCount() == 0) {
+      lines.push_back({base, base + block.length() - 1});
+      continue;
+    }
+    for (int i = 0; i < tl->lineCount(); ++i) {
+      const QTextLine line = tl->lineAt(i);
+      lines.push_back({base + line.textStart(), base + line.textStart() + line.textLength()});
+    }
+  }
+  return lines;
+}
+
+int FRMHelp::LineOfPosition(const std::vector<LineSpan>& lines, int pos) const {
+  if (IsOwnBlock() && pos == caretPos_ && caretLine_ >= 0 && caretLine_ < static_cast<int>(lines.size())) return caretLine_;
+  int found = 0;
+  for (int i = 0; i < static_cast<int>(lines.size()); ++i) {
+    if (lines[i].start <= pos) found = i;
+    else break;
+  }
+  return found;
+}
+
+void FRMHelp::SelectLines(int first) {
+  const auto lines = DisplayLines();
+  if (lines.empty()) return;
+  int last = static_cast<int>(lines.size()) - 1;
+  // Every topic ends with a line break; the empty line after it is no text.
+  if (last > 0 && lines[last].start == lines[last].end) --last;
+  first = std::clamp(first, 0, last);
+  const int end = std::min(first + BlockLines - 1, last);
+  QTextCursor cursor(TXTHelp->document());
+  cursor.setPosition(lines[first].start);
+  cursor.setPosition(lines[end].end, QTextCursor::KeepAnchor);
+  TXTHelp->setTextCursor(cursor);
+  blockFirst_ = first;
+  blockAnchor_ = lines[first].start;
+  caretLine_ = end;
+  caretPos_ = lines[end].end;
+  QAccessibleTextSelectionEvent ev(TXTHelp, lines[first].start, lines[end].end);
+  ev.setCursorPosition(lines[end].end);
+  QAccessible::updateAccessibility(&ev);
+}
+
+void FRMHelp::SelectBlockFromCaret() {
+  const auto lines = DisplayLines();
+  SelectLines(LineOfPosition(lines, TXTHelp->textCursor().position()));
+}
+
+bool FRMHelp::IsOwnBlock() const {
+  const QTextCursor c = TXTHelp->textCursor();
+  return blockFirst_ >= 0 && c.anchor() == blockAnchor_ && c.position() == caretPos_;
+}
+
+void FRMHelp::SelectNextBlock() {
+  const auto lines = DisplayLines();
+  const QTextCursor c = TXTHelp->textCursor();
+  int last = static_cast<int>(lines.size()) - 1;
+  if (last > 0 && lines[last].start == lines[last].end) --last;
+  if (IsOwnBlock()) {
+    // At the end the last block is read again rather than an empty line.
+    SelectLines(caretLine_ >= last ? blockFirst_ : caretLine_ + 1);
+    return;
+  }
+  SelectLines(LineOfPosition(lines, std::max(c.anchor(), c.position())) + 1);
+}
+
+void FRMHelp::SelectPreviousBlock() {
+  const auto lines = DisplayLines();
+  const QTextCursor c = TXTHelp->textCursor();
+  const int first = IsOwnBlock() ? blockFirst_ : LineOfPosition(lines, std::min(c.anchor(), c.position()));
+  SelectLines(std::max(0, first - BlockLines));
+}
+
+FRMHelp::Result ShowHelpFile(const std::string& helpFile, QWidget* parent, HelpOptions options) {
+  if (openViewer) {
+    openViewer->raise();
+    openViewer->activateWindow();
+    return FRMHelp::Closed;
+  }
+  FRMHelp viewer(std::move(options), parent);
+  openViewer = &viewer;
+  const FRMHelp::Result r = viewer.OpenFile(helpFile);
+  openViewer = nullptr;
+  return r;
+}

@@ -1,0 +1,134 @@
+#include "help/HelpFile.h"
+
+#include <QStringDecoder>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace helpfile {
+
+QStringList ReadLines(const std::string& path, int& error) {
+  error = 0;
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(path, ec)) {
+    error = std::filesystem::exists(path, ec) ? FileAccess : FileNotFound;
+    return {};
+  }
+  std::ifstream in(path, std::ios::binary);
+  if (!in) {
+    error = FileAccess;
+    return {};
+  }
+  std::ostringstream ss;
+  ss << in.rdbuf();
+  if (in.bad()) {
+    error = FileAccess;
+    return {};
+  }
+  const std::string bytes = ss.str();
+
+  QStringDecoder utf8(QStringDecoder::Utf8);
+  QString text = utf8(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+  if (utf8.hasError()) text = QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
+
+  QStringList lines;
+  qsizetype start = 0;
+  const qsizetype n = text.size();
+  for (qsizetype i = 0; i < n; ++i) {
+    const QChar c = text[i];
+    if (c != u'\r' && c != u'\n') continue;
+    lines.append(text.mid(start, i - start));
+    if (c == u'\r' && i + 1 < n && text[i + 1] == u'\n') ++i;
+    start = i + 1;
+    if (lines.size() > MaxFileLines) {
+      error = Overflow;
+      return {};
+    }
+  }
+  if (start < n) lines.append(text.mid(start));
+  if (lines.size() > MaxFileLines) {
+    error = Overflow;
+    return {};
+  }
+  return lines;
+}
+
+}  // namespace helpfile
+
+int HelpIndex::Load(const std::string& path) {
+  IndexCount = 0;
+  IndexTitle.clear();
+  IndexLine.clear();
+  int error = 0;
+  const QStringList lines = helpfile::ReadLines(path, error);
+  if (error) return error;
+  for (qsizetype i = 0; i < lines.size(); ++i) {
+    const QString& line = lines[i];
+    if (!line.startsWith(u'+')) continue;
+    if (IndexCount >= helpfile::MaxIndexLines) {
+      IndexCount = 0;
+      IndexTitle.clear();
+      IndexLine.clear();
+      return helpfile::SubscriptRange;
+    }
+    ++IndexCount;
+    if (line.startsWith(u"++")) {
+      IndexLine.push_back(static_cast<int16_t>(i + 1));
+      IndexTitle.push_back(line.mid(2));
+    } else {
+      IndexLine.push_back(0);
+      IndexTitle.push_back(line.mid(1));
+    }
+  }
+  return 0;
+}
+
+int16_t OutlineLevel(const QString& title) {
+  int16_t level = 0;
+  for (QChar c : title) {
+    if (c == u' ') break;
+    if (c == u'.') ++level;
+  }
+  return level;
+}
+
+QString FirstWord(const QString& title) {
+  const qsizetype space = title.indexOf(u' ');
+  return space < 0 ? title : title.left(space);
+}
+
+bool MatchesPrefix(const QString& title, const QString& prefix) {
+  if (prefix.isEmpty()) return true;
+  const qsizetype n = prefix.size();
+  if (title.size() <= n) return false;
+  const QChar next = title[n];
+  if (next != u' ' && next != u'.') return false;
+  return title.left(n) == prefix;
+}
+
+bool ParentPrefix(const QString& title, QString& prefix) {
+  qsizetype from = title.indexOf(u' ');
+  // A title without a space is all outline number.
+  if (from < 0) from = title.size();
+  int periods = 0;
+  for (qsizetype i = from - 1; i >= 1; --i) {
+    if (title[i] == u'.' && ++periods == 2) {
+      prefix = title.left(i);
+      return true;
+    }
+  }
+  return false;
+}
+
+bool ReadTopic(const std::string& path, int lineNumber, QString& text) {
+  text.clear();
+  int error = 0;
+  const QStringList lines = helpfile::ReadLines(path, error);
+  if (error) return false;
+  for (qsizetype i = lineNumber; i < lines.size(); ++i) {
+    if (lines[i].startsWith(u'+')) break;
+    // The pane's own line break; each line keeps its trailing space.
+    text += lines[i] + u' ' + u'\n';
+  }
+  return true;
+}
