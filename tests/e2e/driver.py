@@ -1,0 +1,96 @@
+"""Drives the real game on a virtual X display, as a player would: keys in
+through xdotool, what was said and played read back from the trace."""
+import os
+import shutil
+import subprocess
+import tempfile
+import time
+
+
+class Display:
+    """An Xvfb server of its own, so tests never touch a real desktop."""
+
+    def __init__(self, size="1280x800x24"):
+        self.number = None
+        for n in range(90, 140):
+            if not os.path.exists(f"/tmp/.X11-unix/X{n}") and not os.path.exists(f"/tmp/.X{n}-lock"):
+                self.number = n
+                break
+        if self.number is None:
+            raise RuntimeError("no free X display number")
+        self.proc = subprocess.Popen(["Xvfb", f":{self.number}", "-screen", "0", size, "-nolisten", "tcp"],
+                                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.name = f":{self.number}"
+        deadline = time.time() + 10
+        while not os.path.exists(f"/tmp/.X11-unix/X{self.number}"):
+            if time.time() > deadline:
+                raise RuntimeError("Xvfb did not start")
+            time.sleep(0.05)
+
+    def close(self):
+        self.proc.terminate()
+        self.proc.wait(timeout=10)
+
+
+class Game:
+    def __init__(self, program, display, appdata, args=(), env=None):
+        self.trace = os.path.join(appdata, "trace.txt")
+        self.env = dict(os.environ)
+        self.env.update({"DISPLAY": display.name, "appdata": appdata, "TUNZLE_TRACE": self.trace,
+                         "ALSOFT_DRIVERS": "null", "QT_QPA_PLATFORM": "xcb"})
+        self.env.pop("QT_ACCESSIBILITY", None)
+        if env:
+            self.env.update(env)
+        self.display = display
+        self.offset = self._size()
+        self.proc = subprocess.Popen([program, *args], env=self.env, stdout=subprocess.DEVNULL,
+                                     stderr=subprocess.DEVNULL)
+
+    def _size(self):
+        try:
+            return os.path.getsize(self.trace)
+        except OSError:
+            return 0
+
+    def lines(self):
+        """Trace lines of this run, split into fields without the time."""
+        try:
+            with open(self.trace, encoding="utf-8", errors="replace") as f:
+                f.seek(self.offset)
+                return [line.rstrip("\n").split("\t")[1:] for line in f if "\t" in line]
+        except OSError:
+            return []
+
+    def wait_for(self, *fields, timeout=30, after=0):
+        """Waits until a trace line starts with these fields; returns its index."""
+        deadline = time.time() + timeout
+        while time.time() < deadline:
+            for i, line in enumerate(self.lines()):
+                if i >= after and line[:len(fields)] == list(fields):
+                    return i
+            if self.proc.poll() is not None:
+                break
+            time.sleep(0.05)
+        raise AssertionError(f"trace never showed {fields}; last lines: {self.lines()[-8:]}")
+
+    def key(self, *keys, delay=60):
+        subprocess.run(["xdotool", "key", "--delay", str(delay), *keys], env=self.env, check=True)
+
+    def settle(self, seconds=0.3):
+        time.sleep(seconds)
+
+    def wait_exit(self, timeout=30):
+        return self.proc.wait(timeout=timeout)
+
+    def kill(self):
+        if self.proc.poll() is None:
+            self.proc.kill()
+            self.proc.wait()
+
+
+def temp_player_folder():
+    return tempfile.mkdtemp(prefix="tunzle-e2e-")
+
+
+def cleanup(path):
+    shutil.rmtree(path, ignore_errors=True)
