@@ -56,9 +56,23 @@ void setupWidget(QLabel* l) {
   l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
+// A click moves a greyed box to set, as the player's platform does.
+class CheckBox : public QCheckBox {
+ public:
+  using QCheckBox::QCheckBox;
+
+ protected:
+  void nextCheckState() override { setCheckState(checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked); }
+};
+
+template <typename W>
+struct Made { using type = W; };
+template <>
+struct Made<QCheckBox> { using type = CheckBox; };
+
 template <typename W>
 W* newWidget(QWidget* parent) {
-  W* w = new W(parent);
+  W* w = new typename Made<W>::type(parent);
   setupWidget(w);
   w->hide();
   return w;
@@ -317,8 +331,8 @@ int16_t GenDialog::CheckValue(const QCheckBox* c) {
 
 void GenDialog::SetCheckValue(QCheckBox* c, int16_t v) {
   // Greyed is only ever set by code; a click moves between clear and set.
+  c->setTristate(true);
   c->setCheckState(v == 2 ? Qt::PartiallyChecked : v ? Qt::Checked : Qt::Unchecked);
-  c->setTristate(false);
 }
 
 void GenDialog::SetOptionValue(QRadioButton* o, bool v) {
