@@ -19,52 +19,90 @@ namespace {
 
 const char kSep = '/';
 
-bool likeAt(const std::u32string& s, size_t si, const std::u32string& p, size_t pi) {
-  while (pi < p.size()) {
-    const char32_t c = p[pi];
+// One pattern token; every token but the star stands for exactly one character.
+struct Token {
+  enum Kind { Star, Any, Digit, Char, Set } kind;
+  char32_t c = 0;
+  bool negate = false;
+  std::u32string set;  // pairs: low, high
+};
+
+// Splits a pattern into tokens; false for an unclosed "[".
+bool tokenize(const std::u32string& p, std::vector<Token>& out) {
+  for (size_t i = 0; i < p.size(); ++i) {
+    const char32_t c = p[i];
     if (c == U'*') {
-      while (pi < p.size() && p[pi] == U'*') ++pi;
-      if (pi == p.size()) return true;
-      for (size_t k = si; k <= s.size(); ++k)
-        if (likeAt(s, k, p, pi)) return true;
-      return false;
-    }
-    if (c == U'[') {
-      const size_t close = p.find(U']', pi + 1);
-      if (close == std::u32string::npos) return false;  // an unclosed list matches nothing
-      std::u32string list = p.substr(pi + 1, close - pi - 1);
-      pi = close + 1;
+      if (out.empty() || out.back().kind != Token::Star) out.push_back({Token::Star});
+    } else if (c == U'?') {
+      out.push_back({Token::Any});
+    } else if (c == U'#') {
+      out.push_back({Token::Digit});
+    } else if (c == U'[') {
+      const size_t close = p.find(U']', i + 1);
+      if (close == std::u32string::npos) return false;
+      std::u32string list = p.substr(i + 1, close - i - 1);
+      i = close;
       if (list.empty()) continue;  // "[]" stands for nothing
-      if (si >= s.size()) return false;
-      bool negate = false;
+      Token t{Token::Set};
       if (list[0] == U'!') {
-        negate = true;
+        t.negate = true;
         list.erase(0, 1);
       }
-      bool in = false;
       for (size_t k = 0; k < list.size(); ++k) {
         if (k + 2 < list.size() && list[k + 1] == U'-') {
-          if (s[si] >= list[k] && s[si] <= list[k + 2]) in = true;
+          t.set += list[k];
+          t.set += list[k + 2];
           k += 2;
-        } else if (s[si] == list[k]) {
-          in = true;
+        } else {
+          t.set += list[k];
+          t.set += list[k];
         }
       }
-      if (in == negate) return false;
-      ++si;
-      continue;
+      out.push_back(t);
+    } else {
+      Token t{Token::Char};
+      t.c = c;
+      out.push_back(t);
     }
-    if (si >= s.size()) return false;
-    if (c == U'?') {
-    } else if (c == U'#') {
-      if (s[si] < U'0' || s[si] > U'9') return false;
-    } else if (c != s[si]) {
+  }
+  return true;
+}
+
+bool matchesOne(const Token& t, char32_t c) {
+  switch (t.kind) {
+    case Token::Any: return true;
+    case Token::Digit: return c >= U'0' && c <= U'9';
+    case Token::Char: return c == t.c;
+    case Token::Set: {
+      bool in = false;
+      for (size_t k = 0; k + 1 < t.set.size(); k += 2)
+        if (c >= t.set[k] && c <= t.set[k + 1]) in = true;
+      return in != t.negate;
+    }
+    default: return false;
+  }
+}
+
+// Greedy match with a return to the last star only: linear-ish, so no
+// pattern can make the listing hang.
+bool likeMatch(const std::u32string& s, const std::vector<Token>& p) {
+  size_t si = 0, pi = 0, starP = std::string::npos, starS = 0;
+  while (si < s.size()) {
+    if (pi < p.size() && p[pi].kind == Token::Star) {
+      starP = pi++;
+      starS = si;
+    } else if (pi < p.size() && matchesOne(p[pi], s[si])) {
+      ++si;
+      ++pi;
+    } else if (starP != std::string::npos) {
+      pi = starP + 1;
+      si = ++starS;
+    } else {
       return false;
     }
-    ++si;
-    ++pi;
   }
-  return si == s.size();
+  while (pi < p.size() && p[pi].kind == Token::Star) ++pi;
+  return pi == p.size();
 }
 
 std::u32string utf32(const std::string& s) { return QString::fromStdString(s).toStdU32String(); }
@@ -105,7 +143,9 @@ void listFolder(const std::string& path, const std::string& pattern, std::vector
 }  // namespace
 
 bool LikeMatch(const std::string& name, const std::string& pattern) {
-  return likeAt(utf32(name), 0, utf32(pattern), 0);
+  std::vector<Token> tokens;
+  if (!tokenize(utf32(pattern), tokens)) return false;  // an unclosed list matches nothing
+  return likeMatch(utf32(name), tokens);
 }
 
 std::string SelectFile(const std::string& folder, const std::string& pattern, int16_t mode,

@@ -33,6 +33,11 @@ TEST(LikeMatchTest, WildcardsAreCaseSensitive) {
   EXPECT_FALSE(LikeMatch("ab", "a[b"));
   EXPECT_TRUE(LikeMatch("Ünïcödé.mp3", "?n?c?d?.mp3"));
   EXPECT_TRUE(LikeMatch("a.b.mp3", "*.*.mp3"));
+  EXPECT_TRUE(LikeMatch("", "*"));
+  EXPECT_FALSE(LikeMatch("", "?"));
+  EXPECT_TRUE(LikeMatch("abcabd", "*ab?"));
+  // Many stars against a long near-miss must still answer at once.
+  EXPECT_FALSE(LikeMatch(std::string(250, 'a'), "*a*a*a*a*a*a*a*a*b"));
 }
 
 namespace {
