@@ -33,6 +33,8 @@ GenProcsState& GenProcs() {
   return s;
 }
 
+void SetDialogSpeech(DialogSpeech* speech) { GenProcs().Speech = speech; }
+
 void ResetGenProcs() {
   DialogSpeech* keep = GenProcs().Speech;
   GenProcs() = GenProcsState{};
@@ -418,8 +420,8 @@ std::string PickList(const std::string& spec) {
     }
     const int16_t B = static_cast<int16_t>(RoundHalfEven((W - 800) / 2.0));
     list->setCurrentRow(p.defaultIndex);
-    int16_t ot = static_cast<int16_t>(std::min<int32_t>(T + 500, 32767)), ol = static_cast<int16_t>(B + 500);
     if (T + 500 > 32767) throw DialogError("Overflow: pick list button");
+    int16_t ot = static_cast<int16_t>(T + 500), ol = static_cast<int16_t>(B + 500);
     int16_t oh = 400, ow = 800;
     f.MakeCommand(ot, ol, oh, ow, "OK", Variant(int16_t(0)));
     int16_t ct = -400, cl = static_cast<int16_t>(B + 500), ch = 0, cw = 0;

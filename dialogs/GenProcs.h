@@ -45,6 +45,8 @@ struct GenProcsState {
 };
 
 GenProcsState& GenProcs();
+// The game hands in its speech object once; nullptr leaves the dialogs silent.
+void SetDialogSpeech(DialogSpeech* speech);
 void ResetGenProcs();  // keeps Speech
 
 // Conversions of a slot's value the way the dialogs read them.

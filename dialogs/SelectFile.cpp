@@ -117,7 +117,11 @@ bool fileExists(const std::string& path) {
   return !path.empty() && fs::is_regular_file(fs::path(path), ec);
 }
 
+// Letter case aside; hidden names (".config") after the rest, so a player
+// walking a home folder hears the folders that matter first.
 bool lessNoCase(const std::string& a, const std::string& b) {
+  const bool hiddenA = !a.empty() && a[0] == '.', hiddenB = !b.empty() && b[0] == '.';
+  if (hiddenA != hiddenB) return hiddenB;
   const int c = QString::fromStdString(a).compare(QString::fromStdString(b), Qt::CaseInsensitive);
   return c != 0 ? c < 0 : a < b;
 }

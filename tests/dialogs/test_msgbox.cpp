@@ -131,3 +131,16 @@ TEST_F(DialogTest, AnOverlongMessageStillGetsAnAnswer) {
   EXPECT_EQ(GenProcs().GDActive, 0);
   qunsetenv("TUNZLE_NO_SYSTEM_BOX");
 }
+
+TEST_F(DialogTest, MessageBoxWaitsForTheDialogThatIsUp) {
+  GenProcs().GDActive = -1;  // another dialog is up
+  QTimer::singleShot(50, [] { GenProcs().GDActive = 0; });
+  bool shown = false;
+  Driver d;
+  d.then([&] {
+    shown = true;
+    Key(Qt::Key_Return);
+  });
+  EXPECT_EQ(SpeakMsgBox("Error copying sample.mp3 to user's game folder", 0, "Warning"), 1);
+  EXPECT_TRUE(shown);
+}

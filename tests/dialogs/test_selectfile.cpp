@@ -73,6 +73,8 @@ class SelectFileTest : public DialogTest {
     touch(music + "/b.MP3");
     touch(music + "/c.wav");
     touch(music + "/Pop/p.mp3");
+    fs::create_directories(music + "/.hidden");
+    fs::create_directories(music + "/rock");
   }
   QTemporaryDir tmp;
   std::string root, music, error = "unset";
@@ -95,14 +97,14 @@ TEST_F(SelectFileTest, WalkIntoAFolderAndBackThenChooseAFile) {
       })
       .then([&] {
         cameBack = current();
-        Key(Qt::Key_Down);
+        Key(Qt::Key_End);
         Key(Qt::Key_Right);
         boxAfterRight = box();
         upAfterRight = up();
         Key(Qt::Key_Return);
       });
   EXPECT_EQ(SelectFile(music, "*.mp3", 1, "Select Music File to tunzle", error, ""), music + "/a.mp3");
-  EXPECT_EQ(first, (std::vector<std::string>{"Pop [folder]", "a.mp3"}));
+  EXPECT_EQ(first, (std::vector<std::string>{"Pop [folder]", "rock [folder]", ".hidden [folder]", "a.mp3"}));
   EXPECT_EQ(inPop, (std::vector<std::string>{"p.mp3"}));
   EXPECT_EQ(cameBack, "Pop [folder]");
   EXPECT_EQ(boxAfterRight, "a.mp3");
@@ -124,7 +126,7 @@ TEST_F(SelectFileTest, OkEntersAFolderAndRefusesAnEmptyName) {
         Key(Qt::Key_Left);
       })
       .then([&] {
-        Key(Qt::Key_Down);
+        Key(Qt::Key_End);
         Key(Qt::Key_Tab);  // leaving the list copies a.mp3 into the box
         Key(Qt::Key_Backspace);
         Key(Qt::Key_Tab);
@@ -174,7 +176,7 @@ TEST_F(SelectFileTest, ModeFourRefusesAnExistingFile) {
   bool exists = false;
   Driver d;
   d.then([&] {
-     Key(Qt::Key_Down);
+     Key(Qt::Key_End);
      Key(Qt::Key_Return);
    })
       .then([&] {
@@ -197,7 +199,7 @@ TEST_F(SelectFileTest, DeleteAsksThenRemovesAndAFolderIsNotFound) {
   GenDialog& f = GenDialog::instance();
   Driver d;
   d.then([&] {
-     Key(Qt::Key_Down);
+     Key(Qt::Key_End);
      QTest::mouseClick(f.CMDControl[2], Qt::LeftButton);
    })
       .then([&] {
@@ -218,7 +220,7 @@ TEST_F(SelectFileTest, DeleteAsksThenRemovesAndAFolderIsNotFound) {
   EXPECT_EQ(title, "Delete");
   EXPECT_TRUE(asked);
   EXPECT_FALSE(fs::exists(music + "/a.mp3"));
-  EXPECT_EQ(afterDelete, (std::vector<std::string>{"Pop [folder]"}));
+  EXPECT_EQ(afterDelete, (std::vector<std::string>{"Pop [folder]", "rock [folder]", ".hidden [folder]"}));
   EXPECT_TRUE(folderNotFound);
 }
 
@@ -236,7 +238,7 @@ TEST_F(SelectFileTest, FullPathDoubleClickAndCancel) {
     Driver d2;
     d2.then([&] {
       QListWidget* l = GenDialog::instance().LstControl[0];
-      const QPoint at = l->visualItemRect(l->item(1)).center();
+      const QPoint at = l->visualItemRect(l->item(l->count() - 1)).center();
       QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, at);
       QTest::mouseDClick(l->viewport(), Qt::LeftButton, {}, at);
     });
@@ -320,4 +322,28 @@ TEST_F(SelectFileTest, UnreadableFolderListsNothingAndLeftStillGoesUp) {
   EXPECT_EQ(SelectFile(root + "/gone", "*.mp3", 1, "Choose", error, ""), "");
   EXPECT_TRUE(missing.empty());
   EXPECT_EQ(parent, (std::vector<std::string>{"Music [folder]"}));
+}
+
+TEST_F(SelectFileTest, NameBoxTakesFocusAfterAnErrorAndALeftoverKeyUpPressesNothing) {
+  GenDialog& f = GenDialog::instance();
+  bool startsInBox = false, backInBox = false, upAfterKeyUp = false;
+  Driver d;
+  d.then([&] {
+     startsInBox = Focused() == f.TXTControl[0];
+     Key(Qt::Key_Tab, Qt::ShiftModifier);  // back to the list
+     Key(Qt::Key_Return);
+   })
+      .then([&] { Key(Qt::Key_Return); })  // "File ... already exists."
+      .then([&] {
+        backInBox = Focused() == f.TXTControl[0];
+        // The Enter that answered the message box comes up here.
+        QTest::keyRelease(Focused(), Qt::Key_Return);
+        upAfterKeyUp = up();
+        Key(Qt::Key_Escape);
+      });
+  EXPECT_EQ(SelectFile(music, "*.mp3", 4, "Save as", error, "a.mp3"), "");
+  EXPECT_TRUE(startsInBox);
+  EXPECT_TRUE(backInBox);
+  EXPECT_TRUE(upAfterKeyUp);
+  EXPECT_EQ(d.left(), 0u);
 }
