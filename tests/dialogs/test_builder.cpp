@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScrollBar>
 
 namespace {
@@ -141,6 +142,43 @@ TEST_F(DialogTest, GreyedCheckBoxAndScrollBarSpeakOnFocus) {
   EXPECT_EQ(onCheck, (std::vector<std::string>{"Checked", "Loud", "greyed"}));
   EXPECT_EQ(onClick, (std::vector<std::string>{"Checked"}));
   EXPECT_EQ(onScroll, (std::vector<std::string>{"Volume", "12"}));  // 12.5 rounds to even
+}
+
+TEST_F(DialogTest, OptionsFormOneGroupAndTabFollowsCreationOrder) {
+  GenDialog& f = GenDialog::instance();
+  std::vector<std::string> atShow, onArrow, onTab;
+  bool slowAfter = true, fastAfter = false;
+  Driver d;
+  d.then([&] {
+    atShow = speech.spoken();
+    speech.log.clear();
+    Key(Qt::Key_Down);  // within the group, as on every desktop
+    onArrow = speech.spoken();
+    slowAfter = f.OPTControl[0]->isChecked();
+    fastAfter = f.OPTControl[1]->isChecked();
+    speech.log.clear();
+    Key(Qt::Key_Tab);  // out of the group, to the next control made
+    onTab = speech.spoken();
+    f.Unload();
+  });
+  f.Form_Init("TEST", "Options");
+  int16_t t = 500, l = 500, h = 300, w = 2000;
+  f.MakeLabel(t, l, h, w, "Speed");
+  int16_t ot = -100, ol = 0, oh = 0, ow = 0;
+  f.MakeOption(ot, ol, oh, ow, true, "Slow");
+  int16_t pt = -100, pl = 0, ph = 0, pw = 0;
+  f.MakeOption(pt, pl, ph, pw, false, "Fast");
+  int16_t bt = -100, bl = 0, bh = 900, bw = 0;
+  f.MakeLabel(bt, bl, bh, bw, "Notes");
+  int16_t xt = -100, xl = 0, xh = 0, xw = 0;
+  f.MakeBox(xt, xl, xh, xw, "Text not read");
+  f.ShowForm(500, 500);
+  EXPECT_EQ(atShow, (std::vector<std::string>{"Speed", "Slow", "selected"}));
+  ASSERT_GE(onArrow.size(), 2u);
+  EXPECT_EQ(std::vector<std::string>(onArrow.begin(), onArrow.begin() + 2), (std::vector<std::string>{"Speed", "Fast"}));
+  EXPECT_FALSE(slowAfter);
+  EXPECT_TRUE(fastAfter);
+  EXPECT_EQ(onTab, (std::vector<std::string>{"Notes"}));  // a box's text is not read
 }
 
 TEST(IsOneOfTest, ListEndsAtTheFirstTerminator) {
