@@ -21,8 +21,10 @@ const char kSep = '/';
 
 // One pattern token; every token but the star stands for exactly one character.
 struct Token {
-  enum Kind { Star, Any, Digit, Char, Set } kind;
-  char32_t c = 0;
+  enum Kind { Star, Any, Digit, Char, Set };
+  explicit Token(Kind k, char32_t ch = 0) : kind(k), c(ch) {}
+  Kind kind;
+  char32_t c;
   bool negate = false;
   std::u32string set;  // pairs: low, high
 };
@@ -32,18 +34,18 @@ bool tokenize(const std::u32string& p, std::vector<Token>& out) {
   for (size_t i = 0; i < p.size(); ++i) {
     const char32_t c = p[i];
     if (c == U'*') {
-      if (out.empty() || out.back().kind != Token::Star) out.push_back({Token::Star});
+      if (out.empty() || out.back().kind != Token::Star) out.push_back(Token(Token::Star));
     } else if (c == U'?') {
-      out.push_back({Token::Any});
+      out.push_back(Token(Token::Any));
     } else if (c == U'#') {
-      out.push_back({Token::Digit});
+      out.push_back(Token(Token::Digit));
     } else if (c == U'[') {
       const size_t close = p.find(U']', i + 1);
       if (close == std::u32string::npos) return false;
       std::u32string list = p.substr(i + 1, close - i - 1);
       i = close;
       if (list.empty()) continue;  // "[]" stands for nothing
-      Token t{Token::Set};
+      Token t(Token::Set);
       if (list[0] == U'!') {
         t.negate = true;
         list.erase(0, 1);
@@ -60,9 +62,7 @@ bool tokenize(const std::u32string& p, std::vector<Token>& out) {
       }
       out.push_back(t);
     } else {
-      Token t{Token::Char};
-      t.c = c;
-      out.push_back(t);
+      out.push_back(Token(Token::Char, c));
     }
   }
   return true;
