@@ -371,7 +371,7 @@ void GenDialog::ShowForm(int16_t RightMargin, int16_t BottomMargin) {
       break;
     }
   }
-  exec();
+  if (live_) exec();  // a window already unloaded would never return
 }
 
 void GenDialog::clearControls() {
