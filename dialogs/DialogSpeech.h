@@ -1,0 +1,15 @@
+#pragma once
+// What the dialogs need from the speech object. The game hands its speech
+// object in once (GenProcs().Speech); tests hand in a fake that records.
+#include <cstdint>
+#include <string>
+
+class DialogSpeech {
+ public:
+  virtual ~DialogSpeech() = default;
+  // Speaks with the default system type: queued behind speech already playing.
+  virtual void speak(const std::string& text) = 0;
+  virtual void StopSpeech() = 0;
+  // The engine actually in use: 0 none, 1 screen reader, 3 SAPI voice.
+  virtual int16_t ActiveSpeechType() const = 0;
+};

@@ -1,0 +1,440 @@
+#include "dialogs/GenProcs.h"
+
+#include "common/Beep.h"
+#include "common/MsgBox.h"
+#include "common/Trace.h"
+#include "common/VB.h"
+#include "common/Wait.h"
+#include "dialogs/GenDialog.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <cstdlib>
+
+// --- shared state -------------------------------------------------------------
+
+Variant& GenProcsState::GDResult(int index) {
+  if (index < 0 || index > 25) throw DialogError("Subscript out of range: GDResult(" + std::to_string(index) + ")");
+  return GDResultSlots[static_cast<size_t>(index)];
+}
+
+void GenProcsState::ClearGDResult() {
+  for (auto& v : GDResultSlots) v = Variant{};
+}
+
+GenProcsState& GenProcs() {
+  static GenProcsState s;
+  return s;
+}
+
+void SetDialogSpeech(DialogSpeech* speech) { GenProcs().Speech = speech; }
+
+void ResetGenProcs() {
+  DialogSpeech* keep = GenProcs().Speech;
+  GenProcs() = GenProcsState{};
+  GenProcs().Speech = keep;
+}
+
+int32_t VariantToInt(const Variant& v) {
+  if (auto p = std::get_if<int16_t>(&v)) return *p;
+  if (auto p = std::get_if<int32_t>(&v)) return *p;
+  if (auto p = std::get_if<std::string>(&v)) {
+    if (!IsNumeric(*p)) return 0;
+    const double d = RoundHalfEven(Val(*p));
+    if (d < INT32_MIN || d > INT32_MAX) return 0;
+    return static_cast<int32_t>(d);
+  }
+  return 0;
+}
+
+std::string VariantToString(const Variant& v) {
+  if (auto p = std::get_if<int16_t>(&v)) return std::to_string(*p);
+  if (auto p = std::get_if<int32_t>(&v)) return std::to_string(*p);
+  if (auto p = std::get_if<std::string>(&v)) return *p;
+  return std::string();
+}
+
+void Say(const std::string& t, int16_t) {
+  if (GenProcs().Speech) GenProcs().Speech->speak(t);
+}
+
+int16_t IsOneOf(int16_t value, int16_t k1, int16_t k2, int16_t k3, int16_t k4, int16_t k5, int16_t k6, int16_t k7,
+                int16_t k8) {
+  if (value == k1 || value == k2) return -1;
+  for (int16_t k : {k3, k4, k5, k6, k7, k8}) {
+    if (k == -9999) break;
+    if (value == k) return -1;
+  }
+  return 0;
+}
+
+// --- the dispatcher -------------------------------------------------------------
+
+namespace {
+
+template <typename W>
+W* at(const std::vector<W*>& array, int index) {
+  return index >= 0 && index < static_cast<int>(array.size()) ? array[static_cast<size_t>(index)] : nullptr;
+}
+
+std::string itemText(const QListWidget* l) {
+  if (!l || !l->currentItem()) return std::string();
+  return l->currentItem()->text().toStdString();
+}
+
+int16_t selectedIndex(const QListWidget* l) { return l ? static_cast<int16_t>(l->currentRow()) : -1; }
+
+bool isFolderEntry(const std::string& s) { return s.find("[folder]") != std::string::npos; }
+
+void speakFocus(GenDialog& f, int32_t kind, int16_t index) {
+  switch (kind) {
+    case ControlKind::Text:
+      if (auto* t = at(f.TXTControl, index)) {
+        Say(GenDialog::TagOf(t));
+        Say(t->text().toStdString());
+      }
+      break;
+    case ControlKind::Option:
+      if (auto* o = at(f.OPTControl, index)) {
+        Say(GenDialog::TagOf(o));
+        Say(o->text().toStdString());
+        Say(o->isChecked() ? "selected" : "unselected");
+      }
+      break;
+    case ControlKind::List:
+      if (auto* l = at(f.LstControl, index)) {
+        Say(GenDialog::TagOf(l));
+        Say(itemText(l));
+      }
+      break;
+    case ControlKind::Check:
+      if (auto* c = at(f.CHKControl, index)) {
+        Say(c->text().toStdString());
+        switch (GenDialog::CheckValue(c)) {
+          case 0: Say("Unchecked"); break;
+          case 1: Say("checked"); break;
+          default: Say("greyed"); break;
+        }
+      }
+      break;
+    case ControlKind::Command:
+      if (auto* b = at(f.CMDControl, index)) Say(b->text().toStdString());
+      break;
+    case ControlKind::HScroll:
+      if (auto* s = at(f.HSCControl, index)) {
+        Say(GenDialog::TagOf(s));
+        const int32_t mn = GenDialog::ScrollMin(s), mx = GenDialog::ScrollMax(s);
+        if (mx != mn) {
+          const auto pct = ToInt16((static_cast<double>(s->value()) - mn) / (mx - mn) * 100.0);
+          if (pct) Say(std::to_string(*pct));
+        }
+      }
+      break;
+    case ControlKind::Box:
+      if (auto* b = at(f.BoxControl, index)) Say(GenDialog::TagOf(b));
+      break;
+    default:
+      break;
+  }
+}
+
+// Returns true when the window was unloaded (the call ends).
+bool folderRules(GenDialog& f, int32_t kind, int16_t index, int32_t event, int16_t key) {
+  auto& gp = GenProcs();
+  QListWidget* list = at(f.LstControl, 0);
+  QLineEdit* name = at(f.TXTControl, 0);
+  if (gp.FocusDone == 0) {
+    gp.FocusDone = 1;  // first, so the focus move below does not come back here
+    if (!VariantToString(gp.GDResult(4)).empty() && name) name->setFocus(Qt::OtherFocusReason);
+  }
+  // Only the key's going down presses OK: a key-up left over from the
+  // dialog before must not choose a file.
+  if (kind == ControlKind::Text && event == DialogEventCode::KeyDown && key == 13 && name && !name->text().isEmpty()) {
+    if (auto* ok = at(f.CMDControl, 0)) ok->click();
+    return !gp.GDActive;
+  }
+  auto close = [&](int16_t keyCode, bool setKey, const std::string& text) {
+    if (setKey) gp.GDResult(1) = keyCode;
+    gp.GDResult(2) = selectedIndex(list);
+    gp.GDResult(4) = text;
+    f.Unload();
+    return true;
+  };
+  const std::string boxText = name ? name->text().toStdString() : std::string();
+  if (kind == ControlKind::List) {
+    const std::string item = itemText(list);
+    const bool hasItem = list && list->currentItem();
+    if (event == DialogEventCode::LostFocus) {
+      if (hasItem && !isFolderEntry(item) && name) name->setText(QString::fromStdString(item));
+    } else if (event == DialogEventCode::KeyDown) {
+      if (key == 37 || key == 8) {
+        if (name) name->clear();
+        return close(key, true, std::string());
+      }
+      if (key == 39 || key == 32 || key == 13) {
+        if (isFolderEntry(item) || key == 13) return close(key, true, boxText);
+        if (hasItem && name) name->setText(QString::fromStdString(item));
+      } else if (key == 46) {
+        if (isFolderEntry(item)) Beep();
+        else return close(46, true, boxText);
+      }
+    } else if (event == DialogEventCode::DblClick) {
+      return close(0, false, boxText);
+    }
+  }
+  if (kind == ControlKind::Command && event == DialogEventCode::Click) {
+    gp.GDButton = static_cast<int16_t>(index + 1);
+    return close(0, false, boxText);
+  }
+  return false;
+}
+
+bool pickRules(GenDialog& f, int32_t kind, int16_t index, int32_t event, int16_t key) {
+  auto& gp = GenProcs();
+  const bool button = kind == ControlKind::Command && event == DialogEventCode::Click;
+  const bool enter = kind == ControlKind::List && event == DialogEventCode::KeyDown && key == 13;
+  if (!button && !enter) return false;
+  gp.GDButton = button ? static_cast<int16_t>(index + 1) : 1;
+  QListWidget* list = at(f.LstControl, 0);
+  if (list && list->count() > 0 && list->currentItem())
+    gp.GDResult(1) = static_cast<int32_t>(list->currentItem()->data(Qt::UserRole).toInt());
+  f.Unload();
+  return true;
+}
+
+bool msgBoxRules(GenDialog& f, int32_t kind, int32_t event, int16_t index, int16_t key) {
+  auto& gp = GenProcs();
+  QLabel* message = at(f.LBLControl, 0);
+  const std::string text = message ? message->text().toStdString() : std::string();
+  if (gp.FocusDone == 0) {
+    gp.FocusDone = 1;  // first, so the focus move below does not repeat the message
+    Say(text);
+    const int32_t def = VariantToInt(gp.GDResult(1));
+    if (def > 0)
+      if (auto* b = at(f.CMDControl, def - 1)) b->setFocus(Qt::OtherFocusReason);
+  } else if (kind == ControlKind::Window && event == DialogEventCode::Unload) {
+    gp.FocusDone = 0;
+  }
+  if (kind == ControlKind::Command && event == DialogEventCode::Click) {
+    if (auto* b = at(f.CMDControl, index)) {
+      const QString caption = b->text();
+      gp.GDResult(1) = caption.toStdString();
+      if (caption.size() > 10) {
+        Say(text);  // the repeat button
+      } else {
+        f.Unload();
+        return true;
+      }
+    }
+  }
+  if (kind != ControlKind::Command && event == DialogEventCode::KeyPress && key >= 33 && key <= 126) {
+    const QChar ch = QChar(key).toUpper();
+    for (int i = 0; i <= f.LastCMD; ++i) {
+      QPushButton* b = at(f.CMDControl, i);
+      if (b && !b->text().isEmpty() && b->text().at(0).toUpper() == ch) {
+        b->setFocus(Qt::ShortcutFocusReason);
+        break;
+      }
+    }
+  }
+  return false;
+}
+
+}  // namespace
+
+void DialogEvent(int32_t kind, int16_t index, int32_t event, int16_t key, int16_t shift) {
+  (void)shift;
+  auto& gp = GenProcs();
+  GenDialog& f = GenDialog::instance();
+  if (event == DialogEventCode::GotFocus) speakFocus(f, kind, index);
+  if (event == DialogEventCode::KeyDown && key != 16 && key != 17 && key != 18 && gp.Speech) gp.Speech->StopSpeech();
+
+  if (gp.GDFormCode == "FOLDER") {
+    if (gp.GDActive == 0) return;
+    if (folderRules(f, kind, index, event, key)) return;
+  } else if (gp.GDFormCode == "PICK") {
+    if (pickRules(f, kind, index, event, key)) return;
+  } else if (gp.GDFormCode == "MSGBOX") {
+    if (msgBoxRules(f, kind, event, index, key)) return;
+  }
+
+  if (event == DialogEventCode::Click) {
+    if (kind == ControlKind::Check) {
+      if (auto* c = at(f.CHKControl, index)) Say(GenDialog::CheckValue(c) == 0 ? "Unchecked" : "Checked");
+    } else if (kind == ControlKind::List) {
+      Say(itemText(at(f.LstControl, index)));
+    }
+  }
+}
+
+// --- the message box ------------------------------------------------------------
+
+int16_t SpeakMsgBox(const std::string& message, int16_t buttons, const std::string& title) {
+  auto& gp = GenProcs();
+  while (gp.GDActive != 0) Wait(0.05f, false);
+
+  const int16_t active = gp.Speech ? gp.Speech->ActiveSpeechType() : 0;
+  if (active != 3) {
+    // A screen reader reads the platform's box by itself.
+    const int16_t answer = SystemMsgBox(message, std::abs(static_cast<int32_t>(buttons)), title);
+    if (gp.Speech) gp.Speech->StopSpeech();
+    return answer;
+  }
+
+  const int16_t def = (buttons & 256) ? 2 : (buttons & 512) ? 3 : 1;
+  const int set = buttons & 15;
+  Say(title);
+  Say(message);
+  Trace::write("msgbox", {title, message});
+
+  std::vector<std::string> captions;
+  int cancelAt = 0;  // 1-based; 0 none
+  switch (set) {
+    case 0: captions = {"Ok"}; cancelAt = 1; break;
+    case 1: captions = {"Ok", "Cancel"}; cancelAt = 2; break;
+    case 3: captions = {"Yes", "no", "Cancel"}; cancelAt = 3; break;
+    case 4: captions = {"yes", "No"}; break;
+    default: break;
+  }
+
+  GenDialog& f = GenDialog::instance();
+  gp.GDButton = 0;
+  try {
+    f.Form_Init("MSGBOX", title);
+    const auto h = ToInt16(QString::fromStdString(message).size() / 40.0 * 295.0);
+    if (!h) throw DialogError("Overflow: message height");
+    int16_t t = 500, l = 500, hh = *h, w = 5000;
+    f.MakeLabel(t, l, hh, w, message);
+    const int n = static_cast<int>(captions.size());
+    for (int i = 1; i <= n; ++i) {
+      int16_t bt = i == 1 ? -500 : 0;
+      int16_t bl = static_cast<int16_t>(RoundHalfEven(2600.0 / (n + 1) * i + 500 + (i - 1) * 800));
+      int16_t bh = 400, bw = 800;
+      f.MakeCommand(bt, bl, bh, bw, captions[static_cast<size_t>(i - 1)], Variant(int16_t(i == cancelAt ? 2 : 0)));
+    }
+    int16_t rt = -1000, rl = 2000, rh = 400, rw = 2000;
+    f.MakeCommand(rt, rl, rh, rw, "Repeat Message", Variant(int16_t(0)));
+    gp.GDResult(1) = def;
+    f.ShowForm(500, 500);
+  } catch (const DialogError&) {
+    // Too long a message for the window: the platform's box still asks it.
+    f.Abandon();
+    gp.GDActive = 0;
+    const int16_t answer = SystemMsgBox(message, std::abs(static_cast<int32_t>(buttons)), title);
+    Trace::write("answer", {std::to_string(answer)});
+    return answer;
+  }
+
+  const std::string closedBy = UCase(VariantToString(gp.GDResult(1)));
+  int16_t answer = 0;
+  if (closedBy == "YES") answer = 6;
+  else if (closedBy == "NO") answer = 7;
+  else if (closedBy == "CANCEL") answer = 2;
+  else if (closedBy == "OK") answer = 1;
+  Trace::write("answer", {std::to_string(answer)});
+  return answer;
+}
+
+// --- the pick list ----------------------------------------------------------------
+
+PickSpec ParsePickSpec(const std::string& spec) {
+  PickSpec p;
+  size_t start = 0;
+  while (true) {
+    const size_t bar = spec.find('|', start);
+    const std::string item = spec.substr(start, bar == std::string::npos ? std::string::npos : bar - start);
+    const size_t colon = item.find(':');
+    std::string name = colon == std::string::npos ? item : item.substr(0, colon);
+    const std::string value = colon == std::string::npos ? item : item.substr(colon + 1);
+    if (UCase(name) == "P") {
+      p.title = value;
+    } else {
+      if (p.names.size() == 99) break;
+      if (!item.empty() && item[0] == '*') {
+        name.erase(0, 1);
+        p.defaultIndex = static_cast<int>(p.names.size());
+      }
+      p.names.push_back(name);
+      p.values.push_back(value);
+    }
+    if (bar == std::string::npos) break;
+    start = bar + 1;
+  }
+  return p;
+}
+
+std::string PickList(const std::string& spec) {
+  auto& gp = GenProcs();
+  const PickSpec p = ParsePickSpec(spec);
+  if (gp.GDActive != 0) {
+    Beep();
+    return std::string();
+  }
+  Trace::write("pick", {p.title});
+  auto answer = [](const std::string& v) {
+    Trace::write("answer", {v});
+    return v;
+  };
+  GenDialog& f = GenDialog::instance();
+  gp.GDButton = 0;
+  try {
+    size_t longest = 0;
+    for (const auto& n : p.names) longest = std::max<size_t>(longest, QString::fromStdString(n).size());
+    auto mul16 = [](size_t len) {
+      const double v = static_cast<double>(len) * 125.0;
+      if (v > 32767) throw DialogError("Overflow: pick list width");
+      return static_cast<int16_t>(v);
+    };
+    int16_t W = std::max<int16_t>(mul16(longest), 1600);
+    int16_t T = mul16(QString::fromStdString(p.title).size());
+    int16_t H;
+    const double ratio = static_cast<double>(T) / W;
+    if (ratio < 1) {
+      T = W;
+      H = 0;
+    } else {
+      const double hh = static_cast<double>(static_cast<int64_t>(ratio + 1)) * 295.0;
+      if (hh > 32767) throw DialogError("Overflow: pick list title");
+      H = static_cast<int16_t>(hh);
+    }
+    f.Form_Init("PICK", "Select");
+    int16_t t = -400, l = 0, w = 5500;
+    f.MakeLabel(t, l, H, w, Trim(p.title));
+    int16_t lt = -1, ll = 0, lh = 1500, lw = W;
+    f.MakeList(lt, ll, lh, lw, Variant{}, 0, p.title);
+    QListWidget* list = f.LstControl[0];
+    for (size_t i = 0; i < p.names.size(); ++i) {
+      auto* item = new QListWidgetItem(QString::fromStdString(p.names[i]));
+      item->setData(Qt::UserRole, static_cast<int>(i + 1));
+      list->addItem(item);
+    }
+    if (list->count() == 0) {
+      f.Unload();
+      return answer(std::string());
+    }
+    const int16_t B = static_cast<int16_t>(RoundHalfEven((W - 800) / 2.0));
+    list->setCurrentRow(p.defaultIndex);
+    if (T + 500 > 32767) throw DialogError("Overflow: pick list button");
+    int16_t ot = static_cast<int16_t>(T + 500), ol = static_cast<int16_t>(B + 500);
+    int16_t oh = 400, ow = 800;
+    f.MakeCommand(ot, ol, oh, ow, "OK", Variant(int16_t(0)));
+    int16_t ct = -400, cl = static_cast<int16_t>(B + 500), ch = 0, cw = 0;
+    f.MakeCommand(ct, cl, ch, cw, "Cancel", Variant(int16_t(0)));
+    f.SetCommandButtons(0, 1);
+    f.ShowForm(500, 500);
+  } catch (const DialogError&) {
+    f.Abandon();
+    return answer(std::string());
+  }
+  // Closed by the window itself (Alt+F4) counts as Cancel, not as a stale earlier choice.
+  if (gp.GDButton == 2 || gp.GDButton == 0) return answer(std::string());
+  const int32_t chosen = VariantToInt(gp.GDResult(1));
+  if (chosen < 1 || chosen > static_cast<int32_t>(p.values.size())) return answer(std::string());
+  return answer(p.values[static_cast<size_t>(chosen - 1)]);
+}

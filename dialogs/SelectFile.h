@@ -1,0 +1,14 @@
+#pragma once
+// Walking folders and choosing a file with the keyboard alone.
+#include <cstdint>
+#include <string>
+
+// Case-sensitive wildcard match: "*" any run, "?" any one character, "#" one
+// digit, "[list]" one of the list (ranges a-z allowed), "[!list]" one not in it.
+bool LikeMatch(const std::string& name, const std::string& pattern);
+
+// mode: 1 the chosen file must exist, 4 it must not exist yet.
+// Returns the full path, or "" on Cancel or when another dialog is up.
+// errorText gets "" on success and on Cancel, else the last error message.
+std::string SelectFile(const std::string& folder, const std::string& pattern, int16_t mode,
+                       const std::string& title, std::string& errorText, const std::string& fileName);

@@ -1,0 +1,146 @@
+#include "DialogTestSupport.h"
+
+#include <QPushButton>
+#include <cstdlib>
+
+namespace {
+std::string focusedCaption() {
+  auto* b = qobject_cast<QPushButton*>(Focused());
+  return b ? b->text().toStdString() : std::string();
+}
+}  // namespace
+
+TEST_F(DialogTest, MessageBoxSpeaksTitleMessageButtonMessage) {
+  std::vector<std::string> atShow;
+  Driver d;
+  d.then([&] {
+    atShow = speech.spoken();
+    Key(Qt::Key_Return);
+  });
+  EXPECT_EQ(SpeakMsgBox("Song Too Short", 0, "Warning"), 1);
+  EXPECT_EQ(atShow, (std::vector<std::string>{"Warning", "Song Too Short", "Ok", "Song Too Short"}));
+  EXPECT_EQ(d.left(), 0u);
+  EXPECT_EQ(GenProcs().FocusDone, 0);  // ready for the next box
+}
+
+TEST_F(DialogTest, MessageBoxButtonsPlacedAndNamed) {
+  GenDialog& f = GenDialog::instance();
+  std::vector<std::string> captions;
+  std::vector<int> lefts;
+  Driver d;
+  d.then([&] {
+    for (int i = 0; i <= f.LastCMD; ++i) {
+      captions.push_back(f.CMDControl[i]->text().toStdString());
+      lefts.push_back(f.CMDControl[i]->x());
+    }
+    Key(Qt::Key_Escape);
+  });
+  EXPECT_EQ(SpeakMsgBox("Would you like to play your saved game?", 3, "Save Game?"), 2);
+  EXPECT_EQ(captions, (std::vector<std::string>{"Yes", "no", "Cancel", "Repeat Message"}));
+  EXPECT_EQ(lefts, (std::vector<int>{TwipsToPixels(1150), TwipsToPixels(2600), TwipsToPixels(4050), TwipsToPixels(2000)}));
+}
+
+TEST_F(DialogTest, LetterMovesFocusWithoutPressingThenEnterAnswers) {
+  std::string afterN, spokenAfterN;
+  bool stillUp = false;
+  Driver d;
+  d.then([&] {
+    speech.log.clear();
+    Type("n");
+    afterN = focusedCaption();
+    stillUp = GenDialog::instance().isShownNow();
+    spokenAfterN = speech.spoken().empty() ? "" : speech.spoken().back();
+    Key(Qt::Key_Return);
+  });
+  EXPECT_EQ(SpeakMsgBox("Would you like another game?", 3, "Game Over"), 7);
+  EXPECT_EQ(afterN, "no");
+  EXPECT_TRUE(stillUp);
+  EXPECT_EQ(spokenAfterN, "no");
+}
+
+TEST_F(DialogTest, EscapeWithoutCancelButtonDoesNothing) {
+  bool upAfterEscape = false;
+  std::string startFocus;
+  Driver d;
+  d.then([&] {
+    startFocus = focusedCaption();
+    Key(Qt::Key_Escape);
+    upAfterEscape = GenDialog::instance().isShownNow();
+    Key(Qt::Key_Return);
+  });
+  EXPECT_EQ(SpeakMsgBox("Delete it?", 4, "Delete"), 6);
+  EXPECT_TRUE(upAfterEscape);
+  EXPECT_EQ(startFocus, "yes");
+}
+
+TEST_F(DialogTest, SecondButtonDefaultAndRepeatNeverCloses) {
+  std::string startFocus;
+  bool upAfterRepeat = false;
+  std::vector<std::string> repeatSpoken;
+  Driver d;
+  d.then([&] {
+    startFocus = focusedCaption();
+    GenDialog& f = GenDialog::instance();
+    f.CMDControl[f.LastCMD]->setFocus();
+    speech.log.clear();
+    Key(Qt::Key_Space);
+    upAfterRepeat = f.isShownNow();
+    repeatSpoken = speech.spoken();
+    f.CMDControl[0]->setFocus();
+    Key(Qt::Key_Space);
+  });
+  EXPECT_EQ(SpeakMsgBox("Keep going?", 4 + 256, "Question"), 6);
+  EXPECT_EQ(startFocus, "No");
+  EXPECT_TRUE(upAfterRepeat);
+  EXPECT_EQ(repeatSpoken, (std::vector<std::string>{"Keep going?"}));
+}
+
+TEST_F(DialogTest, TabSilencesThenSpeaksShiftAloneDoesNot) {
+  std::vector<std::string> onTab, onShift;
+  Driver d;
+  d.then([&] {
+    speech.log.clear();
+    QTest::keyPress(Focused(), Qt::Key_Shift);
+    QTest::keyRelease(Focused(), Qt::Key_Shift, Qt::ShiftModifier);
+    onShift = speech.log;
+    speech.log.clear();
+    Key(Qt::Key_Tab);
+    onTab = speech.log;
+    Key(Qt::Key_Escape);
+  });
+  EXPECT_EQ(SpeakMsgBox("Pick one", 1, "Choose"), 2);
+  EXPECT_TRUE(onShift.empty());
+  EXPECT_EQ(onTab, (std::vector<std::string>{"<stop>", "Cancel"}));
+}
+
+TEST_F(DialogTest, WithoutTheVoiceThePlatformBoxAnswers) {
+  qputenv("TUNZLE_NO_SYSTEM_BOX", "1");
+  speech.active = 1;
+  const int before = GenDialog::instance().showCount();
+  EXPECT_EQ(SpeakMsgBox("Would you like another game?", 4, "Game Over"), 6);
+  EXPECT_EQ(GenDialog::instance().showCount(), before);
+  EXPECT_EQ(speech.log, (std::vector<std::string>{"<stop>"}));
+  qunsetenv("TUNZLE_NO_SYSTEM_BOX");
+}
+
+TEST_F(DialogTest, AnOverlongMessageStillGetsAnAnswer) {
+  qputenv("TUNZLE_NO_SYSTEM_BOX", "1");
+  const int before = GenDialog::instance().showCount();
+  EXPECT_EQ(SpeakMsgBox(std::string(5000, 'x'), 1, "Long"), 1);
+  EXPECT_EQ(GenDialog::instance().showCount(), before);
+  EXPECT_EQ(GenProcs().GDActive, 0);
+  qunsetenv("TUNZLE_NO_SYSTEM_BOX");
+}
+
+TEST_F(DialogTest, MessageBoxWaitsForTheDialogThatIsUp) {
+  GenProcs().GDActive = -1;  // another dialog is up
+  QTimer::singleShot(50, [] { GenProcs().GDActive = 0; });
+  bool shown = false;
+  Driver d;
+  d.then([&] {
+    shown = true;
+    Key(Qt::Key_Return);
+  });
+  EXPECT_EQ(SpeakMsgBox("Error copying sample.mp3 to user's game folder", 0, "Warning"), 1);
+  EXPECT_TRUE(shown);
+}
