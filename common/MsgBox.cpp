@@ -4,29 +4,40 @@
 
 #include <QApplication>
 #include <QMessageBox>
-#include <QPushButton>
+#include <vector>
 
 namespace {
 
-int16_t firstAnswer(int32_t buttons) {
-  switch (buttons) {
-    case msgbox::OkCancel: return msgbox::Ok;
-    case msgbox::AbortRetryIgnore: return msgbox::Abort;
-    case msgbox::YesNoCancel: case msgbox::YesNo: return msgbox::Yes;
-    case msgbox::RetryCancel: return msgbox::Retry;
-    default: return msgbox::Ok;
+struct Button {
+  QMessageBox::StandardButton qt;
+  int16_t answer;
+};
+
+std::vector<Button> buttonsOf(int32_t set) {
+  switch (set) {
+    case msgbox::OkCancel: return {{QMessageBox::Ok, msgbox::Ok}, {QMessageBox::Cancel, msgbox::Cancel}};
+    case msgbox::AbortRetryIgnore:
+      return {{QMessageBox::Abort, msgbox::Abort}, {QMessageBox::Retry, msgbox::Retry}, {QMessageBox::Ignore, msgbox::Ignore}};
+    case msgbox::YesNoCancel:
+      return {{QMessageBox::Yes, msgbox::Yes}, {QMessageBox::No, msgbox::No}, {QMessageBox::Cancel, msgbox::Cancel}};
+    case msgbox::YesNo: return {{QMessageBox::Yes, msgbox::Yes}, {QMessageBox::No, msgbox::No}};
+    case msgbox::RetryCancel: return {{QMessageBox::Retry, msgbox::Retry}, {QMessageBox::Cancel, msgbox::Cancel}};
+    default: return {{QMessageBox::Ok, msgbox::Ok}};
   }
 }
 
 }  // namespace
 
 int16_t SystemMsgBox(const std::string& text, int32_t style, const std::string& title) {
-  const int32_t buttons = style & 7;
+  const auto buttons = buttonsOf(style & 7);
+  // 256 and 512 make the second or third button the default.
+  size_t def = (style & 512) ? 2 : (style & 256) ? 1 : 0;
+  if (def >= buttons.size()) def = 0;
   const int32_t icon = style & 0x70;
   const std::string shownTitle = title.empty() ? std::string("Music Tunzle") : title;
   Trace::write("msgbox", {shownTitle, text});
 
-  int16_t answer = firstAnswer(buttons);
+  int16_t answer = buttons[def].answer;
   if (qobject_cast<QApplication*>(QCoreApplication::instance()) && !qEnvironmentVariableIsSet("TUNZLE_NO_SYSTEM_BOX")) {
     QMessageBox box;
     box.setWindowTitle(QString::fromStdString(shownTitle));
@@ -36,27 +47,19 @@ int16_t SystemMsgBox(const std::string& text, int32_t style, const std::string& 
                 : icon == msgbox::Exclamation ? QMessageBox::Warning
                 : icon == msgbox::Information ? QMessageBox::Information
                                               : QMessageBox::NoIcon);
-    struct B { QMessageBox::StandardButton b; int16_t a; };
-    std::vector<B> set;
-    switch (buttons) {
-      case msgbox::OkCancel: set = {{QMessageBox::Ok, msgbox::Ok}, {QMessageBox::Cancel, msgbox::Cancel}}; break;
-      case msgbox::AbortRetryIgnore: set = {{QMessageBox::Abort, msgbox::Abort}, {QMessageBox::Retry, msgbox::Retry}, {QMessageBox::Ignore, msgbox::Ignore}}; break;
-      case msgbox::YesNoCancel: set = {{QMessageBox::Yes, msgbox::Yes}, {QMessageBox::No, msgbox::No}, {QMessageBox::Cancel, msgbox::Cancel}}; break;
-      case msgbox::YesNo: set = {{QMessageBox::Yes, msgbox::Yes}, {QMessageBox::No, msgbox::No}}; break;
-      case msgbox::RetryCancel: set = {{QMessageBox::Retry, msgbox::Retry}, {QMessageBox::Cancel, msgbox::Cancel}}; break;
-      default: set = {{QMessageBox::Ok, msgbox::Ok}}; break;
-    }
     QMessageBox::StandardButtons all;
-    for (auto& b : set) all |= b.b;
+    for (const auto& b : buttons) all |= b.qt;
     box.setStandardButtons(all);
-    box.setDefaultButton(set.front().b);
-    int r = box.exec();
-    for (auto& b : set)
-      if (r == b.b) answer = b.a;
-    if (r == QMessageBox::Escape || r == 0) {
-      // Escape answers Cancel where there is one, else the only button.
-      bool hasCancel = buttons == msgbox::OkCancel || buttons == msgbox::YesNoCancel || buttons == msgbox::RetryCancel;
-      if (hasCancel) answer = msgbox::Cancel;
+    box.setDefaultButton(buttons[def].qt);
+    const int r = box.exec();
+    bool known = false;
+    for (const auto& b : buttons)
+      if (r == b.qt) { answer = b.answer; known = true; }
+    // Closed without a button: Cancel where there is one, else the only button.
+    if (!known) {
+      answer = buttons.front().answer;
+      for (const auto& b : buttons)
+        if (b.answer == msgbox::Cancel) answer = msgbox::Cancel;
     }
   }
   Trace::write("answer", {std::to_string(answer)});

@@ -3,59 +3,111 @@
 #include "game/FRMMain.h"
 
 #include "common/Beep.h"
-#include "common/MsgBox.h"
 #include "common/Trace.h"
 #include "common/Wait.h"
+#include "dialogs/GenProcs.h"
+#include "dialogs/SelectFile.h"
+#include "help/FRMHelp.h"
+#include "sound/OpenALDirectSound.h"
+#include "sound/SongPlayers.h"
+#include "sound/Sound.h"
+#include "speech/FRMTTS.h"
+#include "speech/KeyHandOver.h"
 
 #include <QApplication>
 #include <QTime>
-#include <cstdlib>
+#include <cstdio>
 #include <unistd.h>
 
 ProgramServices::ProgramServices(GameState& state) : st(state) {}
-ProgramServices::~ProgramServices() = default;
 
-int16_t ProgramServices::PlaySound(const std::string& name) {
-  const bool song = name.size() > 4 && (name.substr(name.size() - 4) == ".mp3" || name.substr(name.size() - 4) == ".MP3");
-  Trace::write("sound", {name, song ? "201" : "0"});
-  return song ? 201 : 0;
+ProgramServices::~ProgramServices() {
+  // The song streams feed the sound device's context: they go first.
+  if (songs) songs->Shutdown();
+  songs.reset();
+  sound.reset();
 }
-void ProgramServices::PlayTile(int16_t, int16_t, float) {}
-void ProgramServices::PlayOriginalTile(int16_t, float) {}
-void ProgramServices::PlayEntireSong() {}
-void ProgramServices::PauseMP3() {}
-void ProgramServices::SetMP3Volume(int32_t) {}
-bool ProgramServices::IsSongTooShort() { return false; }
-void ProgramServices::DeleteSound(int16_t) {}
-void ProgramServices::speak(const std::string& text) { Trace::write("speak", {"0", text}); }
-void ProgramServices::StopSpeech() {}
-void ProgramServices::TTSSetup(int16_t) {}
-void ProgramServices::AdjustVoice(int16_t&) {}
-void ProgramServices::AdjustRate(int16_t&) {}
-void ProgramServices::AdjustVolume(int16_t&) {}
-bool ProgramServices::KeyCapture() { return false; }
-void ProgramServices::StoreCapturedKey(int16_t, int16_t) {}
+
+void ProgramServices::StartSound() {
+  songs = std::make_unique<SongPlayers>(*this);
+  sound = std::make_unique<Sound>(*this, std::make_unique<OpenALDirectSound>());
+  sound->SetSongPlayers(songs.get());
+  sound->DSInit();
+}
+
+void ProgramServices::StartSpeech() {
+  tts = std::make_unique<FRMTTS>();
+  SetDialogSpeech(this);
+}
+
+// ---- Sound --------------------------------------------------------------
+
+int16_t ProgramServices::PlaySound(const std::string& name) { return sound ? sound->PlaySound(name) : 0; }
+void ProgramServices::PlayTile(int16_t first, int16_t last, float length) { if (songs) songs->PlayTile(first, last, length); }
+void ProgramServices::PlayOriginalTile(int16_t tile, float length) { if (songs) songs->PlayOriginalTile(tile, length); }
+void ProgramServices::PlayEntireSong() { if (songs) songs->PlayEntireSong(); }
+void ProgramServices::PauseMP3() { if (songs) songs->PauseMP3(); }
+void ProgramServices::SetMP3Volume(int32_t vol) { if (songs) songs->SetMP3Volume(vol); }
+bool ProgramServices::IsSongTooShort() { return songs ? songs->IsSongTooShort() : false; }
+void ProgramServices::DeleteSound(int16_t index) { if (sound) sound->DeleteSound(index); }
+
+// ---- Speech -------------------------------------------------------------
+
+void ProgramServices::speak(const std::string& text) { if (tts) tts->speak(text); }
+void ProgramServices::StopSpeech() { if (tts) tts->StopSpeech(); }
+void ProgramServices::StopSpeakingAll() { if (tts) tts->StopSpeakingAll(); }
+void ProgramServices::TTSSetup(int16_t type) { if (tts) tts->TTSSetup(type); }
+void ProgramServices::AdjustVoice(int16_t& voice) { if (tts) tts->AdjustVoice(voice); }
+void ProgramServices::AdjustRate(int16_t& rate) { if (tts) tts->AdjustRate(rate); }
+void ProgramServices::AdjustVolume(int16_t& volume) { if (tts) tts->AdjustVolume(volume); }
+bool ProgramServices::KeyCapture() { return TheKeyHandOver().KeyCapture; }
+void ProgramServices::StoreCapturedKey(int16_t code, int16_t shift) {
+  TheKeyHandOver().CapturedKey = code;
+  TheKeyHandOver().CapturedShift = shift;
+}
+int16_t ProgramServices::ActiveSpeechType() const { return tts ? tts->ActiveSpeechType() : 0; }
+
+// ---- Dialogs and help ---------------------------------------------------
+
 int16_t ProgramServices::SpeakMsgBox(const std::string& text, int16_t buttons, const std::string& title) {
-  return SystemMsgBox(text, buttons, title);
+  return ::SpeakMsgBox(text, buttons, title);
 }
-std::string ProgramServices::PickList(const std::string& spec) {
-  Trace::write("pick", {spec});
-  std::string answer = spec.rfind("p:Select square size", 0) == 0 ? "4" : "";
-  Trace::write("answer", {answer});
-  return answer;
+std::string ProgramServices::PickList(const std::string& spec) { return ::PickList(spec); }
+std::string ProgramServices::SelectFile(const std::string& folder, const std::string& pattern, int16_t mode,
+                                        const std::string& title, std::string& errorText, const std::string& initial) {
+  return ::SelectFile(folder, pattern, mode, title, errorText, initial);
 }
-std::string ProgramServices::SelectFile(const std::string&, const std::string&, int16_t, const std::string&, std::string&,
-                                        const std::string&) {
-  return "";
+void ProgramServices::ShowHelp(const std::string& file) {
+  HelpOptions options = HelpOptions::Game();
+  options.message = [](const std::string& text, const std::string& title) { ::SpeakMsgBox(text, 0, title); };
+  ShowHelpFile(file, window, options);
 }
-void ProgramServices::ShowHelp(const std::string&) {}
+
+// ---- Time and the end ---------------------------------------------------
+
 void ProgramServices::Wait(float seconds, bool noEvents) { ::Wait(seconds, noEvents); }
 double ProgramServices::TimeOfDay() { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0; }
 void ProgramServices::Beep() { ::Beep(); }
 void ProgramServices::EndProgram() {
   Trace::write("end");
-  QApplication::closeAllWindows();
+  if (songs) songs->Shutdown();
+  if (sound) sound->ShutdownForm1();
   std::fflush(nullptr);
   // Nested loops (dialogs, waits) may be running: leave at once.
   _exit(0);
+}
+
+// ---- The game as the sound layer sees it ---------------------------------
+
+std::string ProgramServices::AppFolder() { return st.AppFolder; }
+int16_t ProgramServices::SongSlot() { return st.SongSlot; }
+int16_t ProgramServices::BoardRows() { return st.BoardRows; }
+int16_t ProgramServices::BoardColumns() { return st.BoardColumns; }
+float ProgramServices::TileDuration() { return st.TileDuration; }
+bool ProgramServices::Shuffling() { return st.Shuffling; }
+void ProgramServices::SetTileTimerInterval(int32_t ms) { if (window) window->Timer1.setInterval(ms); }
+void ProgramServices::SetTileTimerEnabled(bool on) {
+  if (!window) return;
+  if (on) window->Timer1.start();
+  else window->Timer1.stop();
 }

@@ -1,18 +1,30 @@
 #pragma once
-// The real layers behind GameServices, and the sound layer's view of the game.
+// The real layers behind GameServices, and the game as the sound layer sees it.
 #include "game/GameServices.h"
 #include "game/GameState.h"
+
+#include "dialogs/DialogSpeech.h"
+#include "sound/SoundHost.h"
 
 #include <memory>
 
 class FRMMain;
+class Sound;
+class SongPlayers;
+class OggPlayers;
+class FRMTTS;
 
-class ProgramServices : public GameServices {
+class ProgramServices : public GameServices, public SoundHost, public DialogSpeech {
  public:
   explicit ProgramServices(GameState& state);
   ~ProgramServices() override;
   void SetWindow(FRMMain* w) { window = w; }
+  // Opens the sound device and reads "sounds.ini"; first of all audio.
+  void StartSound();
+  // Creates the speech object and hands it to the dialogs.
+  void StartSpeech();
 
+  // GameServices
   int16_t PlaySound(const std::string& name) override;
   void PlayTile(int16_t first, int16_t last, float length) override;
   void PlayOriginalTile(int16_t tile, float length) override;
@@ -39,7 +51,25 @@ class ProgramServices : public GameServices {
   void Beep() override;
   void EndProgram() override;
 
+  // SoundHost
+  std::string AppFolder() override;
+  void StopSpeakingAll() override;
+  int16_t SongSlot() override;
+  int16_t BoardRows() override;
+  int16_t BoardColumns() override;
+  float TileDuration() override;
+  bool Shuffling() override;
+  void SetTileTimerInterval(int32_t ms) override;
+  void SetTileTimerEnabled(bool on) override;
+
+  // DialogSpeech
+  int16_t ActiveSpeechType() const override;
+
  private:
   GameState& st;
   FRMMain* window = nullptr;
+  std::unique_ptr<SongPlayers> songs;
+  std::unique_ptr<OggPlayers> oggs;
+  std::unique_ptr<Sound> sound;
+  std::unique_ptr<FRMTTS> tts;
 };

@@ -133,8 +133,10 @@ int TunzleMain(int argc, char** argv) {
   GameState st;
   st.AppFolder = DataFolder();
   ProgramServices svc(st);
+  svc.StartSound();
   FRMMain window(st, svc);
   svc.SetWindow(&window);
+  svc.StartSpeech();
   window.Seed(static_cast<uint32_t>(QTime::currentTime().msecsSinceStartOfDay()));
   std::string commandLine;
   for (int i = 1; i < argc; ++i) commandLine += (i > 1 ? " " : "") + std::string(argv[i]);

@@ -128,3 +128,15 @@ TEST(WaitTest, WaitsOnMonotonicClock) {
   auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - t0).count();
   EXPECT_GE(ms, 100);
 }
+
+#include "common/MsgBox.h"
+
+TEST(SystemBox, UnshownBoxAnswersItsDefaultButton) {
+  // The test main keeps platform boxes from showing.
+  EXPECT_EQ(SystemMsgBox("x"), msgbox::Ok);
+  EXPECT_EQ(SystemMsgBox("x", msgbox::YesNoCancel), msgbox::Yes);
+  EXPECT_EQ(SystemMsgBox("x", msgbox::YesNoCancel | 256), msgbox::No);
+  EXPECT_EQ(SystemMsgBox("x", msgbox::YesNoCancel | 512), msgbox::Cancel);
+  EXPECT_EQ(SystemMsgBox("x", msgbox::YesNo | 512), msgbox::Yes) << "no third button: the first";
+  EXPECT_EQ(SystemMsgBox("x", msgbox::OkOnly | msgbox::Critical), msgbox::Ok);
+}
