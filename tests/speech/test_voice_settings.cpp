@@ -1,38 +1,10 @@
-#include "FakeEngines.h"
-#include "TraceFile.h"
+#include "SpeechFakes.h"
 
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 using ::testing::ElementsAre;
 
 namespace {
-
-struct Voice {
-  std::shared_ptr<EngineLog> log = std::make_shared<EngineLog>();
-  FRMTTS tts{std::make_unique<FakeFactory>(log)};
-  KeyScript script;
-  bool captureSeenOff = false;  // KeyCapture was off while the loop waited
-
-  explicit Voice(int16_t type = 3) {
-    TheKeyHandOver() = KeyHandOver{};
-    tts.TTSSetup(type);
-    log->calls.clear();
-    script.attach(tts);
-    script.onWait = [this] {
-      if (!TheKeyHandOver().KeyCapture) captureSeenOff = true;
-    };
-  }
-
-  // The calls that changed the engine or were spoken, in order.
-  std::vector<std::string> effects() const {
-    std::vector<std::string> out;
-    for (const auto& c : log->calls)
-      if (c != "purge") out.push_back(c);
-    return out;
-  }
-};
-
 const char* kVoicePrompt = "speak:Use the arrows  to select voice. Press Enter when done.";
 const char* kRatePrompt = "speak:Use the arrows to adjust rate. Press Enter when done.";
 const char* kVolumePrompt = "speak:Use the arrows to adjust volume. Press Enter when done.";
@@ -40,177 +12,137 @@ const char* kHereVoice = "speak:Here is the current voice";
 const char* kNewRate = "speak:Here is the new rate.";
 const char* kNewVolume = "speak:Here is the new volume.";
 
+// What was applied or said, stops left out.
+std::vector<std::string> effects(const Speech& s) {
+  std::vector<std::string> out;
+  for (const auto& c : s.log->calls)
+    if (c != "purge") out.push_back(c);
+  s.log->calls.clear();
+  return out;
+}
 }  // namespace
 
 TEST(Adjusters, DoNothingUnlessTheVoiceIsActive) {
-  Voice v(1);
+  Speech s(1);
+  s.press(vk::Down).press(vk::Return);
   int16_t voice = 7, rate = 7, volume = 7;
-  v.script.press(vk::Down).press(vk::Return);
-  v.tts.AdjustVoice(voice);
-  v.tts.AdjustRate(rate);
-  v.tts.AdjustVolume(volume);
-  v.tts.AdjustRate2(3, rate);
-  EXPECT_EQ(voice, 7);
-  EXPECT_EQ(rate, 7);
-  EXPECT_EQ(volume, 7);
-  EXPECT_TRUE(v.log->calls.empty());
-  EXPECT_EQ(v.script.keys.size(), 2u) << "no key was read";
-  EXPECT_FALSE(TheKeyHandOver().KeyCapture);
+  s.tts.AdjustVoice(voice);
+  s.tts.AdjustRate(rate);
+  s.tts.AdjustVolume(volume);
+  s.tts.AdjustRate2(3, rate);
+  EXPECT_EQ(voice + rate + volume, 21);
+  EXPECT_TRUE(s.log->calls.empty());
+  EXPECT_EQ(s.keys.size(), 2u) << "no key was taken";
 }
 
-TEST(AdjustVoice, RunsPastTheLastVoiceAndStepsBack) {
-  Voice v;
-  v.script.press(vk::Up).press(vk::Down).press('K').press(vk::Right).idle(2).press(vk::Up).press(vk::Down).press(vk::Return);
+TEST(AdjustVoice, FindsTheLastVoiceByRunningPastIt) {
+  Speech s(3);
+  s.press(vk::Up).press(vk::Down).press('K').press(vk::Right).press(0).press(vk::Up).press(vk::Down).press(vk::Return);
   int16_t n = 42;
-  v.tts.AdjustVoice(n);
-  EXPECT_FALSE(v.script.ranOut);
-  EXPECT_FALSE(v.captureSeenOff);
+  s.tts.AdjustVoice(n);
+  EXPECT_FALSE(s.ranOut);
+  EXPECT_FALSE(s.captureWasOff);
   EXPECT_FALSE(TheKeyHandOver().KeyCapture);
-  // Up before any voice does nothing; voice 2 does not exist and is silent;
-  // Down at the found limit does nothing.
-  EXPECT_THAT(v.effects(), ElementsAre(kVoicePrompt, "voice:v0", kHereVoice, "voice:v1", kHereVoice, "voice:v1", kHereVoice));
+  EXPECT_THAT(effects(s), ElementsAre(kVoicePrompt, "voice:v0", kHereVoice, "voice:v1", kHereVoice, "voice:v1", kHereVoice));
   EXPECT_EQ(n, 1);
-}
 
-TEST(AdjustVoice, EndingAfterTheFailedNumberReturnsIt) {
-  Voice v;
-  v.script.press(vk::Down).press(vk::Down).press(vk::Down).press(vk::Escape);
-  int16_t n = 0;
-  v.tts.AdjustVoice(n);
-  EXPECT_EQ(n, 2);
-}
+  s.press(vk::Down).press(vk::Down).press(vk::Down).press(vk::Escape);
+  s.tts.AdjustVoice(n);
+  EXPECT_EQ(n, 2) << "the failed number is what comes back";
 
-TEST(AdjustVoice, NoVoicesGivesTheMessageAndGivesTheKeysBack) {
-  TraceFile trace;
-  Voice v;
-  v.log->voiceCount = 0;
-  v.script.press(vk::Down).press(vk::Down);
-  int16_t n = 5;
-  v.tts.AdjustVoice(n);
-  EXPECT_FALSE(TheKeyHandOver().KeyCapture);
-  EXPECT_EQ(v.script.keys.size(), 1u) << "the chooser ended at the message";
-  EXPECT_EQ(n, 0);
-  const auto lines = trace.lines();
-  EXPECT_NE(std::find(lines.begin(), lines.end(), "msgbox\tError! \tNo MS SAPI Voices were found."), lines.end());
-}
-
-TEST(AdjustVoice, OtherKeyFirstBlocksAllSteps) {
-  Voice v;
-  v.script.press('A').press(vk::Down).press(vk::Up).press(vk::Return);
-  int16_t n = 3;
-  v.tts.AdjustVoice(n);
-  EXPECT_THAT(v.effects(), ElementsAre(kVoicePrompt));
+  s.press('A').press(vk::Down).press(vk::Up).press(vk::Return);  // voice -1 fails: no step is possible
+  s.log->calls.clear();
+  s.tts.AdjustVoice(n);
+  EXPECT_THAT(effects(s), ElementsAre(kVoicePrompt));
   EXPECT_EQ(n, -1);
 }
 
-TEST(AdjustRate, StepsWithinMinusTenToTwentyOne) {
-  Voice v;
-  for (int i = 0; i < 11; ++i) v.script.press(vk::Up);
-  v.script.press(vk::Return);
-  int16_t rate = 0;
-  v.tts.AdjustRate(rate);
-  EXPECT_EQ(rate, 11);
-  EXPECT_EQ(v.log->rate, 11);
-  EXPECT_EQ(v.log->count(kNewRate), 11);
-  EXPECT_EQ(v.effects().front(), kRatePrompt);
+TEST(AdjustVoice, NoVoicesGivesTheMessageAndTheKeysBack) {
+  TraceFile trace;
+  Speech s(3);
+  s.log->voiceCount = 0;
+  s.press(vk::Down).press(vk::Down);
+  int16_t n = 5;
+  s.tts.AdjustVoice(n);
+  EXPECT_FALSE(TheKeyHandOver().KeyCapture);
+  EXPECT_EQ(s.keys.size(), 1u);
+  EXPECT_EQ(n, 0);
+  EXPECT_THAT(trace.lines("msgbox"), ElementsAre("msgbox\tError! \tNo MS SAPI Voices were found."));
+}
 
-  v.log->calls.clear();
-  v.log->rate = 21;
-  v.script.press('I').press('L').press(vk::Escape);
-  v.tts.AdjustRate(rate);
-  EXPECT_TRUE(v.effects().size() == 1 && v.effects()[0] == kRatePrompt) << "no step past 21, and silent";
+TEST(AdjustRate, StepsBetweenMinusTenAndTwentyOne) {
+  Speech s(3);
+  for (int i = 0; i < 11; ++i) s.press(vk::Up);
+  s.press(vk::Return);
+  int16_t rate = 0;
+  s.tts.AdjustRate(rate);
+  EXPECT_EQ(rate, 11);
+  EXPECT_EQ(s.log->count(kNewRate), 11);
+  s.log->calls.clear();
+
+  s.log->rate = 21;
+  s.press('I').press('L').press(vk::Escape);
+  s.tts.AdjustRate(rate);
+  EXPECT_THAT(effects(s), ElementsAre(kRatePrompt));
   EXPECT_EQ(rate, 21);
 
-  v.log->calls.clear();
-  v.log->rate = -9;
-  v.script.press(vk::Down).press('J').press(vk::Left).press('X').press(vk::Escape);
-  v.tts.AdjustRate(rate);
-  // One step down to -10, two refused silently, X re-applies and speaks again.
-  EXPECT_THAT(v.effects(), ElementsAre(kRatePrompt, "rate:-10", kNewRate, "rate:-10", kNewRate));
+  s.log->rate = -9;  // one step down, two refused silently, X re-applies
+  s.press(vk::Down).press('J').press(vk::Left).press('X').press(vk::Escape);
+  s.tts.AdjustRate(rate);
+  EXPECT_THAT(effects(s), ElementsAre(kRatePrompt, "rate:-10", kNewRate, "rate:-10", kNewRate));
   EXPECT_EQ(rate, -10);
-  EXPECT_FALSE(TheKeyHandOver().KeyCapture);
-}
 
-TEST(AdjustRate, EscapeKeepsTheNewRate) {
-  Voice v;
-  v.script.press(vk::Right).press(vk::Right).press(vk::Escape);
-  int16_t rate = 0;
-  v.tts.AdjustRate(rate);
-  EXPECT_EQ(rate, 2);
-  EXPECT_EQ(v.log->rate, 2);
-}
-
-TEST(AdjustRate, RefusedRateEndsTheAdjusterAndReachesTheCaller) {
-  Voice v;
-  v.log->rateFails = true;
-  v.script.press(vk::Up).press(vk::Up).press(vk::Return);
-  int16_t rate = 99;
-  EXPECT_THROW(v.tts.AdjustRate(rate), SpeechEngineError);
+  s.log->rateFails = true;  // a refused rate ends it and reaches the caller
+  s.press(vk::Up).press(vk::Return);
+  rate = 99;
+  EXPECT_THROW(s.tts.AdjustRate(rate), SpeechEngineError);
   EXPECT_EQ(rate, 99);
   EXPECT_FALSE(TheKeyHandOver().KeyCapture);
 }
 
-TEST(AdjustVolume, FromTheTopAndFromOffTheGrid) {
-  Voice v;
-  v.script.press(vk::Up).press(vk::Down).press(vk::Return);
+TEST(AdjustVolume, StepsByFiveAndAppliesOnlyWithinRange) {
+  Speech s(3);
   int16_t vol = 0;
-  v.tts.AdjustVolume(vol);
-  EXPECT_THAT(v.effects(), ElementsAre(kVolumePrompt, "volume:95", kNewVolume));
+  s.press(vk::Up).press(vk::Down).press(vk::Escape);  // Escape keeps 95
+  s.tts.AdjustVolume(vol);
+  EXPECT_THAT(effects(s), ElementsAre(kVolumePrompt, "volume:95", kNewVolume));
   EXPECT_EQ(vol, 95);
 
-  // 97 steps to 102: kept, not applied, no further step up, and returned.
-  v.log->calls.clear();
-  v.log->volume = 97;
-  v.script.press(vk::Up).press(vk::Up).press(vk::Return);
-  v.tts.AdjustVolume(vol);
-  EXPECT_THAT(v.effects(), ElementsAre(kVolumePrompt));
+  s.log->volume = 97;  // 102 is kept, not applied, and no step goes beyond it
+  s.press(vk::Up).press('L').press(vk::Return);
+  s.tts.AdjustVolume(vol);
+  EXPECT_THAT(effects(s), ElementsAre(kVolumePrompt));
   EXPECT_EQ(vol, 102);
 
-  v.log->calls.clear();
-  v.log->volume = 97;
-  v.script.press('L').press('K').press('K').press(vk::Escape);
-  v.tts.AdjustVolume(vol);
-  EXPECT_THAT(v.effects(), ElementsAre(kVolumePrompt, "volume:97", kNewVolume, "volume:92", kNewVolume));
-  EXPECT_EQ(vol, 92);
+  s.log->volume = 97;
+  s.press('L').press('K').press('K').press(vk::Return);
+  s.tts.AdjustVolume(vol);
+  EXPECT_THAT(effects(s), ElementsAre(kVolumePrompt, "volume:97", kNewVolume, "volume:92", kNewVolume));
 
-  v.log->calls.clear();
-  v.log->volume = 3;
-  v.script.press(vk::Left).press(vk::Left).press(vk::Escape);
-  v.tts.AdjustVolume(vol);
-  EXPECT_THAT(v.effects(), ElementsAre(kVolumePrompt));
+  s.log->volume = 3;
+  s.press(vk::Left).press(vk::Left).press(vk::Return);
+  s.tts.AdjustVolume(vol);
   EXPECT_EQ(vol, -2);
-  EXPECT_EQ(v.log->volume, 3);
+  EXPECT_EQ(s.log->volume, 3);
 }
 
-TEST(AdjustRate2, AddsAndClamps) {
-  Voice v;
+TEST(AdjustRate2AndSetSapiValues, ClampAndStopAtTheFirstFailure) {
+  Speech s(3);
   int16_t rate = 0;
-  v.tts.AdjustRate2(15, rate);
-  EXPECT_EQ(rate, 15);
-  v.tts.AdjustRate2(15, rate);
+  s.tts.AdjustRate2(15, rate);
+  s.tts.AdjustRate2(15, rate);
   EXPECT_EQ(rate, 21);
-  v.tts.AdjustRate2(-100, rate);
-  EXPECT_EQ(rate, -10);
-  EXPECT_EQ(v.log->rate, -10);
-  EXPECT_TRUE(v.log->spoken().empty());
-}
+  s.tts.AdjustRate2(-100, rate);
+  EXPECT_EQ(s.log->rate, -10);
+  s.log->calls.clear();
 
-TEST(SetSapiValues, AppliesToSlotOneAndStopsAtTheFirstFailure) {
-  Voice v;
-  v.tts.SetSapiValues(1, 3, 50, 2, 1);
-  EXPECT_THAT(v.log->calls, ElementsAre("voice:v1", "rate:3", "volume:50", "priority:2"));
-
-  v.log->calls.clear();
-  v.tts.SetSapiValues(0, 4, 60, 0, -5);  // negative means slot 1
-  EXPECT_THAT(v.log->calls, ElementsAre("voice:v0", "rate:4", "volume:60", "priority:0"));
-
-  v.log->calls.clear();
-  v.tts.SetSapiValues(0, 1, 1, 1);     // omitted slot
-  v.tts.SetSapiValues(0, 1, 1, 1, 2);  // empty slot
-  v.tts.SetSapiValues(0, 1, 1, 1, 7);
-  v.tts.SetSapiValues(9, 1, 1, 1, 1);  // no voice 9: nothing after it
-  EXPECT_TRUE(v.log->calls.empty());
-
-  Voice none(0);
-  EXPECT_NO_THROW(none.tts.SetSapiValues(0, 1, 1, 1, 1));
+  s.tts.SetSapiValues(1, 3, 50, 2, 1);
+  s.tts.SetSapiValues(0, 4, 60, 0, -5);  // negative means slot 1
+  EXPECT_THAT(s.log->calls, ElementsAre("voice:v1", "rate:3", "volume:50", "priority:2",
+                                        "voice:v0", "rate:4", "volume:60", "priority:0"));
+  s.log->calls.clear();
+  s.tts.SetSapiValues(0, 1, 1, 1);     // no slot given
+  s.tts.SetSapiValues(0, 1, 1, 1, 2);  // an empty slot
+  s.tts.SetSapiValues(9, 1, 1, 1, 1);  // no voice 9: nothing after it
+  EXPECT_TRUE(s.log->calls.empty());
 }
