@@ -10,9 +10,6 @@
 
 namespace {
 
-// How long a key loop sleeps between looks at the hand-over.
-constexpr float kKeyPoll = 0.01f;
-
 const char* const kEngineError = "Error initializing screen reader or MS SAPI.";
 const char* const kErrorTitle = "Error! ";
 

@@ -57,6 +57,9 @@ class FRMTTS : public QWidget {
   void keyPressEvent(QKeyEvent* e) override;
 
  private:
+  // How long a key loop sleeps between looks at the hand-over.
+  static constexpr float kKeyPoll = 0.01f;
+
   void pause(float seconds);
   void waitForKey();
   bool spellChar(const std::string& ch);

@@ -43,7 +43,7 @@ void FRMTTS::AdjustVoice(int16_t& CurrentVoice) {
   for (;;) {
     do {
       keys.CapturedKey = 0;
-      pause(0.01f);
+      pause(kKeyPoll);
     } while (keys.CapturedKey == 0);
     StopSpeech();
     const int16_t key = keys.CapturedKey;
@@ -76,7 +76,7 @@ void FRMTTS::AdjustRate(int16_t& CurrentRate) {
   CaptureOn capture;
   for (;;) {
     keys.CapturedKey = 0;
-    pause(0.01f);
+    pause(kKeyPoll);
     const int16_t key = keys.CapturedKey;
     if (isEnd(key)) break;
     if (isFaster(key)) {
@@ -103,7 +103,7 @@ void FRMTTS::AdjustVolume(int16_t& CurrentVolume) {
   CaptureOn capture;
   for (;;) {
     keys.CapturedKey = 0;
-    pause(0.01f);
+    pause(kKeyPoll);
     const int16_t key = keys.CapturedKey;
     if (isEnd(key)) break;
     if (isFaster(key)) {
