@@ -1,0 +1,226 @@
+#include "speech/FRMTTS.h"
+
+#include "common/Keys.h"
+#include "common/MsgBox.h"
+#include "common/Trace.h"
+#include "common/Wait.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+
+namespace {
+
+const char* const kEngineError = "Error initializing screen reader or MS SAPI.";
+const char* const kErrorTitle = "Error! ";
+
+std::string trimSpaces(const std::string& s) {
+  const auto b = s.find_first_not_of(' ');
+  if (b == std::string::npos) return "";
+  return s.substr(b, s.find_last_not_of(' ') - b + 1);
+}
+
+// The characters of a UTF-8 text, one string each, so an accented letter is
+// one character (that has no row) rather than two stray bytes.
+std::vector<std::string> characters(const std::string& s) {
+  std::vector<std::string> out;
+  for (size_t i = 0; i < s.size();) {
+    const auto c = static_cast<unsigned char>(s[i]);
+    size_t len = c < 0x80 ? 1 : (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : (c >> 3) == 30 ? 4 : 1;
+    if (i + len > s.size()) len = 1;
+    out.push_back(s.substr(i, len));
+    i += len;
+  }
+  return out;
+}
+
+}  // namespace
+
+FRMTTS::FRMTTS(std::unique_ptr<SpeechEngineFactory> engines, QWidget* parent)
+    : QWidget(parent), engines_(std::move(engines)), table_(DefaultCharacterTable()) {
+  if (!engines_) engines_ = RealSpeechEngines();
+  setWindowTitle("Speech");
+  setFocusPolicy(Qt::StrongFocus);
+  waiter_ = [](float seconds) {
+    if (seconds > 0) Wait(seconds, false);
+    else QCoreApplication::processEvents();
+  };
+}
+
+FRMTTS::~FRMTTS() = default;
+
+void FRMTTS::SetWaiter(std::function<void(float)> waiter) { waiter_ = std::move(waiter); }
+
+void FRMTTS::pause(float seconds) { waiter_(seconds); }
+
+const CharacterRow& FRMTTS::CharacterTable(int row) const {
+  static const CharacterRow empty;
+  return row >= 1 && row <= 96 ? table_[static_cast<size_t>(row)] : empty;
+}
+
+void FRMTTS::keyPressEvent(QKeyEvent* e) {
+  const KeyCode k = KeyFromQt(*e);
+  auto& keys = TheKeyHandOver();
+  keys.CapturedKey = k.code;
+  keys.CapturedShift = k.shift;
+}
+
+void FRMTTS::TTSSetup(int16_t TTSType) {
+  if (TTSType == 0) {
+    activeSpeechType_ = 0;
+    return;
+  }
+  activeSpeechType_ = TTSType;
+  for (;;) {
+    try {
+      if (activeSpeechType_ == 1) {
+        screenReader_.reset();
+        screenReader_ = engines_->CreateScreenReader();
+        if (!screenReader_) throw SpeechEngineError("no screen reader");
+      } else if (activeSpeechType_ == 3) {
+        if (!voices_[1]) voices_[1] = engines_->CreateVoice();
+        if (!voices_[1]) throw SpeechEngineError("no voice");
+      }
+      return;
+    } catch (const std::exception&) {
+      SystemMsgBox(kEngineError, msgbox::Critical, kErrorTitle);
+      activeSpeechType_ = activeSpeechType_ == 3 ? 0 : 3;
+    }
+  }
+}
+
+void FRMTTS::speak(const std::string& t, int16_t SystemType) {
+  if (trimSpaces(t).empty()) return;
+  const std::string text = t.compare(0, 3, "***") == 0 ? t.substr(3) : t;
+  if (activeSpeechType_ == 0) return;
+  if (activeSpeechType_ != 3 && SystemType != 0) return;
+  // An engine that fails drops this text only; the next call tries it again.
+  try {
+    if (activeSpeechType_ == 1) {
+      if (!screenReader_) return;
+      screenReader_->Say(text, false);
+      Trace::write("speak", {"1", text});
+    } else if (activeSpeechType_ == 3) {
+      if (!voices_[1]) return;
+      voices_[1]->Speak(text, svsf::Async);
+      Trace::write("speak", {"3", text});
+    }
+  } catch (const std::exception&) {
+    return;
+  }
+  lastThingSpoken_ = text;
+}
+
+void FRMTTS::StopSpeech() {
+  try {
+    if (activeSpeechType_ == 1 && screenReader_) {
+      Trace::write("stopspeech");
+      screenReader_->Stop();
+    } else if (activeSpeechType_ == 3 && voices_[1]) {
+      Trace::write("stopspeech");
+      voices_[1]->Speak("", svsf::PurgeBeforeSpeak);
+    }
+  } catch (const std::exception&) {
+    // Absorbed: a stop that fails must not end the game.
+  }
+}
+
+void FRMTTS::StopSpeaking(int16_t /*window*/) {
+  try {
+    if (activeSpeechType_ == 1 && screenReader_) {
+      Trace::write("stopspeech");
+      screenReader_->StopSpeech();
+    } else if (activeSpeechType_ == 3 && voices_[1]) {
+      Trace::write("stopspeech");
+      voices_[1]->Speak("", svsf::PurgeBeforeSpeak);
+    }
+  } catch (...) {
+  }
+}
+
+void FRMTTS::StopSpeakingAll() {
+  for (int16_t w = 1; w <= 6; ++w) StopSpeaking(w);
+}
+
+void FRMTTS::RepeatLastThingSpoken() { speak(lastThingSpoken_); }
+
+// Speaks one character by its table row; false when it has none.
+bool FRMTTS::spellChar(const std::string& ch) {
+  for (int r = 1; r <= 96; ++r) {
+    const auto& row = table_[static_cast<size_t>(r)];
+    if (row.character == ch) {
+      speak(row.Spoken());
+      return true;
+    }
+  }
+  return false;
+}
+
+void FRMTTS::SpellLastThingSpoken() {
+  const std::string s = lastThingSpoken_;
+  auto& keys = TheKeyHandOver();
+  for (const auto& ch : characters(s)) {
+    keys.CapturedKey = 0;
+    StopSpeech();
+    if (spellChar(ch)) pause(0.4f);
+    pause(0);
+    if (keys.CapturedKey != 0) break;
+  }
+  lastThingSpoken_ = s;
+}
+
+void FRMTTS::SpellWord(const std::string& phrase, int16_t /*WType*/) {
+  auto& keys = TheKeyHandOver();
+  const auto chars = characters(phrase);
+  for (size_t i = 0; i < chars.size(); ++i) {
+    keys.CapturedKey = 0;
+    StopSpeech();
+    if (spellChar(chars[i]) && i + 1 < chars.size()) pause(0.01f);
+    if (keys.CapturedKey != 0) break;
+  }
+}
+
+std::string FRMTTS::SayCharacter(int16_t keycode, int16_t shift) const {
+  for (int r = 1; r <= 96; ++r) {
+    const auto& row = table_[static_cast<size_t>(r)];
+    if ((row.code == keycode && shift == 0) || (row.code == keycode + 1000 && shift == 1)) return row.Spoken();
+  }
+  return "";
+}
+
+void FRMTTS::waitForKey() {
+  auto& keys = TheKeyHandOver();
+  do {
+    keys.CapturedKey = 0;
+    keys.CapturedShift = 0;
+    pause(kKeyPoll);
+  } while (keys.CapturedKey <= 0);
+}
+
+std::string FRMTTS::EditBox(const std::string& message) {
+  speak(message);
+  std::string line;
+  auto& keys = TheKeyHandOver();
+  for (;;) {
+    waitForKey();
+    StopSpeech();
+    const int16_t key = keys.CapturedKey;
+    const int16_t shift = keys.CapturedShift;
+    if (key == vk::Return) return line;
+    if (key == vk::Escape) return "";
+    if (key == vk::Back) {
+      if (!line.empty()) {
+        spellChar(line.substr(line.size() - 1));
+        line.pop_back();
+      }
+      continue;
+    }
+    if (key <= 18) continue;
+    for (int r = 1; r <= 96; ++r) {
+      const auto& row = table_[static_cast<size_t>(r)];
+      if ((row.code == key && shift == 0) || (row.code == key + 1000 && shift == 1)) {
+        speak(row.Spoken());
+        line += row.character;
+      }
+    }
+  }
+}

@@ -1,0 +1,76 @@
+#pragma once
+// The one speech object: every word the game says goes through it, whichever
+// engine is in use. Its own (hidden) window stores keys into the hand-over.
+#include "speech/CharacterTable.h"
+#include "speech/KeyHandOver.h"
+#include "speech/SpeechEngines.h"
+
+#include <QWidget>
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+class FRMTTS : public QWidget {
+  Q_OBJECT
+
+ public:
+  // Without a factory the real engines are used.
+  explicit FRMTTS(std::unique_ptr<SpeechEngineFactory> engines = nullptr, QWidget* parent = nullptr);
+  ~FRMTTS() override;
+
+  // 0 none, 1 screen reader, 3 voice. Falls back 1 -> 3 -> 0 with a message.
+  void TTSSetup(int16_t TTSType);
+  // Queues t behind earlier speech. A non-zero SystemType is for the voice only.
+  void speak(const std::string& t, int16_t SystemType = 0);
+  void StopSpeech();
+  void StopSpeaking(int16_t window);
+  void StopSpeakingAll();
+  void RepeatLastThingSpoken();
+  void SpellLastThingSpoken();
+  void SpellWord(const std::string& phrase, int16_t WType = 0);
+  // The word for the character a key and shift state give; empty if none.
+  std::string SayCharacter(int16_t keycode, int16_t shift) const;
+  // Speaks message, then lets the player type a line; Escape gives "".
+  std::string EditBox(const std::string& message);
+
+  // Voice settings; each does nothing unless the voice is the active engine.
+  void AdjustVoice(int16_t& CurrentVoice);
+  void AdjustRate(int16_t& CurrentRate);
+  void AdjustVolume(int16_t& CurrentVolume);
+  void AdjustRate2(int16_t Jump, int16_t& CurrentRate);
+  void SetSapiValues(int16_t VoiceValue, int16_t RateValue, int16_t VolumeValue, int16_t PriorityValue,
+                     int16_t VoiceChoice = 0);
+
+  int16_t ActiveSpeechType() const { return activeSpeechType_; }
+  const std::string& LastThingSpoken() const { return lastThingSpoken_; }
+  // Rows 1 to 96; any other number gives an empty row.
+  const CharacterRow& CharacterTable(int row) const;
+
+  // How the object waits: Seconds > 0 is a pause, 0 means "let pending
+  // events run once". Both process window events, so keys can arrive.
+  // Tests replace it to feed keys and record pauses.
+  void SetWaiter(std::function<void(float Seconds)> waiter);
+
+ protected:
+  void keyPressEvent(QKeyEvent* e) override;
+
+ private:
+  // How long a key loop sleeps between looks at the hand-over.
+  static constexpr float kKeyPoll = 0.01f;
+
+  void pause(float seconds);
+  void waitForKey();
+  bool spellChar(const std::string& ch);
+  bool applyVoice(int16_t n);
+
+  std::unique_ptr<SpeechEngineFactory> engines_;
+  std::unique_ptr<ScreenReaderEngine> screenReader_;
+  // Voice slots 1 to 6; only slot 1 is ever filled.
+  std::array<std::unique_ptr<SpeechVoiceEngine>, 7> voices_;
+  int16_t activeSpeechType_ = 0;
+  std::string lastThingSpoken_;
+  const CharacterRows& table_;
+  std::function<void(float)> waiter_;
+};

@@ -1,0 +1,6 @@
+#include "speech/KeyHandOver.h"
+
+KeyHandOver& TheKeyHandOver() {
+  static KeyHandOver keys;
+  return keys;
+}

@@ -1,0 +1,152 @@
+// The voice, rate and volume adjusters of the speech object.
+#include "common/Keys.h"
+#include "common/MsgBox.h"
+#include "speech/FRMTTS.h"
+
+namespace {
+
+bool isPrevious(int16_t k) { return k == vk::Up || k == vk::Left || k == 'J' || k == 'I'; }
+bool isNext(int16_t k) { return k == vk::Down || k == vk::Right || k == 'K' || k == 'L'; }
+bool isFaster(int16_t k) { return k == vk::Up || k == vk::Right || k == 'I' || k == 'L'; }
+bool isSlower(int16_t k) { return k == vk::Down || k == vk::Left || k == 'K' || k == 'J'; }
+bool isEnd(int16_t k) { return k == vk::Return || k == vk::Escape; }
+
+// Turns the capture off on every way out, exceptions included, so the game's
+// keys always work again.
+struct CaptureOn {
+  CaptureOn() { TheKeyHandOver().KeyCapture = true; }
+  ~CaptureOn() { TheKeyHandOver().KeyCapture = false; }
+};
+
+}  // namespace
+
+// Applies voice n and announces it; false when the engine refuses n.
+bool FRMTTS::applyVoice(int16_t n) {
+  StopSpeech();
+  try {
+    const VoiceTokens tokens = voices_[1]->GetVoices("", "");
+    voices_[1]->SetVoice(tokens.Item(n));
+  } catch (const std::exception&) {
+    return false;
+  }
+  speak("Here is the current voice");
+  return true;
+}
+
+void FRMTTS::AdjustVoice(int16_t& CurrentVoice) {
+  if (activeSpeechType_ != 3 || !voices_[1]) return;
+  auto& keys = TheKeyHandOver();
+  speak("Use the arrows  to select voice. Press Enter when done.");
+  CaptureOn capture;
+  int16_t n = -1;
+  int16_t m = 32767;
+  for (;;) {
+    do {
+      keys.CapturedKey = 0;
+      pause(kKeyPoll);
+    } while (keys.CapturedKey == 0);
+    StopSpeech();
+    const int16_t key = keys.CapturedKey;
+    if (isEnd(key)) break;
+    if (isPrevious(key)) {
+      if (n > 0) --n;
+      else keys.CapturedKey = 0;
+    } else if (isNext(key)) {
+      if (n < m) ++n;
+      else keys.CapturedKey = 0;
+    }
+    if (keys.CapturedKey != 0 && !applyVoice(n)) {
+      if (n == 0) {
+        SystemMsgBox("No MS SAPI Voices were found.", msgbox::Critical, "Error! ");
+        break;
+      }
+      // Past the last voice: that number is the new limit.
+      m = static_cast<int16_t>(n - 1);
+      keys.CapturedKey = 0;
+    }
+  }
+  CurrentVoice = n;
+}
+
+void FRMTTS::AdjustRate(int16_t& CurrentRate) {
+  if (activeSpeechType_ != 3 || !voices_[1]) return;
+  auto& keys = TheKeyHandOver();
+  int32_t r = voices_[1]->Rate();
+  speak("Use the arrows to adjust rate. Press Enter when done.");
+  CaptureOn capture;
+  for (;;) {
+    keys.CapturedKey = 0;
+    pause(kKeyPoll);
+    const int16_t key = keys.CapturedKey;
+    if (isEnd(key)) break;
+    if (isFaster(key)) {
+      if (r < 21) ++r;
+      else keys.CapturedKey = 0;
+    } else if (isSlower(key)) {
+      if (r > -10) --r;
+      else keys.CapturedKey = 0;
+    }
+    if (keys.CapturedKey != 0) {
+      voices_[1]->SetRate(r);
+      StopSpeech();
+      speak("Here is the new rate.");
+    }
+  }
+  CurrentRate = static_cast<int16_t>(r);
+}
+
+void FRMTTS::AdjustVolume(int16_t& CurrentVolume) {
+  if (activeSpeechType_ != 3 || !voices_[1]) return;
+  auto& keys = TheKeyHandOver();
+  int32_t v = voices_[1]->Volume();
+  speak("Use the arrows to adjust volume. Press Enter when done.");
+  CaptureOn capture;
+  for (;;) {
+    keys.CapturedKey = 0;
+    pause(kKeyPoll);
+    const int16_t key = keys.CapturedKey;
+    if (isEnd(key)) break;
+    if (isFaster(key)) {
+      if (v < 100) v += 5;
+      else keys.CapturedKey = 0;
+    } else if (isSlower(key)) {
+      if (v > 0) v -= 5;
+      else keys.CapturedKey = 0;
+    }
+    // A start off the 5-grid can step outside 0..100; such a value is kept
+    // for the next step but never sent to the engine.
+    if (keys.CapturedKey != 0 && v >= 0 && v <= 100) {
+      voices_[1]->SetVolume(v);
+      StopSpeech();
+      speak("Here is the new volume.");
+    }
+  }
+  CurrentVolume = static_cast<int16_t>(v);
+}
+
+void FRMTTS::AdjustRate2(int16_t Jump, int16_t& CurrentRate) {
+  if (activeSpeechType_ != 3 || !voices_[1]) return;
+  int32_t r = voices_[1]->Rate() + Jump;
+  if (r > 21) r = 21;
+  if (r < -10) r = -10;
+  voices_[1]->SetRate(r);
+  CurrentRate = static_cast<int16_t>(r);
+}
+
+void FRMTTS::SetSapiValues(int16_t VoiceValue, int16_t RateValue, int16_t VolumeValue, int16_t PriorityValue,
+                           int16_t VoiceChoice) {
+  if (VoiceChoice < 0) VoiceChoice = 1;
+  if (VoiceChoice < 1 || VoiceChoice > 6) return;
+  // The first failure ends it; what was set before stays.
+  try {
+    if (!voices_[1]) return;
+    const VoiceTokens tokens = voices_[1]->GetVoices("", "");
+    auto& slot = voices_[static_cast<size_t>(VoiceChoice)];
+    if (!slot) return;
+    slot->SetVoice(tokens.Item(VoiceValue));
+    slot->SetRate(RateValue);
+    slot->SetVolume(VolumeValue);
+    slot->SetPriority(PriorityValue);
+  } catch (const std::exception&) {
+  }
+}

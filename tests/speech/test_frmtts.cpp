@@ -1,0 +1,173 @@
+#include "SpeechFakes.h"
+
+#include <QTest>
+#include <QTimer>
+#include <gmock/gmock.h>
+#include <set>
+
+using ::testing::ElementsAre;
+
+namespace {
+const std::string kEngineBox = "msgbox\tError! \tError initializing screen reader or MS SAPI.";
+}
+
+TEST(TTSSetup, FallsBackFromReaderToVoiceToSilenceWithOneMessageEach) {
+  TraceFile trace;
+  Speech s;
+  s.log->readerFails = true;
+  s.tts.TTSSetup(1);
+  EXPECT_EQ(s.tts.ActiveSpeechType(), 3);
+  EXPECT_THAT(s.log->calls, ElementsAre("create-reader", "create-voice"));
+  EXPECT_THAT(trace.lines("msgbox"), ElementsAre(kEngineBox));
+
+  Speech none;
+  none.log->readerFails = none.log->voiceFails = true;
+  none.tts.TTSSetup(1);
+  EXPECT_EQ(none.tts.ActiveSpeechType(), 0);
+  EXPECT_EQ(trace.lines("msgbox").size(), 3u);
+  none.tts.speak("hello");
+  EXPECT_TRUE(none.log->spoken().empty());
+}
+
+TEST(TTSSetup, VoiceIsMadeOnceReaderEveryTime) {
+  Speech s(3);
+  int16_t rate = 0;
+  s.tts.AdjustRate2(4, rate);
+  for (int16_t t : {1, 3, 1, 3}) s.tts.TTSSetup(t);
+  EXPECT_EQ(s.log->count("create-voice"), 0);
+  EXPECT_EQ(s.log->count("create-reader"), 2);
+  EXPECT_EQ(s.log->rate, 4);
+  s.tts.TTSSetup(2);
+  EXPECT_EQ(s.tts.ActiveSpeechType(), 2);
+}
+
+TEST(Speak, BlankAsteriskAndSystemTypeRules) {
+  TraceFile trace;
+  Speech s(3);
+  for (const char* t : {"first", "   ", "", "***word", " ***x", "***"}) s.tts.speak(t);
+  EXPECT_THAT(s.log->spoken(), ElementsAre("first", "word", " ***x", ""));
+  EXPECT_EQ(s.tts.LastThingSpoken(), "");
+  s.tts.speak("voice only", 1);
+  EXPECT_EQ(s.tts.LastThingSpoken(), "voice only");
+
+  Speech reader(1);
+  reader.tts.speak("kept");
+  reader.tts.speak("voice only", 1);
+  EXPECT_THAT(reader.log->spoken(), ElementsAre("kept"));
+  EXPECT_EQ(reader.tts.LastThingSpoken(), "kept");
+  EXPECT_THAT(trace.lines("speak"), ElementsAre("speak\t3\tfirst", "speak\t3\tword", "speak\t3\t ***x", "speak\t3\t",
+                                                "speak\t3\tvoice only", "speak\t1\tkept"));
+
+  for (int16_t odd : {2, -1}) {  // silent but remembered
+    Speech o(odd);
+    o.tts.speak("unheard");
+    EXPECT_TRUE(o.log->calls.empty());
+    EXPECT_EQ(o.tts.LastThingSpoken(), "unheard");
+  }
+}
+
+TEST(Speak, EngineFailureDropsTheTextOnlyAndTheNextCallTriesAgain) {
+  for (int16_t type : {1, 3}) {
+    TraceFile trace;
+    Speech s(type);
+    s.tts.speak("before");
+    s.log->sayFails = s.log->stopFails = true;
+    EXPECT_NO_THROW(s.tts.speak("lost"));
+    EXPECT_NO_THROW(s.tts.StopSpeech());
+    EXPECT_NO_THROW(s.tts.StopSpeakingAll());
+    EXPECT_EQ(s.tts.LastThingSpoken(), "before");
+    s.log->sayFails = s.log->stopFails = false;
+    s.tts.speak("after");
+    EXPECT_THAT(s.log->spoken(), ElementsAre("before", "after"));
+    EXPECT_EQ(trace.lines("speak").size(), 2u);
+  }
+}
+
+TEST(Stop, EachEngineGetsItsOwnStop) {
+  Speech reader(1), voice(3), none(0);
+  reader.tts.StopSpeech();
+  reader.tts.StopSpeakingAll();
+  EXPECT_THAT(reader.log->calls, ElementsAre("stop", "stopspeech", "stopspeech", "stopspeech", "stopspeech",
+                                             "stopspeech", "stopspeech"));
+  voice.tts.StopSpeech();
+  voice.tts.StopSpeaking(4);
+  EXPECT_THAT(voice.log->calls, ElementsAre("purge", "purge"));
+  none.tts.StopSpeech();
+  EXPECT_TRUE(none.log->calls.empty());
+}
+
+TEST(Spelling, SpeaksKnownCharactersWithPausesAndRestoresTheText) {
+  Speech s(3);
+  s.escapeWhenDone = false;
+  s.tts.speak("Ab1");
+  s.log->calls.clear();
+  s.tts.SpellLastThingSpoken();
+  EXPECT_THAT(s.log->calls, ElementsAre("purge", "speak:A", "purge", "speak:b", "purge", "speak:1"));
+  EXPECT_THAT(s.waits, ElementsAre(0.4f, 0.f, 0.4f, 0.f, 0.4f, 0.f));
+  EXPECT_EQ(s.tts.LastThingSpoken(), "Ab1");
+
+  s.tts.speak("a \xC3\xA9");  // the accented letter is one character, with no row
+  s.log->calls.clear();
+  s.waits.clear();
+  s.tts.SpellLastThingSpoken();
+  EXPECT_THAT(s.log->spoken(), ElementsAre("a", "space"));
+  EXPECT_THAT(s.waits, ElementsAre(0.4f, 0.f, 0.4f, 0.f, 0.f));
+
+  s.log->calls.clear();
+  s.press(0).press(vk::Space);  // a key during the first letter ends it
+  s.tts.SpellLastThingSpoken();
+  EXPECT_THAT(s.log->spoken(), ElementsAre("a"));
+  EXPECT_EQ(s.tts.LastThingSpoken(), "a \xC3\xA9");
+
+  s.log->calls.clear();
+  s.waits.clear();
+  s.tts.SpellWord("a,?");
+  EXPECT_THAT(s.log->spoken(), ElementsAre("a", "comma", "question"));
+  EXPECT_THAT(s.waits, ElementsAre(0.01f, 0.01f));
+  EXPECT_EQ(s.tts.LastThingSpoken(), "question");
+}
+
+TEST(CharacterTable, SayCharacterAndTheRows) {
+  Speech s;
+  EXPECT_EQ(s.tts.SayCharacter(65, 0), "A");
+  EXPECT_EQ(s.tts.SayCharacter(65, 1), "a");
+  EXPECT_EQ(s.tts.SayCharacter(188, 1), "less");
+  EXPECT_EQ(s.tts.SayCharacter(65, 2), "");
+  EXPECT_EQ(s.tts.SayCharacter(65, 3), "");
+  EXPECT_EQ(s.tts.SayCharacter(222, 1), "quote");
+  EXPECT_EQ(s.tts.SayCharacter(0, 0), "");
+  EXPECT_EQ(s.tts.CharacterTable(81).character, "");
+  EXPECT_EQ(s.tts.CharacterTable(52).code, 1090);
+  EXPECT_EQ(s.tts.CharacterTable(82).character, "`");
+  EXPECT_EQ(s.tts.CharacterTable(96).name, "vertical bar");
+  std::set<int> codes;
+  for (int r = 1; r <= 96; ++r) codes.insert(s.tts.CharacterTable(r).code);
+  EXPECT_EQ(codes.size(), 96u) << "every row but the empty one has its own key";
+}
+
+TEST(EditBox, TypesSpeaksBacksUpAndEscapes) {
+  Speech s(3);
+  s.press(vk::Shift, 1).press('H').press('I', 1).press(vk::Back).press(vk::Space).press('1', 1).press(vk::Back)
+      .press('2').press(vk::Return);
+  EXPECT_EQ(s.tts.EditBox("Name?"), "H 2");
+  EXPECT_FALSE(s.ranOut);
+  EXPECT_THAT(s.log->spoken(), ElementsAre("Name?", "H", "i", "i", "space", "exclaim", "exclaim", "2"));
+
+  s.press(vk::Back).press('A').press(vk::Escape);
+  EXPECT_EQ(s.tts.EditBox("Again"), "");
+  EXPECT_FALSE(s.ranOut);
+}
+
+TEST(OwnWindow, StoresKeysAndFeedsEditBoxWhileItWaits) {
+  auto log = std::make_shared<EngineLog>();
+  FRMTTS tts(std::make_unique<FakeFactory>(log));  // the real waiter
+  TheKeyHandOver() = KeyHandOver{};
+  QTest::keyClick(&tts, Qt::Key_A, Qt::ShiftModifier);
+  EXPECT_EQ(TheKeyHandOver().CapturedKey, 65);
+  EXPECT_EQ(TheKeyHandOver().CapturedShift, 1);
+
+  int i = 0;
+  for (auto [k, m] : {std::pair{Qt::Key_O, Qt::NoModifier}, {Qt::Key_K, Qt::ShiftModifier}, {Qt::Key_Return, Qt::NoModifier}})
+    QTimer::singleShot(30 * ++i, &tts, [&tts, k, m] { QTest::keyClick(&tts, k, m); });
+  EXPECT_EQ(tts.EditBox("Go"), "Ok");
+}

@@ -1,0 +1,223 @@
+// The real engines: espeak-ng heard through an OpenAL loopback device made
+// current as the sound engine's would be, and speech-dispatcher.
+#include "SpeechFakes.h"
+#include "speech/EspeakVoice.h"
+#include "speech/SpeechDispatcher.h"
+
+#define AL_ALEXT_PROTOTYPES
+#include <AL/alc.h>
+#include <AL/alext.h>
+#include <gmock/gmock.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <cmath>
+#include <thread>
+
+using ::testing::ElementsAre;
+using namespace std::chrono_literals;
+using Clock = std::chrono::steady_clock;
+
+namespace {
+
+struct Loopback {
+  ALCdevice* device = alcLoopbackOpenDeviceSOFT(nullptr);
+  ALCcontext* context = nullptr;
+  Loopback() {
+    const ALCint attrs[] = {ALC_FREQUENCY, 44100, ALC_FORMAT_CHANNELS_SOFT, ALC_STEREO_SOFT,
+                            ALC_FORMAT_TYPE_SOFT, ALC_FLOAT_SOFT, 0};
+    context = alcCreateContext(device, attrs);
+    alcMakeContextCurrent(context);
+  }
+  ~Loopback() {
+    alcMakeContextCurrent(nullptr);
+    alcDestroyContext(context);
+    alcCloseDevice(device);
+  }
+  float peak(int frames) {
+    std::vector<float> buf(static_cast<size_t>(frames) * 2);
+    alcRenderSamplesSOFT(device, buf.data(), frames);
+    float p = 0;
+    for (float v : buf) p = std::max(p, std::fabs(v));
+    return p;
+  }
+  // Plays out everything the voice has to say: frames heard and the peak.
+  std::pair<long, float> drain(EspeakVoice& v) {
+    long heard = 0;
+    float top = 0;
+    for (auto end = Clock::now() + 20s; v.IsSpeaking() && Clock::now() < end; std::this_thread::sleep_for(200us))
+      for (int i = 0; i < 8; ++i) {
+        const float p = peak(128);
+        heard += p > 1e-3f ? 128 : 0;
+        top = std::max(top, p);
+      }
+    return {heard, top};
+  }
+};
+
+const char* kSentence = "Music Tunzle. Slide the tiles until the song plays in order.";
+
+}  // namespace
+
+TEST(EspeakVoice, SpeaksThroughTheCurrentDeviceFasterIsShorterVolumeScales) {
+  Loopback lb;
+  EspeakVoice v;
+  ASSERT_TRUE(v.HasOutput());
+  std::vector<std::pair<long, float>> runs;
+  for (int rate : {0, 8, 21}) {
+    v.SetRate(rate);
+    v.Speak(kSentence, svsf::Async);
+    runs.push_back(lb.drain(v));
+  }
+  EXPECT_GT(runs[0].first, 44100) << "over a second of speech at the default rate";
+  EXPECT_LT(runs[1].first, runs[0].first * 3 / 4);
+  EXPECT_LT(runs[2].first, runs[1].first);
+  EXPECT_GT(runs[2].first, 0);
+
+  v.SetRate(0);
+  v.SetVolume(50);
+  v.Speak(kSentence, svsf::Async);
+  EXPECT_NEAR(lb.drain(v).second / runs[0].second, 0.5, 0.05);
+  EXPECT_THROW(v.SetVolume(101), SpeechEngineError);
+
+  EXPECT_EQ(EspeakVoice::WordsPerMinute(0), 175);
+  EXPECT_EQ(EspeakVoice::WordsPerMinute(-10), 80);
+}
+
+TEST(EspeakVoice, PurgeSilencesAtOnce) {
+  Loopback lb;
+  EspeakVoice v;
+  v.Speak(kSentence, svsf::Async);
+  v.Speak(kSentence, svsf::Async);
+  for (auto end = Clock::now() + 10s; lb.peak(512) == 0 && Clock::now() < end;) std::this_thread::sleep_for(1ms);
+  ASSERT_GT(lb.peak(2048), 0.f);
+  v.Speak("", svsf::PurgeBeforeSpeak);
+  float after = 0;
+  for (int i = 0; i < 20; ++i, std::this_thread::sleep_for(2ms)) after = std::max(after, lb.peak(1024));
+  EXPECT_EQ(after, 0.f) << "nothing of either sentence after the purge";
+  EXPECT_FALSE(v.IsSpeaking());
+  v.Speak("Again.", svsf::Async);
+  EXPECT_GT(lb.drain(v).first, 0);
+}
+
+TEST(EspeakVoice, VoicesComeInAStableOrderAndCanBeChosen) {
+  Loopback lb;
+  EspeakVoice v;
+  const VoiceTokens a = v.GetVoices("", ""), b = v.GetVoices("", "");
+  ASSERT_GT(a.Count(), 1);
+  for (int i = 0; i < a.Count(); ++i) EXPECT_EQ(a.Item(i).id, b.Item(i).id);
+  EXPECT_THROW(a.Item(a.Count()), SpeechEngineError);
+  v.SetVoice(a.Item(a.Count() - 1));
+  v.Speak("Here is the current voice", svsf::Async);
+  EXPECT_GT(lb.drain(v).first, 0);
+}
+
+TEST(RealSpeech, UnreachableServerFallsBackToTheVoiceWhichSpeaks) {
+  TraceFile trace;
+  Loopback lb;
+  setenv("SPEECHD_ADDRESS", "unix_socket:/nonexistent/tunzle.sock", 1);
+  {
+    FRMTTS tts;
+    tts.TTSSetup(1);
+    unsetenv("SPEECHD_ADDRESS");
+    EXPECT_EQ(tts.ActiveSpeechType(), 3);
+    tts.speak("Music Tunzle.");
+    float p = 0;
+    for (auto end = Clock::now() + 10s; p == 0 && Clock::now() < end; std::this_thread::sleep_for(1ms)) p = lb.peak(512);
+    EXPECT_GT(p, 0.f);
+  }
+  EXPECT_THAT(trace.lines(), ElementsAre("msgbox\tError! \tError initializing screen reader or MS SAPI.", "answer\t1",
+                                         "speak\t3\tMusic Tunzle."));
+}
+
+TEST(RealSpeech, SpeechDispatcherTakesOurTexts) {
+  TraceFile trace;
+  try {
+    SpeechDispatcherReader probe;
+  } catch (const SpeechEngineError& e) {
+    GTEST_SKIP() << "no speech-dispatcher server could be reached or started here: " << e.what();
+  }
+  FRMTTS tts;
+  tts.TTSSetup(1);
+  ASSERT_EQ(tts.ActiveSpeechType(), 1);
+  // Only acceptance can be checked: whether it is heard is the server's affair.
+  tts.speak("Hello.");
+  tts.StopSpeech();
+  EXPECT_THAT(trace.lines(), ElementsAre("speak\t1\tHello.", "stopspeech"));
+}
+
+namespace {
+// A socket that takes connections and answers settings but never a text: a
+// speech server whose audio output has hung (or, unanswering, a dead one).
+struct MuteServer {
+  QTemporaryDir dir;
+  std::string path = dir.filePath("s").toStdString();
+  int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+  std::vector<int> clients;
+  std::vector<std::thread> threads;
+  explicit MuteServer(bool answerSettings) {
+    threads.reserve(64);  // the acceptor adds to these while it runs
+    clients.reserve(64);
+    sockaddr_un a{AF_UNIX, {}};
+    std::snprintf(a.sun_path, sizeof a.sun_path, "%s", path.c_str());
+    bind(fd, reinterpret_cast<sockaddr*>(&a), sizeof a);
+    listen(fd, 4);
+    threads.emplace_back([this, answerSettings] {
+      for (int c; (c = accept(fd, nullptr, nullptr)) >= 0;) {
+        clients.push_back(c);
+        if (answerSettings) threads.emplace_back([c] { answer(c); });
+      }
+    });
+  }
+  void use() const { setenv("SPEECHD_ADDRESS", ("unix_socket:" + path).c_str(), 1); }
+  ~MuteServer() {
+    shutdown(fd, SHUT_RDWR);
+    threads.front().join();  // no more clients after this
+    for (int c : clients) shutdown(c, SHUT_RDWR);
+    for (size_t i = 1; i < threads.size(); ++i) threads[i].join();
+    for (int c : clients) close(c);
+    close(fd);
+  }
+  static void answer(int c) {
+    std::string in;
+    char buf[256];
+    for (ssize_t n; (n = read(c, buf, sizeof buf)) > 0;) {
+      in.append(buf, static_cast<size_t>(n));
+      for (size_t e; (e = in.find("\r\n")) != std::string::npos; in.erase(0, e + 2))
+        if (in.rfind("SET ", 0) == 0) (void)!write(c, "208 OK\r\n", 8);
+    }
+  }
+};
+}  // namespace
+
+TEST(SpeechDispatcherReader, HungOrLostServerNeverHoldsUpTheGame) {
+  {
+    MuteServer silent(false);
+    silent.use();
+    EXPECT_THROW(SpeechDispatcherReader(300ms), SpeechEngineError);
+  }
+  auto hung = std::make_unique<MuteServer>(true);
+  hung->use();
+  SpeechDispatcherReader reader(5s);
+  // Nothing is answered; the calls return all the same.
+  EXPECT_NO_THROW(reader.Say("Music Tunzle.", false));
+  EXPECT_NO_THROW(reader.Stop());
+  std::this_thread::sleep_for(2300ms);
+  EXPECT_THROW(reader.Say("Again.", false), SpeechEngineError) << "a text long unanswered marks the server hung";
+
+  setenv("SPEECHD_ADDRESS", "unix_socket:/nonexistent/tunzle.sock", 1);
+  hung.reset();  // the server goes away: no SIGPIPE, the reader notices
+  bool down = false;
+  for (auto end = Clock::now() + 5s; !down && Clock::now() < end; std::this_thread::sleep_for(20ms))
+    try { reader.Say("anyone?", false); } catch (const SpeechEngineError&) { down = true; }
+  ASSERT_TRUE(down);
+
+  MuteServer back(true);  // and finds a new one on a later call
+  back.use();
+  bool up = false;
+  for (auto end = Clock::now() + 8s; !up && Clock::now() < end; std::this_thread::sleep_for(100ms))
+    try { reader.Say("back?", false); up = true; } catch (const SpeechEngineError&) {}
+  EXPECT_TRUE(up);
+  unsetenv("SPEECHD_ADDRESS");
+}

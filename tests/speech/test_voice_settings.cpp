@@ -1,0 +1,148 @@
+#include "SpeechFakes.h"
+
+#include <gmock/gmock.h>
+
+using ::testing::ElementsAre;
+
+namespace {
+const char* kVoicePrompt = "speak:Use the arrows  to select voice. Press Enter when done.";
+const char* kRatePrompt = "speak:Use the arrows to adjust rate. Press Enter when done.";
+const char* kVolumePrompt = "speak:Use the arrows to adjust volume. Press Enter when done.";
+const char* kHereVoice = "speak:Here is the current voice";
+const char* kNewRate = "speak:Here is the new rate.";
+const char* kNewVolume = "speak:Here is the new volume.";
+
+// What was applied or said, stops left out.
+std::vector<std::string> effects(const Speech& s) {
+  std::vector<std::string> out;
+  for (const auto& c : s.log->calls)
+    if (c != "purge") out.push_back(c);
+  s.log->calls.clear();
+  return out;
+}
+}  // namespace
+
+TEST(Adjusters, DoNothingUnlessTheVoiceIsActive) {
+  Speech s(1);
+  s.press(vk::Down).press(vk::Return);
+  int16_t voice = 7, rate = 7, volume = 7;
+  s.tts.AdjustVoice(voice);
+  s.tts.AdjustRate(rate);
+  s.tts.AdjustVolume(volume);
+  s.tts.AdjustRate2(3, rate);
+  EXPECT_EQ(voice + rate + volume, 21);
+  EXPECT_TRUE(s.log->calls.empty());
+  EXPECT_EQ(s.keys.size(), 2u) << "no key was taken";
+}
+
+TEST(AdjustVoice, FindsTheLastVoiceByRunningPastIt) {
+  Speech s(3);
+  s.press(vk::Up).press(vk::Down).press('K').press(vk::Right).press(0).press(vk::Up).press(vk::Down).press(vk::Return);
+  int16_t n = 42;
+  s.tts.AdjustVoice(n);
+  EXPECT_FALSE(s.ranOut);
+  EXPECT_FALSE(s.captureWasOff);
+  EXPECT_FALSE(TheKeyHandOver().KeyCapture);
+  EXPECT_THAT(effects(s), ElementsAre(kVoicePrompt, "voice:v0", kHereVoice, "voice:v1", kHereVoice, "voice:v1", kHereVoice));
+  EXPECT_EQ(n, 1);
+
+  s.press(vk::Down).press(vk::Down).press(vk::Down).press(vk::Escape);
+  s.tts.AdjustVoice(n);
+  EXPECT_EQ(n, 2) << "the failed number is what comes back";
+
+  s.press('A').press(vk::Down).press(vk::Up).press(vk::Return);  // voice -1 fails: no step is possible
+  s.log->calls.clear();
+  s.tts.AdjustVoice(n);
+  EXPECT_THAT(effects(s), ElementsAre(kVoicePrompt));
+  EXPECT_EQ(n, -1);
+}
+
+TEST(AdjustVoice, NoVoicesGivesTheMessageAndTheKeysBack) {
+  TraceFile trace;
+  Speech s(3);
+  s.log->voiceCount = 0;
+  s.press(vk::Down).press(vk::Down);
+  int16_t n = 5;
+  s.tts.AdjustVoice(n);
+  EXPECT_FALSE(TheKeyHandOver().KeyCapture);
+  EXPECT_EQ(s.keys.size(), 1u);
+  EXPECT_EQ(n, 0);
+  EXPECT_THAT(trace.lines("msgbox"), ElementsAre("msgbox\tError! \tNo MS SAPI Voices were found."));
+}
+
+TEST(AdjustRate, StepsBetweenMinusTenAndTwentyOne) {
+  Speech s(3);
+  for (int i = 0; i < 11; ++i) s.press(vk::Up);
+  s.press(vk::Return);
+  int16_t rate = 0;
+  s.tts.AdjustRate(rate);
+  EXPECT_EQ(rate, 11);
+  EXPECT_EQ(s.log->count(kNewRate), 11);
+  s.log->calls.clear();
+
+  s.log->rate = 21;
+  s.press('I').press('L').press(vk::Escape);
+  s.tts.AdjustRate(rate);
+  EXPECT_THAT(effects(s), ElementsAre(kRatePrompt));
+  EXPECT_EQ(rate, 21);
+
+  s.log->rate = -9;  // one step down, two refused silently, X re-applies
+  s.press(vk::Down).press('J').press(vk::Left).press('X').press(vk::Escape);
+  s.tts.AdjustRate(rate);
+  EXPECT_THAT(effects(s), ElementsAre(kRatePrompt, "rate:-10", kNewRate, "rate:-10", kNewRate));
+  EXPECT_EQ(rate, -10);
+
+  s.log->rateFails = true;  // a refused rate ends it and reaches the caller
+  s.press(vk::Up).press(vk::Return);
+  rate = 99;
+  EXPECT_THROW(s.tts.AdjustRate(rate), SpeechEngineError);
+  EXPECT_EQ(rate, 99);
+  EXPECT_FALSE(TheKeyHandOver().KeyCapture);
+}
+
+TEST(AdjustVolume, StepsByFiveAndAppliesOnlyWithinRange) {
+  Speech s(3);
+  int16_t vol = 0;
+  s.press(vk::Up).press(vk::Down).press(vk::Escape);  // Escape keeps 95
+  s.tts.AdjustVolume(vol);
+  EXPECT_THAT(effects(s), ElementsAre(kVolumePrompt, "volume:95", kNewVolume));
+  EXPECT_EQ(vol, 95);
+
+  s.log->volume = 97;  // 102 is kept, not applied, and no step goes beyond it
+  s.press(vk::Up).press('L').press(vk::Return);
+  s.tts.AdjustVolume(vol);
+  EXPECT_THAT(effects(s), ElementsAre(kVolumePrompt));
+  EXPECT_EQ(vol, 102);
+
+  s.log->volume = 97;
+  s.press('L').press('K').press('K').press(vk::Return);
+  s.tts.AdjustVolume(vol);
+  EXPECT_THAT(effects(s), ElementsAre(kVolumePrompt, "volume:97", kNewVolume, "volume:92", kNewVolume));
+
+  s.log->volume = 3;
+  s.press(vk::Left).press(vk::Left).press(vk::Return);
+  s.tts.AdjustVolume(vol);
+  EXPECT_EQ(vol, -2);
+  EXPECT_EQ(s.log->volume, 3);
+}
+
+TEST(AdjustRate2AndSetSapiValues, ClampAndStopAtTheFirstFailure) {
+  Speech s(3);
+  int16_t rate = 0;
+  s.tts.AdjustRate2(15, rate);
+  s.tts.AdjustRate2(15, rate);
+  EXPECT_EQ(rate, 21);
+  s.tts.AdjustRate2(-100, rate);
+  EXPECT_EQ(s.log->rate, -10);
+  s.log->calls.clear();
+
+  s.tts.SetSapiValues(1, 3, 50, 2, 1);
+  s.tts.SetSapiValues(0, 4, 60, 0, -5);  // negative means slot 1
+  EXPECT_THAT(s.log->calls, ElementsAre("voice:v1", "rate:3", "volume:50", "priority:2",
+                                        "voice:v0", "rate:4", "volume:60", "priority:0"));
+  s.log->calls.clear();
+  s.tts.SetSapiValues(0, 1, 1, 1);     // no slot given
+  s.tts.SetSapiValues(0, 1, 1, 1, 2);  // an empty slot
+  s.tts.SetSapiValues(9, 1, 1, 1, 1);  // no voice 9: nothing after it
+  EXPECT_TRUE(s.log->calls.empty());
+}
