@@ -13,6 +13,7 @@
 #include "sound/Sound.h"
 #include "speech/FRMTTS.h"
 #include "speech/KeyHandOver.h"
+#include "speech/SpeechEngines.h"
 
 #include <QApplication>
 #include <QTime>
@@ -22,6 +23,7 @@
 ProgramServices::ProgramServices(GameState& state) : st(state) {}
 
 ProgramServices::~ProgramServices() {
+  tts.reset();
   // The song streams feed the sound device's context: they go first.
   if (songs) songs->Shutdown();
   songs.reset();
@@ -57,9 +59,16 @@ void ProgramServices::speak(const std::string& text) { if (tts) tts->speak(text)
 void ProgramServices::StopSpeech() { if (tts) tts->StopSpeech(); }
 void ProgramServices::StopSpeakingAll() { if (tts) tts->StopSpeakingAll(); }
 void ProgramServices::TTSSetup(int16_t type) { if (tts) tts->TTSSetup(type); }
-void ProgramServices::AdjustVoice(int16_t& voice) { if (tts) tts->AdjustVoice(voice); }
-void ProgramServices::AdjustRate(int16_t& rate) { if (tts) tts->AdjustRate(rate); }
-void ProgramServices::AdjustVolume(int16_t& volume) { if (tts) tts->AdjustVolume(volume); }
+// A voice that refuses a value leaves the old one; the game goes on.
+void ProgramServices::AdjustVoice(int16_t& voice) {
+  try { if (tts) tts->AdjustVoice(voice); } catch (const SpeechEngineError&) { ::Beep(); }
+}
+void ProgramServices::AdjustRate(int16_t& rate) {
+  try { if (tts) tts->AdjustRate(rate); } catch (const SpeechEngineError&) { ::Beep(); }
+}
+void ProgramServices::AdjustVolume(int16_t& volume) {
+  try { if (tts) tts->AdjustVolume(volume); } catch (const SpeechEngineError&) { ::Beep(); }
+}
 bool ProgramServices::KeyCapture() { return TheKeyHandOver().KeyCapture; }
 void ProgramServices::StoreCapturedKey(int16_t code, int16_t shift) {
   TheKeyHandOver().CapturedKey = code;

@@ -11,7 +11,6 @@
 class FRMMain;
 class Sound;
 class SongPlayers;
-class OggPlayers;
 class FRMTTS;
 
 class ProgramServices : public GameServices, public SoundHost, public DialogSpeech {
@@ -69,7 +68,6 @@ class ProgramServices : public GameServices, public SoundHost, public DialogSpee
   GameState& st;
   FRMMain* window = nullptr;
   std::unique_ptr<SongPlayers> songs;
-  std::unique_ptr<OggPlayers> oggs;
   std::unique_ptr<Sound> sound;
   std::unique_ptr<FRMTTS> tts;
 };
