@@ -1,0 +1,132 @@
+"""A 3 x 3 game played to the win with real keys on a virtual display: start,
+save on quit, resume, solve, decline another game. Reads the trace."""
+import collections
+import os
+import sys
+import time
+
+sys.path.insert(0, os.path.dirname(__file__))
+import driver  # noqa: E402
+
+PROGRAM = sys.argv[1]
+
+
+def solve(cells):
+    """Shortest list of squares (row, col) to slide into the empty square."""
+    goal = tuple(list(range(1, 9)) + [0])
+    start = tuple(cells)
+    came = {start: None}
+    todo = collections.deque([start])
+    while todo:
+        s = todo.popleft()
+        if s == goal:
+            break
+        e = s.index(0)
+        r, c = divmod(e, 3)
+        for dr, dc in ((-1, 0), (1, 0), (0, -1), (0, 1)):
+            nr, nc = r + dr, c + dc
+            if 0 <= nr < 3 and 0 <= nc < 3:
+                t = list(s)
+                t[e], t[nr * 3 + nc] = t[nr * 3 + nc], t[e]
+                t = tuple(t)
+                if t not in came:
+                    came[t] = (s, (nr + 1, nc + 1))
+                    todo.append(t)
+    path = []
+    s = goal
+    while came[s] is not None:
+        s, square = came[s]
+        path.append(square)
+    return list(reversed(path))
+
+
+def read_saved_game(folder):
+    with open(os.path.join(folder, "SaveGame.gam"), newline="") as f:
+        text = f.read()
+    records = text.split("\r\n")
+    header = records[0].split(",")
+    cursor = (int(header[0]), int(header[1]))
+    cells = [int(v) for v in records[1:10]]
+    return cursor, cells
+
+
+def count(game, *fields):
+    return sum(1 for line in game.lines() if line[:len(fields)] == list(fields))
+
+
+def main():
+    display = driver.Display()
+    appdata = driver.temp_player_folder()
+    folder = os.path.join(appdata, "Music Tunzle")
+    try:
+        # First run: the voice, the song selector (Escape: the sample), size 3.
+        game = driver.Game(PROGRAM, display, appdata, args=["3"])
+        game.wait_for("speak", "3", "Music Tunzle.", timeout=20)
+        game.wait_for("selectfile", timeout=20)
+        game.settle()
+        game.key("Escape")
+        game.wait_for("pick", "Select square size")
+        game.settle()
+        game.key("Return")
+        game.wait_for("answer", "3")
+        game.settle(0.5)
+        # Quit, saving the game.
+        game.key("q")
+        game.wait_for("msgbox", "Save Game?", "Would you like to save your game?")
+        game.settle()
+        game.key("Return")
+        game.wait_for("speak", "3", timeout=10, after=len(game.lines()) - 1)
+        assert game.wait_exit(20) == 0, "the game ended with an error"
+        cursor, cells = read_saved_game(folder)
+        assert sorted(cells) == list(range(9)), cells
+
+        # Second run: resume, then play to the win from the keyboard.
+        game = driver.Game(PROGRAM, display, appdata, args=["3"])
+        game.wait_for("msgbox", "Save Game?", "Would you like to play your saved game?", timeout=25)
+        game.settle()
+        game.key("Return")
+        game.wait_for("songrun", timeout=10)
+        game.settle(0.5)
+        row, col = cursor
+        for (r, c) in solve(cells):
+            keys = []
+            keys += ["Down"] * max(0, r - row) + ["Up"] * max(0, row - r)
+            keys += ["Right"] * max(0, c - col) + ["Left"] * max(0, col - c)
+            if keys:
+                game.key(*keys, delay=40)
+            game.settle(0.15)
+            before = count(game, "sound", "NOTILE.WAV")
+            game.key("space")
+            # The slide ends by announcing the empty square now under the cursor,
+            # unless it won: then the flourish and the question come.
+            deadline = time.time() + 15
+            while count(game, "sound", "NOTILE.WAV") == before and time.time() < deadline:
+                if count(game, "msgbox", "Congratulations") > 0:
+                    break
+                time.sleep(0.05)
+            row, col = r, c
+        won = game.wait_for("msgbox", "Congratulations", "Would you like another game?", timeout=20)
+        lines = game.lines()
+        notes = [i for i, line in enumerate(lines[:won]) if line[:2] == ["sound", "NOTE.WAV"]]
+        assert len(notes) >= 10, "the win's flourish"
+        assert any(line[0] == "songrun" and line[1] == "0" for line in lines[notes[-1]:won]), "the whole song"
+        game.settle()
+        # "n" moves to No without pressing it; Enter answers.
+        game.key("n")
+        game.settle()
+        game.key("Return")
+        assert game.wait_exit(20) == 0
+        assert not os.path.exists(os.path.join(folder, "SaveGame.gam")), "a solved game leaves no saved game"
+        assert count(game, "msgbox", "Save Game?") == 1, "no save question after a solved game"
+        print("1 passed, 0 failed")
+    finally:
+        try:
+            game.kill()
+        except Exception:
+            pass
+        display.close()
+        driver.cleanup(appdata)
+
+
+if __name__ == "__main__":
+    main()
