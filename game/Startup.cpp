@@ -50,18 +50,8 @@ void OfferSavedGame(GameState& st, GameServices& svc, FRMMain& window) {
     window.form_keydown('N', 0);
     return;
   }
-  st.CursorRow = saved.CursorRow;
-  st.CursorColumn = saved.CursorColumn;
-  st.EmptyRow = saved.EmptyRow;
-  st.EmptyColumn = saved.EmptyColumn;
-  st.BoardRows = saved.BoardRows;
-  st.BoardColumns = saved.BoardColumns;
-  st.TileDuration = saved.TileDuration;
-  st.AnnounceStatus = saved.AnnounceStatus;
-  st.MarkedTile = saved.MarkedTile;
-  st.AnnounceCoordinates = saved.AnnounceCoordinates;
-  st.SongFile = saved.SongFile;
-  st.SongVolume = saved.SongVolume;
+  // The saved header and board; the rest of the state was copied in unchanged.
+  st = saved;
   const int16_t index = svc.PlaySound(st.SongFile);
   st.SongSlot = index > 200 ? static_cast<int16_t>(index - 200) : 0;
   svc.SetMP3Volume(st.SongVolume);

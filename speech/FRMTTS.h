@@ -61,6 +61,8 @@ class FRMTTS : public QWidget {
   static constexpr float kKeyPoll = 0.01f;
 
   void pause(float seconds);
+  int32_t arrowLoop(const std::string& prompt, const std::string& heard, int32_t value, int32_t step, int32_t lo,
+                    int32_t hi, const std::function<void(int32_t)>& apply);
   void waitForKey();
   bool spellChar(const std::string& ch);
   bool applyVoice(int16_t n);

@@ -68,11 +68,13 @@ void FRMTTS::AdjustVoice(int16_t& CurrentVoice) {
   CurrentVoice = n;
 }
 
-void FRMTTS::AdjustRate(int16_t& CurrentRate) {
-  if (activeSpeechType_ != 3 || !voices_[1]) return;
+// The arrows step a value within lo..hi until Enter or Escape; every step
+// that changed it is applied and heard. A start off the step grid can land
+// outside the range: such a value is kept for the next step, never applied.
+int32_t FRMTTS::arrowLoop(const std::string& prompt, const std::string& heard, int32_t value, int32_t step,
+                          int32_t lo, int32_t hi, const std::function<void(int32_t)>& apply) {
   auto& keys = TheKeyHandOver();
-  int32_t r = voices_[1]->Rate();
-  speak("Use the arrows to adjust rate. Press Enter when done.");
+  speak(prompt);
   CaptureOn capture;
   for (;;) {
     keys.CapturedKey = 0;
@@ -80,48 +82,33 @@ void FRMTTS::AdjustRate(int16_t& CurrentRate) {
     const int16_t key = keys.CapturedKey;
     if (isEnd(key)) break;
     if (isFaster(key)) {
-      if (r < 21) ++r;
+      if (value < hi) value += step;
       else keys.CapturedKey = 0;
     } else if (isSlower(key)) {
-      if (r > -10) --r;
+      if (value > lo) value -= step;
       else keys.CapturedKey = 0;
     }
-    if (keys.CapturedKey != 0) {
-      voices_[1]->SetRate(r);
+    if (keys.CapturedKey != 0 && value >= lo && value <= hi) {
+      apply(value);
       StopSpeech();
-      speak("Here is the new rate.");
+      speak(heard);
     }
   }
-  CurrentRate = static_cast<int16_t>(r);
+  return value;
+}
+
+void FRMTTS::AdjustRate(int16_t& CurrentRate) {
+  if (activeSpeechType_ != 3 || !voices_[1]) return;
+  CurrentRate = static_cast<int16_t>(arrowLoop("Use the arrows to adjust rate. Press Enter when done.",
+                                               "Here is the new rate.", voices_[1]->Rate(), 1, -10, 21,
+                                               [this](int32_t r) { voices_[1]->SetRate(r); }));
 }
 
 void FRMTTS::AdjustVolume(int16_t& CurrentVolume) {
   if (activeSpeechType_ != 3 || !voices_[1]) return;
-  auto& keys = TheKeyHandOver();
-  int32_t v = voices_[1]->Volume();
-  speak("Use the arrows to adjust volume. Press Enter when done.");
-  CaptureOn capture;
-  for (;;) {
-    keys.CapturedKey = 0;
-    pause(kKeyPoll);
-    const int16_t key = keys.CapturedKey;
-    if (isEnd(key)) break;
-    if (isFaster(key)) {
-      if (v < 100) v += 5;
-      else keys.CapturedKey = 0;
-    } else if (isSlower(key)) {
-      if (v > 0) v -= 5;
-      else keys.CapturedKey = 0;
-    }
-    // A start off the 5-grid can step outside 0..100; such a value is kept
-    // for the next step but never sent to the engine.
-    if (keys.CapturedKey != 0 && v >= 0 && v <= 100) {
-      voices_[1]->SetVolume(v);
-      StopSpeech();
-      speak("Here is the new volume.");
-    }
-  }
-  CurrentVolume = static_cast<int16_t>(v);
+  CurrentVolume = static_cast<int16_t>(arrowLoop("Use the arrows to adjust volume. Press Enter when done.",
+                                                 "Here is the new volume.", voices_[1]->Volume(), 5, 0, 100,
+                                                 [this](int32_t v) { voices_[1]->SetVolume(v); }));
 }
 
 void FRMTTS::AdjustRate2(int16_t Jump, int16_t& CurrentRate) {
