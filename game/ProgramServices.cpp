@@ -89,6 +89,12 @@ std::string ProgramServices::SelectFile(const std::string& folder, const std::st
 void ProgramServices::ShowHelp(const std::string& file) {
   HelpOptions options = HelpOptions::Game();
   options.message = [](const std::string& text, const std::string& title) { ::SpeakMsgBox(text, 0, title); };
+  // A screen reader reads the viewer by itself; the game's own voice must be told.
+  options.speak = [this](const std::string& text) {
+    if (ActiveSpeechType() != 3) return;
+    StopSpeech();
+    speak(text);
+  };
   ShowHelpFile(file, window, options);
 }
 

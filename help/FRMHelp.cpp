@@ -73,10 +73,17 @@ FRMHelp::FRMHelp(HelpOptions options, QWidget* parent) : QDialog(parent), option
   setTabOrder(TXTHelp, CMDOk);
 
   connect(CMDOk, &QPushButton::clicked, this, [this] { CloseViewer(); });
+  connect(LSTIndex, &QListWidget::currentTextChanged, this, [this](const QString& text) {
+    if (LSTIndex->hasFocus()) Speak(text.toStdString());
+  });
   connect(LSTIndex, &QListWidget::itemDoubleClicked, this, [this] { OpenSelected(); });
   LSTIndex->installEventFilter(this);
   TXTHelp->installEventFilter(this);
   CMDOk->installEventFilter(this);
+}
+
+void FRMHelp::Speak(const std::string& text) {
+  if (options_.speak && !text.empty()) options_.speak(text);
 }
 
 FRMHelp::~FRMHelp() {
@@ -238,6 +245,10 @@ bool FRMHelp::eventFilter(QObject* watched, QEvent* event) {
       CMDOk->click();
       return true;
     }
+  } else if (event->type() == QEvent::FocusIn && watched == LSTIndex) {
+    if (LSTIndex->currentItem()) Speak(LSTIndex->currentItem()->text().toStdString());
+  } else if (event->type() == QEvent::FocusIn && watched == CMDOk) {
+    Speak("Close button");
   } else if (event->type() == QEvent::FocusIn && watched == TXTHelp) {
     // Coming back to the window is not a new visit to the pane.
     const auto reason = static_cast<QFocusEvent*>(event)->reason();
@@ -307,6 +318,7 @@ void FRMHelp::SelectLines(int first) {
   blockAnchor_ = lines[first].start;
   caretLine_ = end;
   caretPos_ = lines[end].end;
+  Speak(cursor.selectedText().replace(QChar::ParagraphSeparator, '\n').toStdString());
   QAccessibleTextSelectionEvent ev(TXTHelp, lines[first].start, lines[end].end);
   ev.setCursorPosition(lines[end].end);
   QAccessible::updateAccessibility(&ev);

@@ -26,6 +26,10 @@ struct HelpOptions {
   // the system message box. The game hands in its spoken message box.
   std::function<void(const std::string& text, const std::string& title)> message;
 
+  // Speaks what a screen reader would read (the focused entry, a new block)
+  // for a player who hears the game's own voice. Empty: nothing extra.
+  std::function<void(const std::string& text)> speak;
+
   static HelpOptions Game();
   static HelpOptions Standalone();
 };
@@ -52,6 +56,7 @@ class FRMHelp : public QDialog {
   Result Load(const std::string& helpFile);
 
   void ShowIndex(const QString& parentTitle, bool oneLevelDown);
+  void Speak(const std::string& text);
   void ShowTopic(int16_t lineNumber);
   void GoBack();
   void OpenSelected();

@@ -346,3 +346,20 @@ TEST_F(HelpWindow, PlayerReadsTheGameHelpByKeyboardAndReturns) {
   EXPECT_TRUE(backOnKeys);
   EXPECT_TRUE(messages.empty());
 }
+
+TEST_F(HelpWindow, TheGamesOwnVoiceHearsWhatAScreenReaderWouldRead) {
+  HelpOptions o = Options();
+  std::vector<std::string> said;
+  o.speak = [&](const std::string& text) { said.push_back(text); };
+  FRMHelp v(o);
+  ASSERT_EQ(v.Load(WriteHelp(dir, "V.TXT", {"++1 Start", "first", "second", "++2 Keys", "arrows"})), FRMHelp::Closed);
+  ShowActive(v);
+  ASSERT_FALSE(said.empty());
+  EXPECT_EQ(said.back(), "1 Start");
+  QTest::keyClick(v.LSTIndex, Qt::Key_Down);
+  EXPECT_EQ(said.back(), "2 Keys");
+  QTest::keyClick(v.LSTIndex, Qt::Key_Return);
+  EXPECT_EQ(said.back(), "arrows ");
+  v.CMDOk->setFocus();
+  EXPECT_EQ(said.back(), "Close button");
+}
