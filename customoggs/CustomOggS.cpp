@@ -159,8 +159,10 @@ bool Fill(Stream& s, ALuint buffer) {
 void Service(Stream& s) {
   if (s.state == State::Ended) return;
   ContextScope scope(s.context);
-  ALint processed = 0;
-  alGetSourcei(s.source, AL_BUFFERS_PROCESSED, &processed);
+  ALint processed = 0, sourceState = 0;
+  alGetSourcei(s.source, AL_SOURCE_STATE, &sourceState);
+  // A rewound source has played nothing of its queue, whatever it reports.
+  if (sourceState != AL_INITIAL) alGetSourcei(s.source, AL_BUFFERS_PROCESSED, &processed);
   while (processed-- > 0) {
     ALuint b = 0;
     alSourceUnqueueBuffers(s.source, 1, &b);
@@ -246,9 +248,7 @@ int32_t Start(SNDFILE* file, const SF_INFO& info, std::unique_ptr<MemoryFile> me
   alSource3f(s->source, AL_POSITION, 0.0f, 0.0f, 0.0f);
   alSourcef(s->source, AL_ROLLOFF_FACTOR, 0.0f);
   s->idle = s->buffers;
-  Service(*s);  // fills the queue
-  s->state = State::Playing;
-  alSourcePlay(s->source);
+  Service(*s);  // fills the queue and starts the source
   const int32_t handle = lib.nextHandle++;
   if (lib.nextHandle <= 0) lib.nextHandle = 1;
   lib.streams[handle] = std::move(s);
@@ -311,9 +311,11 @@ int32_t PauseOgg(int32_t handle) {
   if (!s) return 0;
   ContextScope scope(s->context);
   if (s->state == State::Paused) {
-    // Play before topping up: a second alSourcePlay would rewind the queue.
+    // A paused source goes on; a rewound or starved one is topped up and started by Service.
     s->state = State::Playing;
-    alSourcePlay(s->source);
+    ALint sourceState = 0;
+    alGetSourcei(s->source, AL_SOURCE_STATE, &sourceState);
+    if (sourceState == AL_PAUSED) alSourcePlay(s->source);
     Service(*s);
     return 0;
   }
@@ -385,18 +387,14 @@ int32_t OggSetPosition(int32_t handle, int32_t byteOffset) {
   if (!s) return 0;
   const sf_count_t frame = std::clamp<sf_count_t>(std::max(byteOffset, 0) / (2 * s->info.channels), 0, std::max<sf_count_t>(s->info.frames, 0));
   ContextScope scope(s->context);
-  alSourceStop(s->source);
+  alSourceRewind(s->source);  // back to the initial state: nothing in the new queue counts as played
   alSourcei(s->source, AL_BUFFER, 0);
   s->idle = s->buffers;
   sf_seek(s->file, frame, SEEK_SET);
   s->atEnd = false;
   // A played-out stream becomes ready again, but waits for a resume.
   if (s->state == State::Ended) s->state = State::Paused;
-  const State was = s->state;
-  s->state = State::Paused;
-  Service(*s);
-  s->state = was;
-  if (was == State::Playing) alSourcePlay(s->source);
+  Service(*s);  // refills, and starts the source again when the stream is playing
   return 1;
 }
 
