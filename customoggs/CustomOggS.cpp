@@ -134,13 +134,18 @@ bool Fill(Stream& s, ALuint buffer) {
   s.in.resize(static_cast<size_t>(kFramesPerBuffer) * ch);
   s.out.clear();
   sf_count_t frames = 0;
+  bool rewound = false;  // a file that gives nothing after a rewind must not spin forever
   while (frames < kFramesPerBuffer && !s.atEnd) {
     sf_count_t got = sf_readf_short(s.file, s.in.data() + frames * ch, kFramesPerBuffer - frames);
     if (got <= 0) {
-      if (s.loop && sf_seek(s.file, 0, SEEK_SET) == 0 && s.info.frames > 0) continue;
+      if (s.loop && !rewound && sf_seek(s.file, 0, SEEK_SET) == 0) {
+        rewound = true;
+        continue;
+      }
       s.atEnd = true;
       break;
     }
+    rewound = false;
     frames += got;
   }
   if (frames == 0) return false;
