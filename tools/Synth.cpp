@@ -297,7 +297,8 @@ Audio MakeNote() {
     double v = 0.0;
     for (int h = 0; h < 6; ++h) v += weights[h] * std::sin(kTwoPi * phase * (h + 1)) * std::exp(-t * (8.0 + 6.0 * h));
     const double tail = t > 0.2 ? std::max(0.0, 1.0 - (t - 0.2) / 0.1) : 1.0;
-    v *= std::min(1.0, t / 0.001) * (t < grace ? 0.6 : 1.0) * tail;
+    const double lift = t < grace ? 0.6 : std::min(1.0, 0.6 + 0.4 * (t - grace) / 0.006);  // no click at the step
+    v *= std::min(1.0, t / 0.002) * lift * tail;
     mix.add(n, static_cast<float>(v), static_cast<float>(v));
   }
   Master(mix.audio, 0.8f);

@@ -2,6 +2,7 @@
 #include "tools/Synth.h"
 
 #include <gtest/gtest.h>
+#include <QCoreApplication>
 #include <sndfile.h>
 
 #include <algorithm>
@@ -13,9 +14,11 @@
 
 namespace {
 
+// The build writes the assets beside the programs, this test program included.
 std::string DataFolder() {
   const char* d = std::getenv("TUNZLE_TEST_DATA");
-  return d ? d : "";
+  if (d && *d) return d;
+  return QCoreApplication::applicationDirPath().toStdString();
 }
 
 struct Loaded {
@@ -112,7 +115,7 @@ const char* const kCues[] = {"intro0.wav", "note.wav", "noTile.wav", "marker.wav
 
 class GeneratedAssets : public ::testing::Test {
  protected:
-  void SetUp() override { ASSERT_FALSE(DataFolder().empty()) << "TUNZLE_TEST_DATA is not set"; }
+  void SetUp() override { ASSERT_TRUE(std::filesystem::exists(Path("sample.mp3"))) << "no assets in " << DataFolder(); }
   static std::string Path(const char* name) { return (std::filesystem::path(DataFolder()) / name).string(); }
 };
 

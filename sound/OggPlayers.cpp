@@ -1,0 +1,221 @@
+#include "sound/OggPlayers.h"
+
+#include "common/Files.h"
+#include "common/MsgBox.h"
+#include "common/VB.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+
+namespace {
+
+constexpr int16_t kFlagHold = 2, kFlagPaused = 4, kFlagLoop = 8, kFlagClass2 = 64, kFlagClass1 = 128,
+                  kFlagClassFirst = 256, kFlag3D = 1024;
+
+int16_t ReuseClassOf(int16_t flags) {
+  if (flags & kFlagHold) return 3;
+  if (flags & kFlagClass2) return 2;
+  if (flags & kFlagClass1) return 1;
+  if (flags & kFlagClassFirst) return -1;
+  return 0;
+}
+
+}  // namespace
+
+OggPlayers::OggPlayers(SoundHost& host, Loader loader) : host_(host), loader_(std::move(loader)) {
+  slots_.resize(21);
+  pump_.setInterval(10);
+  QObject::connect(&pump_, &QTimer::timeout, [this] { Pump(); });
+}
+
+OggPlayers::~OggPlayers() = default;
+
+OggLibrary* OggPlayers::Library() {
+  if (!triedLoading_) {
+    triedLoading_ = true;
+    if (loader_) library_ = loader_(host_.AppFolder());
+  }
+  return library_.get();
+}
+
+OggPlayers::OggSlot* OggPlayers::Slot(int16_t slot) {
+  if (slot < 1 || slot >= static_cast<int16_t>(slots_.size())) return nullptr;
+  return &slots_[slot];
+}
+
+void OggPlayers::Resize(int16_t count) {
+  // Streams of the old table would play on with no index to stop them.
+  if (library_)
+    for (auto& s : slots_)
+      if (s.handle != 0) library_->StopOgg(s.handle);
+  slots_.assign(static_cast<size_t>(std::clamp<int16_t>(count, 0, 100)) + 1, OggSlot{});
+}
+
+void OggPlayers::Start() {
+  OggLibrary* lib = Library();
+  if (!lib) return;
+  if (lib->InitOgg(0, 0) != 0) {
+    pump_.start();
+    lib->SetOggBufferSize(5);
+  }
+}
+
+void OggPlayers::Shutdown() {
+  pump_.stop();
+  if (library_) library_->ShutdownOgg();
+  // The library has let every stream go; stale handles must not reach it again.
+  for (auto& s : slots_) {
+    s.handle = 0;
+    s.paused = false;
+  }
+}
+
+void OggPlayers::Pump() {
+  if (library_) library_->UpdateOgg();
+}
+
+void OggPlayers::LibraryMissing() {
+  SystemMsgBox("OGG DLL is missing.", msgbox::Critical, "Error");
+  if (shutdownHandler_) shutdownHandler_();
+  else Shutdown();
+  // The program cannot go on without the library it was asked to use: a failure exit.
+  std::exit(EXIT_FAILURE);
+}
+
+int16_t OggPlayers::Play(const std::string& name, int16_t Volume, int32_t Frequency, int16_t Pan, int16_t DSFlags) {
+  if (!pump_.isActive()) LibraryMissing();
+  OggLibrary* lib = library_.get();
+
+  const std::string path = host_.AppFolder() + name;
+  const std::filesystem::path found = ResolvePathNoCase(path);
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(found, ec)) {
+    SystemMsgBox("File: " + name + " does not exist!", msgbox::Critical, "File not found.");
+    return 0;
+  }
+
+  int16_t chosen = 0;
+  for (int16_t pass = -1; pass <= 2 && !chosen; ++pass)
+    for (int16_t i = 1; i <= Count(); ++i)
+      if ((slots_[i].ReuseClass == pass || slots_[i].handle == 0) && !IsPlaying(i)) {
+        chosen = i;
+        break;
+      }
+  if (!chosen) {
+    SystemMsgBox("insufficient OGG Handles available.", msgbox::Critical, "Error!");
+    return 0;
+  }
+  OggSlot& slot = slots_[chosen];
+  if (slot.handle > 0) DeleteSound(chosen);
+
+  if (DSFlags & kFlag3D) SystemMsgBox("Standard OGG Files can not be 3d. File: " + path, msgbox::Critical, "Error.");
+
+  slot.handle = lib->PlayOggFromDisc(found.string(), (DSFlags & kFlagLoop) ? 1 : 0);
+  slot.paused = false;
+  slot.name = name;
+  if (slot.handle == 0) return 0;
+
+  if (Volume < 0) SetVolume(chosen, Volume);
+  if (Pan != 0) SetPan(chosen, Pan);
+  if (Frequency > -1) SetFrequency(chosen, Frequency);
+  if (DSFlags & kFlagPaused) {
+    lib->PauseOgg(slot.handle);
+    slot.paused = true;
+  }
+  if (slot.handle < 1) {
+    slot.paused = false;
+    return 0;
+  }
+  slot.ReuseClass = ReuseClassOf(DSFlags);
+  return static_cast<int16_t>(100 + chosen);
+}
+
+bool OggPlayers::IsPlaying(int16_t slot) {
+  OggSlot* s = Slot(slot);
+  return s && s->handle != 0 && library_ && library_->OggIsPlaying(s->handle) != 0;
+}
+
+void OggPlayers::StopPlay(int16_t slot) {
+  OggSlot* s = Slot(slot);
+  if (!s || s->handle == 0 || !library_) return;
+  library_->PauseOgg(s->handle);
+  s->paused = true;
+}
+
+void OggPlayers::DeleteSound(int16_t slot) {
+  OggSlot* s = Slot(slot);
+  if (!s) return;
+  if (s->handle != 0 && library_) library_->StopOgg(s->handle);
+  s->paused = false;
+  s->handle = 0;
+}
+
+void OggPlayers::SetVolume(int16_t slot, int16_t Volume) {
+  OggSlot* s = Slot(slot);
+  if (!s || s->handle == 0 || !library_) return;
+  // Hundredths of a decibel, -5000..0, onto the library's 0..100.
+  const double v = std::clamp(RoundHalfEven((static_cast<double>(Volume) + 5000.0) / 50.0), 0.0, 100.0);
+  library_->SetVolumeOfOgg(static_cast<int32_t>(v), s->handle);
+}
+
+void OggPlayers::SetPan(int16_t slot, int16_t Pan) {
+  OggSlot* s = Slot(slot);
+  if (!s || s->handle == 0 || !library_) return;
+  const int16_t clamped = std::clamp<int16_t>(Pan, -5000, 5000);
+  library_->SetPanOfOgg(static_cast<int32_t>(RoundHalfEven(clamped / 100.0)), s->handle);
+}
+
+void OggPlayers::SetFrequency(int16_t slot, int32_t Frequency) {
+  OggSlot* s = Slot(slot);
+  if (!s || s->handle == 0 || !library_) return;
+  library_->SetFrequencyOfOgg(Frequency, s->handle);
+}
+
+void OggPlayers::PlayOpenedSound(int16_t slot, int32_t startOffset, int16_t) {
+  if (IsPlaying(slot)) StopPlay(slot);
+  OggSlot* s = Slot(slot);
+  // The library positions by stream handle; the stream stays paused until unpaused.
+  if (s && s->handle != 0 && library_) library_->OggSetPosition(s->handle, startOffset);
+}
+
+void OggPlayers::PauseAll() {
+  for (int16_t i = 1; i <= Count(); ++i)
+    if (IsPlaying(i)) StopPlay(i);
+}
+
+void OggPlayers::UnPauseAll() {
+  for (int16_t i = 1; i <= Count(); ++i) {
+    OggSlot& s = slots_[i];
+    if (!s.paused) continue;
+    // Pausing is a toggle: a stream that plays already would be paused again.
+    if (!IsPlaying(i) && s.handle != 0 && library_) library_->PauseOgg(s.handle);
+    s.paused = false;
+  }
+}
+
+void OggPlayers::UnpauseOne(int16_t slot) {
+  OggSlot* s = Slot(slot);
+  if (!s || !s->paused) return;
+  if (s->handle != 0 && library_) library_->PauseOgg(s->handle);
+  s->paused = false;
+}
+
+bool OggPlayers::DecodeWhole(const std::string& path, std::vector<int16_t>& pcm, int& channels, int& rate) {
+  OggLibrary* lib = Library();
+  if (!lib) return false;
+  const std::string file = ResolvePathNoCase(path).string();
+  uint8_t single = 0;
+  int32_t bytes = 0, ch = 0, hz = 0;
+  lib->DecodeOggFileToBuffer(file, &single, bytes, ch, hz);
+  if (bytes <= 0 || ch <= 0 || hz <= 0) return false;
+  std::vector<uint8_t> raw(static_cast<size_t>(bytes));
+  int32_t capacity = bytes;
+  if (lib->DecodeOggFileToBuffer(file, raw.data(), capacity, ch, hz) == 0) return false;
+  pcm.resize(raw.size() / sizeof(int16_t));
+  std::memcpy(pcm.data(), raw.data(), pcm.size() * sizeof(int16_t));
+  channels = ch;
+  rate = hz;
+  return true;
+}

@@ -1,0 +1,292 @@
+// The real Ogg library through the engine's table, heard on OpenAL's loopback device.
+#include "sound/OggPlayers.h"
+
+#define AL_ALEXT_PROTOTYPES
+#include <AL/al.h>
+#include <AL/alc.h>
+#include <AL/alext.h>
+#include <gtest/gtest.h>
+#include <sndfile.h>
+
+#include <chrono>
+#include <cmath>
+#include <filesystem>
+#include <thread>
+
+namespace {
+
+namespace fs = std::filesystem;
+constexpr int kRate = 44100;
+
+class Host : public SoundHost {
+ public:
+  std::string folder;
+  std::string AppFolder() override { return folder; }
+  void speak(const std::string&) override {}
+  void StopSpeakingAll() override {}
+  int16_t SpeakMsgBox(const std::string&, int16_t, const std::string&) override { return 1; }
+  int16_t SongSlot() override { return 0; }
+  int16_t BoardRows() override { return 3; }
+  int16_t BoardColumns() override { return 3; }
+  float TileDuration() override { return 1.0f; }
+  bool Shuffling() override { return false; }
+  void SetTileTimerInterval(int32_t) override {}
+  void SetTileTimerEnabled(bool) override {}
+};
+
+// Writes an Ogg Vorbis file of consecutive tones, `seconds` each, one frequency per step.
+void WriteTones(const fs::path& path, int channels, const std::vector<double>& freqs, double seconds) {
+  SF_INFO info{};
+  info.samplerate = kRate;
+  info.channels = channels;
+  info.format = SF_FORMAT_OGG | SF_FORMAT_VORBIS;
+  SNDFILE* f = sf_open(path.c_str(), SFM_WRITE, &info);
+  ASSERT_NE(f, nullptr) << sf_strerror(nullptr);
+  const int per = static_cast<int>(seconds * kRate);
+  std::vector<float> frames(static_cast<size_t>(per) * channels * freqs.size());
+  for (size_t k = 0; k < freqs.size(); ++k)
+    for (int n = 0; n < per; ++n)
+      for (int c = 0; c < channels; ++c)
+        frames[(k * per + n) * channels + c] = static_cast<float>(0.5 * std::sin(2 * M_PI * freqs[k] * n / kRate));
+  sf_writef_float(f, frames.data(), static_cast<sf_count_t>(per * freqs.size()));
+  sf_close(f);
+}
+
+// Power of one frequency in a stretch of one channel (Goertzel).
+double Power(const std::vector<short>& st, int channel, size_t from, size_t frames, double hz) {
+  const double w = 2 * M_PI * hz / kRate, coeff = 2 * std::cos(w);
+  double s1 = 0, s2 = 0;
+  for (size_t i = from; i < from + frames; ++i) {
+    const double s = st[i * 2 + channel] / 32768.0 + coeff * s1 - s2;
+    s2 = s1;
+    s1 = s;
+  }
+  return s1 * s1 + s2 * s2 - coeff * s1 * s2;
+}
+
+// Which of the candidate tones dominates a stretch.
+double Dominant(const std::vector<short>& st, size_t from, size_t frames, const std::vector<double>& candidates) {
+  double best = 0, bestPower = -1;
+  for (double hz : candidates) {
+    const double p = Power(st, 0, from, frames, hz);
+    if (p > bestPower) { bestPower = p; best = hz; }
+  }
+  return best;
+}
+
+double Rms(const std::vector<short>& st, int channel, size_t from, size_t frames) {
+  double sum = 0;
+  for (size_t i = from; i < from + frames; ++i) sum += std::pow(st[i * 2 + channel] / 32768.0, 2);
+  return std::sqrt(sum / frames);
+}
+
+const std::vector<double> kSteps = {300, 400, 500, 600, 700, 800, 900, 1000};
+
+class OggLoopback : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir = fs::temp_directory_path() / ("ogg_loopback_" + std::to_string(::getpid()) + "_" +
+                                       ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::create_directories(dir);
+    host.folder = dir.string() + "/";
+    WriteTones(dir / "steps.ogg", 1, kSteps, 0.2);
+    WriteTones(dir / "stereo.ogg", 2, {440, 440, 440, 440, 440}, 0.4);
+    WriteTones(dir / "short.ogg", 1, {660}, 0.3);
+
+    device = alcLoopbackOpenDeviceSOFT(nullptr);
+    ASSERT_NE(device, nullptr);
+    const ALCint attrs[] = {ALC_FREQUENCY, kRate, ALC_FORMAT_CHANNELS_SOFT, ALC_STEREO_SOFT,
+                            ALC_FORMAT_TYPE_SOFT, ALC_SHORT_SOFT, 0};
+    context = alcCreateContext(device, attrs);
+    ASSERT_NE(context, nullptr);
+    alcMakeContextCurrent(context);
+
+    players = std::make_unique<OggPlayers>(host);
+    players->Resize(20);
+    players->Start();  // the library is found beside this program
+    ASSERT_TRUE(players->PumpEnabled()) << "libCustomOggS.so not found beside the tests";
+  }
+  void TearDown() override {
+    if (players) players->Shutdown();
+    players.reset();
+    alcMakeContextCurrent(nullptr);
+    if (context) alcDestroyContext(context);
+    if (device) alcCloseDevice(device);
+    fs::remove_all(dir);
+  }
+  // Renders and appends `seconds` of output, pumping the library as the engine's timer would.
+  void Render(double seconds, bool pump = true, int sleepMs = 0) {
+    size_t frames = static_cast<size_t>(seconds * kRate);
+    while (frames > 0) {
+      const size_t n = std::min<size_t>(frames, 1024);
+      const size_t at = out.size();
+      out.resize(at + n * 2);
+      alcRenderSamplesSOFT(device, out.data() + at, static_cast<ALCsizei>(n));
+      frames -= n;
+      if (pump) players->Pump();
+      if (sleepMs) std::this_thread::sleep_for(std::chrono::milliseconds(sleepMs));
+    }
+  }
+  size_t Frames() const { return out.size() / 2; }
+  static size_t At(double seconds) { return static_cast<size_t>(seconds * kRate); }
+
+  fs::path dir;
+  Host host;
+  ALCdevice* device = nullptr;
+  ALCcontext* context = nullptr;
+  std::unique_ptr<OggPlayers> players;
+  std::vector<short> out;
+};
+
+TEST_F(OggLoopback, StreamPlaysPausesAndResumesWhereItWas) {
+  ASSERT_EQ(players->Play("STEPS.OGG", 0, -1, 0, 0), 101);
+  Render(0.5);
+  EXPECT_EQ(Dominant(out, At(0.02), At(0.15), kSteps), 300);
+  EXPECT_EQ(Dominant(out, At(0.42), At(0.07), kSteps), 500);
+  EXPECT_TRUE(players->IsPlaying(1));
+
+  players->StopPlay(1);
+  EXPECT_FALSE(players->IsPlaying(1));
+  const size_t pausedAt = Frames();
+  Render(0.3);
+  EXPECT_LT(Rms(out, 0, pausedAt + At(0.01), At(0.28)), 0.001);
+
+  players->UnpauseOne(1);
+  EXPECT_TRUE(players->IsPlaying(1));
+  const size_t resumedAt = Frames();
+  Render(0.25);
+  EXPECT_GT(Rms(out, 0, resumedAt, At(0.05)), 0.1);
+  EXPECT_EQ(Dominant(out, resumedAt + At(0.01), At(0.07), kSteps), 500);
+  EXPECT_EQ(Dominant(out, resumedAt + At(0.13), At(0.07), kSteps), 600);
+}
+
+TEST_F(OggLoopback, OpenedPausedThenRepositioned) {
+  ASSERT_EQ(players->Play("STEPS.OGG", 0, -1, 0, 4), 101);
+  Render(0.2);
+  EXPECT_LT(Rms(out, 0, 0, Frames()), 0.001);
+  // Byte 4 * 0.2 s of 16-bit mono: the fourth step (600 Hz).
+  players->PlayOpenedSound(1, 2 * At(0.6) + 2 * At(0.02), 0);
+  Render(0.1);
+  EXPECT_LT(Rms(out, 0, At(0.2), At(0.1)), 0.001) << "restarted before it was unpaused";
+  players->UnPauseAll();
+  EXPECT_TRUE(players->IsPlaying(1));
+  const size_t from = Frames();
+  Render(0.15);
+  EXPECT_EQ(Dominant(out, from + At(0.01), At(0.1), kSteps), 600);
+}
+
+TEST_F(OggLoopback, VolumeAndPanReachTheOutput) {
+  ASSERT_EQ(players->Play("STEREO.OGG", 0, -1, 0, 0), 101);
+  Render(0.3);
+  const double full = Rms(out, 0, At(0.1), At(0.2));
+  EXPECT_GT(full, 0.1);
+  EXPECT_NEAR(Rms(out, 1, At(0.1), At(0.2)) / full, 1.0, 0.05);
+
+  players->SetVolume(1, -2000);  // 20 dB down
+  size_t from = Frames();
+  Render(0.2);
+  EXPECT_NEAR(Rms(out, 0, from + At(0.1), At(0.1)) / full, 0.1, 0.02);
+
+  players->SetVolume(1, -5000);  // the bottom of the range is silence
+  from = Frames();
+  Render(0.1);
+  EXPECT_LT(Rms(out, 0, from + At(0.05), At(0.05)), 0.001);
+
+  players->SetVolume(1, 0);
+  players->SetPan(1, 3000);  // 30 dB off the left
+  from = Frames();
+  Render(0.5);
+  const double left = Rms(out, 0, from + At(0.4), At(0.1)), right = Rms(out, 1, from + At(0.4), At(0.1));
+  EXPECT_NEAR(right / full, 1.0, 0.05);
+  EXPECT_LT(left / right, 0.05);
+}
+
+TEST_F(OggLoopback, OnceEndsAndLoopingGoesOn) {
+  players->Resize(2);
+  ASSERT_EQ(players->Play("SHORT.OGG", 0, -1, 0, 0), 101);
+  ASSERT_EQ(players->Play("SHORT.OGG", 0, -1, 0, 8), 102);
+  Render(1.0);
+  EXPECT_FALSE(players->IsPlaying(1));
+  EXPECT_TRUE(players->IsPlaying(2));
+  // Only the looping one is heard at the end: one stream's level, not two.
+  const double early = Rms(out, 0, At(0.05), At(0.2)), late = Rms(out, 0, At(0.8), At(0.2));
+  EXPECT_NEAR(late / early, 0.5, 0.1);
+  // A played-out stream keeps its slot until it is taken over.
+  EXPECT_EQ(players->Play("SHORT.OGG", 0, -1, 0, 0), 101);
+}
+
+// The engine's thread may be stuck in a wait; the library keeps feeding by itself.
+TEST_F(OggLoopback, StreamsPlayOnWithoutThePump) {
+  ASSERT_EQ(players->Play("STEPS.OGG", 0, -1, 0, 0), 101);
+  // Rendered in about real time (23 ms of sound every 20 ms) and never pumped.
+  Render(1.5, false, 20);
+  size_t silentRun = 0, longest = 0;
+  for (size_t i = 0; i < At(1.55) && i < Frames(); ++i) {
+    silentRun = out[i * 2] == 0 ? silentRun + 1 : 0;
+    longest = std::max(longest, silentRun);
+  }
+  EXPECT_LT(longest, 20u) << "the stream starved";
+  EXPECT_EQ(Dominant(out, At(1.42), At(0.07), kSteps), 1000);
+}
+
+TEST_F(OggLoopback, WholeFileDecodeGivesTheFilesSamples) {
+  std::vector<int16_t> pcm;
+  int channels = 0, rate = 0;
+  ASSERT_TRUE(players->DecodeWhole(host.folder + "STEREO.OGG", pcm, channels, rate));
+  EXPECT_EQ(channels, 2);
+  EXPECT_EQ(rate, kRate);
+  SF_INFO info{};
+  SNDFILE* f = sf_open((dir / "stereo.ogg").c_str(), SFM_READ, &info);
+  ASSERT_NE(f, nullptr);
+  std::vector<int16_t> direct(static_cast<size_t>(info.frames + 10000) * 2);
+  direct.resize(sf_readf_short(f, direct.data(), info.frames + 10000) * 2);
+  sf_close(f);
+  EXPECT_EQ(pcm.size(), static_cast<size_t>(2 * At(2.0)));
+  EXPECT_EQ(pcm, direct);
+
+  EXPECT_FALSE(players->DecodeWhole(host.folder + "NONE.OGG", pcm, channels, rate));
+}
+
+// The library's own answers, through the engine's loader.
+TEST_F(OggLoopback, LibraryFunctions) {
+  auto lib = LoadOggLibrary(host.folder);
+  ASSERT_NE(lib, nullptr);
+  EXPECT_EQ(lib->PlayOggFromDisc((dir / "none.ogg").string(), 0), 0);
+  const int32_t h = lib->PlayOggFromDisc((dir / "steps.ogg").string(), 0);
+  ASSERT_GT(h, 0);
+  EXPECT_NE(lib->OggIsPlaying(h), 0);
+  lib->PauseOgg(h);
+  EXPECT_EQ(lib->OggIsPlaying(h), 0);
+  lib->PauseOgg(h);
+  EXPECT_NE(lib->OggIsPlaying(h), 0);
+  EXPECT_NE(lib->StopOgg(h), 0);
+  EXPECT_EQ(lib->OggIsPlaying(h), 0);
+  EXPECT_EQ(lib->StopOgg(h), 0);
+  EXPECT_EQ(lib->PauseOgg(h), 0);
+
+  // The first call of a decode writes nothing into the single byte it is given.
+  uint8_t guard[4] = {0x5A, 0x5A, 0x5A, 0x5A};
+  int32_t bytes = 1, ch = 0, rate = 0;
+  EXPECT_NE(lib->DecodeOggFileToBuffer((dir / "short.ogg").string(), guard, bytes, ch, rate), 0);
+  EXPECT_EQ(bytes, 2 * static_cast<int32_t>(At(0.3)));
+  EXPECT_EQ(ch, 1);
+  EXPECT_EQ(rate, kRate);
+  EXPECT_EQ(guard[0], 0x5A);
+  EXPECT_EQ(guard[1], 0x5A);
+  bytes = 0;
+  EXPECT_EQ(lib->DecodeOggFileToBuffer((dir / "none.ogg").string(), guard, bytes, ch, rate), 0);
+}
+
+TEST(OggNoAudio, StreamsWithoutAContextFailQuietly) {
+  Host host;
+  host.folder = fs::temp_directory_path().string() + "/";
+  auto lib = LoadOggLibrary(host.folder);
+  ASSERT_NE(lib, nullptr);
+  ASSERT_EQ(alcGetCurrentContext(), nullptr);
+  const fs::path file = fs::temp_directory_path() / ("ogg_noctx_" + std::to_string(::getpid()) + ".ogg");
+  WriteTones(file, 1, {440}, 0.1);
+  EXPECT_EQ(lib->PlayOggFromDisc(file.string(), 0), 0);
+  fs::remove(file);
+}
+
+}  // namespace
