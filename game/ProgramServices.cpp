@@ -8,6 +8,7 @@
 #include "dialogs/GenProcs.h"
 #include "dialogs/SelectFile.h"
 #include "help/FRMHelp.h"
+#include "sound/OggPlayers.h"
 #include "sound/OpenALDirectSound.h"
 #include "sound/SongPlayers.h"
 #include "sound/Sound.h"
@@ -27,6 +28,8 @@ ProgramServices::~ProgramServices() {
   // The song streams feed the sound device's context: they go first.
   if (songs) songs->Shutdown();
   songs.reset();
+  if (sound) sound->ShutdownForm1();
+  oggs.reset();
   sound.reset();
 }
 
@@ -34,6 +37,12 @@ void ProgramServices::StartSound() {
   songs = std::make_unique<SongPlayers>(*this);
   sound = std::make_unique<Sound>(*this, std::make_unique<OpenALDirectSound>());
   sound->SetSongPlayers(songs.get());
+  oggs = std::make_unique<OggPlayers>(*this);
+  sound->SetOggPlayers(oggs.get());
+  sound->SetOggDecoder([o = oggs.get()](const std::string& path, std::vector<int16_t>& pcm, int& channels, int& rate) {
+    return o->DecodeWhole(path, pcm, channels, rate);
+  });
+  oggs->SetShutdownHandler([s = sound.get()] { s->ShutdownForm1(); });
   sound->DSInit();
 }
 

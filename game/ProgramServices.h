@@ -11,6 +11,7 @@
 class FRMMain;
 class Sound;
 class SongPlayers;
+class OggPlayers;
 class FRMTTS;
 
 class ProgramServices : public GameServices, public SoundHost, public DialogSpeech {
@@ -68,6 +69,7 @@ class ProgramServices : public GameServices, public SoundHost, public DialogSpee
   GameState& st;
   FRMMain* window = nullptr;
   std::unique_ptr<SongPlayers> songs;
+  std::unique_ptr<OggPlayers> oggs;
   std::unique_ptr<Sound> sound;
   std::unique_ptr<FRMTTS> tts;
 };
