@@ -30,6 +30,11 @@ StandaloneHelpFile HelpFileForProgram(const std::string& programPath, const std:
   } else {
     f.AppFolder = WithTrailingSeparator(programFolder);
   }
+  // Installed, the texts live in the program's data folder, not beside it.
+  std::error_code ec;
+  const fs::path installed = fs::path(f.AppFolder) / ".." / "share" / "music-tunzle";
+  if (!fs::exists(f.Path(), ec) && fs::exists(installed / (f.HelpName + ".TXT"), ec))
+    f.AppFolder = WithTrailingSeparator(installed.lexically_normal().string());
   return f;
 }
 
