@@ -1,0 +1,191 @@
+"""A 3 x 3 game played to the win with the mouse on a virtual display: the
+squares are found from the window's size, the empty one from a screenshot,
+each tile by hovering over it (the trace shows which part of the song
+played), and the puzzle is solved by left clicks alone."""
+import os
+import subprocess
+import sys
+import time
+
+sys.path.insert(0, os.path.dirname(__file__))
+import driver  # noqa: E402
+from test_play_to_win import solve  # noqa: E402
+
+PROGRAM = sys.argv[1]
+ROWS = 3
+TILE_SECONDS = 2.0  # the tile length a new player starts with
+HOVER_GAP = 0.6  # the game hears a hover at most every half second
+
+RED, GREEN, BLACK, GREY = (255, 0, 0), (0, 255, 0), (0, 0, 0), (64, 64, 64)
+
+
+def round_half_even(x):
+    return round(x)  # Python's round is to the nearest even
+
+
+class Board:
+    """Where each square lies on the screen, in pixels."""
+
+    def __init__(self, x, y, width, height, dpi):
+        self.x, self.y, self.dpi = x, y, dpi
+        self.height_twips = round(height * 1440 / dpi)
+        self.tile = round_half_even((self.height_twips - 500) / ROWS)
+
+    def px(self, twips):
+        return twips * self.dpi / 1440
+
+    def rect(self, r, c):
+        left = (self.tile + 50) * (c - 1) + 200
+        top = (self.tile + 50) * (r - 1) + 200
+        return (self.x + self.px(left), self.y + self.px(top), self.px(self.tile), self.px(self.tile))
+
+    def centre(self, r, c):
+        x, y, w, h = self.rect(r, c)
+        return int(x + w / 2), int(y + h / 2)
+
+    def gap(self, r, c):
+        """A point in the 50-twip gap right of the square."""
+        x, y, w, h = self.rect(r, c)
+        return int(x + w + self.px(25)), int(y + h / 2)
+
+
+def window_geometry(game):
+    out = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "Press F1 for Help"],
+                         env=game.env, capture_output=True, text=True).stdout.split()
+    assert len(out) == 1, f"game windows found: {out}"
+    shell = subprocess.run(["xdotool", "getwindowgeometry", "--shell", out[0]], env=game.env,
+                           capture_output=True, text=True, check=True).stdout
+    g = dict(line.split("=", 1) for line in shell.split())
+    return int(g["X"]), int(g["Y"]), int(g["WIDTH"]), int(g["HEIGHT"])
+
+
+def screenshot(game):
+    """The whole screen as rows of (r, g, b)."""
+    data = subprocess.run(["import", "-window", "root", "-depth", "8", "ppm:-"], env=game.env, capture_output=True,
+                          check=True).stdout
+    fields, pos = [], 0
+    while len(fields) < 4:  # P6, width, height, maximum
+        while data[pos:pos + 1].isspace():
+            pos += 1
+        if data[pos:pos + 1] == b"#":
+            pos = data.index(b"\n", pos) + 1
+            continue
+        end = pos
+        while not data[end:end + 1].isspace():
+            end += 1
+        fields.append(data[pos:end])
+        pos = end
+    pos += 1
+    assert fields[0] == b"P6" and fields[3] == b"255", fields
+    width = int(fields[1])
+
+    def pixel(x, y):
+        i = pos + (y * width + x) * 3
+        return tuple(data[i:i + 3])
+
+    return pixel
+
+
+def count(game, *fields):
+    return sum(1 for line in game.lines() if line[:len(fields)] == list(fields))
+
+
+def move(game, x, y):
+    subprocess.run(["xdotool", "mousemove", str(x), str(y)], env=game.env, check=True)
+
+
+def hover(game, board, r, c):
+    """Rests the pointer on a square; returns what it played: a tile number,
+    0 for the empty square's sound."""
+    mark = len(game.lines())
+    move(game, *board.centre(r, c))
+    deadline = time.time() + 5
+    played = None
+    while played is None and time.time() < deadline:
+        for line in game.lines()[mark:]:
+            if line[0] == "songrun":
+                played = round(float(line[1]) / TILE_SECONDS) + 1
+                assert line[2] == str(int(TILE_SECONDS * 1000)), f"a hover plays one tile: {line}"
+            elif line[:2] == ["sound", "NOTILE.WAV"]:
+                played = 0
+        time.sleep(0.05)
+    assert played is not None, f"hovering over square {(r, c)} played nothing: {game.lines()[mark:]}"
+    time.sleep(HOVER_GAP)
+    return played
+
+
+def main():
+    display = driver.Display()
+    appdata = driver.temp_player_folder()
+    game = None
+    try:
+        game = driver.Game(PROGRAM, display, appdata, args=["3"])
+        game.wait_for("selectfile", timeout=25)
+        game.settle()
+        game.key("Escape")
+        game.wait_for("pick", "Select square size")
+        game.settle()
+        game.key("Return")
+        game.wait_for("answer", "3")
+        game.settle(1.0)
+
+        # The window covers the screen; the squares follow from its height.
+        x, y, width, height = window_geometry(game)
+        assert (width, height) == (1280, 800), (x, y, width, height)
+        board = Board(x, y, width, height, dpi=96)
+
+        # The screenshot proves the scale: a square's colour at every centre,
+        # the background in every gap, one black (empty) square.
+        pixel = screenshot(game)
+        colours = {}
+        for r in range(1, ROWS + 1):
+            for c in range(1, ROWS + 1):
+                colours[(r, c)] = pixel(*board.centre(r, c))
+                assert colours[(r, c)] in (RED, GREEN, BLACK), f"square {(r, c)} shows {colours[(r, c)]}"
+                assert pixel(*board.gap(r, c)) == GREY, f"gap right of {(r, c)}: {pixel(*board.gap(r, c))}"
+        empty = [sq for sq, col in colours.items() if col == BLACK]
+        assert len(empty) == 1, colours
+
+        # The first key; from here on only the mouse.
+        game.key("p")
+        game.settle(0.5)
+        move(game, x + width - 40, y + height // 2)  # off the board: the first move only starts the clock
+        time.sleep(HOVER_GAP)
+        cells = []
+        for r in range(1, ROWS + 1):
+            for c in range(1, ROWS + 1):
+                cells.append(hover(game, board, r, c))
+        assert sorted(cells) == list(range(ROWS * ROWS)), f"hovering heard {cells}"
+        assert cells.index(0) == (empty[0][0] - 1) * ROWS + empty[0][1] - 1, "the empty square sounds empty"
+
+        # Solve by clicks: each slides the clicked tile towards the empty square.
+        moves = solve(cells)
+        assert moves, "a shuffled board is not already solved"
+        for (r, c) in moves:
+            before = count(game, "sound", "NOTILE.WAV")
+            cx, cy = board.centre(r, c)
+            subprocess.run(["xdotool", "mousemove", str(cx), str(cy), "click", "1"], env=game.env, check=True)
+            # The slide ends on the empty square under the pointer, or in the win.
+            deadline = time.time() + 15
+            while count(game, "sound", "NOTILE.WAV") == before:
+                if count(game, "msgbox", "Congratulations") > 0:
+                    break
+                assert time.time() < deadline, f"the click on {(r, c)} slid nothing: {game.lines()[-6:]}"
+                time.sleep(0.05)
+        won = game.wait_for("msgbox", "Congratulations", "Would you like another game?", timeout=20)
+        lines = game.lines()
+        notes = [i for i, line in enumerate(lines[:won]) if line[:2] == ["sound", "NOTE.WAV"]]
+        assert len(notes) >= 10, "the win's flourish"
+        assert any(line[0] == "songrun" and line[1] == "0" for line in lines[notes[-1]:won]), "the whole song"
+        assert count(game, "beep") == 0, "a click beeped: it missed its tile or was not in line"
+        print(f"solved in {len(moves)} clicks")
+        print("1 passed, 0 failed")
+    finally:
+        if game:
+            game.kill()
+        display.close()
+        driver.cleanup(appdata)
+
+
+if __name__ == "__main__":
+    main()
