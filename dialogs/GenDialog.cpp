@@ -393,6 +393,17 @@ void GenDialog::clearControls() {
   drop(HSCControl);
   drop(BoxControl);
   drop(LBLControl);
+  // The kept first controls are only hidden; an old list's items would
+  // still show up to a screen reader walking the tree.
+  LstControl[0]->clear();
+  TXTControl[0]->clear();
+  BoxControl[0]->clear();
+  LBLControl[0]->clear();
+  for (QWidget* w : {static_cast<QWidget*>(TXTControl[0]), static_cast<QWidget*>(OPTControl[0]),
+                     static_cast<QWidget*>(LstControl[0]), static_cast<QWidget*>(CHKControl[0]),
+                     static_cast<QWidget*>(CMDControl[0]), static_cast<QWidget*>(HSCControl[0]),
+                     static_cast<QWidget*>(BoxControl[0]), static_cast<QWidget*>(LBLControl[0])})
+    w->setAccessibleName(QString());
   if (default_) default_->setDefault(false);
   default_ = cancel_ = nullptr;
   chain_.clear();

@@ -8,6 +8,7 @@
 #include "common/Twips.h"
 #include "common/VB.h"
 
+#include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -31,8 +32,19 @@ const char* const Farewell =
     "Visit the Music Tunzle project page for new versions and help.";
 }  // namespace
 
+namespace {
+// A plain widget reports itself as filler; the board is the game's window.
+QAccessibleInterface* boardAccessible(const QString& className, QObject* object) {
+  if (className == QLatin1String("FRMMain") && object && object->isWidgetType())
+    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window, QString::fromLatin1(FRMMain::Caption));
+  return nullptr;
+}
+}  // namespace
+
 FRMMain::FRMMain(GameState& state, GameServices& services, QWidget* parent)
     : QWidget(parent), st(state), svc(services) {
+  static const bool factory = (QAccessible::installFactory(boardAccessible), true);
+  (void)factory;
   setWindowTitle(Caption);
   setAccessibleName(Caption);
   setFocusPolicy(Qt::StrongFocus);

@@ -256,6 +256,8 @@ bool FRMHelp::eventFilter(QObject* watched, QEvent* event) {
       inFocusSelect_ = true;
       PauseForReader();
       if (!closed_) SelectBlockFromCaret();
+      // Nothing to select yet: say where the focus is.
+      if (TXTHelp->toPlainText().isEmpty()) Speak("Help text, empty. Choose a topic in the index first.");
       PauseForReader();
       inFocusSelect_ = false;
     }

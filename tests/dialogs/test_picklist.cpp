@@ -87,3 +87,14 @@ TEST_F(DialogTest, PickListRefusesWithoutChoicesOrWhileADialogIsUp) {
   GenProcs().GDActive = 0;
   EXPECT_EQ(GenDialog::instance().showCount(), before);
 }
+
+TEST_F(DialogTest, ANewDialogLeavesNoOldListItemsBehind) {
+  Driver d;
+  d.then([&] { Key(Qt::Key_Return); });
+  EXPECT_EQ(PickList("p:Select Speech Type|No Speech:0|Screen Reader:1|MS SAPI:3"), "0");
+  GenDialog& g = GenDialog::instance();
+  GenDialog::instance().Form_Init("MSGBOX", "Save Game?");
+  EXPECT_EQ(g.LstControl[0]->count(), 0) << "a hidden list would still be read out";
+  EXPECT_TRUE(g.LstControl[0]->accessibleName().isEmpty());
+  GenDialog::instance().Unload();
+}

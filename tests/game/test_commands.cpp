@@ -380,3 +380,15 @@ TEST_F(Commands, ClicksSlideAndMark) {
 }
 
 }  // namespace
+
+#include <QAccessible>
+
+TEST(BoardWindow, ScreenReadersSeeAWindowNamedByItsCaption) {
+  GameState st;
+  FakeServices svc;
+  FRMMain win(st, svc);
+  QAccessibleInterface* a = QAccessible::queryAccessibleInterface(&win);
+  ASSERT_NE(a, nullptr);
+  EXPECT_EQ(a->role(), QAccessible::Window);
+  EXPECT_EQ(a->text(QAccessible::Name).toStdString(), FRMMain::Caption);
+}
