@@ -1,4 +1,5 @@
 // The Ogg pump runs every 10 ms on the UI thread and must return quickly.
+#include "sound/QuietSoundHost.h"
 #include "sound/OggPlayers.h"
 
 #define AL_ALEXT_PROTOTYPES
@@ -18,21 +19,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class Host : public SoundHost {
- public:
-  std::string folder;
-  std::string AppFolder() override { return folder; }
-  void speak(const std::string&) override {}
-  void StopSpeakingAll() override {}
-  int16_t SpeakMsgBox(const std::string&, int16_t, const std::string&) override { return 1; }
-  int16_t SongSlot() override { return 0; }
-  int16_t BoardRows() override { return 3; }
-  int16_t BoardColumns() override { return 3; }
-  float TileDuration() override { return 1.0f; }
-  bool Shuffling() override { return false; }
-  void SetTileTimerInterval(int32_t) override {}
-  void SetTileTimerEnabled(bool) override {}
-};
+using Host = QuietSoundHost;
 
 // Pump cost with `streams` stereo streams playing, 10 ms of output rendered between ticks.
 void BM_OggPump(benchmark::State& state) {

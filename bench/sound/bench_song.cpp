@@ -2,6 +2,7 @@
 // caller, how soon the feeder has sound queued, and how far the first
 // rendered sample lies from the asked start. Also the two ways of reaching a
 // position exactly: seeking with pre-roll, and decoding the whole song.
+#include "sound/QuietSoundHost.h"
 #include <AL/al.h>
 #include <AL/alc.h>
 #include <AL/alext.h>
@@ -27,20 +28,9 @@ constexpr int kRate = 44100;
 constexpr double kSongSeconds = 360.0;
 using Clock = std::chrono::steady_clock;
 
-class Host : public SoundHost {
- public:
-  int16_t slot = 0;
-  std::string AppFolder() override { return "/"; }
-  void speak(const std::string&) override {}
-  void StopSpeakingAll() override {}
-  int16_t SpeakMsgBox(const std::string&, int16_t, const std::string&) override { return 1; }
-  int16_t SongSlot() override { return slot; }
-  int16_t BoardRows() override { return 9; }
-  int16_t BoardColumns() override { return 9; }
-  float TileDuration() override { return 2.0f; }
-  bool Shuffling() override { return false; }
-  void SetTileTimerInterval(int32_t) override {}
-  void SetTileTimerEnabled(bool) override {}
+// The largest board, so every tile of a long song is in play.
+struct Host : QuietSoundHost {
+  Host() : QuietSoundHost("/") { rows = columns = 9; }
 };
 
 // Chords that change every half beat at 120 bpm, a noise hit on each beat
@@ -135,9 +125,9 @@ struct Env {
     players = std::make_unique<SongPlayers>(host);
     int16_t index = players->PlayMP3Sound(path, 0, -1, 0, 0);
     if (index <= 200) std::abort();
-    host.slot = static_cast<int16_t>(index - 200);
+    host.songSlot = static_cast<int16_t>(index - 200);
     players->PauseMP3();
-    graph = dynamic_cast<Mp3Graph*>(players->Graph(host.slot));
+    graph = dynamic_cast<Mp3Graph*>(players->Graph(host.songSlot));
   }
   ~Env() {
     players.reset();

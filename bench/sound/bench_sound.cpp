@@ -1,5 +1,6 @@
 // PlaySound of a cue that is already loaded, and how soon its first sample
 // is mixed after the call.
+#include "sound/QuietSoundHost.h"
 #include "sound/FakeDirectSound.h"
 #include "sound/OpenALDirectSound.h"
 #include "sound/Sound.h"
@@ -17,24 +18,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class Host : public SoundHost {
- public:
-  explicit Host(std::string folder) : folder_(std::move(folder)) {}
-  std::string AppFolder() override { return folder_; }
-  void speak(const std::string&) override {}
-  void StopSpeakingAll() override {}
-  int16_t SpeakMsgBox(const std::string&, int16_t, const std::string&) override { return 1; }
-  int16_t SongSlot() override { return 0; }
-  int16_t BoardRows() override { return 3; }
-  int16_t BoardColumns() override { return 3; }
-  float TileDuration() override { return 2; }
-  bool Shuffling() override { return false; }
-  void SetTileTimerInterval(int32_t) override {}
-  void SetTileTimerEnabled(bool) override {}
-
- private:
-  std::string folder_;
-};
+using Host = QuietSoundHost;
 
 // A folder with a short bright note that starts on a non-zero sample.
 std::string CueFolder() {

@@ -1,4 +1,5 @@
 // The real Ogg library through the engine's table, heard on OpenAL's loopback device.
+#include "sound/QuietSoundHost.h"
 #include "sound/OggPlayers.h"
 
 #define AL_ALEXT_PROTOTYPES
@@ -18,21 +19,7 @@ namespace {
 namespace fs = std::filesystem;
 constexpr int kRate = 44100;
 
-class Host : public SoundHost {
- public:
-  std::string folder;
-  std::string AppFolder() override { return folder; }
-  void speak(const std::string&) override {}
-  void StopSpeakingAll() override {}
-  int16_t SpeakMsgBox(const std::string&, int16_t, const std::string&) override { return 1; }
-  int16_t SongSlot() override { return 0; }
-  int16_t BoardRows() override { return 3; }
-  int16_t BoardColumns() override { return 3; }
-  float TileDuration() override { return 1.0f; }
-  bool Shuffling() override { return false; }
-  void SetTileTimerInterval(int32_t) override {}
-  void SetTileTimerEnabled(bool) override {}
-};
+using Host = QuietSoundHost;
 
 // Writes an Ogg Vorbis file of consecutive tones, `seconds` each, one frequency per step.
 void WriteTones(const fs::path& path, int channels, const std::vector<double>& freqs, double seconds) {

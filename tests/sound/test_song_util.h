@@ -1,6 +1,7 @@
 #pragma once
 // Shared by the song tests: a fake host, a fake media graph, generated MP3
 // files whose pitch tells which tile is heard, and an OpenAL loopback device.
+#include "sound/QuietSoundHost.h"
 #include <AL/al.h>
 #include <AL/alc.h>
 #include <AL/alext.h>
@@ -18,35 +19,7 @@
 
 namespace songtest {
 
-class FakeHost : public SoundHost {
- public:
-  std::string folder;
-  int16_t songSlot = 0;
-  int16_t rows = 3, columns = 3;
-  float tileDuration = 2.0f;
-  bool shuffling = false;
-  int32_t timerInterval = -1;
-  bool timerEnabled = false;
-  int timerCalls = 0;
-
-  std::string AppFolder() override { return folder; }
-  void speak(const std::string&) override {}
-  void StopSpeakingAll() override {}
-  int16_t SpeakMsgBox(const std::string&, int16_t, const std::string&) override { return 1; }
-  int16_t SongSlot() override { return songSlot; }
-  int16_t BoardRows() override { return rows; }
-  int16_t BoardColumns() override { return columns; }
-  float TileDuration() override { return tileDuration; }
-  bool Shuffling() override { return shuffling; }
-  void SetTileTimerInterval(int32_t ms) override {
-    timerInterval = ms;
-    ++timerCalls;
-  }
-  void SetTileTimerEnabled(bool on) override {
-    timerEnabled = on;
-    ++timerCalls;
-  }
-};
+using FakeHost = QuietSoundHost;
 
 // A graph with a hand-driven clock: Advance moves a running graph on, and it
 // holds at its stop point or its end as the real one does.

@@ -1,6 +1,7 @@
 #pragma once
 // Shared pieces of the sound tests: a scratch program folder, generated WAV
 // files, a host that records speech and messages, and the trace file.
+#include "sound/QuietSoundHost.h"
 #include "common/Trace.h"
 #include "sound/FakeDirectSound.h"
 #include "sound/IndexedPlayers.h"
@@ -72,28 +73,17 @@ inline void WriteSamplesWav(const fs::path& file, const std::vector<int16_t>& sa
   sf_close(f);
 }
 
-class FakeHost : public SoundHost {
+class FakeHost : public QuietSoundHost {
  public:
-  explicit FakeHost(std::string folder) : folder_(std::move(folder)) {}
-  std::string AppFolder() override { return folder_; }
+  explicit FakeHost(std::string folder) : QuietSoundHost(std::move(folder)) {}
   void speak(const std::string& text) override { log.push_back("speak:" + text); }
   void StopSpeakingAll() override { log.push_back("stop"); }
   int16_t SpeakMsgBox(const std::string& text, int16_t buttons, const std::string& title) override {
     log.push_back("msgbox:" + std::to_string(buttons) + ":" + title + ":" + text);
     return 1;
   }
-  int16_t SongSlot() override { return 0; }
-  int16_t BoardRows() override { return 3; }
-  int16_t BoardColumns() override { return 3; }
-  float TileDuration() override { return 2; }
-  bool Shuffling() override { return false; }
-  void SetTileTimerInterval(int32_t) override {}
-  void SetTileTimerEnabled(bool) override {}
 
   std::vector<std::string> log;
-
- private:
-  std::string folder_;
 };
 
 // A player table that records what reaches it.
