@@ -73,6 +73,21 @@ class Game:
             time.sleep(0.05)
         raise AssertionError(f"trace never showed {fields}; last lines: {self.lines()[-8:]}")
 
+    def count(self, *fields):
+        return sum(1 for line in self.lines() if line[:len(fields)] == list(fields))
+
+    def new_game(self, size="3"):
+        """From the end of the intro: the sample song (Escape), then the size."""
+        self.wait_for("selectfile", timeout=25)
+        self.settle()
+        self.key("Escape")
+        self.wait_for("pick", "Select square size")
+        self.settle()
+        if size != "3":
+            self.key(*(["Down"] * (int(size) - 3)))
+        self.key("Return")
+        self.wait_for("answer", size)
+
     def key(self, *keys, delay=60):
         subprocess.run(["xdotool", "key", "--delay", str(delay), *keys], env=self.env, check=True)
 

@@ -86,10 +86,6 @@ def screenshot(game):
     return pixel
 
 
-def count(game, *fields):
-    return sum(1 for line in game.lines() if line[:len(fields)] == list(fields))
-
-
 def move(game, x, y):
     subprocess.run(["xdotool", "mousemove", str(x), str(y)], env=game.env, check=True)
 
@@ -99,7 +95,7 @@ def hover(game, board, r, c):
     0 for the empty square's sound."""
     mark = len(game.lines())
     move(game, *board.centre(r, c))
-    deadline = time.time() + 5
+    deadline = time.time() + 10
     played = None
     while played is None and time.time() < deadline:
         for line in game.lines()[mark:]:
@@ -120,13 +116,7 @@ def main():
     game = None
     try:
         game = driver.Game(PROGRAM, display, appdata, args=["3"])
-        game.wait_for("selectfile", timeout=25)
-        game.settle()
-        game.key("Escape")
-        game.wait_for("pick", "Select square size")
-        game.settle()
-        game.key("Return")
-        game.wait_for("answer", "3")
+        game.new_game()
         game.settle(1.0)
 
         # The window covers the screen; the squares follow from its height.
@@ -147,7 +137,12 @@ def main():
         assert len(empty) == 1, colours
 
         # The first key; from here on only the mouse.
+        mark = len(game.lines())
         game.key("p")
+        # P answers with the run or the bump: then the key has landed.
+        deadline = time.time() + 10
+        while len(game.lines()) == mark and time.time() < deadline:
+            time.sleep(0.05)
         game.settle(0.5)
         move(game, x + width - 40, y + height // 2)  # off the board: the first move only starts the clock
         time.sleep(HOVER_GAP)
@@ -162,13 +157,13 @@ def main():
         moves = solve(cells)
         assert moves, "a shuffled board is not already solved"
         for (r, c) in moves:
-            before = count(game, "sound", "NOTILE.WAV")
+            before = game.count("sound", "NOTILE.WAV")
             cx, cy = board.centre(r, c)
             subprocess.run(["xdotool", "mousemove", str(cx), str(cy), "click", "1"], env=game.env, check=True)
             # The slide ends on the empty square under the pointer, or in the win.
             deadline = time.time() + 15
-            while count(game, "sound", "NOTILE.WAV") == before:
-                if count(game, "msgbox", "Congratulations") > 0:
+            while game.count("sound", "NOTILE.WAV") == before:
+                if game.count("msgbox", "Congratulations") > 0:
                     break
                 assert time.time() < deadline, f"the click on {(r, c)} slid nothing: {game.lines()[-6:]}"
                 time.sleep(0.05)
@@ -177,7 +172,7 @@ def main():
         notes = [i for i, line in enumerate(lines[:won]) if line[:2] == ["sound", "NOTE.WAV"]]
         assert len(notes) >= 10, "the win's flourish"
         assert any(line[0] == "songrun" and line[1] == "0" for line in lines[notes[-1]:won]), "the whole song"
-        assert count(game, "beep") == 0, "a click beeped: it missed its tile or was not in line"
+        assert game.count("beep") == 0, "a click beeped: it missed its tile or was not in line"
         print(f"solved in {len(moves)} clicks")
         print("1 passed, 0 failed")
     finally:
