@@ -353,8 +353,11 @@ void FRMMain::form_keydown(int16_t KeyCode, int16_t Shift) {
   if (Shift == shiftmask::Alt && KeyCode == vk::F4) KeyCode = 'Q';
   if (KeyCode > 0) svc.StopSpeech();
   if (KeyCode == vk::F3 || KeyCode == vk::F4) {
+    const int32_t before = st.SongVolume;
     st.SongVolume = KeyCode == vk::F3 ? std::min<int32_t>(st.SongVolume + 200, 0) : std::max<int32_t>(st.SongVolume - 200, -3000);
     svc.SetMP3Volume(st.SongVolume);
+    // At the limit nothing changes; say so rather than stay silent.
+    if (st.SongVolume == before) svc.PlaySound("boop2.wav");
     return;
   }
   if (st.SongSlot > 0) svc.PauseMP3();

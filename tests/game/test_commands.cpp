@@ -160,9 +160,13 @@ TEST_F(Commands, VolumeKeysStayWithinLimitsAndDoNotPause) {
   key(vk::F3);
   EXPECT_EQ(st.SongVolume, 0);
   EXPECT_EQ(svc.count("pause"), 0);
+  EXPECT_EQ(svc.log.back(), "sound boop2.wav") << "louder than the loudest is refused audibly";
+  key(vk::F4);
+  EXPECT_EQ(svc.log.back(), "volume -200");
   for (int i = 0; i < 20; ++i) key(vk::F4);
   EXPECT_EQ(st.SongVolume, -3000);
-  EXPECT_EQ(svc.log.back(), "volume -3000");
+  EXPECT_EQ(svc.log.back(), "sound boop2.wav");
+  EXPECT_EQ(svc.count("volume -3000"), 7);  // reached once, then six presses at the limit
   key(vk::F3);
   EXPECT_EQ(st.SongVolume, -2800);
 }
