@@ -67,7 +67,7 @@ int16_t IsOneOf(int16_t value, int16_t k1, int16_t k2, int16_t k3 = -9999, int16
 // +512 third default. Answers 1 OK, 2 Cancel, 6 Yes, 7 No, 0 none.
 int16_t SpeakMsgBox(const std::string& message, int16_t buttons, const std::string& title);
 
-// A pick-list specification, parsed.
+// A pick-list string, parsed: title, choices and default.
 struct PickSpec {
   std::string title;
   std::vector<std::string> names;   // shown
