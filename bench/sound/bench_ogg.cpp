@@ -3,6 +3,8 @@
 #include "sound/OggPlayers.h"
 
 #define AL_ALEXT_PROTOTYPES
+#include "tests/support/LoopbackContext.h"
+
 #include <AL/al.h>
 #include <AL/alc.h>
 #include <AL/alext.h>
@@ -36,10 +38,7 @@ void BM_OggPump(benchmark::State& state) {
     sf_writef_float(f, frames.data(), 44100 * 5);
     sf_close(f);
   }
-  ALCdevice* device = alcLoopbackOpenDeviceSOFT(nullptr);
-  const ALCint attrs[] = {ALC_FREQUENCY, 44100, ALC_FORMAT_CHANNELS_SOFT, ALC_STEREO_SOFT, ALC_FORMAT_TYPE_SOFT, ALC_SHORT_SOFT, 0};
-  ALCcontext* context = alcCreateContext(device, attrs);
-  alcMakeContextCurrent(context);
+  LoopbackContext loop(44100, ALC_SHORT_SOFT);
   Host host;
   host.folder = dir.string() + "/";
   {
@@ -50,15 +49,12 @@ void BM_OggPump(benchmark::State& state) {
     std::vector<short> out(441 * 2);
     for (auto _ : state) {
       state.PauseTiming();
-      alcRenderSamplesSOFT(device, out.data(), 441);
+      loop.Render(out.data(), 441);
       state.ResumeTiming();
       players.Pump();
     }
     players.Shutdown();
   }
-  alcMakeContextCurrent(nullptr);
-  alcDestroyContext(context);
-  alcCloseDevice(device);
   fs::remove_all(dir);
 }
 BENCHMARK(BM_OggPump)->Arg(1)->Arg(8)->Unit(benchmark::kMicrosecond);

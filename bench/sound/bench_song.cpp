@@ -3,6 +3,8 @@
 // rendered sample lies from the asked start. Also the two ways of reaching a
 // position exactly: seeking with pre-roll, and decoding the whole song.
 #include "sound/QuietSoundHost.h"
+#include "tests/support/LoopbackContext.h"
+
 #include <AL/al.h>
 #include <AL/alc.h>
 #include <AL/alext.h>
@@ -104,9 +106,8 @@ std::vector<float> DecodeAll(const std::string& path) {
 struct Env {
   std::string path;
   std::vector<float> straight;
-  ALCdevice* device = nullptr;
-  ALCcontext* context = nullptr;
-  LPALCRENDERSAMPLESSOFT render = nullptr;
+  // Declared first: the players' streams must end before the context does.
+  LoopbackContext loop{kRate};
   Host host;
   std::unique_ptr<SongPlayers> players;
   Mp3Graph* graph = nullptr;
@@ -115,13 +116,6 @@ struct Env {
     path = (std::filesystem::temp_directory_path() / ("bench-song-" + std::to_string(getpid()) + ".mp3")).string();
     WriteSong(path);
     straight = DecodeAll(path);
-    auto openLoop = reinterpret_cast<LPALCLOOPBACKOPENDEVICESOFT>(alcGetProcAddress(nullptr, "alcLoopbackOpenDeviceSOFT"));
-    render = reinterpret_cast<LPALCRENDERSAMPLESSOFT>(alcGetProcAddress(nullptr, "alcRenderSamplesSOFT"));
-    device = openLoop(nullptr);
-    const ALCint attrs[] = {ALC_FORMAT_CHANNELS_SOFT, ALC_STEREO_SOFT, ALC_FORMAT_TYPE_SOFT, ALC_FLOAT_SOFT,
-                            ALC_FREQUENCY, kRate, ALC_OUTPUT_LIMITER_SOFT, ALC_FALSE, 0};
-    context = alcCreateContext(device, attrs);
-    alcMakeContextCurrent(context);
     players = std::make_unique<SongPlayers>(host);
     int16_t index = players->PlayMP3Sound(path, 0, -1, 0, 0);
     if (index <= 200) std::abort();
@@ -131,16 +125,13 @@ struct Env {
   }
   ~Env() {
     players.reset();
-    alcMakeContextCurrent(nullptr);
-    alcDestroyContext(context);
-    alcCloseDevice(device);
     std::filesystem::remove(path);
   }
   std::vector<float> Render(size_t frames) {
     std::vector<float> out(frames * 2);
     for (size_t done = 0; done < frames; done += 256) {
       graph->WaitFed(std::chrono::milliseconds(2000));
-      render(device, out.data() + done * 2, static_cast<ALCsizei>(std::min<size_t>(256, frames - done)));
+      loop.Render(out.data() + done * 2, std::min<size_t>(256, frames - done));
     }
     return out;
   }

@@ -3,6 +3,8 @@
 #include "speech/FRMTTS.h"
 
 #define AL_ALEXT_PROTOTYPES
+#include "tests/support/LoopbackContext.h"
+
 #include <AL/al.h>
 #include <AL/alc.h>
 #include <AL/alext.h>
@@ -15,24 +17,11 @@
 
 namespace {
 
-struct Loopback {
-  ALCdevice* device = alcLoopbackOpenDeviceSOFT(nullptr);
-  ALCcontext* context = nullptr;
-  Loopback() {
-    const ALCint attrs[] = {ALC_FREQUENCY, 44100, ALC_FORMAT_CHANNELS_SOFT, ALC_STEREO_SOFT,
-                            ALC_FORMAT_TYPE_SOFT, ALC_FLOAT_SOFT, 0};
-    if (device) context = alcCreateContext(device, attrs);
-    if (context) alcMakeContextCurrent(context);
-  }
-  ~Loopback() {
-    alcMakeContextCurrent(nullptr);
-    if (context) alcDestroyContext(context);
-    if (device) alcCloseDevice(device);
-  }
+struct Loopback : LoopbackContext {
   // True when the block holds any sound.
   bool renderHeard(int frames) {
     buf.resize(static_cast<size_t>(frames) * 2);
-    alcRenderSamplesSOFT(device, buf.data(), frames);
+    Render(buf.data(), static_cast<size_t>(frames));
     for (float v : buf)
       if (std::fabs(v) > 1e-4f) return true;
     return false;
@@ -42,7 +31,7 @@ struct Loopback {
 
 void speakToFirstSample(benchmark::State& state, const char* text) {
   Loopback lb;
-  if (!lb.context) {
+  if (!lb.ok()) {
     state.SkipWithError("no loopback device");
     return;
   }

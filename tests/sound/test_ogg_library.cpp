@@ -3,6 +3,8 @@
 #include "sound/OggPlayers.h"
 
 #define AL_ALEXT_PROTOTYPES
+#include "tests/support/LoopbackContext.h"
+
 #include <AL/al.h>
 #include <AL/alc.h>
 #include <AL/alext.h>
@@ -80,13 +82,8 @@ class OggLoopback : public ::testing::Test {
     WriteTones(dir / "stereo.ogg", 2, {440, 440, 440, 440, 440}, 0.4);
     WriteTones(dir / "short.ogg", 1, {660}, 0.3);
 
-    device = alcLoopbackOpenDeviceSOFT(nullptr);
-    ASSERT_NE(device, nullptr);
-    const ALCint attrs[] = {ALC_FREQUENCY, kRate, ALC_FORMAT_CHANNELS_SOFT, ALC_STEREO_SOFT,
-                            ALC_FORMAT_TYPE_SOFT, ALC_SHORT_SOFT, 0};
-    context = alcCreateContext(device, attrs);
-    ASSERT_NE(context, nullptr);
-    alcMakeContextCurrent(context);
+    loop = std::make_unique<LoopbackContext>(kRate, ALC_SHORT_SOFT);
+    ASSERT_TRUE(loop->ok());
 
     players = std::make_unique<OggPlayers>(host);
     players->Resize(20);
@@ -96,9 +93,7 @@ class OggLoopback : public ::testing::Test {
   void TearDown() override {
     if (players) players->Shutdown();
     players.reset();
-    alcMakeContextCurrent(nullptr);
-    if (context) alcDestroyContext(context);
-    if (device) alcCloseDevice(device);
+    loop.reset();
     fs::remove_all(dir);
   }
   // Renders and appends `seconds` of output, pumping the library as the engine's timer would.
@@ -108,7 +103,7 @@ class OggLoopback : public ::testing::Test {
       const size_t n = std::min<size_t>(frames, 1024);
       const size_t at = out.size();
       out.resize(at + n * 2);
-      alcRenderSamplesSOFT(device, out.data() + at, static_cast<ALCsizei>(n));
+      loop->Render(out.data() + at, n);
       frames -= n;
       if (pump) players->Pump();
       if (sleepMs) std::this_thread::sleep_for(std::chrono::milliseconds(sleepMs));
@@ -119,8 +114,7 @@ class OggLoopback : public ::testing::Test {
 
   fs::path dir;
   Host host;
-  ALCdevice* device = nullptr;
-  ALCcontext* context = nullptr;
+  std::unique_ptr<LoopbackContext> loop;
   std::unique_ptr<OggPlayers> players;
   std::vector<short> out;
 };

@@ -147,32 +147,13 @@ int LoudestTile(const float* stereo, size_t frames, int maxTile) {
   return best;
 }
 
-Loopback::Loopback() {
-  previous_ = alcGetCurrentContext();
-  auto openLoop = reinterpret_cast<LPALCLOOPBACKOPENDEVICESOFT>(alcGetProcAddress(nullptr, "alcLoopbackOpenDeviceSOFT"));
-  if (!openLoop) return;
-  device_ = openLoop(nullptr);
-  if (!device_) return;
-  const ALCint attrs[] = {ALC_FORMAT_CHANNELS_SOFT, ALC_STEREO_SOFT, ALC_FORMAT_TYPE_SOFT, ALC_FLOAT_SOFT,
-                          ALC_FREQUENCY, kRate, ALC_HRTF_SOFT, ALC_FALSE, ALC_OUTPUT_LIMITER_SOFT, ALC_FALSE, 0};
-  context_ = alcCreateContext(device_, attrs);
-  if (context_) alcMakeContextCurrent(context_);
-}
-
-Loopback::~Loopback() {
-  alcMakeContextCurrent(previous_);
-  if (context_) alcDestroyContext(context_);
-  if (device_) alcCloseDevice(device_);
-}
-
 std::vector<float> Loopback::Render(Mp3Graph* graph, size_t frames) {
-  static auto render = reinterpret_cast<LPALCRENDERSAMPLESSOFT>(alcGetProcAddress(nullptr, "alcRenderSamplesSOFT"));
   std::vector<float> out(frames * 2);
   constexpr size_t kBlock = 256;
   for (size_t done = 0; done < frames; done += kBlock) {
     if (graph) graph->WaitFed(std::chrono::milliseconds(2000));
     size_t n = std::min(kBlock, frames - done);
-    render(device_, out.data() + done * 2, static_cast<ALCsizei>(n));
+    Render(out.data() + done * 2, n);
   }
   return out;
 }

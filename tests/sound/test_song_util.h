@@ -2,6 +2,8 @@
 // Shared by the song tests: a fake host, a fake media graph, generated MP3
 // files whose pitch tells which tile is heard, and an OpenAL loopback device.
 #include "sound/QuietSoundHost.h"
+#include "tests/support/LoopbackContext.h"
+
 #include <AL/al.h>
 #include <AL/alc.h>
 #include <AL/alext.h>
@@ -90,18 +92,12 @@ int LoudestTile(const float* stereo, size_t frames, int maxTile);
 
 // A loopback device rendering into memory at 44.1 kHz float stereo, current
 // for the process while it lives.
-class Loopback {
+class Loopback : public LoopbackContext {
  public:
-  Loopback();
-  ~Loopback();
-  bool ok() const { return context_ != nullptr; }
+  Loopback() : LoopbackContext(44100) {}
+  using LoopbackContext::Render;
   // Renders frames, letting the graph's feeder catch up between small blocks.
   std::vector<float> Render(Mp3Graph* graph, size_t frames);
-
- private:
-  ALCdevice* device_ = nullptr;
-  ALCcontext* context_ = nullptr;
-  ALCcontext* previous_ = nullptr;
 };
 
 }  // namespace songtest

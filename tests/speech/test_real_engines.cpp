@@ -5,6 +5,8 @@
 #include "speech/SpeechDispatcher.h"
 
 #define AL_ALEXT_PROTOTYPES
+#include "tests/support/LoopbackContext.h"
+
 #include <AL/alc.h>
 #include <AL/alext.h>
 #include <gmock/gmock.h>
@@ -21,23 +23,10 @@ using Clock = std::chrono::steady_clock;
 
 namespace {
 
-struct Loopback {
-  ALCdevice* device = alcLoopbackOpenDeviceSOFT(nullptr);
-  ALCcontext* context = nullptr;
-  Loopback() {
-    const ALCint attrs[] = {ALC_FREQUENCY, 44100, ALC_FORMAT_CHANNELS_SOFT, ALC_STEREO_SOFT,
-                            ALC_FORMAT_TYPE_SOFT, ALC_FLOAT_SOFT, 0};
-    context = alcCreateContext(device, attrs);
-    alcMakeContextCurrent(context);
-  }
-  ~Loopback() {
-    alcMakeContextCurrent(nullptr);
-    alcDestroyContext(context);
-    alcCloseDevice(device);
-  }
+struct Loopback : LoopbackContext {
   float peak(int frames) {
     std::vector<float> buf(static_cast<size_t>(frames) * 2);
-    alcRenderSamplesSOFT(device, buf.data(), frames);
+    Render(buf.data(), static_cast<size_t>(frames));
     float p = 0;
     for (float v : buf) p = std::max(p, std::fabs(v));
     return p;
