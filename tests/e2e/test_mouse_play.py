@@ -94,10 +94,18 @@ def hover(game, board, r, c):
     """Rests the pointer on a square; returns what it played: a tile number,
     0 for the empty square's sound."""
     mark = len(game.lines())
-    move(game, *board.centre(r, c))
+    cx, cy = board.centre(r, c)
+    move(game, cx, cy)
     deadline = time.time() + 10
+    nudge = time.time() + 1.0
     played = None
     while played is None and time.time() < deadline:
+        # A move within half a second of the last hover is ignored, and a
+        # resting pointer sends nothing more: nudge it as a hand would.
+        if time.time() > nudge:
+            cx += 2 if cx % 4 < 2 else -2
+            move(game, cx, cy)
+            nudge = time.time() + 1.0
         for line in game.lines()[mark:]:
             if line[0] == "songrun":
                 played = round(float(line[1]) / TILE_SECONDS) + 1
