@@ -1,11 +1,17 @@
 #pragma once
 // Help files and trace reading for the help tests.
 #include "common/Trace.h"
+#include "help/FRMHelp.h"
 
+#include <QApplication>
 #include <QByteArray>
+#include <QPointer>
+#include <QTest>
+#include <QTimer>
 #include <QString>
 #include <QTemporaryDir>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -57,3 +63,21 @@ class TraceCapture {
   QTemporaryDir dir_;
   std::string path_;
 };
+
+// Runs `steps` inside the modal viewer's loop once the viewer is up and active
+// (a busy machine is slow to activate it), then closes it if the steps left it
+// open, so a failing step is reported instead of hanging the loop.
+template <class Steps>
+void WhenViewerActive(Steps steps) {
+  QTimer::singleShot(0, [steps] {
+    QPointer<FRMHelp> v;
+    (void)QTest::qWaitFor([&] { return (v = qobject_cast<FRMHelp*>(QApplication::activeModalWidget())) != nullptr; });
+    if (!v) {
+      ADD_FAILURE() << "no modal help viewer came up";
+      return;
+    }
+    (void)QTest::qWaitForWindowActive(v);
+    steps(v.data());
+    if (v && v->isVisible()) v->close();
+  });
+}

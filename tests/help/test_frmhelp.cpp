@@ -183,14 +183,14 @@ TEST_F(HelpWindow, LoadingErrorsCloseOnlyTheViewer) {
 
 TEST_F(HelpWindow, EscapeInThePaneEndsTheModalViewer) {
   const auto file = WriteHelp(dir, "MT.TXT", {"++1 Start", "text"});
-  QTimer::singleShot(50, [] {
-    auto* v = qobject_cast<FRMHelp*>(QApplication::activeModalWidget());
-    ASSERT_NE(v, nullptr);
+  bool paneFocused = false;
+  WhenViewerActive([&](FRMHelp* v) {
     QTest::keyClick(v->LSTIndex, Qt::Key_Return);
-    ASSERT_TRUE(v->TXTHelp->hasFocus());
+    paneFocused = QTest::qWaitFor([&] { return v->TXTHelp->hasFocus(); });
     QTest::keyClick(v->TXTHelp, Qt::Key_Escape);
   });
   EXPECT_EQ(ShowHelpFile(file, nullptr, Options()), FRMHelp::Closed);
+  EXPECT_TRUE(paneFocused);
   EXPECT_EQ(trace.Count("window\tHELP"), 1);
 }
 
@@ -328,13 +328,11 @@ TEST_F(HelpWindow, TheScreenReaderSeesEachBlock) {
 
 TEST_F(HelpWindow, PlayerReadsTheGameHelpByKeyboardAndReturns) {
   bool sawKeys = false, backOnKeys = false;
-  QTimer::singleShot(50, [&] {
-    auto* v = qobject_cast<FRMHelp*>(QApplication::activeModalWidget());
-    ASSERT_NE(v, nullptr);
+  WhenViewerActive([&](FRMHelp* v) {
     QTest::keyClick(v->LSTIndex, Qt::Key_Down);    // 2 Keys
     QTest::keyClick(v->LSTIndex, Qt::Key_Return);  // its topics
     QTest::keyClick(v->LSTIndex, Qt::Key_Return);  // 2.1 Moving the cursor
-    sawKeys = v->TXTHelp->hasFocus() && Selected(*v).contains("Arrow");
+    sawKeys = QTest::qWaitFor([&] { return v->TXTHelp->hasFocus(); }) && Selected(*v).contains("Arrow");
     QTest::keyClick(v->TXTHelp, Qt::Key_Backtab);
     QTest::keyClick(v->LSTIndex, Qt::Key_Left);
     backOnKeys = v->LSTIndex->currentItem()->text().startsWith("2 Keys");
