@@ -90,11 +90,27 @@ std::string ProgramFolder() {
   return WithTrailingSeparator(exe.parent_path().string());
 }
 
-std::string DataFolder() {
-  const std::string here = ProgramFolder();
+std::vector<fs::path> InstalledDataFolders(const std::string& programFolder) {
+  const fs::path here(programFolder);
+  return {here / ".." / "share" / "music-tunzle", here / ".." / "share" / "games" / "music-tunzle"};
+}
+
+std::vector<fs::path> InstalledLibraryFolders(const std::string& programFolder) {
+  const fs::path here(programFolder);
+  return {here / ".." / "share" / "music-tunzle", here / ".." / "lib" / "games" / "music-tunzle"};
+}
+
+std::string DataFolderFor(const std::string& programFolder) {
+  const std::string here = WithTrailingSeparator(programFolder);
   if (FindFileNoCase(here, "sample.mp3")) return here;
   std::error_code ec;
-  fs::path installed = fs::path(here) / ".." / "share" / "music-tunzle";
-  if (fs::is_directory(installed, ec)) return WithTrailingSeparator(fs::weakly_canonical(installed, ec).string());
+  for (const fs::path& installed : InstalledDataFolders(here)) {
+    if (!fs::is_directory(installed, ec)) continue;
+    fs::path folder = fs::weakly_canonical(installed, ec);
+    if (ec) folder = installed.lexically_normal();
+    return WithTrailingSeparator(folder.string());
+  }
   return here;
 }
+
+std::string DataFolder() { return DataFolderFor(ProgramFolder()); }

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 // Reads the whole source and writes the same bytes to the destination.
 bool CopyFile(const std::string& Source, const std::string& Destination);
@@ -25,9 +26,18 @@ std::filesystem::path ResolvePathNoCase(const std::filesystem::path& path);
 // The folder the program was started from, ending in the separator.
 std::string ProgramFolder();
 
+// Where an install puts the program's own files and its private library,
+// seen from the program's folder: a prefix install (bin/ beside
+// share/music-tunzle/) or Debian's places for games (/usr/games beside
+// /usr/share/games/music-tunzle/ and /usr/lib/games/music-tunzle/).
+// Keep in step with the install rules of the top CMakeLists.txt.
+std::vector<std::filesystem::path> InstalledDataFolders(const std::string& programFolder);
+std::vector<std::filesystem::path> InstalledLibraryFolders(const std::string& programFolder);
+
 // The folder of the program's own files: beside the program in a build
-// tree, else the installed data folder (../share/music-tunzle/).
+// tree, else the first installed data folder that exists.
 std::string DataFolder();
+std::string DataFolderFor(const std::string& programFolder);
 
 // Adds the platform separator when `folder` does not end in one.
 std::string WithTrailingSeparator(const std::string& folder);

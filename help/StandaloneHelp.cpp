@@ -32,9 +32,13 @@ StandaloneHelpFile HelpFileForProgram(const std::string& programPath, const std:
   }
   // Installed, the texts live in the program's data folder, not beside it.
   std::error_code ec;
-  const fs::path installed = fs::path(f.AppFolder) / ".." / "share" / "music-tunzle";
-  if (!fs::exists(f.Path(), ec) && fs::exists(installed / (f.HelpName + ".TXT"), ec))
-    f.AppFolder = WithTrailingSeparator(installed.lexically_normal().string());
+  if (fs::exists(f.Path(), ec)) return f;
+  for (const fs::path& installed : InstalledDataFolders(f.AppFolder)) {
+    if (fs::exists(installed / (f.HelpName + ".TXT"), ec)) {
+      f.AppFolder = WithTrailingSeparator(installed.lexically_normal().string());
+      break;
+    }
+  }
   return f;
 }
 

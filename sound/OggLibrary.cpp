@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <type_traits>
+#include <vector>
 
 const char* const kOggLibraryName = "libCustomOggS.so";
 
@@ -80,7 +81,9 @@ class DynamicOggLibrary : public OggLibrary {
 }  // namespace
 
 std::unique_ptr<OggLibrary> LoadOggLibrary(const std::string& appFolder) {
-  for (const std::string& folder : {appFolder, ProgramFolder()}) {
+  std::vector<std::filesystem::path> folders{appFolder, ProgramFolder()};
+  for (const auto& installed : InstalledLibraryFolders(ProgramFolder())) folders.push_back(installed);
+  for (const auto& folder : folders) {
     if (folder.empty()) continue;
     const auto found = FindFileNoCase(folder, kOggLibraryName);
     if (!found) continue;
