@@ -319,7 +319,8 @@ void FRMMain::Quit() {
   if (remove) DeleteSavedGame(st);
   quitStarted = true;
   Say(Farewell);
-  svc.Wait(5.0f, false);
+  // Heard to its end; where the engine cannot tell, five seconds.
+  if (!svc.WaitForSpeech(10.0f, false)) svc.Wait(5.0f, false);
   svc.EndProgram();
 }
 
@@ -454,9 +455,11 @@ void FRMMain::form_keydown(int16_t KeyCode, int16_t Shift) {
       }
       break;
     }
-    case vk::F6: if (st.SpeechType == 3) svc.AdjustVoice(st.SapiVoiceNumber); break;
-    case vk::F7: if (st.SpeechType == 3) svc.AdjustRate(st.SapiRate); break;
-    case vk::F8: if (st.SpeechType == 3) svc.AdjustVolume(st.SapiVolume); break;
+    // The voice that speaks, not the type chosen: a screen reader that failed
+    // leaves the voice speaking, and its settings must still be reachable.
+    case vk::F6: if (svc.ActiveSpeechType() == 3) svc.AdjustVoice(st.SapiVoiceNumber); break;
+    case vk::F7: if (svc.ActiveSpeechType() == 3) svc.AdjustRate(st.SapiRate); break;
+    case vk::F8: if (svc.ActiveSpeechType() == 3) svc.AdjustVolume(st.SapiVolume); break;
     case vk::F9: ChooseTileLength(bump); break;
     default: break;
   }

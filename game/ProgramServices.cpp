@@ -18,6 +18,7 @@
 
 #include <QApplication>
 #include <QTime>
+#include <chrono>
 #include <cstdio>
 #include <unistd.h>
 
@@ -78,6 +79,18 @@ void ProgramServices::AdjustRate(int16_t& rate) {
 void ProgramServices::AdjustVolume(int16_t& volume) {
   try { if (tts) tts->AdjustVolume(volume); } catch (const SpeechEngineError&) { ::Beep(); }
 }
+bool ProgramServices::WaitForSpeech(float atMost, bool noEvents) {
+  if (ActiveSpeechType() != 3) return false;
+  const auto end = std::chrono::steady_clock::now() + std::chrono::duration<float>(atMost);
+  bool spoke = false;
+  while (tts->IsSpeaking() && std::chrono::steady_clock::now() < end) {
+    spoke = true;
+    ::Wait(0.02f, noEvents);
+  }
+  // The sound server still holds the last few milliseconds.
+  if (spoke) ::Wait(0.1f, noEvents);
+  return true;
+}
 bool ProgramServices::KeyCapture() { return TheKeyHandOver().KeyCapture; }
 void ProgramServices::StoreCapturedKey(int16_t code, int16_t shift) {
   TheKeyHandOver().CapturedKey = code;
@@ -116,7 +129,10 @@ void ProgramServices::EndProgram() {
   Trace::write("end");
   if (songs) songs->Shutdown();
   if (sound) sound->ShutdownForm1();
-  std::fflush(nullptr);
+  // Never fflush(nullptr): it waits on every stream's lock, and a thread
+  // stuck on a hung speech server may hold one for good.
+  std::fflush(stdout);
+  std::fflush(stderr);
   // Nested loops (dialogs, waits) may be running: leave at once.
   _exit(0);
 }

@@ -108,6 +108,8 @@ void RunStartup(GameState& st, GameServices& svc, FRMMain& window, const std::st
   svc.speak("A Korvel Game.");
   svc.speak("By the Music Tunzle developers.");
   svc.Wait(2.0f, true);
+  // What follows stops speech: let the credit line finish first.
+  svc.WaitForSpeech(8.0f, true);
 
   OfferSavedGame(st, svc, window);
 }
