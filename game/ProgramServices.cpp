@@ -26,10 +26,18 @@ ProgramServices::ProgramServices(GameState& state) : st(state) {}
 
 ProgramServices::~ProgramServices() {
   tts.reset();
+  // Pending events run here, so every player is still alive for them.
+  if (sound) sound->ShutdownForm1();
+  // The engine forgets the players before they go, and runs no events after.
+  if (sound) {
+    sound->SetSongPlayers(nullptr);
+    sound->SetOggPlayers(nullptr);
+    sound->SetOggDecoder(nullptr);
+  }
+  if (oggs) oggs->SetShutdownHandler(nullptr);
   // The song streams feed the sound device's context: they go first.
   if (songs) songs->Shutdown();
   songs.reset();
-  if (sound) sound->ShutdownForm1();
   oggs.reset();
   sound.reset();
 }
