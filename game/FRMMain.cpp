@@ -568,6 +568,16 @@ void FRMMain::mouseMoveEvent(QMouseEvent* e) {
   Form_MouseMove(buttons, 0, static_cast<float>(PixelsToTwips(e->position().x())), static_cast<float>(PixelsToTwips(e->position().y())));
 }
 
+void FRMMain::WindowDestroyed() {
+  if (!quitStarted) form_keydown('Q', 0);
+  // Still here: the player stays. The old native window is gone already;
+  // a hidden widget without one gets a new window when shown.
+  hide();
+  destroy();
+  show();
+  activateWindow();
+}
+
 void FRMMain::closeEvent(QCloseEvent* e) {
   // The window manager's close is the quit command; Cancel keeps the game.
   e->ignore();
