@@ -111,6 +111,7 @@ def hung_server_run(display, appdata, server):
         _, cut = find(lines, "stopspeech", after=i)
         heard = spoken_seconds("A Korvel Game.") + spoken_seconds(credit[2])
         assert cut - korvel >= heard - SLACK, f"intro's last line cut after {cut - korvel:.2f} s of {heard:.2f} s"
+        print(f"intro's last lines: {cut - korvel:.2f} s before the next stop, {heard:.2f} s of speech")
 
         # F5, Screen Reader: the server takes the call and stays mute.
         game.settle()
@@ -122,6 +123,7 @@ def hung_server_run(display, appdata, server):
         lines = timed(game)
         _, asked = find(lines, "answer", "1", after=pick)
         assert lines[box][0] - asked < 4, f"the failed switch took {lines[box][0] - asked:.1f} s"
+        print(f"switch to a mute speech server failed after {lines[box][0] - asked:.2f} s")
         said = [n for n, (_, line) in enumerate(lines) if line == ["speak", "3", ERROR]]
         assert said and said[0] < box, "the error is spoken while its box is up"
         game.settle()
@@ -150,6 +152,7 @@ def hung_server_run(display, appdata, server):
         length = spoken_seconds(farewell)
         assert ended - said_at >= length - SLACK, f"farewell cut after {ended - said_at:.2f} s of {length:.2f} s"
         assert ended - said_at <= 10.5, f"the end waited {ended - said_at:.2f} s"
+        print(f"farewell: the end came {ended - said_at:.2f} s after it, {length:.2f} s of speech")
         assert os.path.exists(os.path.join(appdata, "Music Tunzle", "SaveGame.gam"))
     finally:
         game.kill()
