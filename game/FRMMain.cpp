@@ -319,7 +319,8 @@ void FRMMain::Quit() {
   if (remove) DeleteSavedGame(st);
   quitStarted = true;
   Say(Farewell);
-  svc.Wait(5.0f, false);
+  // Heard to its end; where the engine cannot tell, five seconds.
+  if (!svc.WaitForSpeech(10.0f, false)) svc.Wait(5.0f, false);
   svc.EndProgram();
 }
 
@@ -454,9 +455,11 @@ void FRMMain::form_keydown(int16_t KeyCode, int16_t Shift) {
       }
       break;
     }
-    case vk::F6: if (st.SpeechType == 3) svc.AdjustVoice(st.SapiVoiceNumber); break;
-    case vk::F7: if (st.SpeechType == 3) svc.AdjustRate(st.SapiRate); break;
-    case vk::F8: if (st.SpeechType == 3) svc.AdjustVolume(st.SapiVolume); break;
+    // The voice that speaks, not the type chosen: a screen reader that failed
+    // leaves the voice speaking, and its settings must still be reachable.
+    case vk::F6: if (svc.ActiveSpeechType() == 3) svc.AdjustVoice(st.SapiVoiceNumber); break;
+    case vk::F7: if (svc.ActiveSpeechType() == 3) svc.AdjustRate(st.SapiRate); break;
+    case vk::F8: if (svc.ActiveSpeechType() == 3) svc.AdjustVolume(st.SapiVolume); break;
     case vk::F9: ChooseTileLength(bump); break;
     default: break;
   }
@@ -563,6 +566,16 @@ void FRMMain::mouseMoveEvent(QMouseEvent* e) {
   if (e->buttons() & Qt::RightButton) buttons |= 2;
   if (e->buttons() & Qt::MiddleButton) buttons |= 4;
   Form_MouseMove(buttons, 0, static_cast<float>(PixelsToTwips(e->position().x())), static_cast<float>(PixelsToTwips(e->position().y())));
+}
+
+void FRMMain::WindowDestroyed() {
+  if (!quitStarted) form_keydown('Q', 0);
+  // Still here: the player stays. The old native window is gone already;
+  // a hidden widget without one gets a new window when shown.
+  hide();
+  destroy();
+  show();
+  activateWindow();
 }
 
 void FRMMain::closeEvent(QCloseEvent* e) {

@@ -57,6 +57,10 @@ class FRMMain : public QWidget {
   const Shape& Tile(int k) const { return shapes.at(static_cast<size_t>(k)); }
   int ShapeCount() const { return static_cast<int>(shapes.size()) - 1; }
 
+  // The window system destroyed the window: quit as on a close, and if the
+  // player stays, carry on in a new window.
+  void WindowDestroyed();
+
   // Called after a command asked to end the game (win answered No, quit).
   bool quitting() const { return quitStarted; }
 

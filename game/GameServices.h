@@ -27,6 +27,12 @@ class GameServices {
   virtual void AdjustVoice(int16_t& voice) = 0;
   virtual void AdjustRate(int16_t& rate) = 0;
   virtual void AdjustVolume(int16_t& volume) = 0;
+  // The engine actually speaking (0 none, 1 screen reader, 3 voice), which
+  // a failed start can leave different from the chosen type.
+  virtual int16_t ActiveSpeechType() const = 0;
+  // Waits until what was said has been heard, at most atMost seconds.
+  // False, at once, when the engine cannot tell (the screen reader).
+  virtual bool WaitForSpeech(float atMost, bool noEvents) = 0;
   // The speech adjusters' key hand-over.
   virtual bool KeyCapture() = 0;
   virtual void StoreCapturedKey(int16_t code, int16_t shift) = 0;

@@ -18,6 +18,7 @@
 
 #include <QApplication>
 #include <QTime>
+#include <chrono>
 #include <cstdio>
 #include <unistd.h>
 
@@ -25,10 +26,18 @@ ProgramServices::ProgramServices(GameState& state) : st(state) {}
 
 ProgramServices::~ProgramServices() {
   tts.reset();
+  // Pending events run here, so every player is still alive for them.
+  if (sound) sound->ShutdownForm1();
+  // The engine forgets the players before they go, and runs no events after.
+  if (sound) {
+    sound->SetSongPlayers(nullptr);
+    sound->SetOggPlayers(nullptr);
+    sound->SetOggDecoder(nullptr);
+  }
+  if (oggs) oggs->SetShutdownHandler(nullptr);
   // The song streams feed the sound device's context: they go first.
   if (songs) songs->Shutdown();
   songs.reset();
-  if (sound) sound->ShutdownForm1();
   oggs.reset();
   sound.reset();
 }
@@ -78,6 +87,18 @@ void ProgramServices::AdjustRate(int16_t& rate) {
 void ProgramServices::AdjustVolume(int16_t& volume) {
   try { if (tts) tts->AdjustVolume(volume); } catch (const SpeechEngineError&) { ::Beep(); }
 }
+bool ProgramServices::WaitForSpeech(float atMost, bool noEvents) {
+  if (ActiveSpeechType() != 3) return false;
+  const auto end = std::chrono::steady_clock::now() + std::chrono::duration<float>(atMost);
+  bool spoke = false;
+  while (tts->IsSpeaking() && std::chrono::steady_clock::now() < end) {
+    spoke = true;
+    ::Wait(0.02f, noEvents);
+  }
+  // The sound server still holds the last few milliseconds.
+  if (spoke) ::Wait(0.1f, noEvents);
+  return true;
+}
 bool ProgramServices::KeyCapture() { return TheKeyHandOver().KeyCapture; }
 void ProgramServices::StoreCapturedKey(int16_t code, int16_t shift) {
   TheKeyHandOver().CapturedKey = code;
@@ -116,7 +137,10 @@ void ProgramServices::EndProgram() {
   Trace::write("end");
   if (songs) songs->Shutdown();
   if (sound) sound->ShutdownForm1();
-  std::fflush(nullptr);
+  // Never fflush(nullptr): it waits on every stream's lock, and a thread
+  // stuck on a hung speech server may hold one for good.
+  std::fflush(stdout);
+  std::fflush(stderr);
   // Nested loops (dialogs, waits) may be running: leave at once.
   _exit(0);
 }

@@ -39,6 +39,7 @@ class ProgramServices : public GameServices, public SoundHost, public DialogSpee
   void AdjustVoice(int16_t& voice) override;
   void AdjustRate(int16_t& rate) override;
   void AdjustVolume(int16_t& volume) override;
+  bool WaitForSpeech(float atMost, bool noEvents) override;
   bool KeyCapture() override;
   void StoreCapturedKey(int16_t code, int16_t shift) override;
   int16_t SpeakMsgBox(const std::string& text, int16_t buttons, const std::string& title) override;
@@ -62,7 +63,7 @@ class ProgramServices : public GameServices, public SoundHost, public DialogSpee
   void SetTileTimerInterval(int32_t ms) override;
   void SetTileTimerEnabled(bool on) override;
 
-  // DialogSpeech
+  // GameServices and DialogSpeech
   int16_t ActiveSpeechType() const override;
 
  private:

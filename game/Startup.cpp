@@ -108,11 +108,14 @@ void RunStartup(GameState& st, GameServices& svc, FRMMain& window, const std::st
   svc.speak("A Korvel Game.");
   svc.speak("By the Music Tunzle developers.");
   svc.Wait(2.0f, true);
+  // What follows stops speech: let the credit line finish first.
+  svc.WaitForSpeech(8.0f, true);
 
   OfferSavedGame(st, svc, window);
 }
 
 #include "game/ProgramServices.h"
+#include "game/WindowGone.h"
 
 #include <QApplication>
 #include <QTime>
@@ -120,6 +123,9 @@ void RunStartup(GameState& st, GameServices& svc, FRMMain& window, const std::st
 int TunzleMain(int argc, char** argv) {
   QApplication app(argc, argv);
   app.setApplicationName("Music Tunzle");
+  // The program ends through the quit alone, which asks and saves; a window
+  // that vanished must not end it behind the player's back.
+  app.setQuitOnLastWindowClosed(false);
   GameState st;
   st.AppFolder = DataFolder();
   ProgramServices svc(st);
@@ -130,6 +136,7 @@ int TunzleMain(int argc, char** argv) {
   window.Seed(static_cast<uint32_t>(QTime::currentTime().msecsSinceStartOfDay()));
   std::string commandLine;
   for (int i = 1; i < argc; ++i) commandLine += (i > 1 ? " " : "") + std::string(argv[i]);
+  OnNativeWindowDestroyed(window, [&window] { window.WindowDestroyed(); });
   RunStartup(st, svc, window, commandLine);
   return app.exec();
 }

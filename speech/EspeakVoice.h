@@ -28,7 +28,7 @@ class EspeakVoice : public SpeechVoiceEngine {
   void SetPriority(int32_t priority) override;
 
   // True while text waits, is being synthesized or is still playing.
-  bool IsSpeaking();
+  bool IsSpeaking() override;
   // False when no audio device could be found (speech is then silent).
   bool HasOutput() const { return source_ != 0; }
 

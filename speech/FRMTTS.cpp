@@ -12,6 +12,8 @@ namespace {
 
 const char* const kEngineError = "Error initializing screen reader or MS SAPI.";
 const char* const kErrorTitle = "Error! ";
+const char* const kReaderStopped =
+    "The screen reader stopped speaking. MS SAPI speaks instead; press F5 to choose again.";
 
 std::string trimSpaces(const std::string& s) {
   const auto b = s.find_first_not_of(' ');
@@ -64,28 +66,53 @@ void FRMTTS::keyPressEvent(QKeyEvent* e) {
   keys.CapturedShift = k.shift;
 }
 
+bool FRMTTS::startEngine() {
+  try {
+    if (activeSpeechType_ == 1) {
+      screenReader_.reset();
+      screenReader_ = engines_->CreateScreenReader();
+      if (!screenReader_) throw SpeechEngineError("no screen reader");
+    } else if (activeSpeechType_ == 3) {
+      if (!voices_[1]) voices_[1] = engines_->CreateVoice();
+      if (!voices_[1]) throw SpeechEngineError("no voice");
+    }
+    return true;
+  } catch (const std::exception&) {
+    return false;
+  }
+}
+
 void FRMTTS::TTSSetup(int16_t TTSType) {
+  readerFailures_ = 0;
   if (TTSType == 0) {
     activeSpeechType_ = 0;
     return;
   }
   activeSpeechType_ = TTSType;
-  for (;;) {
-    try {
-      if (activeSpeechType_ == 1) {
-        screenReader_.reset();
-        screenReader_ = engines_->CreateScreenReader();
-        if (!screenReader_) throw SpeechEngineError("no screen reader");
-      } else if (activeSpeechType_ == 3) {
-        if (!voices_[1]) voices_[1] = engines_->CreateVoice();
-        if (!voices_[1]) throw SpeechEngineError("no voice");
-      }
-      return;
-    } catch (const std::exception&) {
-      SystemMsgBox(kEngineError, msgbox::Critical, kErrorTitle);
-      activeSpeechType_ = activeSpeechType_ == 3 ? 0 : 3;
-    }
+  int failures = 0;
+  while (!startEngine()) {
+    ++failures;
+    activeSpeechType_ = activeSpeechType_ == 3 ? 0 : 3;
   }
+  if (failures == 0) return;
+  // The platform's box is silent: the engine that took over says it first.
+  speak(kEngineError);
+  for (int i = 0; i < failures; ++i) SystemMsgBox(kEngineError, msgbox::Critical, kErrorTitle);
+}
+
+void FRMTTS::readerCallFailed(const std::string* lostText) {
+  if (++readerFailures_ < kReaderFailureLimit) return;
+  // A reader that keeps failing leaves the player in silence: the voice
+  // takes over for this session; F5 tries the reader again.
+  screenReader_.reset();
+  activeSpeechType_ = 3;
+  readerFailures_ = 0;
+  if (!startEngine()) {
+    activeSpeechType_ = 0;
+    return;
+  }
+  speak(kReaderStopped);
+  if (lostText) speak(*lostText);
 }
 
 void FRMTTS::speak(const std::string& t, int16_t SystemType) {
@@ -98,6 +125,7 @@ void FRMTTS::speak(const std::string& t, int16_t SystemType) {
     if (activeSpeechType_ == 1) {
       if (!screenReader_) return;
       screenReader_->Say(text, false);
+      readerFailures_ = 0;
       Trace::write("speak", {"1", text});
     } else if (activeSpeechType_ == 3) {
       if (!voices_[1]) return;
@@ -105,9 +133,14 @@ void FRMTTS::speak(const std::string& t, int16_t SystemType) {
       Trace::write("speak", {"3", text});
     }
   } catch (const std::exception&) {
+    if (activeSpeechType_ == 1) readerCallFailed(&text);
     return;
   }
   lastThingSpoken_ = text;
+}
+
+bool FRMTTS::IsSpeaking() {
+  return activeSpeechType_ == 3 && voices_[1] && voices_[1]->IsSpeaking();
 }
 
 void FRMTTS::StopSpeech() {
@@ -115,12 +148,14 @@ void FRMTTS::StopSpeech() {
     if (activeSpeechType_ == 1 && screenReader_) {
       Trace::write("stopspeech");
       screenReader_->Stop();
+      readerFailures_ = 0;
     } else if (activeSpeechType_ == 3 && voices_[1]) {
       Trace::write("stopspeech");
       voices_[1]->Speak("", svsf::PurgeBeforeSpeak);
     }
   } catch (const std::exception&) {
     // Absorbed: a stop that fails must not end the game.
+    if (activeSpeechType_ == 1) readerCallFailed(nullptr);
   }
 }
 

@@ -44,6 +44,9 @@ class FRMTTS : public QWidget {
                      int16_t VoiceChoice = 0);
 
   int16_t ActiveSpeechType() const { return activeSpeechType_; }
+  // True while the voice still has something to say; the screen reader
+  // cannot tell, so it is never reported as speaking.
+  bool IsSpeaking();
   const std::string& LastThingSpoken() const { return lastThingSpoken_; }
   // Rows 1 to 96; any other number gives an empty row.
   const CharacterRow& CharacterTable(int row) const;
@@ -59,7 +62,12 @@ class FRMTTS : public QWidget {
  private:
   // How long a key loop sleeps between looks at the hand-over.
   static constexpr float kKeyPoll = 0.01f;
+  // Failed screen-reader calls in a row before the voice takes over.
+  static constexpr int kReaderFailureLimit = 3;
 
+  // Makes the engine of activeSpeechType_; false when it cannot be made.
+  bool startEngine();
+  void readerCallFailed(const std::string* lostText);
   void pause(float seconds);
   int32_t arrowLoop(const std::string& prompt, const std::string& heard, int32_t value, int32_t step, int32_t lo,
                     int32_t hi, const std::function<void(int32_t)>& apply);
@@ -72,6 +80,7 @@ class FRMTTS : public QWidget {
   // Voice slots 1 to 6; only slot 1 is ever filled.
   std::array<std::unique_ptr<SpeechVoiceEngine>, 7> voices_;
   int16_t activeSpeechType_ = 0;
+  int readerFailures_ = 0;
   std::string lastThingSpoken_;
   const CharacterRows& table_;
   std::function<void(float)> waiter_;

@@ -2,12 +2,21 @@
 
 #include <libspeechd.h>
 
+#include <fcntl.h>
+#include <netdb.h>
+#include <poll.h>
 #include <pthread.h>
 #include <signal.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
+#include <cerrno>
 #include <chrono>
 #include <condition_variable>
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <deque>
 #include <mutex>
 #include <thread>
@@ -20,6 +29,97 @@ using Clock = std::chrono::steady_clock;
 constexpr auto kRetryGap = std::chrono::seconds(2);
 // A command unanswered this long means the server has hung.
 constexpr auto kAnswerTimeout = std::chrono::seconds(2);
+// How long a server may take to answer one question before a connection.
+constexpr auto kProbeTimeout = std::chrono::milliseconds(1000);
+
+enum class Probe { NoServer, Silent, Answered };
+
+// Waits for fd to become ready for `events` until `end`.
+bool waitReady(int fd, short events, Clock::time_point end) {
+  for (;;) {
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(end - Clock::now()).count();
+    if (left <= 0) return false;
+    pollfd p{fd, events, 0};
+    const int r = poll(&p, 1, static_cast<int>(left));
+    if (r > 0) return true;
+    if (r < 0 && errno != EINTR) return false;
+  }
+}
+
+int connectTo(const SPDConnectionAddress& a, Clock::time_point end, bool& silent) {
+  int fd = -1;
+  int rc = -1;
+  if (a.method == SPD_METHOD_UNIX_SOCKET && a.unix_socket_name) {
+    sockaddr_un u{};
+    u.sun_family = AF_UNIX;
+    if (std::strlen(a.unix_socket_name) >= sizeof u.sun_path) return -1;
+    std::strcpy(u.sun_path, a.unix_socket_name);
+    fd = socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    if (fd < 0) return -1;
+    rc = connect(fd, reinterpret_cast<sockaddr*>(&u), sizeof u);
+  } else if (a.method == SPD_METHOD_INET_SOCKET && a.inet_socket_host) {
+    addrinfo hints{};
+    hints.ai_socktype = SOCK_STREAM;
+    addrinfo* res = nullptr;
+    if (getaddrinfo(a.inet_socket_host, std::to_string(a.inet_socket_port).c_str(), &hints, &res) != 0 || !res) return -1;
+    fd = socket(res->ai_family, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    if (fd >= 0) rc = connect(fd, res->ai_addr, res->ai_addrlen);
+    freeaddrinfo(res);
+    if (fd < 0) return -1;
+  } else {
+    return -1;
+  }
+  if (rc < 0 && (errno == EINPROGRESS || errno == EAGAIN)) {
+    // A full backlog or a slow accept: a server that is not taking callers.
+    int err = 0;
+    socklen_t len = sizeof err;
+    if (!waitReady(fd, POLLOUT, end)) silent = true;
+    else if (getsockopt(fd, SOL_SOCKET, SO_ERROR, &err, &len) == 0 && err == 0) rc = 0;
+  }
+  if (rc < 0) {
+    close(fd);
+    return -1;
+  }
+  return fd;
+}
+
+// One harmless question on a socket of our own, never waiting past `limit`.
+// spd_open2 would wait for its answer for good, and a server that accepts
+// callers but never answers must not cost the game a thread stuck in it.
+Probe probeServer(std::chrono::milliseconds limit) {
+  const auto end = Clock::now() + limit;
+  char* err = nullptr;
+  SPDConnectionAddress* a = spd_get_default_address(&err);
+  std::free(err);
+  if (!a) return Probe::NoServer;
+  bool silent = false;
+  const int fd = connectTo(*a, end, silent);
+  SPDConnectionAddress__free(a);
+  if (fd < 0) return silent ? Probe::Silent : Probe::NoServer;
+  static const char ask[] = "SET self CLIENT_NAME \"tunzle:tunzle:probe\"\r\n";
+  Probe result = Probe::Silent;
+  if (send(fd, ask, sizeof ask - 1, MSG_NOSIGNAL) == static_cast<ssize_t>(sizeof ask - 1)) {
+    while (waitReady(fd, POLLIN, end)) {
+      char buf[128];
+      const ssize_t n = recv(fd, buf, sizeof buf, 0);
+      if (n == 0) {
+        result = Probe::NoServer;  // it hung up on us
+        break;
+      }
+      if (n < 0) {
+        if (errno == EINTR || errno == EAGAIN) continue;
+        break;
+      }
+      if (std::memchr(buf, '\n', static_cast<size_t>(n))) {
+        result = Probe::Answered;
+        break;
+      }
+    }
+  }
+  if (result == Probe::Answered) (void)!send(fd, "QUIT\r\n", 6, MSG_NOSIGNAL);
+  close(fd);
+  return result;
+}
 
 }  // namespace
 
@@ -72,11 +172,15 @@ struct SpeechDispatcherReader::Channel {
         reconnect = false;
         lastAttempt = Clock::now();
         g.unlock();
-        char* err = nullptr;
-        // Default address (honours SPEECHD_ADDRESS), autospawn on.
-        conn = spd_open2("tunzle", "main", nullptr, SPD_MODE_SINGLE, nullptr, 1, &err);
-        std::string why = err ? err : "";
-        std::free(err);
+        std::string why = "not answering";
+        // No server at all is left to spd_open2, which may start one.
+        if (probeServer(kProbeTimeout) != Probe::Silent) {
+          char* err = nullptr;
+          // Default address (honours SPEECHD_ADDRESS), autospawn on.
+          conn = spd_open2("tunzle", "main", nullptr, SPD_MODE_SINGLE, nullptr, 1, &err);
+          why = err ? err : "";
+          std::free(err);
+        }
         g.lock();
         state = conn ? State::Up : State::Down;
         error = why;
@@ -91,13 +195,13 @@ struct SpeechDispatcherReader::Channel {
       // SPD_MESSAGE queues behind our earlier texts (SPD_TEXT would drop
       // them); cancel touches our own connection only, never the _all calls.
       const int rc = c.cancel ? spd_cancel(conn) : spd_say(conn, SPD_MESSAGE, c.text.c_str());
-      g.lock();
-      busy = false;
       if (rc < 0) {
         spd_close(conn);
         conn = nullptr;
-        state = State::Down;
       }
+      g.lock();
+      busy = false;
+      if (rc < 0) state = State::Down;
     }
     g.unlock();
     if (conn) spd_close(conn);

@@ -12,7 +12,8 @@ class SpeechDispatcherReader : public ScreenReaderEngine {
  public:
   // Connects (starting the server if it can). Throws when no server is
   // reachable or none answers within connectTimeout (starting one can take
-  // a few seconds).
+  // a few seconds); a server that takes the call and stays mute is given up
+  // within about a second.
   explicit SpeechDispatcherReader(std::chrono::milliseconds connectTimeout = std::chrono::seconds(6));
   ~SpeechDispatcherReader() override;
 

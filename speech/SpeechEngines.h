@@ -64,6 +64,8 @@ class SpeechVoiceEngine {
   virtual int32_t Volume() const = 0;
   virtual void SetVolume(int32_t volume) = 0;
   virtual void SetPriority(int32_t priority) = 0;
+  // True while text waits or is still being heard.
+  virtual bool IsSpeaking() { return false; }
 };
 
 // Creates engines; a creation that fails throws SpeechEngineError.

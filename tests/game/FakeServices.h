@@ -18,6 +18,7 @@ class FakeServices : public GameServices {
   bool capture = false;
   int16_t nextSongIndex = 201;
   int16_t capturedKey = 0, capturedShift = 0;
+  int16_t activeSpeech = 0;
 
   void clear() { log.clear(); }
   int count(const std::string& line) const {
@@ -46,7 +47,9 @@ class FakeServices : public GameServices {
   void DeleteSound(int16_t i) override { log.push_back("delete " + std::to_string(i)); }
   void speak(const std::string& t) override { log.push_back("say " + t); }
   void StopSpeech() override { log.push_back("stopspeech"); }
-  void TTSSetup(int16_t t) override { log.push_back("tts " + std::to_string(t)); }
+  void TTSSetup(int16_t t) override { log.push_back("tts " + std::to_string(t)); activeSpeech = t; }
+  int16_t ActiveSpeechType() const override { return activeSpeech; }
+  bool WaitForSpeech(float s, bool) override { log.push_back("waitspeech " + std::to_string(s).substr(0, 4)); return true; }
   void AdjustVoice(int16_t& v) override { log.push_back("adjustvoice " + std::to_string(v)); }
   void AdjustRate(int16_t& v) override { log.push_back("adjustrate " + std::to_string(v)); }
   void AdjustVolume(int16_t& v) override { log.push_back("adjustvolume " + std::to_string(v)); }

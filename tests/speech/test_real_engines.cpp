@@ -116,7 +116,8 @@ TEST(RealSpeech, UnreachableServerFallsBackToTheVoiceWhichSpeaks) {
     for (auto end = Clock::now() + 10s; p == 0 && Clock::now() < end; std::this_thread::sleep_for(1ms)) p = lb.peak(512);
     EXPECT_GT(p, 0.f);
   }
-  EXPECT_THAT(trace.lines(), ElementsAre("msgbox\tError! \tError initializing screen reader or MS SAPI.", "answer\t1",
+  EXPECT_THAT(trace.lines(), ElementsAre("speak\t3\tError initializing screen reader or MS SAPI.",
+                                         "msgbox\tError! \tError initializing screen reader or MS SAPI.", "answer\t1",
                                          "speak\t3\tMusic Tunzle."));
 }
 
@@ -208,5 +209,53 @@ TEST(SpeechDispatcherReader, HungOrLostServerNeverHoldsUpTheGame) {
   for (auto end = Clock::now() + 8s; !up && Clock::now() < end; std::this_thread::sleep_for(100ms))
     try { reader.Say("back?", false); up = true; } catch (const SpeechEngineError&) {}
   EXPECT_TRUE(up);
+  unsetenv("SPEECHD_ADDRESS");
+}
+
+TEST(RealSpeech, ServerThatNeverAnswersIsGivenUpSoonAndTheVoiceSaysSo) {
+  TraceFile trace;
+  MuteServer silent(false);
+  silent.use();
+  const auto start = Clock::now();
+  {
+    FRMTTS tts;
+    tts.TTSSetup(1);
+    // A server being started may take seconds; one that took the call and
+    // stays mute is known within about one.
+    EXPECT_LT(Clock::now() - start, 4s);
+    EXPECT_EQ(tts.ActiveSpeechType(), 3);
+  }
+  unsetenv("SPEECHD_ADDRESS");
+  EXPECT_THAT(trace.lines(), ElementsAre("speak\t3\tError initializing screen reader or MS SAPI.",
+                                         "msgbox\tError! \tError initializing screen reader or MS SAPI.", "answer\t1"));
+}
+
+TEST(RealSpeech, ServerThatHangsAfterConnectingHandsOverToTheVoiceOnceAndF5TriesAgain) {
+  TraceFile trace;
+  auto hung = std::make_unique<MuteServer>(true);
+  hung->use();
+  FRMTTS tts;
+  tts.TTSSetup(1);
+  ASSERT_EQ(tts.ActiveSpeechType(), 1);
+  // A player walking the board: every key stops speech, then something is said.
+  int square = 0;
+  for (auto end = Clock::now() + 15s; tts.ActiveSpeechType() == 1 && Clock::now() < end; std::this_thread::sleep_for(100ms)) {
+    tts.StopSpeech();
+    tts.speak("Square " + std::to_string(++square));
+  }
+  ASSERT_EQ(tts.ActiveSpeechType(), 3) << "the voice takes over";
+  tts.StopSpeech();
+  tts.speak("Next square");
+  const auto voice = trace.lines("speak\t3");
+  ASSERT_GE(voice.size(), 2u);
+  EXPECT_EQ(voice.front(),
+            "speak\t3\tThe screen reader stopped speaking. MS SAPI speaks instead; press F5 to choose again.");
+  EXPECT_EQ(voice.back(), "speak\t3\tNext square");
+  EXPECT_EQ(std::count(voice.begin(), voice.end(), voice.front()), 1) << "said once";
+
+  MuteServer back(true);  // F5, screen reader: the server is tried again
+  back.use();
+  tts.TTSSetup(1);
+  EXPECT_EQ(tts.ActiveSpeechType(), 1);
   unsetenv("SPEECHD_ADDRESS");
 }
