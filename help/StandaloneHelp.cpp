@@ -31,9 +31,8 @@ StandaloneHelpFile HelpFileForProgram(const std::string& programPath, const std:
     f.AppFolder = WithTrailingSeparator(programFolder);
   }
   // Installed, the texts live in the program's data folder, not beside it.
-  std::error_code ec;
   const fs::path installed = fs::path(f.AppFolder) / ".." / "share" / "music-tunzle";
-  if (!fs::exists(f.Path(), ec) && fs::exists(installed / (f.HelpName + ".TXT"), ec))
+  if (!FindFileNoCase(f.AppFolder, f.HelpName + ".TXT") && FindFileNoCase(installed, f.HelpName + ".TXT"))
     f.AppFolder = WithTrailingSeparator(installed.lexically_normal().string());
   return f;
 }
