@@ -70,6 +70,7 @@ class FRMMain : public QWidget {
   bool event(QEvent* e) override;
   void mousePressEvent(QMouseEvent* e) override;
   void mouseMoveEvent(QMouseEvent* e) override;
+  void mouseDoubleClickEvent(QMouseEvent* e) override;
   void closeEvent(QCloseEvent* e) override;
 
  private:
@@ -78,6 +79,7 @@ class FRMMain : public QWidget {
   std::vector<Shape> shapes{1};  // index 0 unused
   std::mt19937 rng{12345};
   bool quitStarted = false;
+  unsigned boardBuilds = 0;  // tells a command that waited whether the board is still the same game
 
   Shape& shape(int k);
   int markShape() const { return st.BoardRows * st.BoardColumns + 1; }
@@ -88,6 +90,7 @@ class FRMMain : public QWidget {
   bool Slide();
   void PlayInOrder(bool rowOnly, bool& bump);
   void NewGame();
+  void BackOutOfNewGame(const std::string& oldFile);
   void Quit();
   void ChooseLibraryFolder();
   void ChooseTileLength(bool& bump);
