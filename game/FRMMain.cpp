@@ -170,10 +170,14 @@ void FRMMain::MoveHole(int Direction, bool Silent) {
   // The empty square is moved before anything sounds: the notes wait with
   // events running, and a key pressed meanwhile must see a whole board.
   board::FinishMove(st, Direction);
+  ++boardMoves;
   if (Silent || m > st.TilesInOrder) return;
+  const unsigned moves = boardMoves, game = boardBuilds;
   for (int k = m; k <= st.TilesInOrder; ++k) {
     svc.PlaySound("note.wav");
     svc.Wait(0.3f, false);
+    // A key handled during the wait changed the board and sounded it itself.
+    if (moves != boardMoves || game != boardBuilds) return;
   }
   if (st.TilesInOrder == st.BoardRows * st.BoardColumns - 1) {
     WinSequence();

@@ -79,7 +79,8 @@ class FRMMain : public QWidget {
   std::vector<Shape> shapes{1};  // index 0 unused
   std::mt19937 rng{12345};
   bool quitStarted = false;
-  unsigned boardBuilds = 0;  // tells a command that waited whether the board is still the same game
+  // Tell a command that waited whether the board is still the same game, as it left it.
+  unsigned boardBuilds = 0, boardMoves = 0;
 
   Shape& shape(int k);
   int markShape() const { return st.BoardRows * st.BoardColumns + 1; }
