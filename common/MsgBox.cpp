@@ -3,6 +3,8 @@
 #include "common/Trace.h"
 
 #include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <vector>
 
@@ -26,6 +28,29 @@ std::vector<Button> buttonsOf(int32_t set) {
   }
 }
 
+// A question without Cancel cannot be dismissed: Escape and the close button
+// would otherwise answer No for the player.
+class QuestionBox : public QMessageBox {
+ public:
+  bool dismissable = true;
+
+ protected:
+  void keyPressEvent(QKeyEvent* e) override {
+    if (!dismissable && e->matches(QKeySequence::Cancel)) {
+      e->accept();
+      return;
+    }
+    QMessageBox::keyPressEvent(e);
+  }
+  void closeEvent(QCloseEvent* e) override {
+    if (!dismissable) {
+      e->ignore();
+      return;
+    }
+    QMessageBox::closeEvent(e);
+  }
+};
+
 }  // namespace
 
 int16_t SystemMsgBox(const std::string& text, int32_t style, const std::string& title) {
@@ -39,7 +64,7 @@ int16_t SystemMsgBox(const std::string& text, int32_t style, const std::string& 
 
   int16_t answer = buttons[def].answer;
   if (qobject_cast<QApplication*>(QCoreApplication::instance()) && !qEnvironmentVariableIsSet("TUNZLE_NO_SYSTEM_BOX")) {
-    QMessageBox box;
+    QuestionBox box;
     box.setWindowTitle(QString::fromStdString(shownTitle));
     box.setText(QString::fromStdString(text));
     box.setIcon(icon == msgbox::Critical ? QMessageBox::Critical
@@ -51,13 +76,21 @@ int16_t SystemMsgBox(const std::string& text, int32_t style, const std::string& 
     for (const auto& b : buttons) all |= b.qt;
     box.setStandardButtons(all);
     box.setDefaultButton(buttons[def].qt);
+    // Escape gives Cancel, the only button, or No when No is the default.
+    QMessageBox::StandardButton escape = QMessageBox::NoButton;
+    for (const auto& b : buttons)
+      if (b.answer == msgbox::Cancel) escape = b.qt;
+    if (escape == QMessageBox::NoButton && buttons.size() == 1) escape = buttons.front().qt;
+    if (escape == QMessageBox::NoButton && buttons[def].answer == msgbox::No) escape = QMessageBox::No;
+    if (escape != QMessageBox::NoButton) box.setEscapeButton(escape);
+    box.dismissable = escape != QMessageBox::NoButton;
     const int r = box.exec();
     bool known = false;
     for (const auto& b : buttons)
       if (r == b.qt) { answer = b.answer; known = true; }
-    // Closed without a button: Cancel where there is one, else the only button.
+    // Ended without a button: Cancel where there is one, the only button, else no answer.
     if (!known) {
-      answer = buttons.front().answer;
+      answer = buttons.size() == 1 ? buttons.front().answer : int16_t(0);
       for (const auto& b : buttons)
         if (b.answer == msgbox::Cancel) answer = msgbox::Cancel;
     }

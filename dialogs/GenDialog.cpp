@@ -565,12 +565,30 @@ void GenDialog::keyReleaseEvent(QKeyEvent* e) {
     DialogEvent(ControlKind::Window, 0, DialogEventCode::KeyUp, k.code, k.shift);
 }
 
+// Closing a message box is never an answer of its own: it presses Cancel
+// where there is one, and a question without one stays up.
+bool GenDialog::closeByCancel() {
+  if (GenProcs().GDFormCode != "MSGBOX") {
+    Unload();
+    return true;
+  }
+  if (cancel_) {
+    cancel_->click();
+    if (live_) Unload();
+    return true;
+  }
+  return LastCMD < 1;  // only the repeat button: nothing to answer
+}
+
 void GenDialog::closeEvent(QCloseEvent* e) {
-  if (live_) Unload();
+  if (live_ && !closeByCancel()) {
+    e->ignore();
+    return;
+  }
   e->accept();
 }
 
 void GenDialog::reject() {
-  if (live_) Unload();
+  if (live_) closeByCancel();
   else QDialog::reject();
 }

@@ -112,6 +112,7 @@ class GenDialog : public QDialog {
   bool forwardKey(QWidget* w, QKeyEvent* e, bool down);
   bool pressEnterOrEscape(QWidget* focus, int key);
   void clearControls();
+  bool closeByCancel();
 
   QPushButton* default_ = nullptr;
   QPushButton* cancel_ = nullptr;

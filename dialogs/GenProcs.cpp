@@ -299,12 +299,16 @@ int16_t SpeakMsgBox(const std::string& message, int16_t buttons, const std::stri
     case 0: captions = {"Ok"}; cancelAt = 1; break;
     case 1: captions = {"Ok", "Cancel"}; cancelAt = 2; break;
     case 3: captions = {"Yes", "no", "Cancel"}; cancelAt = 3; break;
-    case 4: captions = {"yes", "No"}; break;
+    // No is the safe answer when it is the default, and Escape may give it.
+    case 4: captions = {"yes", "No"}; cancelAt = def == 2 ? 2 : 0; break;
     default: break;
   }
 
   GenDialog& f = GenDialog::instance();
   gp.GDButton = 0;
+  // A file selector shown before leaves this set; the box must still start
+  // on its default button (the delete question's No).
+  gp.FocusDone = 0;
   try {
     f.Form_Init("MSGBOX", title);
     const auto h = ToInt16(QString::fromStdString(message).size() / 40.0 * 295.0);

@@ -275,7 +275,7 @@ std::string SelectFile(const std::string& folder, const std::string& pattern, in
       const std::string target = joined(current, typed.empty() ? selected : typed);
       if (!fileExists(target)) {
         SpeakMsgBox(target + " not found.", 0, "Error");
-      } else if (SpeakMsgBox("Delete " + target + "?", 4, "Delete") == 6) {
+      } else if (SpeakMsgBox("Delete " + target + "?", 4 + 256, "Delete") == 6) {
         std::error_code ec;
         fs::remove(fs::path(target), ec);
       }

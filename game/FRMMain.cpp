@@ -108,6 +108,7 @@ void FRMMain::BuildSquare(bool NewGame) {
   // Squares left over from a larger board would confuse an onlooker.
   for (int extra = n + 2; extra < static_cast<int>(shapes.size()); ++extra) shapes[static_cast<size_t>(extra)].visible = false;
   shape(n + 1).visible = false;
+  ++boardBuilds;
   if (NewGame) {
     st.MarkedTile = 0;
     SetColour();
@@ -169,10 +170,14 @@ void FRMMain::MoveHole(int Direction, bool Silent) {
   // The empty square is moved before anything sounds: the notes wait with
   // events running, and a key pressed meanwhile must see a whole board.
   board::FinishMove(st, Direction);
+  ++boardMoves;
   if (Silent || m > st.TilesInOrder) return;
+  const unsigned moves = boardMoves, game = boardBuilds;
   for (int k = m; k <= st.TilesInOrder; ++k) {
     svc.PlaySound("note.wav");
     svc.Wait(0.3f, false);
+    // A key handled during the wait changed the board and sounded it itself.
+    if (moves != boardMoves || game != boardBuilds) return;
   }
   if (st.TilesInOrder == st.BoardRows * st.BoardColumns - 1) {
     WinSequence();
@@ -196,9 +201,10 @@ void FRMMain::WinSequence() {
     svc.Wait(0.15f, false);
   }
   svc.PlayEntireSong();
-  if (svc.SpeakMsgBox("Would you like another game?", mb::YesNo, "Congratulations") == mb::Yes) {
+  const int16_t answer = svc.SpeakMsgBox("Would you like another game?", mb::YesNo, "Congratulations");
+  if (answer == mb::Yes) {
     form_keydown('N', 0);
-  } else {
+  } else if (answer == mb::No) {
     st.PuzzleSolved = true;
     form_keydown('Q', 0);
   }
@@ -235,9 +241,20 @@ bool FRMMain::Slide() {
   if (st.CursorRow == st.EmptyRow && st.CursorColumn == st.EmptyColumn) return false;
   if (st.CursorRow != st.EmptyRow && st.CursorColumn != st.EmptyColumn) return false;
   const int dr = st.EmptyRow - st.CursorRow, dc = st.EmptyColumn - st.CursorColumn;
-  int Direction = dr >= 1 ? 1 : dr <= -1 ? 3 : dc >= 1 ? 4 : 2;
-  const int count = std::max(std::abs(dr), std::abs(dc));
-  for (int i = 0; i < count; ++i) MoveHole(Direction, false);
+  const int Direction = dr >= 1 ? 1 : dr <= -1 ? 3 : dc >= 1 ? 4 : 2;
+  const int toRow = st.CursorRow, toColumn = st.CursorColumn;
+  // Checked before every step: a key or click handled during a note's wait
+  // may have moved the empty square already, or started another game.
+  auto stillOnTheWay = [&] {
+    switch (Direction) {
+      case 1: return st.EmptyColumn == toColumn && st.EmptyRow > toRow;
+      case 3: return st.EmptyColumn == toColumn && st.EmptyRow < toRow;
+      case 4: return st.EmptyRow == toRow && st.EmptyColumn > toColumn;
+      default: return st.EmptyRow == toRow && st.EmptyColumn < toColumn;
+    }
+  };
+  const unsigned game = boardBuilds;
+  while (!quitStarted && game == boardBuilds && stillOnTheWay()) MoveHole(Direction, false);
   if (quitStarted) return true;
   SetBorder(st.CursorRow, st.CursorColumn, 1);
   st.CursorRow = st.EmptyRow;
@@ -261,28 +278,47 @@ void FRMMain::PlayInOrder(bool rowOnly, bool& bump) {
 }
 
 void FRMMain::NewGame() {
+  const std::string sample = st.PlayerFolder + "sample.mp3";
+  const std::string oldFile = st.SongFile;
   std::string path;
+  bool sampleFailed = false;
   for (;;) {
     st.FileDialogError.clear();
     path = svc.SelectFile(st.MusicLibraryFolder, "*.mp3", 1, "Select Music File to tunzle", st.FileDialogError, "");
-    if (!st.FileDialogError.empty() || path.empty()) path = st.PlayerFolder + "sample.mp3";
+    const bool chosen = st.FileDialogError.empty() && !path.empty();
+    // Once the sample has failed, backing out of the selector must lead
+    // somewhere other than the same sample again.
+    if (!chosen && sampleFailed) {
+      BackOutOfNewGame(oldFile);
+      return;
+    }
+    if (!chosen) path = sample;
     // The old song's player is let go, or twenty new games would fill every slot.
     if (st.SongSlot > 0) svc.DeleteSound(static_cast<int16_t>(st.SongSlot + 200));
     const int16_t index = svc.PlaySound(path);
     st.SongSlot = index > 200 ? static_cast<int16_t>(index - 200) : 0;
     if (st.SongSlot != 0) break;
     // Say why the selector comes back, rather than looping without a word.
-    svc.SpeakMsgBox("The song " + path + " could not be played. Please choose another song.", mb::OkOnly, "Error");
+    if (chosen) {
+      svc.SpeakMsgBox("The song " + path + " could not be played. Please choose another song.", mb::OkOnly, "Error");
+    } else {
+      sampleFailed = true;
+      svc.SpeakMsgBox("The song " + path + " could not be played. Please choose another song, or press Escape to go "
+                      "back without a new game.",
+                      mb::OkOnly, "Error");
+    }
   }
-  st.SongFile = path;
   svc.PauseMP3();
   svc.SetMP3Volume(st.SongVolume);
-  st.PuzzleSolved = false;
   const std::string size = svc.PickList("p:Select square size|3|4|5|6|7|8|9");
   if (size.empty()) {
-    svc.EndProgram();
+    svc.DeleteSound(static_cast<int16_t>(st.SongSlot + 200));
+    st.SongSlot = 0;
+    BackOutOfNewGame(oldFile);
     return;
   }
+  st.SongFile = path;
+  st.PuzzleSolved = false;
   const int16_t rows = static_cast<int16_t>(std::clamp<int>(static_cast<int>(Val(size)), 3, 9));
   st.BoardRows = st.BoardColumns = rows;
   if (svc.IsSongTooShort())
@@ -298,6 +334,23 @@ void FRMMain::NewGame() {
   st.Shuffling = false;
 }
 
+void FRMMain::BackOutOfNewGame(const std::string& oldFile) {
+  if (!st.HasBoard()) {
+    Say("No game. Press N for a new game, or Q to quit.");
+    return;
+  }
+  // The game in progress gets its song back; the selector let it go.
+  if (st.SongSlot == 0 && !oldFile.empty()) {
+    const int16_t index = svc.PlaySound(oldFile);
+    st.SongSlot = index > 200 ? static_cast<int16_t>(index - 200) : 0;
+    if (st.SongSlot > 0) {
+      svc.PauseMP3();
+      svc.SetMP3Volume(st.SongVolume);
+    }
+  }
+  AnnounceSquare();
+}
+
 void FRMMain::Quit() {
   if (!SaveSettings(st))
     svc.SpeakMsgBox("Could not write the settings file " + st.PlayerFolder + "config.ini", mb::OkOnly, "Error");
@@ -305,18 +358,19 @@ void FRMMain::Quit() {
   bool remove = st.PuzzleSolved && st.HasBoard();
   if (!st.PuzzleSolved && st.HasBoard()) {
     const int16_t answer = svc.SpeakMsgBox("Would you like to save your game?", mb::YesNoCancel, "Save Game?");
-    if (answer == mb::Cancel) return;
     if (answer == mb::Yes) {
       if (!SaveGame(st)) {
         // Without the file the game would be lost: stay in it.
         svc.SpeakMsgBox("Could not write the saved game " + st.PlayerFolder + "SaveGame.gam", mb::OkOnly, "Error");
         return;
       }
-    } else {
+    } else if (answer == mb::No) {
       remove = true;
+    } else {
+      return;  // Cancel, or a box closed without an answer: the game goes on
     }
   }
-  if (remove) DeleteSavedGame(st);
+  if (remove && !st.KeepSavedGame) DeleteSavedGame(st);
   quitStarted = true;
   Say(Farewell);
   // Heard to its end; where the engine cannot tell, five seconds.
@@ -365,11 +419,11 @@ void FRMMain::form_keydown(int16_t KeyCode, int16_t Shift) {
 
   bool bump = false;
   // Until a game exists, only the commands that need no board do anything.
-  const bool needsBoard = !(KeyCode == 'N' || KeyCode == 'Q' || KeyCode == 'C' ||
+  const bool needsBoard = !(KeyCode == 'N' || KeyCode == 'Q' || KeyCode == 'C' || KeyCode == 'S' ||
                             (KeyCode >= vk::F1 && KeyCode <= vk::F9));
   if (needsBoard && !st.HasBoard()) {
     const bool known = (KeyCode >= vk::Prior && KeyCode <= vk::Down) || KeyCode == vk::Space ||
-                       std::string("EPRFOMGBS").find(static_cast<char>(KeyCode)) != std::string::npos;
+                       std::string("EPRFOMGB").find(static_cast<char>(KeyCode)) != std::string::npos;
     if (known && KeyCode != 0) svc.PlaySound("boop2.wav");
     return;
   }
@@ -440,7 +494,7 @@ void FRMMain::form_keydown(int16_t KeyCode, int16_t Shift) {
       break;
     case 'S':
       st.AnnounceCoordinates = !st.AnnounceCoordinates;
-      AnnounceSquare();
+      if (st.HasBoard()) AnnounceSquare();
       break;
     case 'C': st.AnnounceStatus = !st.AnnounceStatus; break;
     case 'N': NewGame(); break;
@@ -559,6 +613,10 @@ void FRMMain::mousePressEvent(QMouseEvent* e) {
   int16_t button = e->button() == Qt::LeftButton ? 1 : e->button() == Qt::RightButton ? 2 : e->button() == Qt::MiddleButton ? 4 : 0;
   Form_MouseDown(button, 0, static_cast<float>(PixelsToTwips(e->position().x())), static_cast<float>(PixelsToTwips(e->position().y())));
 }
+
+// The second press of a double-click arrives as this event; by default it
+// would be handled as another press and slide again.
+void FRMMain::mouseDoubleClickEvent(QMouseEvent* e) { e->accept(); }
 
 void FRMMain::mouseMoveEvent(QMouseEvent* e) {
   int16_t buttons = 0;

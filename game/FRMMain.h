@@ -74,6 +74,7 @@ class FRMMain : public QWidget {
   bool event(QEvent* e) override;
   void mousePressEvent(QMouseEvent* e) override;
   void mouseMoveEvent(QMouseEvent* e) override;
+  void mouseDoubleClickEvent(QMouseEvent* e) override;
   void closeEvent(QCloseEvent* e) override;
 
  private:
@@ -82,6 +83,8 @@ class FRMMain : public QWidget {
   std::vector<Shape> shapes{1};  // index 0 unused
   std::mt19937 rng{12345};
   bool quitStarted = false;
+  // Tell a command that waited whether the board is still the same game, as it left it.
+  unsigned boardBuilds = 0, boardMoves = 0;
 
   Shape& shape(int k);
   int markShape() const { return st.BoardRows * st.BoardColumns + 1; }
@@ -92,6 +95,7 @@ class FRMMain : public QWidget {
   bool Slide();
   void PlayInOrder(bool rowOnly, bool& bump);
   void NewGame();
+  void BackOutOfNewGame(const std::string& oldFile);
   void Quit();
   void ChooseLibraryFolder();
   void ChooseTileLength(bool& bump);

@@ -28,6 +28,8 @@ struct GameState {
   bool Shuffling = false;
   bool NoKeyYet = true;
   bool SuppressMarkSound = false;
+  // A saved game whose song could not be played: kept on disk until a new save replaces it.
+  bool KeepSavedGame = false;
   int16_t SpeechType = -1;
   int16_t SapiVoiceNumber = 1, SapiRate = 0, SapiVolume = 95;
   std::string AppFolder, PlayerFolder, MusicLibraryFolder, FileDialogError;

@@ -37,12 +37,13 @@ void OfferSavedGame(GameState& st, GameServices& svc, FRMMain& window) {
     return;
   }
   const int16_t answer = svc.SpeakMsgBox("Would you like to play your saved game?", mb::YesNoCancel, "Save Game?");
-  if (answer == mb::Cancel) return;
-  if (answer != mb::Yes) {
+  if (answer == mb::No) {
     DeleteSavedGame(st);
     window.form_keydown('N', 0);
     return;
   }
+  // Cancel, or a box closed without an answer: no game, and the file stays.
+  if (answer != mb::Yes) return;
   GameState saved = st;
   if (!ReadSavedGame(path, saved)) {
     // Left on disk: the next quit replaces it.
@@ -50,10 +51,21 @@ void OfferSavedGame(GameState& st, GameServices& svc, FRMMain& window) {
     window.form_keydown('N', 0);
     return;
   }
+  const int16_t index = svc.PlaySound(saved.SongFile);
+  if (index <= 200) {
+    // A silent board is no game; the song may come back (a drive plugged in
+    // again), so the file stays until a new save replaces it.
+    st.KeepSavedGame = true;
+    svc.SpeakMsgBox("The song " + saved.SongFile +
+                        " of your saved game could not be played. Your saved game is kept. Please choose a song for a "
+                        "new game.",
+                    mb::OkOnly, "Error");
+    window.form_keydown('N', 0);
+    return;
+  }
   // The saved header and board; the rest of the state was copied in unchanged.
   st = saved;
-  const int16_t index = svc.PlaySound(st.SongFile);
-  st.SongSlot = index > 200 ? static_cast<int16_t>(index - 200) : 0;
+  st.SongSlot = static_cast<int16_t>(index - 200);
   svc.SetMP3Volume(st.SongVolume);
   window.BuildSquare(false);
   st.Cells = saved.Cells;

@@ -1,5 +1,7 @@
 #include "help/HelpFile.h"
 
+#include "common/Files.h"
+
 #include <QStringDecoder>
 #include <filesystem>
 #include <fstream>
@@ -7,9 +9,29 @@
 
 namespace helpfile {
 
-QStringList ReadLines(const std::string& path, int& error) {
+namespace {
+
+// Bytes 0x80 to 0x9F of Windows-1252; the rest of the code page is Latin-1.
+// The five holes stay as their control characters.
+constexpr char16_t kCp1252High[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+QString FromWindows1252(const std::string& bytes) {
+  QString out;
+  out.reserve(static_cast<qsizetype>(bytes.size()));
+  for (unsigned char b : bytes) out += QChar(b >= 0x80 && b < 0xA0 ? kCp1252High[b - 0x80] : char16_t(b));
+  return out;
+}
+
+}  // namespace
+
+QStringList ReadLines(const std::string& requested, int& error) {
   error = 0;
   std::error_code ec;
+  // Help files were named in any letter case: FooHelp finds Foo.txt.
+  const std::string path = ResolvePathNoCase(requested).string();
   if (!std::filesystem::is_regular_file(path, ec)) {
     error = std::filesystem::exists(path, ec) ? FileAccess : FileNotFound;
     return {};
@@ -29,7 +51,7 @@ QStringList ReadLines(const std::string& path, int& error) {
 
   QStringDecoder utf8(QStringDecoder::Utf8);
   QString text = utf8(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
-  if (utf8.hasError()) text = QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
+  if (utf8.hasError()) text = FromWindows1252(bytes);
 
   QStringList lines;
   qsizetype start = 0;

@@ -31,10 +31,9 @@ StandaloneHelpFile HelpFileForProgram(const std::string& programPath, const std:
     f.AppFolder = WithTrailingSeparator(programFolder);
   }
   // Installed, the texts live in the program's data folder, not beside it.
-  std::error_code ec;
-  if (fs::exists(f.Path(), ec)) return f;
+  if (FindFileNoCase(f.AppFolder, f.HelpName + ".TXT")) return f;
   for (const fs::path& installed : InstalledDataFolders(f.AppFolder)) {
-    if (fs::exists(installed / (f.HelpName + ".TXT"), ec)) {
+    if (FindFileNoCase(installed, f.HelpName + ".TXT")) {
       f.AppFolder = WithTrailingSeparator(installed.lexically_normal().string());
       break;
     }

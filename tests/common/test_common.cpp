@@ -140,3 +140,44 @@ TEST(SystemBox, UnshownBoxAnswersItsDefaultButton) {
   EXPECT_EQ(SystemMsgBox("x", msgbox::YesNo | 512), msgbox::Yes) << "no third button: the first";
   EXPECT_EQ(SystemMsgBox("x", msgbox::OkOnly | msgbox::Critical), msgbox::Ok);
 }
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
+#include <functional>
+
+// The shown platform box: Escape and closing never answer a question that has
+// no Cancel; with Cancel they are Cancel; a No default takes Escape as No.
+TEST(SystemBox, ClosingAQuestionIsNeverAnAnswerOfItsOwn) {
+  qunsetenv("TUNZLE_NO_SYSTEM_BOX");
+  bool upAfterEscapeAndClose = false;
+  auto whenShown = [](std::function<void(QMessageBox*)> act) {
+    auto* poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, [poll, act] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (!box || !box->isVisible()) return;
+      poll->stop();
+      poll->deleteLater();
+      act(box);
+    });
+    poll->start(5);
+  };
+  auto escape = [](QMessageBox* box) {
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(box, &press);
+  };
+  whenShown([&](QMessageBox* box) {
+    escape(box);
+    box->close();
+    upAfterEscapeAndClose = box->isVisible();
+    box->button(QMessageBox::Yes)->click();
+  });
+  EXPECT_EQ(SystemMsgBox("Would you like another game?", msgbox::YesNo, "Congratulations"), msgbox::Yes);
+  EXPECT_TRUE(upAfterEscapeAndClose);
+  whenShown([](QMessageBox* box) { box->close(); });
+  EXPECT_EQ(SystemMsgBox("Would you like to save your game?", msgbox::YesNoCancel, "Save Game?"), msgbox::Cancel);
+  whenShown(escape);
+  EXPECT_EQ(SystemMsgBox("Delete it?", msgbox::YesNo | 256, "Delete"), msgbox::No);
+  qputenv("TUNZLE_NO_SYSTEM_BOX", "1");
+}

@@ -73,6 +73,29 @@ TEST_F(DialogTest, EscapeWithoutCancelButtonDoesNothing) {
   EXPECT_EQ(startFocus, "yes");
 }
 
+TEST_F(DialogTest, ClosingAQuestionIsCancelOrNothingNeverAnAnswerOfItsOwn) {
+  bool upAfterClose = false;
+  std::string deleteFocus;
+  Driver d;
+  d.then([&] {
+     GenDialog::instance().close();  // the close button, Alt+F4
+     upAfterClose = GenDialog::instance().isShownNow();
+     Key(Qt::Key_Return);
+   })
+      .then([&] { GenDialog::instance().close(); })
+      .then([&] {
+        deleteFocus = focusedCaption();
+        Key(Qt::Key_Escape);
+      });
+  EXPECT_EQ(SpeakMsgBox("Would you like another game?", 4, "Congratulations"), 6);
+  EXPECT_TRUE(upAfterClose) << "a question without Cancel cannot be dismissed";
+  EXPECT_EQ(SpeakMsgBox("Would you like to save your game?", 3, "Save Game?"), 2);
+  // A question whose default is No takes Escape as that No.
+  EXPECT_EQ(SpeakMsgBox("Delete it?", 4 + 256, "Delete"), 7);
+  EXPECT_EQ(deleteFocus, "No");
+  EXPECT_EQ(d.left(), 0u);
+}
+
 TEST_F(DialogTest, SecondButtonDefaultAndRepeatNeverCloses) {
   std::string startFocus;
   bool upAfterRepeat = false;

@@ -139,10 +139,11 @@ TEST_F(SelectFileTest, OkEntersAFolderAndRefusesAnEmptyName) {
       .then([&] { Key(Qt::Key_Escape); });
   EXPECT_EQ(SelectFile(music, "*.mp3", 1, "Choose", error, ""), "");
   EXPECT_EQ(inPop, (std::vector<std::string>{"p.mp3"}));
-  ASSERT_GE(msg.size(), 3u);
-  // The box's title, its message, then its button.
-  EXPECT_EQ(std::vector<std::string>(msg.end() - 3, msg.end()),
-            (std::vector<std::string>{"Error", "No filename was entered as new filename.", "Ok"}));
+  ASSERT_GE(msg.size(), 4u);
+  // As every box: its title, its message, its default button, the message again.
+  EXPECT_EQ(std::vector<std::string>(msg.end() - 4, msg.end()),
+            (std::vector<std::string>{"Error", "No filename was entered as new filename.", "Ok",
+                                      "No filename was entered as new filename."}));
   EXPECT_EQ(error, "");  // Cancel clears it
   EXPECT_EQ(d.left(), 0u);
 }
@@ -194,8 +195,8 @@ TEST_F(SelectFileTest, ModeFourRefusesAnExistingFile) {
 
 TEST_F(SelectFileTest, DeleteAsksThenRemovesAndAFolderIsNotFound) {
   std::vector<std::string> afterDelete;
-  std::string title;
-  bool asked = false, folderNotFound = false;
+  std::string title, startFocus;
+  bool asked = false, folderNotFound = false, keptByEnter = false, keptByEscape = false;
   GenDialog& f = GenDialog::instance();
   Driver d;
   d.then([&] {
@@ -205,8 +206,22 @@ TEST_F(SelectFileTest, DeleteAsksThenRemovesAndAFolderIsNotFound) {
       .then([&] {
         title = f.windowTitle().toStdString();
         asked = said(speech, "Delete " + music + "/a.mp3?");
-        Key(Qt::Key_Return);  // "yes" is the default
+        auto* focus = qobject_cast<QPushButton*>(Focused());
+        startFocus = focus ? focus->text().toStdString() : "";
+        Key(Qt::Key_Return);  // No is the default: Delete then Enter loses nothing
       })
+      .then([&] {
+        keptByEnter = fs::exists(music + "/a.mp3");
+        Key(Qt::Key_End);
+        Key(Qt::Key_Delete);
+      })
+      .then([&] { Key(Qt::Key_Escape); })
+      .then([&] {
+        keptByEscape = fs::exists(music + "/a.mp3");
+        Key(Qt::Key_End);
+        QTest::mouseClick(f.CMDControl[2], Qt::LeftButton);
+      })
+      .then([&] { QTest::mouseClick(f.CMDControl[0], Qt::LeftButton); })  // yes
       .then([&] {
         afterDelete = items();
         QTest::mouseClick(f.CMDControl[2], Qt::LeftButton);  // Pop selected
@@ -219,6 +234,9 @@ TEST_F(SelectFileTest, DeleteAsksThenRemovesAndAFolderIsNotFound) {
   EXPECT_EQ(SelectFile(music, "*.mp3", 1, "Choose", error, ""), "");
   EXPECT_EQ(title, "Delete");
   EXPECT_TRUE(asked);
+  EXPECT_EQ(startFocus, "No");
+  EXPECT_TRUE(keptByEnter);
+  EXPECT_TRUE(keptByEscape);
   EXPECT_FALSE(fs::exists(music + "/a.mp3"));
   EXPECT_EQ(afterDelete, (std::vector<std::string>{"Pop [folder]", "rock [folder]", ".hidden [folder]"}));
   EXPECT_TRUE(folderNotFound);

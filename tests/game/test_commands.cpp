@@ -4,16 +4,29 @@
 #include "game/FRMMain.h"
 
 #include "common/Keys.h"
+#include "common/Twips.h"
 
+#include <QTest>
 #include <algorithm>
+#include <functional>
+#include <utility>
 #include <gtest/gtest.h>
 
 namespace {
 
+// The real wait runs events: a key pressed during a note's wait is handled there.
+class WaitingServices : public FakeServices {
+ public:
+  std::function<void()> duringWait;
+  void Wait(float, bool) override {
+    if (auto f = std::exchange(duringWait, nullptr)) f();
+  }
+};
+
 class Commands : public ::testing::Test {
  protected:
   GameState st;
-  FakeServices svc;
+  WaitingServices svc;
   FRMMain win{st, svc};
 
   void SetUp() override { st.NoKeyYet = false; }
@@ -128,6 +141,45 @@ TEST_F(Commands, SpaceOffLineBeepsAndAThreeTileSlideMovesThree) {
   EXPECT_EQ(st.EmptyColumn, 1);
   EXPECT_EQ(st.CursorColumn, 1);
   EXPECT_TRUE(board::IsConsistent(st));
+}
+
+TEST_F(Commands, ASlideStopsWhereTheEmptySquareReachesTheCursorWhateverRanMeanwhile) {
+  // Tile 1 goes home first, with a note; Space again during its wait brings 2 home.
+  setBoard({{0, 1, 2, 4}, {5, 6, 7, 8}, {9, 10, 11, 12}, {13, 14, 15, 3}});
+  cursor(1, 3);
+  svc.duringWait = [&] { key(vk::Space); };
+  key(vk::Space);
+  EXPECT_EQ(st.Board(1, 4), 4) << "a tile beyond the cursor moved";
+  EXPECT_EQ(st.Board(1, 3), 0);
+  EXPECT_EQ(st.CursorColumn, 3);
+  EXPECT_EQ(svc.count("sound note.wav"), 2) << "one note per tile home, not again for the inner slide's";
+  EXPECT_EQ(svc.count("tile 1-2 2.0"), 1);
+
+  // A new game started during the wait: the old slide moves none of its tiles.
+  setBoard({{0, 1, 2, 4}, {5, 6, 7, 8}, {9, 10, 11, 12}, {13, 14, 15, 3}});
+  cursor(1, 3);
+  std::vector<int16_t> fresh;
+  svc.duringWait = [&] {
+    svc.files = {""};
+    svc.picks = {"4"};
+    key('N');
+    fresh = st.Cells;
+  };
+  key(vk::Space);
+  EXPECT_EQ(st.Cells, fresh);
+}
+
+TEST_F(Commands, ADoubleClickIsOneClick) {
+  setBoard({{1, 2, 3}, {4, 5, 6}, {7, 0, 8}});
+  win.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&win));
+  const auto& sq = win.Tile(9);
+  const QPoint at(TwipsToPixels(sq.left + sq.width / 2), TwipsToPixels(sq.top + sq.height / 2));
+  // Through the window system, which makes the second press a double-click.
+  QTest::mouseDClick(win.windowHandle(), Qt::LeftButton, Qt::NoModifier, win.mapTo(win.window(), at));
+  EXPECT_EQ(st.Board(3, 2), 8);
+  EXPECT_EQ(svc.count("beep"), 0) << "the second click slid (or tried to) again";
+  EXPECT_EQ(svc.count("sound noTile.wav"), 1);
 }
 
 TEST_F(Commands, PlayTheRunAndTheRow) {
@@ -306,11 +358,50 @@ TEST_F(Commands, NewGameOpensTheSongAsksTheSizeAndShuffles) {
   EXPECT_EQ(svc.count("msgbox Error: The song /music/bad.mp3 could not be played. Please choose another song."), 1);
   EXPECT_EQ(st.SongFile, "/music/good.mp3");
   EXPECT_FALSE(svc.ended);
-  // Cancelling the size question ends the program at once.
+  // Escape at the size question: back to the game in progress, with its song.
+  const auto cells = st.Cells;
+  svc.files = {"/music/other.mp3"};
+  svc.picks = {""};
+  svc.clear();
+  key('N');
+  EXPECT_FALSE(svc.ended);
+  EXPECT_EQ(st.Cells, cells);
+  EXPECT_EQ(st.SongFile, "/music/good.mp3");
+  EXPECT_TRUE(svc.log.back().rfind("tile ", 0) == 0 || svc.log.back() == "sound noTile.wav") << "the square is announced";
+  EXPECT_EQ(svc.count("sound /music/good.mp3"), 1) << "the game's own song is opened again";
+  EXPECT_GT(st.SongSlot, 0);
+  // Only Q leaves, through its questions.
+  svc.answers = {mb::Cancel};
+  key('Q');
+  EXPECT_EQ(svc.count("msgbox Save Game?: Would you like to save your game?"), 1);
+  EXPECT_FALSE(svc.ended);
+}
+
+TEST_F(Commands, WhenNoSongPlaysEscapeLeadsToTheBoardWithNoGame) {
+  st.PlayerFolder = "/players/ann/";
+  // The sample fails; Escape at the selector again leads out.
+  svc.songIndexes = {0};
+  svc.files = {"", ""};
+  svc.answers = {mb::Ok};
+  key('N');
+  EXPECT_EQ(svc.count("sound /players/ann/sample.mp3"), 1) << "the sample is not tried round and round";
+  EXPECT_EQ(svc.count("select Select Music File to tunzle in "), 2);
+  EXPECT_FALSE(st.HasBoard());
+  EXPECT_FALSE(svc.ended);
+  EXPECT_EQ(svc.log.back(), "say No game. Press N for a new game, or Q to quit.");
+  // N works there; Escape at its size question leads back to the same place.
   svc.files = {"/music/good.mp3"};
   svc.picks = {""};
   key('N');
-  EXPECT_TRUE(svc.ended) << "cancelled size question ends the program";
+  EXPECT_EQ(svc.count("sound /music/good.mp3"), 1);
+  EXPECT_FALSE(st.HasBoard());
+  EXPECT_FALSE(svc.ended);
+  EXPECT_EQ(st.SongSlot, 0) << "the unused song is let go";
+  // And Q quits, with nothing to save.
+  st.PlayerFolder = ::testing::TempDir();
+  key('Q');
+  EXPECT_TRUE(svc.ended);
+  EXPECT_EQ(svc.count("msgbox Save Game?: Would you like to save your game?"), 0);
 }
 
 TEST_F(Commands, BoardKeysWithoutABoardOnlyBump) {
@@ -323,6 +414,11 @@ TEST_F(Commands, BoardKeysWithoutABoardOnlyBump) {
   svc.clear();
   key(vk::F1);
   EXPECT_EQ(svc.log.back(), "help MT.TXT");
+  // S switches like C; there is no square to announce.
+  svc.clear();
+  key('S');
+  EXPECT_TRUE(st.AnnounceCoordinates);
+  EXPECT_EQ(svc.count("sound boop2.wav"), 0);
 }
 
 TEST_F(Commands, HoverStartsAfterAKeyAndKeepsItsRhythm) {

@@ -244,6 +244,60 @@ TEST_F(SavedGames, CancelKeepsTheFileNoDeletesItDamagedStartsAnew) {
   EXPECT_FALSE(fs::exists(dir / "savegame.gam"));
 }
 
+TEST_F(SavedGames, AResumedGameWhoseSongCannotPlayIsSaidAndKeptWhileANewGameStarts) {
+  lay3();
+  ASSERT_TRUE(SaveGame(st));
+  const std::string saved = read("SaveGame.gam");
+  GameState next;
+  next.PlayerFolder = next.MusicLibraryFolder = st.PlayerFolder;
+  FRMMain win(next, svc);
+  svc.answers = {mb::Yes, mb::Ok};
+  svc.songIndexes = {0};
+  svc.files = {"/music/other.mp3"};
+  svc.picks = {"4"};
+  OfferSavedGame(next, svc, win);
+  EXPECT_EQ(svc.count("msgbox Error: The song /music/Song.mp3 of your saved game could not be played. Your saved game "
+                      "is kept. Please choose a song for a new game."),
+            1);
+  EXPECT_EQ(svc.count("select Select Music File to tunzle in " + st.PlayerFolder), 1);
+  EXPECT_EQ(next.SongFile, "/music/other.mp3");
+  EXPECT_EQ(next.BoardRows, 4);
+  EXPECT_GT(next.SongSlot, 0);
+  // Quitting the new game without saving it leaves the old one alone.
+  svc.answers = {mb::No};
+  win.form_keydown('Q', 0);
+  EXPECT_TRUE(svc.ended);
+  EXPECT_EQ(read("SaveGame.gam"), saved);
+}
+
+TEST_F(SavedGames, OnlyAnExplicitNoDeletesTheSavedGame) {
+  lay3();
+  ASSERT_TRUE(SaveGame(st));
+  FRMMain win(st, svc);
+  st.NoKeyYet = false;
+  st.SongSlot = 1;
+  // A box closed without an answer (0) is not No: neither at start-up, nor
+  // at the quit, nor at the win.
+  GameState fresh;
+  fresh.PlayerFolder = st.PlayerFolder;
+  FRMMain win2(fresh, svc);
+  svc.answers = {0};
+  OfferSavedGame(fresh, svc, win2);
+  EXPECT_FALSE(fresh.HasBoard());
+  EXPECT_TRUE(fs::exists(dir / "SaveGame.gam"));
+  svc.answers = {0};
+  win.form_keydown('Q', 0);
+  EXPECT_FALSE(svc.ended);
+  EXPECT_TRUE(fs::exists(dir / "SaveGame.gam"));
+  svc.answers = {0};
+  st.CursorRow = 3; st.CursorColumn = 3;
+  win.form_keydown(' ', 0);  // the last tile home
+  EXPECT_EQ(svc.count("msgbox Congratulations: Would you like another game?"), 1);
+  EXPECT_FALSE(svc.ended);
+  EXPECT_FALSE(st.PuzzleSolved);
+  EXPECT_TRUE(fs::exists(dir / "SaveGame.gam"));
+}
+
 TEST_F(SavedGames, AFailedSaveAbandonsTheQuit) {
   FRMMain win(st, svc);
   lay3();

@@ -32,13 +32,14 @@ TEST(HelpFile, LineEndsOfEveryKindAndEightBitText) {
   const std::string path = dir.path().toStdString() + "/B.TXT";
   {
     std::ofstream out(path, std::ios::binary);
-    // LF only, a lone CR, a last line without an end, and a Latin-1 e acute.
-    out << "++1 Caf\xe9\nline one\rline two\r\n++2 Next";
+    // LF only, a lone CR, a last line without an end, and Windows-1252 text:
+    // an e acute, curly quotes and the euro sign.
+    out << "++1 Caf\xe9 \x93\x80\x94\nline one\rline two\r\n++2 Next";
   }
   HelpIndex idx;
   ASSERT_EQ(idx.Load(path), 0);
   ASSERT_EQ(idx.IndexCount, 2);
-  EXPECT_EQ(idx.IndexTitle[0], QString::fromUtf8("1 Caf\u00e9"));
+  EXPECT_EQ(idx.IndexTitle[0], QString::fromUtf8("1 Caf\u00e9 \u201c\u20ac\u201d"));
   EXPECT_EQ(idx.IndexLine[1], 4);
   QString text;
   ASSERT_TRUE(ReadTopic(path, 1, text));

@@ -79,6 +79,19 @@ TEST(StandaloneHelpProgram, ClosingTheViewerEndsIt) {
   EXPECT_EQ(trace.Count("window\tHELP"), 2);
 }
 
+TEST(StandaloneHelpProgram, FindsItsFileInAnyLetterCase) {
+  QTemporaryDir dir;
+  TraceCapture trace;
+  WriteHelp(dir, "Foo.txt", {"++1 Only", "text"});
+  QTimer poll;
+  QObject::connect(&poll, &QTimer::timeout, [] {
+    if (auto* v = qobject_cast<FRMHelp*>(QApplication::activeModalWidget())) v->CMDOk->click();
+  });
+  poll.start(5);
+  EXPECT_EQ(RunStandaloneHelp(dir.path().toStdString() + "/FooHelp"), 0);
+  EXPECT_EQ(trace.Count("window\tHELP"), 1);
+}
+
 // The built program itself, copied under other names.
 class HelpProgramRun : public ::testing::Test {
  protected:
