@@ -389,7 +389,16 @@ void FRMMain::ChooseLibraryFolder() {
 }
 
 void FRMMain::ChooseTileLength(bool& bump) {
-  std::string answer = svc.PickList("p:Song tile duration in seconds|1|1.5|2|*2.5|3|3.5|4|4.5|5");
+  // The list opens on the length in use, so Enter keeps it.
+  std::string spec = "p:Song tile duration in seconds";
+  bool starred = false;
+  for (const char* length : {"1", "1.5", "2", "2.5", "3", "3.5", "4", "4.5", "5"}) {
+    const bool current = static_cast<float>(Val(length)) == st.TileDuration;
+    spec += std::string("|") + (current ? "*" : "") + length;
+    starred = starred || current;
+  }
+  if (!starred) spec = "p:Song tile duration in seconds|1|1.5|2|*2.5|3|3.5|4|4.5|5";
+  std::string answer = svc.PickList(spec);
   if (!answer.empty() && answer[0] == '*') answer.erase(0, 1);
   if (!IsNumeric(answer)) return;
   st.TileDuration = static_cast<float>(Val(answer));
@@ -468,12 +477,17 @@ void FRMMain::form_keydown(int16_t KeyCode, int16_t Shift) {
     case 'O':
       svc.PlayOriginalTile(static_cast<int16_t>(board::SquareNumber(st, st.CursorRow, st.CursorColumn)), st.TileDuration);
       break;
-    case 'M':
+    case 'M': {
+      const bool hadMark = st.MarkedTile > 0;
       st.MarkedTile = st.Board(st.CursorRow, st.CursorColumn);
       marker();
       if (st.MarkedTile > 0 && !st.SuppressMarkSound) svc.PlaySound("marker.wav");
+      // The empty square takes no mark: say so, rather than nothing.
+      if (st.MarkedTile == 0 && !st.SuppressMarkSound && st.HasBoard())
+        Say(hadMark ? "No tile to mark here. The mark is removed." : "No tile to mark here.");
       st.SuppressMarkSound = false;
       break;
+    }
     case 'G': {
       if (st.MarkedTile == 0) {
         bump = true;
@@ -494,15 +508,23 @@ void FRMMain::form_keydown(int16_t KeyCode, int16_t Shift) {
       break;
     case 'S':
       st.AnnounceCoordinates = !st.AnnounceCoordinates;
+      Say(st.AnnounceCoordinates ? "Row and column on" : "Row and column off");
       if (st.HasBoard()) AnnounceSquare();
       break;
-    case 'C': st.AnnounceStatus = !st.AnnounceStatus; break;
+    case 'C':
+      st.AnnounceStatus = !st.AnnounceStatus;
+      Say(st.AnnounceStatus ? "Correct and wrong on" : "Correct and wrong off");
+      break;
     case 'N': NewGame(); break;
     case 'Q': Quit(); break;
     case vk::F1: svc.ShowHelp(st.AppFolder + st.HelpName + ".TXT"); break;
     case vk::F2: ChooseLibraryFolder(); break;
     case vk::F5: {
-      std::string answer = svc.PickList("p:Select Speech Type|No Speech:0|Screen Reader:1|MS SAPI:3");
+      // Opens on the speech in use: one Enter by mistake changes nothing.
+      auto item = [this](const char* name, int16_t type) {
+        return std::string("|") + (st.SpeechType == type ? "*" : "") + name + ":" + std::to_string(type);
+      };
+      std::string answer = svc.PickList("p:Select Speech Type" + item("No Speech", 0) + item("Screen Reader", 1) + item("MS SAPI", 3));
       if (IsNumeric(answer)) {
         st.SpeechType = static_cast<int16_t>(Val(answer));
         svc.TTSSetup(st.SpeechType);

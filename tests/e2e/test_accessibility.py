@@ -326,10 +326,11 @@ def main():
         for b in ("OK", "Cancel"):
             at.find(d, pyatspi.ROLE_PUSH_BUTTON, b)
         at.check_focus_spoken(d, mark, "on opening")
+        assert at.selected_item(kinds).name == "MS SAPI", "the list opens on the speech in use"
         mark = len(game.lines())
-        game.key("Down")
+        game.key("Up")
         at.wait_speech(mark)
-        at.check_focus_spoken(d, mark, "after Down")
+        at.check_focus_spoken(d, mark, "after Up")
         assert at.selected_item(kinds).name == "Screen Reader", at.selected_item(kinds).name
         game.key("Escape")
         game.wait_for("answer", "", after=mark)

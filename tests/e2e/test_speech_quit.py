@@ -118,7 +118,7 @@ def hung_server_run(display, appdata, server):
         game.key("F5")
         pick = game.wait_for("pick", "Select Speech Type")
         game.settle()
-        game.key("Down", "Return")
+        game.key("Up", "Return")  # the list opens on the voice in use; Screen Reader is above it
         box = game.wait_for("msgbox", "Error! ", ERROR, timeout=20)
         lines = timed(game)
         _, asked = find(lines, "answer", "1", after=pick)

@@ -276,7 +276,7 @@ TEST_F(Commands, EmptySquareKeysAndAnnouncements) {
   EXPECT_TRUE(st.AnnounceStatus);
   svc.clear();
   key('S');
-  EXPECT_EQ(without({"stopspeech", "pause"}), (Lines{"sound noTile.wav", "say Space", "say 3, 3"}));
+  EXPECT_EQ(without({"stopspeech", "pause"}), (Lines{"say Row and column on", "sound noTile.wav", "say Space", "say 3, 3"}));
   svc.clear();
   key(vk::Left);
   EXPECT_EQ(without({"stopspeech", "pause"}), (Lines{"tile 10-10 2.0", "say 3, 2", "say correct"}));
@@ -491,4 +491,34 @@ TEST(BoardWindow, ScreenReadersSeeAWindowNamedByItsCaption) {
   ASSERT_NE(a, nullptr);
   EXPECT_EQ(a->role(), QAccessible::Window);
   EXPECT_EQ(a->text(QAccessible::Name).toStdString(), FRMMain::Caption);
+}
+
+TEST_F(Commands, ValuesAreHeard) {
+  setBoard({{1, 2, 3}, {4, 5, 6}, {7, 8, 0}});
+  // S and C say which way they switched.
+  key('S');
+  key('S');
+  EXPECT_EQ(svc.count("say Row and column on"), 1);
+  EXPECT_EQ(svc.count("say Row and column off"), 1);
+  st.AnnounceStatus = true;
+  key('C');
+  EXPECT_EQ(svc.log.back(), "say Correct and wrong off");
+  // The pick lists open on the value in use.
+  st.TileDuration = 4.0f;
+  st.SpeechType = 3;
+  key(vk::F9);
+  key(vk::F5);
+  EXPECT_EQ(svc.count("pick p:Song tile duration in seconds|1|1.5|2|2.5|3|3.5|*4|4.5|5"), 1);
+  EXPECT_EQ(svc.count("pick p:Select Speech Type|No Speech:0|Screen Reader:1|*MS SAPI:3"), 1);
+  EXPECT_FLOAT_EQ(st.TileDuration, 4.0f);
+  // M on the empty square says there is nothing to mark, and drops a mark.
+  cursor(1, 1);
+  key('M');
+  EXPECT_EQ(st.MarkedTile, 1);
+  cursor(3, 3);
+  key('M');
+  key('M');
+  EXPECT_EQ(st.MarkedTile, 0);
+  EXPECT_EQ(svc.count("say No tile to mark here. The mark is removed."), 1);
+  EXPECT_EQ(svc.count("say No tile to mark here."), 1);
 }
