@@ -52,7 +52,7 @@ void OfferSavedGame(GameState& st, GameServices& svc, FRMMain& window) {
   }
   // The saved header and board; the rest of the state was copied in unchanged.
   st = saved;
-  const int16_t index = svc.PlaySound(st.SongFile);
+  const int16_t index = svc.PlaySong(st.SongFile);
   st.SongSlot = index > 200 ? static_cast<int16_t>(index - 200) : 0;
   svc.SetMP3Volume(st.SongVolume);
   window.BuildSquare(false);
