@@ -27,12 +27,13 @@ namespace {
 constexpr int64_t kScratch = 4096;
 
 // Seeks to `frame` by landing somewhat before it and decoding forward, for
-// decoders whose output only settles some way after a jump.
-bool SeekWithPreroll(SongDecoder& d, int64_t frame, int64_t preroll, const std::function<bool(int64_t)>& jump) {
-  const int64_t from = std::max<int64_t>(0, frame - preroll);
-  if (!jump(from)) return false;
+// decoders whose output only settles some way after a jump. `jump` returns
+// where it landed (which may differ from where it was sent), or -1.
+bool SeekWithPreroll(SongDecoder& d, int64_t frame, int64_t preroll, const std::function<int64_t(int64_t)>& jump) {
+  const int64_t at = jump(std::max<int64_t>(0, frame - preroll));
+  if (at < 0 || at > frame) return false;
   std::vector<float> scratch(static_cast<size_t>(kScratch) * 2);
-  for (int64_t skip = frame - from; skip > 0;) {
+  for (int64_t skip = frame - at; skip > 0;) {
     const int64_t n = d.Decode(scratch.data(), std::min(skip, kScratch));
     if (n <= 0) return false;
     skip -= n;
@@ -88,7 +89,7 @@ class Mp3Decoder : public SongDecoder {
 
   bool Seek(int64_t frame) override {
     return SeekWithPreroll(*this, frame, Preroll(frame), [this](int64_t from) {
-      return mpg123_seek(mh_, static_cast<off_t>(from), SEEK_SET) >= 0;
+      return static_cast<int64_t>(mpg123_seek(mh_, static_cast<off_t>(from), SEEK_SET));
     });
   }
 
@@ -157,12 +158,13 @@ class FlacDecoder : public SongDecoder {
       return false;
     if (!FLAC__stream_decoder_process_until_end_of_metadata(dec_) || rate_ <= 0) return false;
     // The header's total may be missing (a stream written without it) or
-    // promise more than a cut file holds: the end is where a jump still lands.
+    // promise more than a cut file holds: the end is where a jump still
+    // lands, and from there what decodes. (A jump into the short last frame
+    // itself takes libFLAC most of a second, so the check starts earlier.)
     int64_t hi = static_cast<int64_t>(FLAC__stream_decoder_get_total_samples(dec_));
-    if (hi > 0 && Reaches(hi - 1)) {
-      length_ = hi;
-    } else {
-      int64_t lo = 0;
+    int64_t lo = std::max<int64_t>(0, hi - 4 * kScratch);
+    if (hi <= 0 || CountFrom(lo) != hi) {
+      lo = 0;
       if (!Reaches(0)) return false;
       if (hi <= 0) {
         hi = rate_;
@@ -171,16 +173,13 @@ class FlacDecoder : public SongDecoder {
           hi *= 2;
         }
       }
-      while (hi - lo > 1) {
+      while (hi - lo > kScratch) {
         const int64_t mid = lo + (hi - lo) / 2;
         (Reaches(mid) ? lo : hi) = mid;
       }
-      // The last frame reached may itself stop short: count what decodes.
-      length_ = lo;
-      if (Seek(lo)) {
-        std::vector<float> scratch(static_cast<size_t>(kScratch) * 2);
-        while (int64_t n = Decode(scratch.data(), kScratch)) length_ += n;
-      }
+      length_ = CountFrom(lo);
+    } else {
+      length_ = hi;
     }
     return length_ > 0 && Seek(0);
   }
@@ -219,6 +218,13 @@ class FlacDecoder : public SongDecoder {
   }
 
  private:
+  // The frame where decoding from `from` stops; `from` when it cannot start there.
+  int64_t CountFrom(int64_t from) {
+    if (!Seek(from)) return from;
+    std::vector<float> scratch(static_cast<size_t>(kScratch) * 2);
+    while (int64_t n = Decode(scratch.data(), kScratch)) from += n;
+    return from;
+  }
   bool Reaches(int64_t frame) {
     return Seek(frame) && FLAC__stream_decoder_get_state(dec_) != FLAC__STREAM_DECODER_END_OF_STREAM;
   }
@@ -316,7 +322,7 @@ class OpusFileDecoder : public SongDecoder {
   // straight decode about half a second after a jump (measured); a second
   // of pre-roll keeps every tile bit-exact.
   bool Seek(int64_t frame) override {
-    return SeekWithPreroll(*this, frame, rate_, [this](int64_t from) { return op_pcm_seek(of_, from) == 0; });
+    return SeekWithPreroll(*this, frame, rate_, [this](int64_t from) -> int64_t { return op_pcm_seek(of_, from) == 0 ? from : -1; });
   }
 
   int64_t Decode(float* out, int64_t frames) override {
