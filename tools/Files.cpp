@@ -29,7 +29,10 @@ bool Write(const std::string& path, const Audio& a, int format, int kbps) {
   int clip = SF_TRUE;
   sf_command(f, SFC_SET_CLIPPING, &clip, sizeof clip);
   // Float frames: the MP3 writer garbles 16-bit integer input.
-  const sf_count_t wrote = sf_writef_float(f, a.samples.data(), a.frames());
+  // In pieces: libsndfile's Vorbis writer breaks on minutes of audio in one call.
+  sf_count_t wrote = 0;
+  for (sf_count_t n = 1; wrote < a.frames() && n > 0; wrote += n)
+    n = sf_writef_float(f, a.samples.data() + wrote * a.channels, std::min<sf_count_t>(65536, a.frames() - wrote));
   const bool ok = wrote == a.frames() && sf_close(f) == 0;
   std::error_code ec;
   if (!ok) {
