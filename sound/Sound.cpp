@@ -169,10 +169,12 @@ void Sound::MakeBeepTone() {
 // ---------------------------------------------------------------- playing
 
 int16_t Sound::PlaySong(const std::string& path) {
-  const std::string name = UCase(Trim(path));
+  const std::string name = Trim(path);
   if (name.empty()) return 0;
+  // The exact name, so "Song.flac" beside "SONG.FLAC" opens the one chosen;
+  // the trace shows it in upper case as it does every sound name.
   const int16_t index = songs_ ? songs_->Play(name, 0, -1, 0, 0) : 0;
-  Trace::write("sound", {name, std::to_string(index)});
+  Trace::write("sound", {UCase(name), std::to_string(index)});
   return index;
 }
 
