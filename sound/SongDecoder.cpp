@@ -26,20 +26,22 @@ namespace {
 
 constexpr int64_t kScratch = 4096;
 
-// Seeks to `frame` by landing somewhat before it and decoding forward, for
-// decoders whose output only settles some way after a jump. `jump` returns
-// where it landed (which may differ from where it was sent), or -1.
-bool SeekWithPreroll(SongDecoder& d, int64_t frame, int64_t preroll, const std::function<int64_t(int64_t)>& jump) {
+}  // namespace
+
+bool SongDecoder::SeekWithPreroll(int64_t frame, int64_t preroll, const std::function<int64_t(int64_t)>& jump) {
   const int64_t at = jump(std::max<int64_t>(0, frame - preroll));
   if (at < 0 || at > frame) return false;
+  dropped_ = frame - at;
   std::vector<float> scratch(static_cast<size_t>(kScratch) * 2);
   for (int64_t skip = frame - at; skip > 0;) {
-    const int64_t n = d.Decode(scratch.data(), std::min(skip, kScratch));
+    const int64_t n = Decode(scratch.data(), std::min(skip, kScratch));
     if (n <= 0) return false;
     skip -= n;
   }
   return true;
 }
+
+namespace {
 
 // ------------------------------------------------------------------- MP3
 
@@ -88,7 +90,7 @@ class Mp3Decoder : public SongDecoder {
   }
 
   bool Seek(int64_t frame) override {
-    return SeekWithPreroll(*this, frame, Preroll(frame), [this](int64_t from) {
+    return SeekWithPreroll(frame, Preroll(frame), [this](int64_t from) {
       return static_cast<int64_t>(mpg123_seek(mh_, static_cast<off_t>(from), SEEK_SET));
     });
   }
@@ -322,7 +324,7 @@ class OpusFileDecoder : public SongDecoder {
   // straight decode about half a second after a jump (measured); a second
   // of pre-roll keeps every tile bit-exact.
   bool Seek(int64_t frame) override {
-    return SeekWithPreroll(*this, frame, rate_, [this](int64_t from) -> int64_t { return op_pcm_seek(of_, from) == 0 ? from : -1; });
+    return SeekWithPreroll(frame, rate_, [this](int64_t from) -> int64_t { return op_pcm_seek(of_, from) == 0 ? from : -1; });
   }
 
   int64_t Decode(float* out, int64_t frames) override {

@@ -5,6 +5,7 @@
 // float frames, knows the exact length a full decode gives, and seeks so that
 // what follows is bit for bit what a straight decode has there.
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -22,9 +23,18 @@ class SongDecoder {
   // Up to `frames` stereo frames; fewer at the end or where the data stops.
   virtual int64_t Decode(float* out, int64_t frames) = 0;
 
+  // Frames decoded and dropped by the last Seek to settle the decoder.
+  int64_t Dropped() const { return dropped_; }
+
  protected:
   int32_t rate_ = 0;
   int64_t length_ = 0;
+  int64_t dropped_ = 0;
+
+  // Lands somewhat before `frame` and decodes forward, for decoders whose
+  // output only settles some way after a jump. `jump` returns where it
+  // landed (which may differ from where it was sent), or -1.
+  bool SeekWithPreroll(int64_t frame, int64_t preroll, const std::function<int64_t(int64_t)>& jump);
 };
 
 // The decoder for the file, chosen by its content (the extension may lie or
