@@ -289,9 +289,11 @@ class VorbisDecoder : public SongDecoder {
       if (n <= 0) break;
       const vorbis_info* vi = ov_info(&vf_, link);
       const int ch = vi ? vi->channels : 1;
+      // Vorbis puts the centre second in layouts of 3, 5 and more channels.
+      const int right = ch == 1 ? 0 : (ch == 3 || ch >= 5) ? 2 : 1;
       for (long i = 0; i < n; ++i) {
         out[2 * (got + i)] = pcm[0][i];
-        out[2 * (got + i) + 1] = pcm[ch > 1 ? 1 : 0][i];
+        out[2 * (got + i) + 1] = pcm[right][i];
       }
       got += n;
     }
@@ -394,7 +396,18 @@ Kind Sniff(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   char head[64] = {};
   in.read(head, sizeof head);
-  const std::string h(head, static_cast<size_t>(in.gcount()));
+  std::string h(head, static_cast<size_t>(in.gcount()));
+  // Taggers put ID3 tags before FLAC streams too: look past one.
+  if (h.size() >= 10 && h.compare(0, 3, "ID3") == 0) {
+    const auto b = [&](size_t i) { return static_cast<std::streamoff>(static_cast<unsigned char>(h[i]) & 0x7F); };
+    const std::streamoff size = 10 + (b(6) << 21 | b(7) << 14 | b(8) << 7 | b(9)) + ((h[5] & 0x10) ? 10 : 0);
+    in.clear();
+    in.seekg(size);
+    in.read(head, sizeof head);
+    h.assign(head, static_cast<size_t>(std::max<std::streamsize>(0, in.gcount())));
+    if (h.compare(0, 4, "fLaC") == 0) return Kind::Flac;
+    return Kind::Mp3;
+  }
   if (h.compare(0, 4, "fLaC") == 0) return Kind::Flac;
   if (h.compare(0, 4, "OggS") == 0) {
     if (h.find("\x01vorbis") != std::string::npos) return Kind::Vorbis;

@@ -167,6 +167,12 @@ TEST(SongFormats, ChainedVorbisFlacWithoutLengthAndFilesThatDecodeToNothing) {
   EXPECT_EQ(n->Length(), static_cast<int64_t>(src.size()) / 2);
   ExpectExactSeeks(noLength, DecodeAll(flac), 44100);
 
+  // Tagged in front, as some taggers do: still a FLAC stream.
+  const std::string tag = std::string("ID3\x04\0\0\0\0\0\x0c", 10) + std::string(12, '\0');
+  auto tagged = OpenSongDecoder(dir.File("tagged.flac", tag + ReadText(flac)));
+  ASSERT_TRUE(tagged);
+  EXPECT_EQ(tagged->Length(), static_cast<int64_t>(src.size()) / 2);
+
   // Nothing decodes: refused whatever the name or the first bytes say.
   for (const auto& [name, content] : std::vector<std::pair<std::string, std::string>>{
            {"empty.flac", ""},
