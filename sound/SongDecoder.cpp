@@ -151,30 +151,31 @@ class FlacDecoder : public SongDecoder {
  public:
   ~FlacDecoder() override {
     if (dec_) FLAC__stream_decoder_delete(dec_);
+    if (file_) std::fclose(file_);
   }
 
   bool Open(const std::string& path) {
+    file_ = std::fopen(path.c_str(), "rb");
     dec_ = FLAC__stream_decoder_new();
-    if (!dec_ || FLAC__stream_decoder_init_file(dec_, path.c_str(), &Write, &Metadata, &Error, this) !=
-                     FLAC__STREAM_DECODER_INIT_STATUS_OK)
-      return false;
-    if (!FLAC__stream_decoder_process_until_end_of_metadata(dec_) || rate_ <= 0) return false;
-    // The header's total may be missing (a stream written without it) or
-    // promise more than a cut file holds: the end is where a jump still
-    // lands, and from there what decodes. (A jump into the short last frame
-    // itself takes libFLAC most of a second, so the check starts earlier.)
+    if (!file_ || !dec_ || !Start()) return false;
     int64_t hi = static_cast<int64_t>(FLAC__stream_decoder_get_total_samples(dec_));
+    if (hi <= 0) {
+      // Without a total in the header every jump is a slow search: count the
+      // stream once, then read the header again with the count in it.
+      hi = CountFrom(0);
+      if (hi <= 0 || !FindTotal()) return false;
+      total_ = hi;
+      FLAC__stream_decoder_finish(dec_);
+      if (!Start()) return false;
+    }
+    // The header may promise more than a cut file holds: the end is where a
+    // jump still lands, and from there what decodes. (A jump into the short
+    // last frame itself takes libFLAC most of a second, so the check starts
+    // earlier.)
     int64_t lo = std::max<int64_t>(0, hi - 4 * kScratch);
-    if (hi <= 0 || CountFrom(lo) != hi) {
+    if (CountFrom(lo) != hi) {
       lo = 0;
       if (!Reaches(0)) return false;
-      if (hi <= 0) {
-        hi = rate_;
-        while (Reaches(hi)) {
-          lo = hi;
-          hi *= 2;
-        }
-      }
       while (hi - lo > kScratch) {
         const int64_t mid = lo + (hi - lo) / 2;
         (Reaches(mid) ? lo : hi) = mid;
@@ -231,6 +232,68 @@ class FlacDecoder : public SongDecoder {
     return Seek(frame) && FLAC__stream_decoder_get_state(dec_) != FLAC__STREAM_DECODER_END_OF_STREAM;
   }
 
+  bool Start() {
+    std::rewind(file_);
+    return FLAC__stream_decoder_init_stream(dec_, &Read, &SeekTo, &Tell, &Size, &Eof, &Write, &Metadata, &Error, this) ==
+               FLAC__STREAM_DECODER_INIT_STATUS_OK &&
+           FLAC__stream_decoder_process_until_end_of_metadata(dec_) && rate_ > 0;
+  }
+
+  // Where the header's 36-bit total lies: after "fLaC" (perhaps behind an ID3
+  // tag), the block header, and 13 bytes of the stream information.
+  bool FindTotal() {
+    unsigned char h[10] = {};
+    std::rewind(file_);
+    if (std::fread(h, 1, sizeof h, file_) != sizeof h) return false;
+    long at = 0;
+    if (std::memcmp(h, "ID3", 3) == 0)
+      at = 10 + ((h[6] & 0x7F) << 21 | (h[7] & 0x7F) << 14 | (h[8] & 0x7F) << 7 | (h[9] & 0x7F)) + ((h[5] & 0x10) ? 10 : 0);
+    unsigned char magic[4] = {};
+    if (std::fseek(file_, at, SEEK_SET) != 0 || std::fread(magic, 1, 4, file_) != 4 || std::memcmp(magic, "fLaC", 4) != 0)
+      return false;
+    totalAt_ = at + 4 + 4 + 13;
+    return true;
+  }
+
+  static FLAC__StreamDecoderReadStatus Read(const FLAC__StreamDecoder*, FLAC__byte buffer[], size_t* bytes, void* data) {
+    auto* self = static_cast<FlacDecoder*>(data);
+    const long from = std::ftell(self->file_);
+    *bytes = std::fread(buffer, 1, *bytes, self->file_);
+    // The counted total goes into the header as it is read.
+    if (self->total_ > 0)
+      for (long i = 0; i < 5; ++i) {
+        const long at = self->totalAt_ + i - from;
+        if (at < 0 || at >= static_cast<long>(*bytes)) continue;
+        const int shift = 8 * (4 - static_cast<int>(i));
+        const auto v = static_cast<FLAC__byte>((static_cast<uint64_t>(self->total_) >> shift) & 0xFF);
+        buffer[at] = i == 0 ? static_cast<FLAC__byte>((buffer[at] & 0xF0) | (v & 0x0F)) : v;
+      }
+    if (*bytes > 0) return FLAC__STREAM_DECODER_READ_STATUS_CONTINUE;
+    return std::ferror(self->file_) ? FLAC__STREAM_DECODER_READ_STATUS_ABORT : FLAC__STREAM_DECODER_READ_STATUS_END_OF_STREAM;
+  }
+  static FLAC__StreamDecoderSeekStatus SeekTo(const FLAC__StreamDecoder*, FLAC__uint64 offset, void* data) {
+    return std::fseek(static_cast<FlacDecoder*>(data)->file_, static_cast<long>(offset), SEEK_SET) == 0
+               ? FLAC__STREAM_DECODER_SEEK_STATUS_OK
+               : FLAC__STREAM_DECODER_SEEK_STATUS_ERROR;
+  }
+  static FLAC__StreamDecoderTellStatus Tell(const FLAC__StreamDecoder*, FLAC__uint64* offset, void* data) {
+    const long at = std::ftell(static_cast<FlacDecoder*>(data)->file_);
+    if (at < 0) return FLAC__STREAM_DECODER_TELL_STATUS_ERROR;
+    *offset = static_cast<FLAC__uint64>(at);
+    return FLAC__STREAM_DECODER_TELL_STATUS_OK;
+  }
+  static FLAC__StreamDecoderLengthStatus Size(const FLAC__StreamDecoder*, FLAC__uint64* length, void* data) {
+    FILE* f = static_cast<FlacDecoder*>(data)->file_;
+    const long at = std::ftell(f);
+    if (at < 0 || std::fseek(f, 0, SEEK_END) != 0) return FLAC__STREAM_DECODER_LENGTH_STATUS_ERROR;
+    *length = static_cast<FLAC__uint64>(std::ftell(f));
+    std::fseek(f, at, SEEK_SET);
+    return FLAC__STREAM_DECODER_LENGTH_STATUS_OK;
+  }
+  static FLAC__bool Eof(const FLAC__StreamDecoder*, void* data) {
+    return std::feof(static_cast<FlacDecoder*>(data)->file_) != 0;
+  }
+
   static FLAC__StreamDecoderWriteStatus Write(const FLAC__StreamDecoder*, const FLAC__Frame* frame,
                                               const FLAC__int32* const buffer[], void* data) {
     auto* self = static_cast<FlacDecoder*>(data);
@@ -252,6 +315,9 @@ class FlacDecoder : public SongDecoder {
   static void Error(const FLAC__StreamDecoder*, FLAC__StreamDecoderErrorStatus, void*) {}
 
   FLAC__StreamDecoder* dec_ = nullptr;
+  FILE* file_ = nullptr;
+  int64_t total_ = 0;   // counted length written into the header as it is read; 0: none
+  long totalAt_ = 0;    // file offset of the header byte holding the total's top bits
   std::vector<float> pending_;  // stereo frames decoded but not yet handed out
   int64_t at_ = 0;
 };
