@@ -201,8 +201,8 @@ int16_t Sound::PlaySound(const std::string& waveFileIn, int16_t& Volume, int32_t
 
   // A file may hold "*" in its name; one that exists is never expanded.
   std::error_code ec;
-  const bool existing = fs::is_regular_file(ResolvePathNoCase(FilePath(Trim(name))), ec);
-  if (auto star = name.find('*'); star != std::string::npos && !existing) {
+  if (auto star = name.find('*');
+      star != std::string::npos && !fs::is_regular_file(ResolvePathNoCase(FilePath(Trim(name))), ec)) {
     size_t end = star + 1;
     while (end < name.size() && std::isdigit(static_cast<unsigned char>(name[end]))) ++end;
     const size_t digits = end - star - 1;
