@@ -138,7 +138,7 @@ void listFolder(const std::string& path, const std::string& pattern, std::vector
     const std::string name = it->path().filename().string();
     std::error_code e2;
     if (it->is_directory(e2)) folders.push_back(name);
-    else if (LikeMatch(name, pattern)) files.push_back(name);
+    else if (MatchesAnyNoCase(name, pattern)) files.push_back(name);
   }
   std::sort(folders.begin(), folders.end(), lessNoCase);
   std::sort(files.begin(), files.end(), lessNoCase);
@@ -150,6 +150,13 @@ bool LikeMatch(const std::string& name, const std::string& pattern) {
   std::vector<Token> tokens;
   if (!tokenize(utf32(pattern), tokens)) return false;  // an unclosed list matches nothing
   return likeMatch(utf32(name), tokens);
+}
+
+bool MatchesAnyNoCase(const std::string& name, const std::string& patterns) {
+  const QString lower = QString::fromStdString(name).toLower();
+  for (const QString& p : QString::fromStdString(patterns).split(';', Qt::SkipEmptyParts))
+    if (LikeMatch(lower.toStdString(), p.toLower().toStdString())) return true;
+  return false;
 }
 
 std::string SelectFile(const std::string& folder, const std::string& pattern, int16_t mode,

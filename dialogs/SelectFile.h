@@ -7,6 +7,10 @@
 // digit, "[list]" one of the list (ranges a-z allowed), "[!list]" one not in it.
 bool LikeMatch(const std::string& name, const std::string& pattern);
 
+// The listing's match: any of the ";"-separated patterns, letter case aside
+// ("Song.MP3" is a song as much as "song.mp3").
+bool MatchesAnyNoCase(const std::string& name, const std::string& patterns);
+
 // mode: 1 the chosen file must exist, 4 it must not exist yet.
 // Returns the full path, or "" on Cancel or when another dialog is up.
 // errorText gets "" on success and on Cancel, else the last error message.

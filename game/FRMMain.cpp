@@ -7,6 +7,7 @@
 #include "common/Trace.h"
 #include "common/Twips.h"
 #include "common/VB.h"
+#include "sound/SongDecoder.h"
 
 #include <QAccessibleWidget>
 #include <QCloseEvent>
@@ -284,7 +285,7 @@ void FRMMain::NewGame() {
   bool sampleFailed = false;
   for (;;) {
     st.FileDialogError.clear();
-    path = svc.SelectFile(st.MusicLibraryFolder, "*.mp3", 1, "Select Music File to tunzle", st.FileDialogError, "");
+    path = svc.SelectFile(st.MusicLibraryFolder, kSongFilePattern, 1, "Select Music File to tunzle", st.FileDialogError, "");
     const bool chosen = st.FileDialogError.empty() && !path.empty();
     // Once the sample has failed, backing out of the selector must lead
     // somewhere other than the same sample again.
@@ -295,7 +296,7 @@ void FRMMain::NewGame() {
     if (!chosen) path = sample;
     // The old song's player is let go, or twenty new games would fill every slot.
     if (st.SongSlot > 0) svc.DeleteSound(static_cast<int16_t>(st.SongSlot + 200));
-    const int16_t index = svc.PlaySound(path);
+    const int16_t index = svc.PlaySong(path);
     st.SongSlot = index > 200 ? static_cast<int16_t>(index - 200) : 0;
     if (st.SongSlot != 0) break;
     // Say why the selector comes back, rather than looping without a word.
@@ -341,7 +342,7 @@ void FRMMain::BackOutOfNewGame(const std::string& oldFile) {
   }
   // The game in progress gets its song back; the selector let it go.
   if (st.SongSlot == 0 && !oldFile.empty()) {
-    const int16_t index = svc.PlaySound(oldFile);
+    const int16_t index = svc.PlaySong(oldFile);
     st.SongSlot = index > 200 ? static_cast<int16_t>(index - 200) : 0;
     if (st.SongSlot > 0) {
       svc.PauseMP3();
@@ -380,7 +381,7 @@ void FRMMain::Quit() {
 
 void FRMMain::ChooseLibraryFolder() {
   st.FileDialogError.clear();
-  std::string path = svc.SelectFile(st.MusicLibraryFolder, "*.mp3", 1,
+  std::string path = svc.SelectFile(st.MusicLibraryFolder, kSongFilePattern, 1,
                                     "Select Music Library Folder by Selecting Any File from that Folder",
                                     st.FileDialogError, "");
   if (!st.FileDialogError.empty()) svc.SpeakMsgBox(st.FileDialogError, mb::OkOnly, "Error");

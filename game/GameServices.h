@@ -11,6 +11,8 @@ class GameServices {
 
   // Sound engine: a cue or the song by name, with default playback values.
   virtual int16_t PlaySound(const std::string& name) = 0;
+  // The song file, in a song player whatever its extension.
+  virtual int16_t PlaySong(const std::string& path) { return PlaySound(path); }
   // Song operations.
   virtual void PlayTile(int16_t first, int16_t last, float length) = 0;
   virtual void PlayOriginalTile(int16_t tile, float length) = 0;

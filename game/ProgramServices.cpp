@@ -63,6 +63,7 @@ void ProgramServices::StartSpeech() {
 // ---- Sound --------------------------------------------------------------
 
 int16_t ProgramServices::PlaySound(const std::string& name) { return sound ? sound->PlaySound(name) : 0; }
+int16_t ProgramServices::PlaySong(const std::string& path) { return sound ? sound->PlaySong(path) : 0; }
 void ProgramServices::PlayTile(int16_t first, int16_t last, float length) { if (songs) songs->PlayTile(first, last, length); }
 void ProgramServices::PlayOriginalTile(int16_t tile, float length) { if (songs) songs->PlayOriginalTile(tile, length); }
 void ProgramServices::PlayEntireSong() { if (songs) songs->PlayEntireSong(); }

@@ -26,6 +26,7 @@ class ProgramServices : public GameServices, public SoundHost, public DialogSpee
 
   // GameServices
   int16_t PlaySound(const std::string& name) override;
+  int16_t PlaySong(const std::string& path) override;
   void PlayTile(int16_t first, int16_t last, float length) override;
   void PlayOriginalTile(int16_t tile, float length) override;
   void PlayEntireSong() override;

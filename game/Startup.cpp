@@ -51,7 +51,7 @@ void OfferSavedGame(GameState& st, GameServices& svc, FRMMain& window) {
     window.form_keydown('N', 0);
     return;
   }
-  const int16_t index = svc.PlaySound(saved.SongFile);
+  const int16_t index = svc.PlaySong(saved.SongFile);
   if (index <= 200) {
     // A silent board is no game; the song may come back (a drive plugged in
     // again), so the file stays until a new save replaces it.

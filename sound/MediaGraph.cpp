@@ -1,9 +1,10 @@
 #include "sound/MediaGraph.h"
 
+#include "sound/SongDecoder.h"
+
 #include <AL/al.h>
 #include <AL/alc.h>
 #include <AL/alext.h>
-#include <mpg123.h>
 
 #include <algorithm>
 #include <cmath>
@@ -16,11 +17,6 @@ namespace {
 constexpr int64_t kChunk = 1024;
 constexpr int kBuffers = 6;
 constexpr auto kPoll = std::chrono::milliseconds(5);
-
-void InitDecoderLibrary() {
-  static std::once_flag once;
-  std::call_once(once, [] { mpg123_init(); });
-}
 
 using SetThreadContextFn = ALCboolean(ALC_APIENTRY*)(ALCcontext*);
 
@@ -45,53 +41,14 @@ Mp3Graph::~Mp3Graph() {
     for (auto& q : queued_) freeBuffers_.push_back(q.first);
     if (!freeBuffers_.empty()) alDeleteBuffers(static_cast<ALsizei>(freeBuffers_.size()), freeBuffers_.data());
   }
-  if (mh_) {
-    mpg123_close(mh_);
-    mpg123_delete(mh_);
-  }
 }
 
 bool Mp3Graph::RenderFile(const std::string& path) {
-  if (mh_) return false;  // one file per graph
-  InitDecoderLibrary();
-  int err = 0;
-  mh_ = mpg123_new(nullptr, &err);
-  if (!mh_) return false;
-  mpg123_param(mh_, MPG123_FLAGS, MPG123_GAPLESS | MPG123_FORCE_STEREO | MPG123_QUIET, 0);
-  // A growing index holds every frame after the scan, so any seek is a jump.
-  mpg123_param(mh_, MPG123_INDEX_SIZE, -1000, 0);
-  mpg123_format_none(mh_);
-  const long* rates = nullptr;
-  size_t nrates = 0;
-  mpg123_rates(&rates, &nrates);
-  for (size_t i = 0; i < nrates; ++i) mpg123_format(mh_, rates[i], MPG123_STEREO, MPG123_ENC_FLOAT_32);
-
-  long rate = 0;
-  int channels = 0, encoding = 0;
-  bool ok = mpg123_open(mh_, path.c_str()) == MPG123_OK && mpg123_scan(mh_) == MPG123_OK &&
-            mpg123_getformat(mh_, &rate, &channels, &encoding) == MPG123_OK && channels == 2 &&
-            encoding == MPG123_ENC_FLOAT_32 && rate > 0;
-  if (ok) {
-    length_ = mpg123_length(mh_);
-    ok = length_ > 0;
-  }
-  if (!ok) {
-    mpg123_delete(mh_);
-    mh_ = nullptr;
-    length_ = 0;
-    return false;
-  }
-  rate_ = static_cast<int32_t>(rate);
-
-  // After a seek, Layer III output is only exact once the bit reservoir and
-  // the filter bank hold what a straight decode would have: the reservoir
-  // reaches 511 bytes back (255 in MPEG-2/2.5), which at the smallest
-  // frames spans 8 (51) frames, plus one frame of overlap.
-  mpg123_frameinfo info{};
-  int64_t frames = 2;
-  if (mpg123_info(mh_, &info) == MPG123_OK && info.layer == 3) frames = info.version == MPG123_1_0 ? 10 : 54;
-  int spf = mpg123_spf(mh_);
-  preroll_ = frames * (spf > 0 ? spf : 1152);
+  if (decoder_) return false;  // one file per graph
+  decoder_ = OpenSongDecoder(path);
+  if (!decoder_) return false;
+  rate_ = decoder_->Rate();
+  length_ = decoder_->Length();
 
   ALCcontext* ctx = alcGetCurrentContext();
   if (ctx) {
@@ -149,7 +106,7 @@ int64_t Mp3Graph::PositionLocked() {
 
 void Mp3Graph::Run() {
   std::lock_guard<std::mutex> lk(mu_);
-  if (running_ || !mh_) return;
+  if (running_ || !decoder_) return;
   running_ = true;
   runStart_ = pos_;
   runClock_ = std::chrono::steady_clock::now();
@@ -241,34 +198,9 @@ bool Mp3Graph::WaitFed(std::chrono::milliseconds timeout) {
   });
 }
 
-bool Mp3Graph::SeekDecoder(int64_t sample) {
-  int64_t from = std::max<int64_t>(0, sample - preroll_);
-  off_t at = mpg123_seek(mh_, static_cast<off_t>(from), SEEK_SET);
-  if (at < 0) return false;
-  std::vector<float> scratch(static_cast<size_t>(kChunk) * 2);
-  int64_t skip = sample - at;
-  while (skip > 0) {
-    int64_t n = Decode(scratch.data(), std::min(skip, kChunk));
-    if (n <= 0) return false;
-    skip -= n;
-  }
-  return true;
-}
+bool Mp3Graph::SeekDecoder(int64_t sample) { return decoder_->Seek(sample); }
 
-int64_t Mp3Graph::Decode(float* out, int64_t frames) {
-  auto* bytes = reinterpret_cast<unsigned char*>(out);
-  size_t want = static_cast<size_t>(frames) * 2 * sizeof(float);
-  size_t got = 0;
-  while (got < want) {
-    size_t done = 0;
-    int r = mpg123_read(mh_, bytes + got, want - got, &done);
-    got += done;
-    if (r == MPG123_NEW_FORMAT) continue;
-    if (r != MPG123_OK) break;  // end of data, or a damaged stretch we cannot get past
-    if (done == 0) break;
-  }
-  return static_cast<int64_t>(got / (2 * sizeof(float)));
-}
+int64_t Mp3Graph::Decode(float* out, int64_t frames) { return decoder_->Decode(out, frames); }
 
 void Mp3Graph::FeedLoop() {
   auto setThread = reinterpret_cast<SetThreadContextFn>(alcGetProcAddress(nullptr, "alcSetThreadContext"));

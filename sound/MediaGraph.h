@@ -1,5 +1,5 @@
 #pragma once
-// The song player's media graph: opens one MP3 file and plays it from any
+// The song player's media graph: opens one song file and plays it from any
 // position. The song players only start, seek and pause it; the real graph
 // decodes and feeds the sound device from a thread of its own, so the song
 // never starves while the user-interface thread is busy or blocked.
@@ -12,11 +12,13 @@
 #include <thread>
 #include <vector>
 
+class SongDecoder;
+
 class MediaGraph {
  public:
   virtual ~MediaGraph() = default;
 
-  // Opens the file and builds what decodes it. False when it is no playable MP3.
+  // Opens the file and builds what decodes it. False when nothing in it decodes.
   virtual bool RenderFile(const std::string& path) = 0;
   // Plays from the current position.
   virtual void Run() = 0;
@@ -48,10 +50,10 @@ class MediaGraph {
 // The real graph (below); the song players use this unless given another.
 std::unique_ptr<MediaGraph> MakeMediaGraph();
 
-// An MP3 file decoded by mpg123 (gapless, exact length from a full scan,
-// sample-exact seeking) into an OpenAL streaming source of the context that
-// is current when the file is opened. With no current context the graph
-// plays silently: positions run on a clock.
+// A song file (MP3, FLAC, Vorbis, Opus or WAV; see SongDecoder) decoded with
+// its exact length and sample-exact seeking into an OpenAL streaming source
+// of the context that is current when the file is opened. With no current
+// context the graph plays silently: positions run on a clock.
 class Mp3Graph : public MediaGraph {
  public:
   Mp3Graph();
@@ -87,10 +89,9 @@ class Mp3Graph : public MediaGraph {
   bool SeekDecoder(int64_t sample);
   int64_t Decode(float* out, int64_t frames);
 
-  struct mpg123_handle_struct* mh_ = nullptr;
+  std::unique_ptr<SongDecoder> decoder_;
   int32_t rate_ = 44100;
   int64_t length_ = 0;        // frames
-  int64_t preroll_ = 0;       // frames decoded and dropped before a seek target
 
   std::mutex mu_;
   std::condition_variable cv_;

@@ -20,8 +20,9 @@ class SongPlayers : public IndexedPlayers {
   explicit SongPlayers(SoundHost& host, GraphFactory factory = MakeMediaGraph);
   ~SongPlayers() override;
 
-  // Opens an MP3 file in a free player and starts it from the beginning.
-  // Returns 200 + slot, or 0 (missing file, no free player, not an MP3).
+  // Opens a song file (MP3, FLAC, Vorbis, Opus, WAV) in a free player and
+  // starts it from the beginning. Returns 200 + slot, or 0 (missing file, no
+  // free player, nothing in it decodes).
   int16_t PlayMP3Sound(const std::string& waveFileIn, int16_t Volume, int32_t Frequency, int16_t Pan,
                        int16_t DSFlags);
 

@@ -168,6 +168,16 @@ void Sound::MakeBeepTone() {
 
 // ---------------------------------------------------------------- playing
 
+int16_t Sound::PlaySong(const std::string& path) {
+  const std::string name = Trim(path);
+  if (name.empty()) return 0;
+  // The exact name, so "Song.flac" beside "SONG.FLAC" opens the one chosen;
+  // the trace shows it in upper case as it does every sound name.
+  const int16_t index = songs_ ? songs_->Play(name, 0, -1, 0, 0) : 0;
+  Trace::write("sound", {UCase(name), std::to_string(index)});
+  return index;
+}
+
 int16_t Sound::PlaySound(const std::string& waveFileIn) {
   int16_t Volume = 0, Pan = 0, DSFlags = 0;
   int32_t Frequency = -1, startOffset = 0;
@@ -189,7 +199,10 @@ int16_t Sound::PlaySound(const std::string& waveFileIn, int16_t& Volume, int32_t
     host_.speak(name);
   }
 
-  if (auto star = name.find('*'); star != std::string::npos) {
+  // A file may hold "*" in its name; one that exists is never expanded.
+  std::error_code ec;
+  if (auto star = name.find('*');
+      star != std::string::npos && !fs::is_regular_file(ResolvePathNoCase(FilePath(Trim(name))), ec)) {
     size_t end = star + 1;
     while (end < name.size() && std::isdigit(static_cast<unsigned char>(name[end]))) ++end;
     const size_t digits = end - star - 1;

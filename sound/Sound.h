@@ -56,6 +56,9 @@ class Sound : public QObject {
                     int32_t& startOffset, int16_t& DSFlags);
   // The game's call: full volume, own frequency, centred, from the start, no flags.
   int16_t PlaySound(const std::string& waveFileIn);
+  // Opens a song file in a song player whatever its extension, as PlaySound
+  // does for ".MP3" names: a song path is a path, never a text or a wildcard.
+  int16_t PlaySong(const std::string& path);
   int16_t OpenSound(int16_t slot, const std::string& name, int16_t DSFlags);
   void PlayOpenedSound(int16_t Index, int32_t startOffset, int16_t DSFlags);
   bool IsPlaying(int16_t Index);

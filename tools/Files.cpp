@@ -2,6 +2,8 @@
 
 #include <sndfile.h>
 
+#include <algorithm>
+#include <cctype>
 #include <filesystem>
 
 namespace synth {
@@ -27,7 +29,10 @@ bool Write(const std::string& path, const Audio& a, int format, int kbps) {
   int clip = SF_TRUE;
   sf_command(f, SFC_SET_CLIPPING, &clip, sizeof clip);
   // Float frames: the MP3 writer garbles 16-bit integer input.
-  const sf_count_t wrote = sf_writef_float(f, a.samples.data(), a.frames());
+  // In pieces: libsndfile's Vorbis writer breaks on minutes of audio in one call.
+  sf_count_t wrote = 0;
+  for (sf_count_t n = 1; wrote < a.frames() && n > 0; wrote += n)
+    n = sf_writef_float(f, a.samples.data() + wrote * a.channels, std::min<sf_count_t>(65536, a.frames() - wrote));
   const bool ok = wrote == a.frames() && sf_close(f) == 0;
   std::error_code ec;
   if (!ok) {
@@ -44,6 +49,37 @@ bool WriteWav(const std::string& path, const Audio& a) { return Write(path, a, S
 
 bool WriteMp3(const std::string& path, const Audio& a, int kbps) {
   return Write(path, a, SF_FORMAT_MPEG | SF_FORMAT_MPEG_LAYER_III, kbps);
+}
+
+bool WriteSongFile(const std::string& path, const Audio& a) {
+  std::string ext = std::filesystem::path(path).extension().string();
+  for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  if (ext == ".mp3") return WriteMp3(path, a, 160);
+  if (ext == ".wav") return WriteWav(path, a);
+  if (ext == ".flac") return Write(path, a, SF_FORMAT_FLAC | SF_FORMAT_PCM_16, 0);
+  if (ext == ".ogg" || ext == ".oga") return Write(path, a, SF_FORMAT_OGG | SF_FORMAT_VORBIS, 0);
+  // Opus takes 48 kHz (among a few lower rates) only.
+  if (ext == ".opus") return Write(path, Resample(a, 48000), SF_FORMAT_OGG | SF_FORMAT_OPUS, 0);
+  return false;
+}
+
+Audio Resample(const Audio& a, int rate) {
+  if (a.rate == rate || a.frames() == 0) return a;
+  Audio out;
+  out.channels = a.channels;
+  out.rate = rate;
+  const int64_t frames = a.frames() * rate / a.rate;
+  out.samples.resize(static_cast<size_t>(frames * a.channels));
+  for (int64_t i = 0; i < frames; ++i) {
+    const double at = static_cast<double>(i) * a.rate / rate;
+    const int64_t k = static_cast<int64_t>(at);
+    const double f = at - static_cast<double>(k);
+    const int64_t k1 = std::min(k + 1, a.frames() - 1);
+    for (int c = 0; c < a.channels; ++c)
+      out.samples[static_cast<size_t>(i * a.channels + c)] = static_cast<float>(
+          (1 - f) * a.samples[static_cast<size_t>(k * a.channels + c)] + f * a.samples[static_cast<size_t>(k1 * a.channels + c)]);
+  }
+  return out;
 }
 
 bool GenerateAssets(const std::string& folder, std::string& error) {

@@ -304,4 +304,17 @@ Audio MakeSong() {
   return mix.audio;
 }
 
+Audio LongSong(double seconds) {
+  const Audio song = MakeSong();
+  Audio a;
+  a.channels = song.channels;
+  a.rate = song.rate;
+  const size_t want = static_cast<size_t>(std::llround(seconds * a.rate)) * static_cast<size_t>(a.channels);
+  a.samples.reserve(want);
+  while (a.samples.size() < want)
+    a.samples.insert(a.samples.end(), song.samples.begin(),
+                     song.samples.begin() + static_cast<long>(std::min(song.samples.size(), want - a.samples.size())));
+  return a;
+}
+
 }  // namespace synth

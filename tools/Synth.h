@@ -77,6 +77,14 @@ constexpr double kBeat = 0.5;  // seconds at 120 beats per minute
 bool WriteWav(const std::string& path, const Audio& a);
 bool WriteMp3(const std::string& path, const Audio& a, int kbps);
 
+// The song in the format its extension names: .mp3, .wav, .flac, .ogg or
+// .oga (Vorbis), .opus (at 48 kHz). False for any other extension.
+bool WriteSongFile(const std::string& path, const Audio& a);
+// Linear interpolation: enough for test and benchmark songs.
+Audio Resample(const Audio& a, int rate);
+// The sample song played over and over until `seconds` long.
+Audio LongSong(double seconds);
+
 // Writes every asset into `folder`; false with `error` set on the first failure.
 bool GenerateAssets(const std::string& folder, std::string& error);
 

@@ -18,11 +18,14 @@
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
+#include <map>
 #include <random>
 #include <vector>
 
+#include "sound/SongDecoder.h"
 #include "sound/SongPlayers.h"
 #include "sound/SoundHost.h"
+#include "tools/Synth.h"
 
 namespace {
 
@@ -242,6 +245,114 @@ void BM_DecodeWholeSong(benchmark::State& state) {
   state.counters["memory_MB_16bit"] = static_cast<double>(bytes) / 2e6;
 }
 BENCHMARK(BM_DecodeWholeSong)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// The project's own song, six minutes of it, in each format the game plays,
+// and a low-rate MP3 (MPEG-2 at 22.05 kHz, 48 kbit/s: the writer's scale
+// of bit rates is MPEG-1's, so 118 asks for that).
+struct FormatCase {
+  const char* label;
+  const char* ext;
+};
+const FormatCase kFormats[] = {{"mp3", ".mp3"},   {"flac", ".flac"}, {"vorbis", ".ogg"},
+                               {"opus", ".opus"}, {"wav", ".wav"},   {"mp3_22k", ".mp3"}};
+
+struct FormatFiles {
+  std::map<int, std::string> paths;
+  ~FormatFiles() {
+    for (auto& p : paths) std::filesystem::remove(p.second);
+  }
+  const std::string& Get(int i) {
+    auto it = paths.find(i);
+    if (it != paths.end()) return it->second;
+    static const synth::Audio song = synth::LongSong(kSongSeconds);
+    const std::string path = (std::filesystem::temp_directory_path() /
+                              ("bench-song-" + std::to_string(getpid()) + "-" + kFormats[i].label + kFormats[i].ext))
+                                 .string();
+    const bool ok = std::string(kFormats[i].label) == "mp3_22k" ? synth::WriteMp3(path, synth::Resample(song, 22050), 118)
+                                                                 : synth::WriteSongFile(path, song);
+    if (!ok) std::abort();
+    return paths[i] = path;
+  }
+};
+
+// Tiles of random lengths and places: PlayTile's own time, how soon sound is
+// queued, and where the first rendered samples lie in a straight decode of
+// the same file (at the file's decoded rate: 48 kHz for Opus, 22.05 kHz for
+// the low-rate MP3), searched a tenth of a second either way.
+void BM_Format(benchmark::State& state) {
+  static FormatFiles files;
+  const std::string& path = files.Get(static_cast<int>(state.range(0)));
+  state.SetLabel(kFormats[state.range(0)].label);
+  std::vector<float> straight;
+  int32_t rate = 0;
+  {
+    auto d = OpenSongDecoder(path);
+    if (!d) std::abort();
+    rate = d->Rate();
+    std::vector<float> buf(65536 * 2);
+    while (int64_t n = d->Decode(buf.data(), 65536)) straight.insert(straight.end(), buf.begin(), buf.begin() + n * 2);
+  }
+  const int64_t songFrames = static_cast<int64_t>(straight.size() / 2);
+  LoopbackContext loop(rate);
+  Host host;
+  SongPlayers players(host);
+  auto o0 = Clock::now();
+  const int16_t index = players.PlayMP3Sound(path, 0, -1, 0, 0);
+  const double openMs = std::chrono::duration<double, std::milli>(Clock::now() - o0).count();
+  if (index <= 200) std::abort();
+  host.songSlot = static_cast<int16_t>(index - 200);
+  players.PauseMP3();
+  auto* graph = dynamic_cast<Mp3Graph*>(players.Graph(host.songSlot));
+
+  const float lengths[] = {2.0f, 2.5f, 3.0f, 1.5f, 4.0f};
+  std::mt19937 rng(11);
+  int64_t n = 0, inexact = 0, maxErr = 0;
+  double maxReadyMs = 0, sumReadyMs = 0, maxDiff = 0;
+  std::vector<float> out(1024 * 2);
+  for (auto _ : state) {
+    const float length = lengths[n % 5];
+    const int16_t tiles = static_cast<int16_t>((kSongSeconds - 5) / length);
+    const int16_t k = static_cast<int16_t>(1 + rng() % static_cast<unsigned>(tiles));
+    auto t0 = Clock::now();
+    players.PlayTile(k, k, length);
+    auto t1 = Clock::now();
+    state.SetIterationTime(std::chrono::duration<double>(t1 - t0).count());
+    graph->WaitFed(std::chrono::milliseconds(2000));
+    const double readyMs = std::chrono::duration<double, std::milli>(Clock::now() - t1).count();
+    for (size_t done = 0; done < 1024; done += 256) {
+      graph->WaitFed(std::chrono::milliseconds(2000));
+      loop.Render(out.data() + done * 2, 256);
+    }
+    const int64_t expected = std::llround(static_cast<double>(k - 1) * length * rate);
+    // The closest stretch of the straight decode; its distance is the start error.
+    int64_t offset = 0;
+    double best = 1e300;
+    for (int64_t d = 0; d <= rate / 10 && best > 0; d = d > 0 ? -d : -d + 1) {
+      const int64_t at = expected + d;
+      if (at < 0 || at + 1024 > songFrames) continue;
+      double err = 0;
+      for (size_t i = 0; i < out.size() && err < best; ++i) err += std::abs(out[i] - straight[static_cast<size_t>(at) * 2 + i]);
+      if (err < best) best = err, offset = d;
+    }
+    if (best > 0) {
+      ++inexact;
+      for (size_t i = 0; i < out.size(); ++i)
+        maxDiff = std::max(maxDiff, static_cast<double>(std::abs(out[i] - straight[static_cast<size_t>(expected + offset) * 2 + i])));
+    }
+    maxErr = std::max(maxErr, std::abs(offset));
+    maxReadyMs = std::max(maxReadyMs, readyMs);
+    sumReadyMs += readyMs;
+    ++n;
+    players.PauseMP3();
+  }
+  state.counters["open_ms"] = openMs;
+  state.counters["start_err_max_samples"] = static_cast<double>(maxErr);
+  state.counters["not_bit_exact"] = static_cast<double>(inexact);
+  state.counters["max_sample_diff"] = maxDiff;
+  state.counters["sound_queued_max_ms"] = maxReadyMs;
+  state.counters["sound_queued_mean_ms"] = n ? sumReadyMs / n : 0;
+}
+BENCHMARK(BM_Format)->DenseRange(0, 5)->UseManualTime()->Unit(benchmark::kMicrosecond)->Iterations(300);
 
 }  // namespace
 

@@ -40,6 +40,13 @@ TEST(LikeMatchTest, WildcardsAreCaseSensitive) {
   EXPECT_FALSE(LikeMatch(std::string(250, 'a'), "*a*a*a*a*a*a*a*a*b"));
 }
 
+TEST(LikeMatchTest, ListingTakesAnyOfSeveralPatternsWithoutLetterCase) {
+  const std::string songs = "*.mp3;*.flac;*.opus";
+  for (const char* name : {"Song.MP3", "a.mp3", "x.Flac", "ÉTÉ.OPUS", "a*b?.mp3"}) EXPECT_TRUE(MatchesAnyNoCase(name, songs)) << name;
+  for (const char* name : {"a.mp3.txt", "flac", "a.ogg"}) EXPECT_FALSE(MatchesAnyNoCase(name, songs)) << name;
+  EXPECT_FALSE(MatchesAnyNoCase("a.mp3", ";;"));
+}
+
 namespace {
 
 void touch(const fs::path& p) { std::ofstream(p) << "x"; }
@@ -70,7 +77,7 @@ class SelectFileTest : public DialogTest {
     music = root + "/Music";
     fs::create_directories(music + "/Pop");
     touch(music + "/a.mp3");
-    touch(music + "/b.MP3");
+    touch(music + "/0.MP3");  // listed: the extension matches whatever its case
     touch(music + "/c.wav");
     touch(music + "/Pop/p.mp3");
     fs::create_directories(music + "/.hidden");
@@ -104,7 +111,7 @@ TEST_F(SelectFileTest, WalkIntoAFolderAndBackThenChooseAFile) {
         Key(Qt::Key_Return);
       });
   EXPECT_EQ(SelectFile(music, "*.mp3", 1, "Select Music File to tunzle", error, ""), music + "/a.mp3");
-  EXPECT_EQ(first, (std::vector<std::string>{"Pop [folder]", "rock [folder]", ".hidden [folder]", "a.mp3"}));
+  EXPECT_EQ(first, (std::vector<std::string>{"Pop [folder]", "rock [folder]", ".hidden [folder]", "0.MP3", "a.mp3"}));
   EXPECT_EQ(inPop, (std::vector<std::string>{"p.mp3"}));
   EXPECT_EQ(cameBack, "Pop [folder]");
   EXPECT_EQ(boxAfterRight, "a.mp3");
@@ -238,7 +245,7 @@ TEST_F(SelectFileTest, DeleteAsksThenRemovesAndAFolderIsNotFound) {
   EXPECT_TRUE(keptByEnter);
   EXPECT_TRUE(keptByEscape);
   EXPECT_FALSE(fs::exists(music + "/a.mp3"));
-  EXPECT_EQ(afterDelete, (std::vector<std::string>{"Pop [folder]", "rock [folder]", ".hidden [folder]"}));
+  EXPECT_EQ(afterDelete, (std::vector<std::string>{"Pop [folder]", "rock [folder]", ".hidden [folder]", "0.MP3"}));
   EXPECT_TRUE(folderNotFound);
 }
 

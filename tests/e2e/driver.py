@@ -76,11 +76,18 @@ class Game:
     def count(self, *fields):
         return sum(1 for line in self.lines() if line[:len(fields)] == list(fields))
 
-    def new_game(self, size="3"):
-        """From the end of the intro: the sample song (Escape), then the size."""
+    def new_game(self, size="3", song=None):
+        """From the end of the intro: the song (typed as a full path into the
+        file-name box) or the sample song (Escape), then the size."""
         self.wait_for("selectfile", timeout=25)
         self.settle()
-        self.key("Escape")
+        if song:
+            self.key("Tab", "ctrl+a")
+            self.type(song)
+            self.key("Return")
+            self.wait_for("answer", song)
+        else:
+            self.key("Escape")
         self.wait_for("pick", "Select square size")
         self.settle()
         if size != "3":
@@ -90,6 +97,9 @@ class Game:
 
     def key(self, *keys, delay=60):
         subprocess.run(["xdotool", "key", "--delay", str(delay), *keys], env=self.env, check=True)
+
+    def type(self, text, delay=20):
+        subprocess.run(["xdotool", "type", "--delay", str(delay), text], env=self.env, check=True)
 
     def settle(self, seconds=0.3):
         time.sleep(seconds)

@@ -1,7 +1,12 @@
 """A 3 x 3 game played to the win with real keys on a virtual display: start,
-save on quit, resume, solve, decline another game. Reads the trace."""
+save on quit, resume, solve, decline another game. Reads the trace.
+
+Usage: test_play_to_win.py TUNZLE [SONG_MAKER SONG_NAME]: with a song maker
+(the asset generator), the game is played on the project's song written as
+SONG_NAME (its extension names the format), chosen in the song selector."""
 import collections
 import os
+import subprocess
 import sys
 import time
 
@@ -9,6 +14,8 @@ sys.path.insert(0, os.path.dirname(__file__))
 import driver  # noqa: E402
 
 PROGRAM = sys.argv[1]
+SONG_MAKER = sys.argv[2] if len(sys.argv) > 3 else None
+SONG_NAME = sys.argv[3] if len(sys.argv) > 3 else None
 
 
 def solve(cells):
@@ -40,6 +47,11 @@ def solve(cells):
     return list(reversed(path))
 
 
+def opened(game, song):
+    """The trace shows the song (upper case, as sound names are) given a song player."""
+    return any(line[:2] == ["sound", song.upper()] and int(line[2]) > 200 for line in game.lines())
+
+
 def read_saved_game(folder):
     with open(os.path.join(folder, "SaveGame.gam"), newline="") as f:
         text = f.read()
@@ -54,11 +66,19 @@ def main():
     display = driver.Display()
     appdata = driver.temp_player_folder()
     folder = os.path.join(appdata, "Music Tunzle")
+    song = None
+    if SONG_MAKER:
+        music = os.path.join(appdata, "My Music")
+        os.makedirs(music)
+        song = os.path.join(music, SONG_NAME)
+        subprocess.run([SONG_MAKER, "--song", song], check=True)
     try:
         # First run: the voice, the song selector (Escape: the sample), size 3.
         game = driver.Game(PROGRAM, display, appdata, args=["3"])
         game.wait_for("speak", "3", "Music Tunzle.", timeout=20)
-        game.new_game()
+        game.new_game(song=song)
+        if song:
+            assert opened(game, song), "the chosen song opened in a song player"
         game.settle(0.5)
         # Quit, saving the game.
         game.key("q")
@@ -76,6 +96,8 @@ def main():
         game.settle()
         game.key("Return")
         game.wait_for("songrun", timeout=10)
+        if song:
+            assert opened(game, song), "the saved game's song opened again"
         game.settle(0.5)
         row, col = cursor
         for (r, c) in solve(cells):

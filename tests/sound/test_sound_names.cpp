@@ -1,6 +1,8 @@
 // Sound names: texts, wildcards, letter case and the choice of player.
 #include "test_sound_support.h"
 
+#include "common/VB.h"
+
 using namespace soundtest;
 
 namespace {
@@ -84,6 +86,20 @@ TEST_F(NameTest, SongAndOggNamesGoToTheirPlayers) {
   EXPECT_EQ(oggs.calls.back(), "Play MUSIC.OGG");
   EXPECT_EQ(trace.Count("sound\tSONG.MP3\t201"), 1);
   EXPECT_EQ(trace.Count("sound\tMUSIC.OGG\t101"), 1);
+}
+
+TEST_F(NameTest, ASongIsAPathWhateverItsExtensionAndAnExistingStarIsNoWildcard) {
+  for (const std::string name : {"/m/Song.ogg", "/m/b.WAV", "/m/c.flac"}) {
+    EXPECT_EQ(e.sound->PlaySong(name), 201) << name;
+    EXPECT_EQ(songs.calls.back(), "Play " + name);
+    EXPECT_EQ(trace.Count("sound\t" + UCase(name) + "\t201"), 1);
+  }
+  EXPECT_TRUE(oggs.calls.back() == "Start") << "no song went to the Ogg streams";
+  std::ofstream(e.dir / "a*1 b?.mp3") << "x";
+  EXPECT_EQ(e.Play("a*1 b?.mp3"), 201);
+  EXPECT_EQ(songs.calls.back(), "Play A*1 B?.MP3");
+  EXPECT_EQ(e.sound->PlaySong((e.dir / "a*1 b?.mp3").string()), 201);
+  EXPECT_EQ(songs.calls.back(), "Play " + (e.dir / "a*1 b?.mp3").string());
 }
 
 TEST_F(NameTest, WithoutPlayersSongsAndOggsGiveZero) {
