@@ -36,6 +36,17 @@ LATE = 0.4
 EARLY = 0.1
 
 
+def whole_cycle_end(tone):
+    """The tone's last sample lies within one sample's step below zero, rising:
+    the next would have started a new cycle."""
+    return len(tone) > 2 and tone[-2] < tone[-1] <= 0 and -tone[-1] <= 1.5 * (tone[-1] - tone[-2])
+
+
+def whole_cycle_start(tone):
+    """The tone's first heard sample lies within one step above zero, rising."""
+    return len(tone) > 2 and 0 < tone[0] < tone[1] and tone[0] <= 1.5 * (tone[1] - tone[0])
+
+
 def pitch_of(tile):
     return 330.0 + 110.0 * tile
 
@@ -245,7 +256,17 @@ class Session:
         extent = (found[-1][1] - found[0][0]) / RATE
         gaps = sum(b - a for (_, a), (b, _) in zip(found, found[1:])) / RATE
         want = ms / 1000.0
-        assert extent - gaps <= want + LENGTH_TOLERANCE and extent >= want - LENGTH_TOLERANCE, \
+        # Every tile holds whole cycles of its tone, so a run heard to its last
+        # sample ends as a cycle ends; a run cut anywhere else does not.
+        a, b = f0 + found[0][0], f0 + found[-1][1]
+        tone = self.rec.channel(0, a, b)
+        assert whole_cycle_end(tone), f"{keys}: the run was cut off, not ended on its last sample ({list(tone[-3:])})"
+        # The server may drop a run's first stretch when the machine stalls the
+        # mixer as it starts: the tone then begins mid-cycle, shortened.
+        start_lost = not whole_cycle_start(tone)
+        self.dropouts += start_lost
+        short_ok = MAX_GAPS * want if start_lost else LENGTH_TOLERANCE
+        assert extent - gaps <= want + LENGTH_TOLERANCE and extent >= want - short_ok, \
             f"{keys}: run of {ms} ms heard over {extent * 1000:.1f} ms with {gaps * 1000:.1f} ms of gaps: {found}"
         self.dropouts += len(found) - 1
         assert gaps <= MAX_GAPS * want, f"{keys}: {gaps * 1000:.0f} ms of dropouts in {found}"
@@ -345,11 +366,16 @@ def stereo(server, program, tone_tool):
             f"the whole song in order after the notes: heard tiles {song}"
         short = [(tile, n * WINDOW) for tile, n, _ in song[-TILES:] if n * WINDOW < TILE * (1 - MAX_GAPS)]
         assert not short, f"tiles of the whole song heard too briefly: {short} in {song}; heard {found}"
-        song_start = song[-TILES][2]
-        # The song's first 20 ms window may be the second of its sound; the last
-        # note is struck 150 ms before the song.
-        notes_heard = onsets(s.rec.mono(f0, f0 + song_start - int(2.5 * WINDOW * RATE)))
-        assert len(notes_heard) == notes, f"{notes} notes in the trace, {len(notes_heard)} heard"
+        # The song ends on its last sample (checked as runs are), so it began
+        # its length before that; the last note fades out over its first 150 ms.
+        song_end = found[-1][1]
+        tone = s.rec.channel(0, f0 + song_end - RATE // 10, f0 + song_end)
+        assert whole_cycle_end(tone), "the whole song was cut off before its end"
+        song_start = song_end - int(TILES * TILE * RATE)
+        notes_heard = onsets(s.rec.mono(f0, f0 + song_start - int(0.03 * RATE)))
+        assert len(notes_heard) == notes, \
+            f"{notes} notes in the trace, {len(notes_heard)} heard at {[round(n / RATE, 3) for n in notes_heard]} s " \
+            f"before the song at {song_start / RATE:.3f} s"
     finally:
         s.close()
 
