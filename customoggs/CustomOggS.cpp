@@ -205,7 +205,11 @@ void FeederLoop() {
   std::unique_lock<std::mutex> g(lib.lock);
   while (!lib.quit) {
     ServiceAll(lib);
-    lib.wake.wait_for(g, std::chrono::milliseconds(10));
+    // With nothing playing the feeder sleeps until a stream starts or resumes.
+    bool playing = false;
+    for (auto& [handle, s] : lib.streams) playing = playing || s->state == State::Playing;
+    if (playing) lib.wake.wait_for(g, std::chrono::milliseconds(10));
+    else lib.wake.wait(g);
   }
 }
 
@@ -258,6 +262,7 @@ int32_t Start(SNDFILE* file, const SF_INFO& info, std::unique_ptr<MemoryFile> me
   if (lib.nextHandle <= 0) lib.nextHandle = 1;
   lib.streams[handle] = std::move(s);
   if (!lib.feeder.joinable()) lib.feeder = std::thread(FeederLoop);
+  lib.wake.notify_all();
   return handle;
 }
 
@@ -322,6 +327,7 @@ int32_t PauseOgg(int32_t handle) {
     alGetSourcei(s->source, AL_SOURCE_STATE, &sourceState);
     if (sourceState == AL_PAUSED) alSourcePlay(s->source);
     Service(*s);
+    lib.wake.notify_all();
     return 0;
   }
   // A played-out stream toggles too, so pause and resume stay paired for the caller.

@@ -56,9 +56,11 @@ FRMMain::FRMMain(GameState& state, GameServices& services, QWidget* parent)
   setPalette(p);
   Timer1.setInterval(1);
   Timer1.setSingleShot(false);
+  // A coarse timer may fire 5 % early and cut a tile's end off.
+  Timer1.setTimerType(Qt::PreciseTimer);
   connect(&Timer1, &QTimer::timeout, this, [this] {
     Timer1.stop();
-    svc.PauseMP3();
+    svc.TileTimerDue();
   });
 }
 

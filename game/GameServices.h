@@ -18,6 +18,8 @@ class GameServices {
   virtual void PlayOriginalTile(int16_t tile, float length) = 0;
   virtual void PlayEntireSong() = 0;
   virtual void PauseMP3() = 0;
+  // The tile timer fired; the song decides whether its run has played out.
+  virtual void TileTimerDue() { PauseMP3(); }
   virtual void SetMP3Volume(int32_t vol) = 0;
   virtual bool IsSongTooShort() = 0;
   virtual void DeleteSound(int16_t index) = 0;

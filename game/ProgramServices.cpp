@@ -68,6 +68,7 @@ void ProgramServices::PlayTile(int16_t first, int16_t last, float length) { if (
 void ProgramServices::PlayOriginalTile(int16_t tile, float length) { if (songs) songs->PlayOriginalTile(tile, length); }
 void ProgramServices::PlayEntireSong() { if (songs) songs->PlayEntireSong(); }
 void ProgramServices::PauseMP3() { if (songs) songs->PauseMP3(); }
+void ProgramServices::TileTimerDue() { if (songs) songs->TileTimerDue(); }
 void ProgramServices::SetMP3Volume(int32_t vol) { if (songs) songs->SetMP3Volume(vol); }
 bool ProgramServices::IsSongTooShort() { return songs ? songs->IsSongTooShort() : false; }
 void ProgramServices::DeleteSound(int16_t index) { if (sound) sound->DeleteSound(index); }

@@ -31,6 +31,7 @@ class ProgramServices : public GameServices, public SoundHost, public DialogSpee
   void PlayOriginalTile(int16_t tile, float length) override;
   void PlayEntireSong() override;
   void PauseMP3() override;
+  void TileTimerDue() override;
   void SetMP3Volume(int32_t vol) override;
   bool IsSongTooShort() override;
   void DeleteSound(int16_t index) override;

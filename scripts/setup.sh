@@ -9,6 +9,7 @@ packages=(
   libespeak-ng-dev espeak-ng libspeechd-dev speech-dispatcher speech-dispatcher-espeak-ng
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool x11-utils imagemagick sox
+  pulseaudio pulseaudio-utils
   desktop-file-utils appstream
   dpkg-dev debhelper lintian man-db
   dbus dbus-x11 at-spi2-core python3 python3-pyatspi

@@ -16,7 +16,10 @@ namespace {
 // the depth adds no latency to them.
 constexpr int64_t kChunk = 1024;
 constexpr int kBuffers = 6;
-constexpr auto kPoll = std::chrono::milliseconds(5);
+// The feeder sleeps until its front buffer has played, within these bounds:
+// never a busy loop, never so long that the queue runs dry.
+constexpr auto kMinSleep = std::chrono::milliseconds(2);
+constexpr auto kMaxSleep = std::chrono::milliseconds(50);
 
 using SetThreadContextFn = ALCboolean(ALC_APIENTRY*)(ALCcontext*);
 
@@ -185,9 +188,28 @@ void Mp3Graph::SetStopAt(double seconds) {
   stopAt_ = v;
 }
 
+double Mp3Graph::RunLeft() {
+  std::lock_guard<std::mutex> lk(mu_);
+  if (!running_ || rate_ <= 0) return 0.0;
+  int64_t end = EndLocked();
+  // A file that ended early drains where its data ran out.
+  if (source_ && fedGeneration_ == generation_ && endOfData_) end = std::min(end, feedPos_);
+  int64_t left = end - PositionLocked();
+  return left > 0 ? static_cast<double>(left) / (rate_ * speed_) : 0.0;
+}
+
+std::chrono::microseconds Mp3Graph::FrontBufferLeftLocked() {
+  if (queued_.empty() || rate_ <= 0) return std::chrono::microseconds(0);
+  ALint offset = 0;
+  alGetSourcei(source_, AL_SAMPLE_OFFSET, &offset);
+  int64_t left = std::max<int64_t>(0, queued_.front().second - offset);
+  return std::chrono::microseconds(static_cast<int64_t>(static_cast<double>(left) * 1e6 / (rate_ * speed_)));
+}
+
 bool Mp3Graph::WaitFed(std::chrono::milliseconds timeout) {
   std::unique_lock<std::mutex> lk(mu_);
   if (!source_) return true;
+  cv_.notify_all();  // a hand-rendered device plays faster than the feeder's sleep assumes
   return fedCv_.wait_for(lk, timeout, [this] {
     if (!running_) return true;
     if (fedGeneration_ != generation_) return false;
@@ -281,7 +303,13 @@ void Mp3Graph::FeedLoop() {
       if (state != AL_PLAYING && queuedCount > processed) alSourcePlay(source_);
     }
     fedCv_.notify_all();
-    cv_.wait_for(lk, kPoll);
+    if (queued_.empty()) {
+      // Fed to the end and played out: nothing to do until the next command.
+      cv_.wait(lk);
+    } else {
+      auto sleep = FrontBufferLeftLocked() + std::chrono::milliseconds(1);
+      cv_.wait_for(lk, std::clamp<std::chrono::microseconds>(sleep, kMinSleep, kMaxSleep));
+    }
   }
   lk.unlock();
   if (setThread) setThread(nullptr);

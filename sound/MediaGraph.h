@@ -45,6 +45,11 @@ class MediaGraph {
   // point, so a run of tiles ends on its last sample whatever the timer's
   // jitter. Negative: play to the end.
   virtual void SetStopAt(double seconds) = 0;
+
+  // Seconds of the current run still to be played out to the device; 0 when
+  // paused or when the run's last sample has left the player. A pause before
+  // then would cut the run's end off.
+  virtual double RunLeft() { return 0.0; }
 };
 
 // The real graph (below); the song players use this unless given another.
@@ -72,6 +77,7 @@ class Mp3Graph : public MediaGraph {
   double StopTime() override;
   void SetRate(double rate) override;
   void SetStopAt(double seconds) override;
+  double RunLeft() override;
 
   // True when the graph sounds through a device (false: silent, clock-driven).
   bool HasDevice() const { return source_ != 0; }
@@ -82,6 +88,8 @@ class Mp3Graph : public MediaGraph {
 
  private:
   void FeedLoop();
+  // How long the feeder may sleep: until the front buffer has played.
+  std::chrono::microseconds FrontBufferLeftLocked();
   int64_t PositionLocked();
   int64_t EndLocked() const;
   int64_t ToSample(double seconds) const;

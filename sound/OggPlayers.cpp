@@ -57,13 +57,14 @@ void OggPlayers::Start() {
   OggLibrary* lib = Library();
   if (!lib) return;
   if (lib->InitOgg(0, 0) != 0) {
-    pump_.start();
+    available_ = true;
     lib->SetOggBufferSize(5);
   }
 }
 
 void OggPlayers::Shutdown() {
   pump_.stop();
+  available_ = false;
   if (library_) library_->ShutdownOgg();
   // The library has let every stream go; stale handles must not reach it again.
   for (auto& s : slots_) {
@@ -74,6 +75,13 @@ void OggPlayers::Shutdown() {
 
 void OggPlayers::Pump() {
   if (library_) library_->UpdateOgg();
+  for (int16_t i = 1; i <= Count(); ++i)
+    if (IsPlaying(i)) return;
+  pump_.stop();
+}
+
+void OggPlayers::WakePump() {
+  if (available_ && !pump_.isActive()) pump_.start();
 }
 
 void OggPlayers::LibraryMissing() {
@@ -85,7 +93,7 @@ void OggPlayers::LibraryMissing() {
 }
 
 int16_t OggPlayers::Play(const std::string& name, int16_t Volume, int32_t Frequency, int16_t Pan, int16_t DSFlags) {
-  if (!pump_.isActive()) LibraryMissing();
+  if (!available_) LibraryMissing();
   OggLibrary* lib = library_.get();
 
   const std::string path = host_.AppFolder() + name;
@@ -129,6 +137,7 @@ int16_t OggPlayers::Play(const std::string& name, int16_t Volume, int32_t Freque
     return 0;
   }
   slot.ReuseClass = ReuseClassOf(DSFlags);
+  WakePump();
   return static_cast<int16_t>(100 + chosen);
 }
 
@@ -193,6 +202,7 @@ void OggPlayers::UnPauseAll() {
     if (!IsPlaying(i) && s.handle != 0 && library_) library_->PauseOgg(s.handle);
     s.paused = false;
   }
+  WakePump();
 }
 
 void OggPlayers::UnpauseOne(int16_t slot) {
@@ -200,6 +210,7 @@ void OggPlayers::UnpauseOne(int16_t slot) {
   if (!s || !s->paused) return;
   if (s->handle != 0 && library_) library_->PauseOgg(s->handle);
   s->paused = false;
+  WakePump();
 }
 
 bool OggPlayers::DecodeWhole(const std::string& path, std::vector<int16_t>& pcm, int& channels, int& rate) {

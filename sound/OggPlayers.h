@@ -49,9 +49,11 @@ class OggPlayers : public IndexedPlayers {
   // Runs before the program ends on "OGG DLL is missing." (the engine's ShutdownForm1).
   void SetShutdownHandler(std::function<void()> handler) { shutdownHandler_ = std::move(handler); }
 
-  // Whether the library started: the pump's state.
-  bool PumpEnabled() const { return pump_.isActive(); }
-  // One pump tick: UpdateOgg.
+  // Whether the library started (and so the pump may run).
+  bool PumpEnabled() const { return available_; }
+  // Whether the pump ticks: only while a stream sounds, so an idle game sleeps.
+  bool PumpTicking() const { return pump_.isActive(); }
+  // One pump tick: UpdateOgg; the pump stops when no stream sounds.
   void Pump();
 
  private:
@@ -65,6 +67,7 @@ class OggPlayers : public IndexedPlayers {
   OggLibrary* Library();  // loads at first use; nullptr when missing
   OggSlot* Slot(int16_t slot);
   [[noreturn]] void LibraryMissing();
+  void WakePump();
 
   SoundHost& host_;
   Loader loader_;
@@ -72,5 +75,6 @@ class OggPlayers : public IndexedPlayers {
   bool triedLoading_ = false;
   std::vector<OggSlot> slots_;  // 0..OggBuffers, slot 0 unused
   QTimer pump_;
+  bool available_ = false;
   std::function<void()> shutdownHandler_;
 };

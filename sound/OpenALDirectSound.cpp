@@ -11,6 +11,8 @@
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <vector>
 
 namespace {
@@ -22,20 +24,52 @@ LPALCRENDERSAMPLESSOFT renderSamples() {
   return reinterpret_cast<LPALCRENDERSAMPLESSOFT>(alcGetProcAddress(nullptr, "alcRenderSamplesSOFT"));
 }
 
+std::string ReadWhole(const std::filesystem::path& p) {
+  std::ifstream in(p, std::ios::binary);
+  std::stringstream ss;
+  ss << in.rdbuf();
+  return ss.str();
+}
+
 // OpenAL Soft 1.19 ignores ALC_REFRESH; its period settings come only from
-// its configuration files, the last of which may be named by ALSOFT_CONF.
+// its configuration files, read in this order, the last named by ALSOFT_CONF.
 // Must run before the library's first call to take effect.
 void AskShortMixAhead() {
-  if (std::getenv("ALSOFT_CONF")) return;  // the user's own choice wins
+  auto env = [](const char* name) -> std::string {
+    const char* v = std::getenv(name);
+    return v ? v : "";
+  };
+  std::vector<std::filesystem::path> files = {"/etc/openal/alsoft.conf"};
+  std::string dirs = env("XDG_CONFIG_DIRS");
+  if (dirs.empty()) dirs = "/etc/xdg";
+  for (size_t at = 0; at <= dirs.size();) {
+    size_t colon = std::min(dirs.find(':', at), dirs.size());
+    if (colon > at) files.push_back(std::filesystem::path(dirs.substr(at, colon - at)) / "alsoft.conf");
+    at = colon + 1;
+  }
+  const std::string home = env("HOME");
+  if (!home.empty()) files.push_back(std::filesystem::path(home) / ".alsoftrc");
+  if (!env("XDG_CONFIG_HOME").empty()) files.push_back(std::filesystem::path(env("XDG_CONFIG_HOME")) / "alsoft.conf");
+  else if (!home.empty()) files.push_back(std::filesystem::path(home) / ".config" / "alsoft.conf");
+  const std::string named = env("ALSOFT_CONF");
+
+  std::vector<std::string> texts;
   std::error_code ec;
+  for (const auto& f : files)
+    if (std::filesystem::is_regular_file(f, ec)) texts.push_back(ReadWhole(f));
+  const std::string namedText = named.empty() ? std::string() : ReadWhole(named);
+  if (!named.empty()) texts.push_back(namedText);
+  const std::string text = OpenALDirectSound::GameAlsoftConf(texts, namedText);
+  if (text.empty() || text == namedText) return;
+
+  ec.clear();
   const char* runtime = std::getenv("XDG_RUNTIME_DIR");
   std::filesystem::path dir = runtime && *runtime ? std::filesystem::path(runtime)
                                                   : std::filesystem::temp_directory_path(ec);
   if (ec || dir.empty()) return;
   const auto file = dir / ("tunzle-alsoft-" + std::to_string(getuid()) + ".conf");
-  const std::string text = "[general]\nperiod_size = " + std::to_string(OpenALDirectSound::kPeriodFrames) +
-                           "\nperiods = " + std::to_string(OpenALDirectSound::kPeriods) + "\n";
-  if (WriteFileAtomic(file, text)) setenv("ALSOFT_CONF", file.c_str(), 0);
+  // Ours replaces the player's named file in the search, so it carries it whole.
+  if (WriteFileAtomic(file, text)) setenv("ALSOFT_CONF", file.c_str(), 1);
 }
 
 // Hundredths of a decibel to a linear gain; -10000 and below are silence.
@@ -241,6 +275,42 @@ class ALBuffer : public DSBuffer, public DS3DBuffer {
 };
 
 }  // namespace
+
+std::string OpenALDirectSound::GameAlsoftConf(const std::vector<std::string>& texts, const std::string& named) {
+  bool periodSet = false, channelsSet = false;
+  for (const std::string& text : texts) {
+    std::istringstream in(text);
+    std::string section, line;
+    while (std::getline(in, line)) {
+      line = line.substr(0, line.find('#'));
+      auto first = line.find_first_not_of(" \t\r");
+      if (first == std::string::npos) continue;
+      line = line.substr(first, line.find_last_not_of(" \t\r") - first + 1);
+      if (line.front() == '[') {
+        section = line.substr(1, line.find(']') - 1);
+        std::transform(section.begin(), section.end(), section.begin(), ::tolower);
+        continue;
+      }
+      if (!section.empty() && section != "general") continue;
+      std::string key = line.substr(0, line.find('='));
+      key = key.substr(0, key.find_last_not_of(" \t") + 1);
+      std::transform(key.begin(), key.end(), key.begin(), ::tolower);
+      if (key == "period_size" || key == "periods") periodSet = true;
+      if (key == "channels") channelsSet = true;
+    }
+  }
+  std::string add;
+  // Either period key of the player's means they chose their own latency.
+  if (!periodSet)
+    add += "period_size = " + std::to_string(kPeriodFrames) + "\nperiods = " + std::to_string(kPeriods) + "\n";
+  // A mono device drops the left and right channels our sources play on; a
+  // stereo stream is folded to mono by the sound server instead.
+  if (!channelsSet) add += "channels = stereo\n";
+  if (add.empty()) return named;
+  std::string out = named;
+  if (!out.empty() && out.back() != '\n') out += '\n';
+  return out + "[general]\n" + add;
+}
 
 OpenALDirectSound::OpenALDirectSound() = default;
 

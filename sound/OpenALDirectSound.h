@@ -12,6 +12,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 class OpenALDirectSound : public DSDevice {
  public:
@@ -42,6 +43,12 @@ class OpenALDirectSound : public DSDevice {
   ALCdevice* AlcDevice() const { return device_; }
   ALCcontext* AlcContext() const { return context_; }
   float RolloffFactor() const { return rolloff_; }
+
+  // The OpenAL Soft configuration the game runs with: `named` (the player's
+  // ALSOFT_CONF file, read last) as it stands, then short periods and a
+  // stereo stream, each only where none of the player's files (`texts`) set
+  // one. Equal to `named` when nothing needs adding.
+  static std::string GameAlsoftConf(const std::vector<std::string>& texts, const std::string& named);
 
   // The mix-ahead asked of OpenAL Soft for real devices.
   static constexpr int kPeriodFrames = 256;

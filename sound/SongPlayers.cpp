@@ -15,6 +15,8 @@ namespace {
 
 // The tile timer's interval is a 16-bit unsigned count of milliseconds.
 constexpr double kTimerLimitMs = 65535.0;
+// How long past its nominal end the timer waits for a run to play out.
+constexpr auto kRunGrace = std::chrono::seconds(1);
 
 // Seconds for the trace, to the millisecond, without trailing zeros.
 std::string Seconds(double s) {
@@ -175,6 +177,17 @@ void SongPlayers::PauseMP3() {
   host_.SetTileTimerEnabled(false);
 }
 
+void SongPlayers::TileTimerDue() {
+  MediaGraph* g = host_.SongSlot() ? Song() : nullptr;
+  double left = g ? g->RunLeft() : 0.0;
+  if (left > 0 && std::chrono::steady_clock::now() < runDeadline_) {
+    host_.SetTileTimerInterval(std::max<int32_t>(1, static_cast<int32_t>(std::ceil(left * 1000.0))));
+    host_.SetTileTimerEnabled(true);
+    return;
+  }
+  PauseMP3();
+}
+
 bool SongPlayers::IsSongTooShort() {
   PauseMP3();
   MediaGraph* g = Song();
@@ -193,6 +206,7 @@ void SongPlayers::StartRun(MediaGraph& g, double start, double stopAt, int32_t t
   g.SetCurrentPosition(start);
   g.Run();
   if (timerMs > 0) {
+    runDeadline_ = std::chrono::steady_clock::now() + std::chrono::milliseconds(timerMs) + kRunGrace;
     host_.SetTileTimerInterval(timerMs);
     host_.SetTileTimerEnabled(true);
   }

@@ -2,6 +2,7 @@
 // The song players behind sound indexes 201 and above, and the operations the
 // game plays its song with: a tile is a stretch of the one open song, played
 // by seeking, running, and pausing again when the tile timer fires.
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -30,6 +31,9 @@ class SongPlayers : public IndexedPlayers {
   bool isMP3Playing();
   // Pauses the song and switches the tile timer off; nothing when SongSlot is 0.
   void PauseMP3();
+  // The tile timer fired: pauses the song once the run's last sample has
+  // played, re-arming the timer for what is left until then.
+  void TileTimerDue();
   // The song does not reach past the start of the board's last tile. Leaves it paused.
   bool IsSongTooShort();
   // Plays tiles first..last in one run; a timer pauses the song after the run.
@@ -75,5 +79,8 @@ class SongPlayers : public IndexedPlayers {
 
   SoundHost& host_;
   GraphFactory factory_;
+  // When the tile timer gives up waiting for a run's end (a device that
+  // stopped consuming must not keep the timer firing for good).
+  std::chrono::steady_clock::time_point runDeadline_{};
   std::vector<SongPlayer> players_;  // 0..count; slot 0 is never used
 };

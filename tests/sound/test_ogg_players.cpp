@@ -142,10 +142,16 @@ TEST_F(OggPlayersTest, StartRunsThePumpOnlyWhenTheLibraryStarted) {
   EXPECT_EQ(loadedFrom, host.folder);
   EXPECT_TRUE(p->PumpEnabled());
   EXPECT_EQ(fake.calls, (std::vector<std::string>{"InitOgg 0 0", "SetOggBufferSize 5"}));
+  // The pump ticks while a stream sounds, and stops when none does.
+  EXPECT_FALSE(p->PumpTicking()) << "nothing plays: an idle game must sleep";
+  ASSERT_EQ(p->Play("MUSIC.OGG", 0, -1, 0, 0), 101);
   QElapsedTimer t;
   t.start();
   while (t.elapsed() < 80) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
   EXPECT_GE(fake.updates, 3);
+  fake.sounding.clear();
+  p->Pump();
+  EXPECT_FALSE(p->PumpTicking());
   p->Shutdown();
   EXPECT_FALSE(p->PumpEnabled());
   EXPECT_TRUE(Called("ShutdownOgg"));

@@ -118,6 +118,23 @@ TEST_F(SongPlayersTest, TilesOfTwoAndAHalfSeconds) {
   EXPECT_FALSE(players.isMP3Playing());
 }
 
+// The tile timer may fire before the run's last sample has played (a coarse
+// timer, or a device that started late): the pause waits for that sample.
+TEST_F(SongPlayersTest, TileTimerPausesOnlyOnceTheRunHasPlayedOut) {
+  FakeGraph& g = OpenSong();
+  players.PlayTile(3, 3, 2.5f);
+  g.Advance(2.4);
+  players.TileTimerDue();
+  EXPECT_TRUE(g.running) << "0.1 s of the tile was still to be heard";
+  EXPECT_TRUE(host.timerEnabled);
+  EXPECT_EQ(host.timerInterval, 100);
+  g.Advance(0.1);
+  players.TileTimerDue();
+  EXPECT_FALSE(g.running);
+  EXPECT_FALSE(host.timerEnabled);
+  EXPECT_EQ(Trace().substr(Trace().rfind("songpause")), "songpause\t7.5\n") << "paused at the run's end";
+}
+
 TEST_F(SongPlayersTest, TimerIntervals) {
   FakeGraph& g = OpenSong(200);
   // 75 s is too long for the timer: none is set, yet the run still ends on its last tile.

@@ -54,6 +54,8 @@ class FakeGraph : public MediaGraph {
     if (r > 0) rate = r;
   }
   void SetStopAt(double s) override { stopAt = s; }
+  double RunLeft() override { return running ? (End() - pos) / rate : 0.0; }
+  double End() const { return stopAt >= 0 && stopAt < length ? stopAt : length; }
 
   void Advance(double seconds) {
     if (!running) return;

@@ -217,3 +217,32 @@ TEST(OpenALDevice, DefaultDeviceOpensUnderTheNullDriver) {
 }
 
 }  // namespace
+
+namespace {
+
+// The player's own OpenAL Soft settings win: ours fill in only what no file
+// of theirs sets, and a file they name in ALSOFT_CONF is carried whole.
+TEST(OpenALDevice, PlayerSettingsWinOverTheGamesOwn) {
+  const std::string stock = "# period_size = 1024\n[general]\n#periods = 3\n[decoder]\nquad =\n";
+  const std::string ours = OpenALDirectSound::GameAlsoftConf({stock}, "");
+  EXPECT_EQ(ours, "[general]\nperiod_size = 256\nperiods = 3\nchannels = stereo\n");
+
+  // Either period key of theirs, before any section or under [General], is their choice.
+  for (const char* own : {"periods=4\n", "[General]\n  PERIOD_SIZE = 512 # smaller clicks\n"}) {
+    std::string c = OpenALDirectSound::GameAlsoftConf({stock, own}, "");
+    EXPECT_EQ(c.find("period"), std::string::npos) << own;
+    EXPECT_NE(c.find("channels = stereo"), std::string::npos) << own;
+  }
+  // The same keys of another section are not theirs for the device.
+  EXPECT_NE(OpenALDirectSound::GameAlsoftConf({"[pulse]\nperiod_size = 4096\n"}, "").find("period_size = 256"),
+            std::string::npos);
+
+  // A named file is kept as it stands, ours after it; nothing added, nothing changed.
+  const std::string named = "[general]\ndrivers = pulse\nchannels = mono";
+  EXPECT_EQ(OpenALDirectSound::GameAlsoftConf({named}, named), named + "\n[general]\nperiod_size = 256\nperiods = 3\n");
+  const std::string full = "[general]\nperiods = 2\nchannels = surround51\n";
+  EXPECT_EQ(OpenALDirectSound::GameAlsoftConf({full}, full), full);
+  EXPECT_EQ(OpenALDirectSound::GameAlsoftConf({full}, ""), "");
+}
+
+}  // namespace

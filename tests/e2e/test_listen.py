@@ -1,0 +1,445 @@
+"""The real game heard at a private sound server: what the trace claims is
+compared with what the sink's monitor recorded. Song: one steady tone per
+tile (tunzle_tone_song), so each heard stretch tells its tile and length.
+
+  test_listen.py TUNZLE TONE_SONG_TOOL stereo   tiles, runs, notes, win (no speech)
+  test_listen.py TUNZLE TONE_SONG_TOOL mono     a mono sink: intro, tiles, cues, both voices
+"""
+import os
+import subprocess
+import sys
+import threading
+import time
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+sys.path.insert(0, HERE)
+sys.path.insert(0, os.path.join(HERE, "..", "support"))
+import driver  # noqa: E402
+import soundserver  # noqa: E402
+
+TILE = 2.0
+TILES = 8  # a 3 x 3 board's song
+RATE = soundserver.RATE
+# A tile's heard length may differ from its nominal one by this much: the
+# null sink's clock against the sample count, and where a tone's half-wave
+# first passes the level threshold.
+LENGTH_TOLERANCE = 0.010
+PLAYER_PERIOD = 1024
+# Silence inside a sound put down to the machine's load rather than the game:
+# a quarter of it (the server's underruns reached 131 ms in a 2 s tile under a
+# load of 10 on 2 cores; a feeder that stalls loses far more).
+MAX_GAPS = 0.25
+# A sound claimed by the trace must start within this after the line is seen
+# (the device's mix-ahead and the server's latency) ...
+LATE = 0.4
+# ... and not before it, less the trace's own polling and write delay.
+EARLY = 0.1
+
+
+def whole_cycle_end(tone):
+    """The tone's last sample lies within one sample's step below zero, rising:
+    the next would have started a new cycle."""
+    return len(tone) > 2 and tone[-2] < tone[-1] <= 0 and -tone[-1] <= 1.5 * (tone[-1] - tone[-2])
+
+
+def whole_cycle_start(tone):
+    """The tone's first heard sample lies within one step above zero, rising."""
+    return len(tone) > 2 and 0 < tone[0] < tone[1] and tone[0] <= 1.5 * (tone[1] - tone[0])
+
+
+def pitch_of(tile):
+    return 330.0 + 110.0 * tile
+
+
+class Trace(threading.Thread):
+    """Follows the game's trace, stamping each new line with the monotonic
+    time it was first seen, so sounds can be found in the recording."""
+
+    def __init__(self, game):
+        super().__init__(daemon=True)
+        self.game = game
+        self.seen = []  # (time, fields)
+        self.cond = threading.Condition()
+        self.stop = False
+        self.start()
+
+    def run(self):
+        offset, pending = self.game.offset, ""
+        while not self.stop:
+            try:
+                with open(self.game.trace, encoding="utf-8", errors="replace") as f:
+                    f.seek(offset)
+                    text = f.read()
+                    offset = f.tell()
+            except OSError:
+                text = ""
+            now = time.monotonic()
+            pending += text
+            *whole, pending = pending.split("\n")
+            with self.cond:
+                for line in whole:
+                    if "\t" in line:
+                        self.seen.append((now, line.split("\t")[1:]))
+                self.cond.notify_all()
+            time.sleep(0.005)
+
+    def mark(self):
+        with self.cond:
+            return len(self.seen)
+
+    def wait(self, *fields, after=0, timeout=30):
+        """Index, time and fields of the first line from `after` starting with `fields`."""
+        deadline = time.monotonic() + timeout
+        with self.cond:
+            while True:
+                for i in range(after, len(self.seen)):
+                    t, line = self.seen[i]
+                    if line[:len(fields)] == list(fields):
+                        return i, t, line
+                left = deadline - time.monotonic()
+                if left <= 0 or self.game.proc.poll() is not None:
+                    raise AssertionError(f"trace never showed {fields}; last: {[l for _, l in self.seen[-6:]]}")
+                self.cond.wait(min(left, 0.1))
+
+    def count(self, *fields, start=0, end=None):
+        with self.cond:
+            return sum(1 for _, l in self.seen[start:end] if l[:len(fields)] == list(fields))
+
+
+def focused_name(game):
+    r = subprocess.run(["xdotool", "getwindowfocus", "getwindowname"], env=game.env, capture_output=True, text=True)
+    return r.stdout.strip()
+
+
+def wait_focus(game, name, timeout=20):
+    """Keys go to a window only once it holds the focus: wait for that, not a
+    time. `name` is the start of the window's caption."""
+    deadline = time.monotonic() + timeout
+    while not focused_name(game).startswith(name):
+        if time.monotonic() > deadline or game.proc.poll() is not None:
+            raise AssertionError(f"focus never reached {name!r} (has {focused_name(game)!r})")
+        time.sleep(0.02)
+
+
+def frequency(samples):
+    """Of a steady tone: crossings of zero, upward, per second."""
+    ups = sum(1 for a, b in zip(samples, samples[1:]) if a < 0 <= b)
+    return ups * RATE / max(1, len(samples))
+
+
+WINDOW = 0.02
+
+
+def tiles_heard(samples):
+    """The tiles heard one after another: (tile, windows of 20 ms, first frame),
+    each window's tile told by its tone's pitch; silent windows are skipped."""
+    n = int(WINDOW * RATE)
+    out = []
+    for at in range(0, len(samples) - n + 1, n):
+        w = samples[at:at + n]
+        if max(abs(v) for v in w) < 2000:
+            continue
+        tile = round((frequency(w) - 330.0) / 110.0)
+        if out and out[-1][0] == tile:
+            out[-1][1] += 1
+        else:
+            out.append([tile, 1, at])
+    return [tuple(t) for t in out]
+
+
+def onsets(levels, floor=2000, rise=1.5, window=220):
+    """Starts of sounds: 5 ms windows whose peak passes `floor` and is `rise`
+    times the loudest of the 20 ms before (a note struck over a fading one)."""
+    env = [max(levels[i:i + window], default=0) for i in range(0, len(levels), window)]
+    found = []
+    for w, v in enumerate(env):
+        before = max(env[max(0, w - 4):w], default=0)
+        if v > floor and v > rise * before:
+            if not found or w - found[-1] > 10:  # one sound, not its first wobbles
+                found.append(w)
+    return [w * window for w in found]
+
+
+class Session:
+    def __init__(self, server, speech, board, cursor, program, tone_tool, player_conf=True):
+        self.server = server
+        self.display = driver.Display()
+        self.appdata = driver.temp_player_folder()
+        folder = os.path.join(self.appdata, "Music Tunzle")
+        os.makedirs(folder)
+        self.song = os.path.join(folder, "tones.mp3")
+        subprocess.run([tone_tool, self.song, str(TILES), str(TILE)], check=True)
+        empty = board.index(0)
+        header = [cursor[0], cursor[1], empty // 3 + 1, empty % 3 + 1, 3, 3, "2", "#FALSE#", 0, "#FALSE#",
+                  f'"{self.song}"', 0]
+        with open(os.path.join(folder, "SaveGame.gam"), "w", newline="") as f:
+            f.write(",".join(str(v) for v in header) + "\r\n" + "".join(f"{v}\r\n" for v in board))
+        # The player's own OpenAL Soft periods, longer than the game's: they must
+        # win, and with the mixer's real-time priority (where allowed) they keep
+        # a busy test machine from breaking up the sound.
+        self.rec = server.record()
+        env = server.environ({})
+        if player_conf:
+            env["ALSOFT_CONF"] = os.path.join(self.appdata, "alsoft.conf")
+            with open(env["ALSOFT_CONF"], "w") as f:
+                f.write(f"[general]\nperiod_size = {PLAYER_PERIOD}\nperiods = 4\nrt-prio = 1\n")
+        self.game = driver.Game(program, self.display, self.appdata, args=[str(speech)], env=env)
+        self.trace = Trace(self.game)
+        self.dropouts = 0
+
+    def close(self):
+        print(f"short gaps inside runs (server underruns): {self.dropouts}")
+        self.trace.stop = True
+        self.game.kill()
+        self.rec.close()
+        self.display.close()
+        driver.cleanup(self.appdata)
+
+    def key(self, *keys):
+        self.game.key(*keys, delay=20)
+
+    def wait_quiet(self, quiet=0.06, timeout=10):
+        """Waits until the monitor has been silent for `quiet` seconds, so the
+        next sound is measured from silence, not joined to the last one's tail."""
+        deadline = time.monotonic() + timeout
+        n = int(quiet * RATE)
+        while True:
+            end = self.rec.frames()
+            if end >= n and not soundserver.spans(self.rec.mono(end - n, end)):
+                return
+            if time.monotonic() > deadline:
+                raise AssertionError("the monitor never fell silent")
+            time.sleep(0.01)
+
+    def heard(self, since, until, gap=None):
+        """Stretches of sound between two monotonic times, in frames from `since`."""
+        f0, f1 = self.rec.frame_at(since), self.rec.frame_at(until)
+        self.rec.wait_frames(f1)
+        return f0, soundserver.spans(self.rec.mono(f0, f1), gap=gap)
+
+    def claimed(self, index, t, what, min_length=0.0):
+        """The sound of trace line `index` (seen at t) is heard: a stretch starts
+        within the allowed window around the line and lasts `min_length`."""
+        f0, found = self.heard(t - EARLY, t + LATE + max(min_length, 0.05) * (1 + MAX_GAPS) + 0.05)
+        if os.environ.get("LISTEN_DEBUG"):
+            print(what, found, flush=True)
+        starts = [i for i, (s, e) in enumerate(found) if s <= (EARLY + LATE) * RATE]
+        assert starts, f"{what}: the trace says it sounded, nothing was heard (line {index})"
+        s = found[starts[0]][0]
+        total = sum(b - a for a, b in found[starts[0]:]) / RATE
+        assert total >= min_length * (1 - MAX_GAPS), f"{what}: heard {total:.3f} s, wanted {min_length} s"
+        return f0 + s
+
+    def play_run(self, *keys, tile=None):
+        """Presses keys that start one run of tiles and waits for the tile timer
+        to end it; checks the trace's pause against the run's end and the heard
+        stretch against the run's length (and its pitch for a single tile)."""
+        self.wait_quiet()
+        mark = self.trace.mark()
+        pressed = time.monotonic()
+        self.key(*keys)
+        i, _, run = self.trace.wait("songrun", after=mark)
+        j, paused_seen, pause = self.trace.wait("songpause", after=i + 1, timeout=70)
+        start, ms, pos = float(run[1]), int(run[2]), float(pause[1])
+        assert ms > 0, run
+        end = start + ms / 1000.0
+        assert pos >= end - 0.0005, f"{keys}: the timer paused at {pos}, before the run's end {end}"
+        # A busy machine makes the server miss some of the device's short
+        # periods (seen under a load of 10 on 2 cores): a gap of silence that
+        # delays the rest of the run or stands for samples it dropped. So what
+        # is heard, less the gaps, is never longer than the run, and its extent
+        # reaches the run's length; a run cut short fails.
+        f0, found = self.heard(pressed - 0.05, paused_seen + 0.3)
+        if os.environ.get("LISTEN_DEBUG"):
+            print(keys, "pressed", self.rec.frame_at(pressed) - f0, "found", found, flush=True)
+        assert found, f"{keys}: nothing heard of the run the trace claims"
+        extent = (found[-1][1] - found[0][0]) / RATE
+        gaps = sum(b - a for (_, a), (b, _) in zip(found, found[1:])) / RATE
+        want = ms / 1000.0
+        # Every tile holds whole cycles of its tone, so a run heard to its last
+        # sample ends as a cycle ends; a run cut anywhere else does not.
+        a, b = f0 + found[0][0], f0 + found[-1][1]
+        tone = self.rec.channel(0, a, b)
+        assert whole_cycle_end(tone), f"{keys}: the run was cut off, not ended on its last sample ({list(tone[-3:])})"
+        # The server may drop a run's first stretch when the machine stalls the
+        # mixer as it starts: the tone then begins mid-cycle, shortened.
+        start_lost = not whole_cycle_start(tone)
+        self.dropouts += start_lost
+        short_ok = MAX_GAPS * want if start_lost else LENGTH_TOLERANCE
+        assert extent - gaps <= want + LENGTH_TOLERANCE and extent >= want - short_ok, \
+            f"{keys}: run of {ms} ms heard over {extent * 1000:.1f} ms with {gaps * 1000:.1f} ms of gaps: {found}"
+        self.dropouts += len(found) - 1
+        assert gaps <= MAX_GAPS * want, f"{keys}: {gaps * 1000:.0f} ms of dropouts in {found}"
+        length = extent
+        if tile is not None:
+            assert round(start / TILE) + 1 == tile, f"{keys}: the trace ran tile {start / TILE + 1}, not {tile}"
+            a, b = max(found, key=lambda span: span[1] - span[0])
+            got = frequency(self.rec.channel(0, f0 + a, f0 + min(b, a + RATE // 4)))
+            assert abs(got - pitch_of(tile)) < 15, f"{keys}: heard {got:.0f} Hz, tile {tile} is {pitch_of(tile)}"
+        return length
+
+    def resume(self):
+        """Answers Yes to the saved game and checks the intro was heard first."""
+        i, t, _ = self.trace.wait("sound", "INTRO0.WAV", timeout=30)
+        self.claimed(i, t, "the intro", min_length=5.0)
+        self.trace.wait("msgbox", "Save Game?", timeout=30)
+        wait_focus(self.game, "Save Game?")
+        mark = self.trace.mark()
+        self.key("Return")
+        # The resumed game plays its in-order tiles: wait for the timer to end them.
+        i, _, _ = self.trace.wait("songrun", after=mark)
+        self.trace.wait("songpause", after=i + 1, timeout=30)
+        # Any key stops the voice, still reading what came before.
+        self.key("z")
+        self.wait_quiet(timeout=30)
+
+
+def stereo(server, program, tone_tool):
+    # 1 2 3 / _ 5 6 / 4 7 8: sliding 4 up joins 4, 5 and 6; then 7, then 8 wins.
+    s = Session(server, 0, [1, 2, 3, 0, 5, 6, 4, 7, 8], (1, 1), program, tone_tool)
+    try:
+        s.resume()
+        latency = s.server.stream_latency()
+        # The game's own periods give the stream about 17 ms; the player's, far more.
+        assert latency and latency[0] >= 2 * 3 * 256 * 1e6 / RATE, f"the player's periods lost: {latency} us"
+        # Twenty tiles in a row, by arrows and by O, none cut short.
+        steps = [("Right", 2), ("o", 2), ("Right", 3), ("o", 3), ("Down", 6), ("o", 6), ("Left", 5), ("o", 5),
+                 ("Down", 7), ("o", 8), ("Right", 8), ("Up", 6), ("o", 6), ("Up", 3), ("o", 3), ("Left", 2),
+                 ("o", 2), ("Left", 1), ("o", 1), ("Right", 2), ("o", 2), ("Left", 1)]
+        for key, tile in steps:
+            s.play_run(key, tile=tile)
+        # F: the whole board's run ends on its last sample, not early.
+        s.play_run("f")
+
+        # Down twice (over the empty square) to tile 4 below it, then Space.
+        mark = s.trace.mark()
+        s.key("Down", "Down")
+        i, _, _ = s.trace.wait("songrun", after=mark)
+        s.trace.wait("songpause", after=i, timeout=10)  # the tile under the cursor, ended by its timer
+        s.wait_quiet()
+        mark = s.trace.mark()
+        pressed = time.monotonic()
+        s.key("space")
+        i, t_run, run = s.trace.wait("songrun", after=mark, timeout=10)
+        assert run[1] == "0", run
+        notes = s.trace.count("sound", "NOTE.WAV", start=mark, end=i)
+        assert notes == 3, f"the trace played {notes} notes for three joined tiles"
+        f0, _ = s.heard(pressed, t_run + 0.1)
+        heard = onsets(s.rec.mono(f0, s.rec.frame_at(t_run + 0.1)))
+        assert len(heard) == notes + 1, f"{notes} notes and the run: heard {len(heard)} onsets"
+        # What follows the notes is the run, from tile 1 (past the square's cue).
+        first = f0 + heard[-1]
+        s.rec.wait_frames(first + RATE * 2)
+        got = frequency(s.rec.channel(0, first + RATE // 2, first + RATE))
+        assert abs(got - pitch_of(1)) < 15, f"the run after the notes starts at {got:.0f} Hz"
+
+        # 7 joins (one note), then 8 wins: its note, ten more, the whole song.
+        mark = s.trace.mark()
+        s.key("Right", "space")
+        s.trace.wait("songrun", "0", after=mark, timeout=10)
+        mark = s.trace.mark()
+        s.key("Right")
+        i, _, _ = s.trace.wait("songrun", after=mark)
+        s.trace.wait("songpause", after=i, timeout=10)
+        s.wait_quiet()
+        mark = s.trace.mark()
+        pressed = time.monotonic()
+        s.key("space")
+        i, t_song, run = s.trace.wait("songrun", "0", "0", after=mark, timeout=15)
+        s.trace.wait("msgbox", "Congratulations", after=mark, timeout=15)
+        notes = s.trace.count("sound", "NOTE.WAV", start=mark, end=i)
+        assert notes == 11, f"the trace played {notes} notes for the last tile and the win"
+        f0, found = s.heard(pressed, t_song + TILES * TILE + 1.0)
+        assert found, "nothing heard of the win"
+        heard = tiles_heard(s.rec.channel(0, f0, f0 + found[-1][1]))
+        # Stretches of one tile, joined across the odd window a dropout or a
+        # tile's edge makes unclear.
+        song = []
+        for tile, n, at in heard:
+            if n * WINDOW < 0.1:
+                continue
+            if song and song[-1][0] == tile:
+                song[-1][1] += n
+            else:
+                song.append([tile, n, at])
+        assert [tile for tile, _, _ in song[-TILES:]] == list(range(1, TILES + 1)), \
+            f"the whole song in order after the notes: heard tiles {song}"
+        short = [(tile, n * WINDOW) for tile, n, _ in song[-TILES:] if n * WINDOW < TILE * (1 - MAX_GAPS)]
+        assert not short, f"tiles of the whole song heard too briefly: {short} in {song}; heard {found}"
+        # The song ends on its last sample (checked as runs are), so it began
+        # its length before that; the last note fades out over its first 150 ms.
+        song_end = found[-1][1]
+        tone = s.rec.channel(0, f0 + song_end - RATE // 10, f0 + song_end)
+        assert whole_cycle_end(tone), "the whole song was cut off before its end"
+        song_start = song_end - int(TILES * TILE * RATE)
+        notes_heard = onsets(s.rec.mono(f0, f0 + song_start - int(0.03 * RATE)))
+        assert len(notes_heard) == notes, \
+            f"{notes} notes in the trace, {len(notes_heard)} heard at {[round(n / RATE, 3) for n in notes_heard]} s " \
+            f"before the song at {song_start / RATE:.3f} s"
+    finally:
+        s.close()
+
+
+def mono(server, program, tone_tool):
+    # 1 2 3 / 4 5 6 / 7 _ 8, cursor on 1; the built-in voice speaks.
+    s = Session(server, 3, [1, 2, 3, 4, 5, 6, 7, 0, 8], (1, 1), program, tone_tool)
+    try:
+        s.resume()
+        s.play_run("o", tile=1)
+        s.play_run("Down", tile=4)
+        # Cues: F3 at the loudest song volume bumps; Ctrl+B goes to the empty square.
+        for key, name in (("F3", "BOOP2.WAV"), ("ctrl+b", "NOTILE.WAV")):
+            s.wait_quiet()
+            mark = s.trace.mark()
+            s.key(key)
+            i, t, _ = s.trace.wait("sound", name, after=mark)
+            s.claimed(i, t, name, min_length=0.2)
+        # B says where the empty square is: through the built-in voice, then
+        # through the screen reader's speech server.
+        s.wait_quiet()
+        mark = s.trace.mark()
+        s.key("b")
+        i, t, line = s.trace.wait("speak", after=mark, timeout=15)
+        assert line[1:] == ["3", "3, 2"], line
+        s.claimed(i, t, "speech type 3", min_length=0.3)
+        mark = s.trace.mark()
+        s.key("F5")
+        s.trace.wait("pick", "Select Speech Type", after=mark)
+        wait_focus(s.game, "Select")
+        s.key("Down", "Return")
+        s.trace.wait("answer", "1", after=mark)
+        # No window manager here gives the focus back when the dialog closes.
+        subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Music Tunzle ", "windowfocus"], env=s.game.env)
+        wait_focus(s.game, "Music Tunzle")
+        s.wait_quiet()
+        mark = s.trace.mark()
+        s.key("b")
+        i, t, line = s.trace.wait("speak", after=mark, timeout=15)
+        assert line[1:] == ["1", "3, 2"], line
+        # The server starts its voice module on first use: allow it seconds, not
+        # the cue's fraction of one.
+        f0, found = s.heard(t - EARLY, t + 8)
+        assert found, "speech type 1: the trace says it was spoken, nothing was heard"
+        length = sum(e - a for a, e in found) / RATE
+        assert length >= 0.3, f"speech type 1 heard for only {length:.2f} s"
+    finally:
+        s.close()
+
+
+def main():
+    program, tone_tool, mode = sys.argv[1], sys.argv[2], sys.argv[3]
+    channels = 1 if mode == "mono" else 2
+    try:
+        server = soundserver.SoundServer(channels=channels)
+    except soundserver.Unavailable as e:
+        print("skipped:", e)
+        sys.exit(soundserver.SKIP)
+    try:
+        (mono if mode == "mono" else stereo)(server, program, tone_tool)
+    finally:
+        server.close()
+    print("1 passed, 0 failed")
+
+
+if __name__ == "__main__":
+    main()

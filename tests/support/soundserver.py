@@ -1,0 +1,281 @@
+"""A private PulseAudio server on a null sink, as a desktop would put one
+between the game and the player's ears, and a recorder on the sink's monitor.
+
+Used by the listening tests (import it) and around real-engine test programs:
+    soundserver.py run [--channels N] -- PROGRAM ARGS...
+runs the program with OpenAL Soft and speech-dispatcher pointed at the
+server. Only processes started here are stopped, by their ids. Exit code 77
+(a skip to CTest) only when the server itself cannot start.
+"""
+import array
+import os
+import shutil
+import signal
+import subprocess
+import sys
+import tempfile
+import threading
+import time
+
+SKIP = 77
+RATE = 44100
+
+
+class Unavailable(RuntimeError):
+    """The server could not be started here; the reason is the message."""
+
+
+class SoundServer:
+    def __init__(self, channels=2, rate=RATE):
+        if not shutil.which("pulseaudio") or not shutil.which("parec"):
+            raise Unavailable("pulseaudio or parec is not installed (scripts/setup.sh installs them)")
+        self.channels = channels
+        self.rate = rate
+        self.runtime = tempfile.mkdtemp(prefix="tunzle-pulse-")
+        os.chmod(self.runtime, 0o700)
+        self.socket = os.path.join(self.runtime, "pulse", "native")
+        self.env = {
+            "XDG_RUNTIME_DIR": self.runtime,
+            "PULSE_SERVER": "unix:" + self.socket,
+            # Nothing of the machine's own client settings (a cookie, a default server).
+            "PULSE_CLIENTCONFIG": os.path.join(self.runtime, "client.conf"),
+            "ALSOFT_DRIVERS": "pulse",
+            "PULSE_SINK": "out",
+        }
+        with open(self.env["PULSE_CLIENTCONFIG"], "w") as f:
+            f.write("autospawn = no\n")
+        full = self.environ()
+        self.proc = subprocess.Popen(
+            ["pulseaudio", "--daemonize=no", "--exit-idle-time=-1", "-n", "--use-pid-file=no",
+             "--disable-shm=yes", "--log-target=file:" + os.path.join(self.runtime, "pulse.log"),
+             "-L", f"module-null-sink sink_name=out rate={rate} channels={channels}",
+             "-L", "module-native-protocol-unix auth-anonymous=1",
+             "-L", "module-always-sink"],
+            env=full, stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        deadline = time.monotonic() + 15
+        while True:
+            if self.proc.poll() is not None:
+                log = self._log()
+                self._remove()
+                raise Unavailable("pulseaudio exited at start: " + log[-400:])
+            if os.path.exists(self.socket) and subprocess.run(
+                    ["pactl", "info"], env=full, stdout=subprocess.DEVNULL,
+                    stderr=subprocess.DEVNULL).returncode == 0:
+                break
+            if time.monotonic() > deadline:
+                self.close()
+                raise Unavailable("pulseaudio did not answer within 15 s")
+            time.sleep(0.05)
+
+    def _log(self):
+        try:
+            with open(os.path.join(self.runtime, "pulse.log"), errors="replace") as f:
+                return f.read()
+        except OSError:
+            return ""
+
+    def environ(self, base=None):
+        env = dict(os.environ if base is None else base)
+        env.update(self.env)
+        return env
+
+    def pactl(self, *args):
+        return subprocess.run(["pactl", *args], env=self.environ(), capture_output=True, text=True).stdout
+
+    def stream_latency(self, timeout=5):
+        """Buffer latencies (us) of the playing streams, once the server has measured them."""
+        deadline = time.monotonic() + timeout
+        while True:
+            found = [int(line.split()[2]) for line in self.pactl("list", "sink-inputs").splitlines()
+                     if "Buffer Latency:" in line]
+            if (found and all(found)) or time.monotonic() > deadline:
+                return found
+            time.sleep(0.05)
+
+    def record(self):
+        return Recorder(self)
+
+    def _speechd_pids(self):
+        pids = []
+        folder = os.path.join(self.runtime, "speech-dispatcher", "pid")
+        try:
+            names = os.listdir(folder)
+        except OSError:
+            return pids
+        for name in names:
+            try:
+                with open(os.path.join(folder, name)) as f:
+                    pids.append(int(f.read().split()[0]))
+            except (OSError, ValueError, IndexError):
+                pass
+        return pids
+
+    def close(self):
+        # A speech-dispatcher that a client spawned for this runtime folder is ours too.
+        for pid in self._speechd_pids():
+            _stop(pid)
+        if self.proc.poll() is None:
+            self.proc.terminate()
+            try:
+                self.proc.wait(timeout=10)
+            except subprocess.TimeoutExpired:
+                self.proc.kill()
+                self.proc.wait()
+        self._remove()
+
+    def _remove(self):
+        shutil.rmtree(self.runtime, ignore_errors=True)
+
+
+def _stop(pid):
+    try:
+        os.kill(pid, signal.SIGTERM)
+    except OSError:
+        return
+    for _ in range(100):
+        try:
+            os.kill(pid, 0)
+        except OSError:
+            return
+        time.sleep(0.02)
+    try:
+        os.kill(pid, signal.SIGKILL)
+    except OSError:
+        pass
+
+
+class Recorder:
+    """Records the sink's monitor as 16-bit samples. Each chunk read is stamped
+    with the monotonic clock, so a sample's time is found from the chunks
+    around it: the null sink's clock drifts against the system's."""
+
+    def __init__(self, server):
+        self.channels = server.channels
+        self.rate = server.rate
+        self.samples = array.array("h")
+        self.stamps = []  # (frames recorded so far, monotonic time when read)
+        self.lock = threading.Lock()
+        self.proc = subprocess.Popen(
+            ["parec", "-d", "out.monitor", "--raw", "--format=s16le", f"--rate={self.rate}",
+             f"--channels={self.channels}", "--latency-msec=10"],
+            env=server.environ(), stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+        self.thread = threading.Thread(target=self._read, daemon=True)
+        self.thread.start()
+        self.wait_frames(1, timeout=15)  # the stream is connected and flowing
+
+    def _read(self):
+        pending = b""
+        frame = 2 * self.channels
+        while True:
+            data = self.proc.stdout.read1(4096) if hasattr(self.proc.stdout, "read1") else self.proc.stdout.read(4096)
+            if not data:
+                break
+            now = time.monotonic()
+            pending += data
+            whole = len(pending) - len(pending) % frame
+            chunk = array.array("h")
+            chunk.frombytes(pending[:whole])
+            pending = pending[whole:]
+            with self.lock:
+                self.samples.extend(chunk)
+                self.stamps.append((len(self.samples) // self.channels, now))
+
+    def frames(self):
+        with self.lock:
+            return len(self.samples) // self.channels
+
+    def wait_frames(self, count, timeout=30):
+        deadline = time.monotonic() + timeout
+        while self.frames() < count:
+            if time.monotonic() > deadline or self.proc.poll() is not None:
+                raise AssertionError(f"recorder stalled at {self.frames()} frames, wanted {count}")
+            time.sleep(0.02)
+
+    def frame_at(self, when):
+        """The frame that was being recorded at monotonic time `when`."""
+        with self.lock:
+            stamps = list(self.stamps)
+        for n, t in stamps:
+            if t >= when:
+                # The chunk read at t ends at frame n; it arrived in real time.
+                return max(0, n - int((t - when) * self.rate))
+        if not stamps:
+            return 0
+        n, t = stamps[-1]
+        return n + int((when - t) * self.rate)
+
+    def time_of(self, frame):
+        """Monotonic time at which `frame` reached the recorder (from the first chunk holding it)."""
+        with self.lock:
+            stamps = list(self.stamps)
+        for n, t in stamps:
+            if n >= frame:
+                return t
+        return None
+
+    def mono(self, start=0, end=None):
+        """Peak of the channels per frame, as absolute values."""
+        with self.lock:
+            total = len(self.samples) // self.channels
+            end = total if end is None else min(end, total)
+            c = self.channels
+            part = self.samples[start * c:end * c]
+        if c == 1:
+            return [abs(v) for v in part]
+        return [max(abs(part[i + k]) for k in range(c)) for i in range(0, len(part), c)]
+
+    def channel(self, index, start=0, end=None):
+        with self.lock:
+            total = len(self.samples) // self.channels
+            end = total if end is None else min(end, total)
+            return self.samples[start * self.channels + index:end * self.channels:self.channels]
+
+    def close(self):
+        if self.proc.poll() is None:
+            self.proc.terminate()
+            self.proc.wait(timeout=10)
+        self.thread.join(timeout=10)
+
+
+def spans(levels, threshold=300, gap=None, rate=RATE):
+    """Stretches of sound: (first frame, last frame + 1) where the level
+    passes `threshold`, joined across quiet stretches shorter than `gap`
+    (default 5 ms, longer than a half-wave of any tone in the tests)."""
+    gap = int(0.005 * rate) if gap is None else gap
+    out = []
+    start = last = None
+    for i, v in enumerate(levels):
+        if v > threshold:
+            if start is None:
+                start = i
+            elif i - last > gap:
+                out.append((start, last + 1))
+                start = i
+            last = i
+    if start is not None:
+        out.append((start, last + 1))
+    return out
+
+
+def main(argv):
+    if len(argv) < 2 or argv[0] != "run" or "--" not in argv:
+        print(__doc__, file=sys.stderr)
+        return 2
+    split = argv.index("--")
+    opts, command = argv[1:split], argv[split + 1:]
+    channels = int(opts[opts.index("--channels") + 1]) if "--channels" in opts else 2
+    try:
+        server = SoundServer(channels=channels)
+    except Unavailable as e:
+        print("skipped: no private sound server:", e)
+        return SKIP
+    try:
+        env = server.environ()
+        env["TUNZLE_SOUND_SERVER"] = "1"  # tests that need the server fail rather than skip
+        return subprocess.run(command, env=env).returncode
+    finally:
+        server.close()
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv[1:]))
