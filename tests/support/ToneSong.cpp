@@ -7,11 +7,12 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <vector>
 
 int main(int argc, char** argv) {
   if (argc != 4) {
-    std::fprintf(stderr, "usage: %s <out.mp3> <tiles> <tile seconds>\n", argv[0]);
+    std::fprintf(stderr, "usage: %s <out.mp3|out.flac> <tiles> <tile seconds>\n", argv[0]);
     return 2;
   }
   const int rate = 44100, tiles = std::atoi(argv[2]);
@@ -20,11 +21,13 @@ int main(int argc, char** argv) {
   SF_INFO info{};
   info.samplerate = rate;
   info.channels = 2;
-  info.format = SF_FORMAT_MPEG | SF_FORMAT_MPEG_LAYER_III;
+  const char* dot = std::strrchr(argv[1], '.');
+  const bool flac = dot && std::strcmp(dot, ".flac") == 0;
+  info.format = flac ? SF_FORMAT_FLAC | SF_FORMAT_PCM_16 : SF_FORMAT_MPEG | SF_FORMAT_MPEG_LAYER_III;
   SNDFILE* f = sf_open(argv[1], SFM_WRITE, &info);
   if (!f || tiles < 1 || perTile < 1) return 1;
   int mode = SF_BITRATE_MODE_CONSTANT;
-  sf_command(f, SFC_SET_BITRATE_MODE, &mode, sizeof mode);
+  if (!flac) sf_command(f, SFC_SET_BITRATE_MODE, &mode, sizeof mode);
   std::vector<float> buf(static_cast<size_t>(perTile) * 2);
   double phase = 0;
   for (int t = 1; t <= tiles; ++t) {
