@@ -2,6 +2,7 @@
 #include "test_sound_support.h"
 
 #include "sound/OpenALDirectSound.h"
+#include "speech/EspeakVoice.h"
 
 #include <algorithm>
 #include <numeric>
@@ -214,6 +215,24 @@ TEST(OpenALDevice, DefaultDeviceOpensUnderTheNullDriver) {
   EXPECT_TRUE(sound.IsPlaying(i));
   sound.ShutdownForm1();
   EXPECT_FALSE(sound.IsPlaying(i));
+}
+
+// The built-in voice speaks through the engine's device; a reset of the engine
+// closes that device and opens another, and the voice must follow it there.
+TEST(OpenALDevice, TheVoiceSpeaksOnAfterTheEngineResets) {
+  LoopbackEngine e;
+  EspeakVoice voice;
+  auto heard = [&](const char* text) {
+    voice.Speak(text, svsf::Async);
+    float peak = 0;
+    for (int block = 0; block < 4000 && (block < 10 || voice.IsSpeaking()); ++block)
+      peak = std::max(peak, Peak(e.Render(512)));
+    return peak;
+  };
+  EXPECT_GT(heard("Music Tunzle."), 0.01f);
+  e.sound->ResetSounds();
+  ASSERT_TRUE(e.sound->DeviceReady());
+  EXPECT_GT(heard("Again."), 0.01f) << "the voice spoke into the device the reset closed";
 }
 
 }  // namespace
