@@ -183,9 +183,7 @@ TEST_F(HelpWindow, LoadingErrorsCloseOnlyTheViewer) {
 
 TEST_F(HelpWindow, EscapeInThePaneEndsTheModalViewer) {
   const auto file = WriteHelp(dir, "MT.TXT", {"++1 Start", "text"});
-  QTimer::singleShot(50, [] {
-    auto* v = qobject_cast<FRMHelp*>(QApplication::activeModalWidget());
-    ASSERT_NE(v, nullptr);
+  OnViewerActive([](FRMHelp* v) {
     QTest::keyClick(v->LSTIndex, Qt::Key_Return);
     ASSERT_TRUE(v->TXTHelp->hasFocus());
     QTest::keyClick(v->TXTHelp, Qt::Key_Escape);
@@ -328,9 +326,7 @@ TEST_F(HelpWindow, TheScreenReaderSeesEachBlock) {
 
 TEST_F(HelpWindow, PlayerReadsTheGameHelpByKeyboardAndReturns) {
   bool sawKeys = false, backOnKeys = false;
-  QTimer::singleShot(50, [&] {
-    auto* v = qobject_cast<FRMHelp*>(QApplication::activeModalWidget());
-    ASSERT_NE(v, nullptr);
+  OnViewerActive([&](FRMHelp* v) {
     QTest::keyClick(v->LSTIndex, Qt::Key_Down);    // 2 Keys
     QTest::keyClick(v->LSTIndex, Qt::Key_Return);  // its topics
     QTest::keyClick(v->LSTIndex, Qt::Key_Return);  // 2.1 Moving the cursor

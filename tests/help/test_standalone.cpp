@@ -68,9 +68,7 @@ TEST(StandaloneHelpProgram, ClosingTheViewerEndsIt) {
   TraceCapture trace;
   WriteHelp(dir, "FOO.TXT", {"++1 Only", "text"});
   for (auto key : {Qt::Key_Escape, Qt::Key_C}) {
-    QTimer::singleShot(50, [key] {
-      auto* v = qobject_cast<FRMHelp*>(QApplication::activeModalWidget());
-      ASSERT_NE(v, nullptr);
+    OnViewerActive([key](FRMHelp* v) {
       if (key == Qt::Key_C)
         v->CMDOk->click();
       else
