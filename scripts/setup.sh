@@ -10,6 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool x11-utils imagemagick sox
   desktop-file-utils appstream
+  clang libclang-rt-14-dev
   dbus dbus-x11 at-spi2-core python3 python3-pyatspi
   locales
 )
