@@ -5,7 +5,9 @@
 #include "speech/EspeakVoice.h"
 
 #include <algorithm>
+#include <chrono>
 #include <numeric>
+#include <thread>
 
 using namespace soundtest;
 
@@ -222,10 +224,14 @@ TEST(OpenALDevice, DefaultDeviceOpensUnderTheNullDriver) {
 TEST(OpenALDevice, TheVoiceSpeaksOnAfterTheEngineResets) {
   LoopbackEngine e;
   EspeakVoice voice;
+  // Renders until the speech has been heard and has ended; the worker may
+  // start late on a loaded machine, so the limit is wall time, not blocks.
   auto heard = [&](const char* text) {
     voice.Speak(text, svsf::Async);
     float peak = 0;
-    for (int block = 0; block < 4000 && (block < 10 || voice.IsSpeaking()); ++block)
+    for (auto end = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+         std::chrono::steady_clock::now() < end && (peak == 0 || voice.IsSpeaking());
+         std::this_thread::sleep_for(std::chrono::milliseconds(1)))
       peak = std::max(peak, Peak(e.Render(512)));
     return peak;
   };
