@@ -75,6 +75,8 @@ struct Library {
   std::condition_variable wake;
   bool quit = false;
   // The last whole-file decode, kept for the second call of the two-call protocol.
+  // Guarded by its own lock: a long decode must not starve the streams' feeder.
+  std::mutex decodeLock;
   std::string decodedPath;
   std::vector<short> decoded;
   int decodedChannels = 0, decodedRate = 0;
@@ -171,7 +173,8 @@ void Service(Stream& s) {
   while (processed-- > 0) {
     ALuint b = 0;
     alSourceUnqueueBuffers(s.source, 1, &b);
-    if (alGetError() == AL_NO_ERROR && b) s.idle.push_back(b);
+    // The context's error state is shared with other threads: judge by the result.
+    if (b) s.idle.push_back(b);
   }
   while (!s.idle.empty() && !s.atEnd) {
     ALuint b = s.idle.back();
@@ -220,7 +223,6 @@ void Release(Stream& s) {
   alDeleteSources(1, &s.source);
   alDeleteBuffers(static_cast<ALsizei>(s.buffers.size()), s.buffers.data());
   sf_close(s.file);
-  alGetError();
 }
 
 Stream* Find(Library& lib, int32_t handle) {
@@ -245,11 +247,20 @@ int32_t Start(SNDFILE* file, const SF_INFO& info, std::unique_ptr<MemoryFile> me
 
   std::lock_guard<std::mutex> g(lib.lock);
   ContextScope scope(context);
-  alGetError();
+  // Judged by the names made, not by alGetError: other threads share the context's error state.
   alGenSources(1, &s->source);
-  s->buffers.resize(lib.bufferCount);
-  alGenBuffers(lib.bufferCount, s->buffers.data());
-  if (alGetError() != AL_NO_ERROR) {
+  if (s->source && !alIsSource(s->source)) s->source = 0;
+  if (s->source) {
+    s->buffers.assign(lib.bufferCount, 0);
+    alGenBuffers(lib.bufferCount, s->buffers.data());
+  }
+  const bool buffersMade = !s->buffers.empty() &&
+                           std::all_of(s->buffers.begin(), s->buffers.end(), [](ALuint b) { return b && alIsBuffer(b); });
+  if (!s->source || !buffersMade) {
+    // Whatever was made goes back; a failed start must not leak device resources.
+    if (s->source) alDeleteSources(1, &s->source);
+    for (ALuint b : s->buffers)
+      if (b && alIsBuffer(b)) alDeleteBuffers(1, &b);
     sf_close(file);
     return 0;
   }
@@ -419,7 +430,7 @@ int32_t OggGetPCMNumSamples(int32_t handle) {
 int32_t DecodeOggFileToBuffer(const char* path, uint8_t* buffer, int32_t* bytes, int32_t* channels, int32_t* rate) {
   if (!path || !bytes || !channels || !rate) return 0;
   Library& lib = Lib();
-  std::lock_guard<std::mutex> g(lib.lock);
+  std::lock_guard<std::mutex> g(lib.decodeLock);
   if (lib.decodedPath != path) {
     lib.decodedPath.clear();
     lib.decoded.clear();

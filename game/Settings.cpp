@@ -12,6 +12,12 @@
 namespace fs = std::filesystem;
 
 namespace {
+// Only an absolute folder is a player folder: an empty or relative one would
+// scatter the player's files into whatever folder the program started in.
+bool usableFolder(const GameState& st) {
+  return !st.PlayerFolder.empty() && fs::path(st.PlayerFolder).is_absolute();
+}
+
 std::string configPath(const GameState& st) {
   auto found = FindFileNoCase(st.PlayerFolder, "config.ini");
   return found ? found->string() : st.PlayerFolder + "config.ini";
@@ -36,6 +42,7 @@ void LoadSettings(GameState& st) {
 }
 
 bool SaveSettings(const GameState& st) {
+  if (!usableFolder(st)) return false;
   RecordWriter w;
   w.Int(st.SapiRate).Int(st.SapiVolume).Int(st.SapiVoiceNumber).Str(st.MusicLibraryFolder).Int(st.SpeechType)
       .Float(st.TileDuration).EndRecord();
@@ -48,6 +55,7 @@ std::string SavedGamePath(const GameState& st) {
 }
 
 bool SaveGame(const GameState& st) {
+  if (!usableFolder(st)) return false;
   RecordWriter w;
   w.Int(st.CursorRow).Int(st.CursorColumn).Int(st.EmptyRow).Int(st.EmptyColumn).Int(st.BoardRows)
       .Int(st.BoardColumns).Float(st.TileDuration).Bool(st.AnnounceStatus).Int(st.MarkedTile)
@@ -59,6 +67,7 @@ bool SaveGame(const GameState& st) {
 }
 
 void DeleteSavedGame(const GameState& st) {
+  if (!usableFolder(st)) return;
   std::error_code ec;
   // Every letter-case variant is the same saved game.
   for (fs::directory_iterator it(st.PlayerFolder, ec), end; !ec && it != end; it.increment(ec)) {

@@ -8,7 +8,8 @@
 // Reads the six settings into the state; anything missing or out of range
 // keeps its default.
 void LoadSettings(GameState& st);
-// False when the file could not be written (the old one is then untouched).
+// False when the file could not be written (the old one is then untouched),
+// and always for an empty or relative player folder.
 bool SaveSettings(const GameState& st);
 bool SaveGame(const GameState& st);
 // Deletes "savegame.gam" in any letter case; failures are ignored.

@@ -12,6 +12,7 @@ packages=(
   pulseaudio pulseaudio-utils
   desktop-file-utils appstream
   dpkg-dev debhelper lintian man-db
+  clang libclang-rt-14-dev
   dbus dbus-x11 at-spi2-core python3 python3-pyatspi
   locales
 )

@@ -1,6 +1,7 @@
 #include "sound/OggLibrary.h"
 
 #include "common/Files.h"
+#include "customoggs/CustomOggS.h"
 
 #include <dlfcn.h>
 
@@ -63,19 +64,20 @@ class DynamicOggLibrary : public OggLibrary {
 
  private:
   void* handle_ = nullptr;
-  int32_t (*init_)(int32_t, int32_t) = nullptr;
-  int32_t (*setBufferSize_)(int32_t) = nullptr;
-  int32_t (*update_)() = nullptr;
-  int32_t (*play_)(const char*, int32_t) = nullptr;
-  int32_t (*pause_)(int32_t) = nullptr;
-  int32_t (*stop_)(int32_t) = nullptr;
-  int32_t (*isPlaying_)(int32_t) = nullptr;
-  int32_t (*volume_)(int32_t, int32_t) = nullptr;
-  int32_t (*pan_)(int32_t, int32_t) = nullptr;
-  int32_t (*frequency_)(int32_t, int32_t) = nullptr;
-  int32_t (*position_)(int32_t, int32_t) = nullptr;
-  int32_t (*decode_)(const char*, uint8_t*, int32_t*, int32_t*, int32_t*) = nullptr;
-  int32_t (*shutdown_)() = nullptr;
+  // Typed from the library's own header, so the compiler holds both sides to one signature.
+  decltype(&::InitOgg) init_ = nullptr;
+  decltype(&::SetOggBufferSize) setBufferSize_ = nullptr;
+  decltype(&::UpdateOgg) update_ = nullptr;
+  decltype(&::PlayOggFromDisc) play_ = nullptr;
+  decltype(&::PauseOgg) pause_ = nullptr;
+  decltype(&::StopOgg) stop_ = nullptr;
+  decltype(&::OggIsPlaying) isPlaying_ = nullptr;
+  decltype(&::SetVolumeOfOgg) volume_ = nullptr;
+  decltype(&::SetPanOfOgg) pan_ = nullptr;
+  decltype(&::SetFrequencyOfOgg) frequency_ = nullptr;
+  decltype(&::OggSetPosition) position_ = nullptr;
+  decltype(&::DecodeOggFileToBuffer) decode_ = nullptr;
+  decltype(&::ShutdownOgg) shutdown_ = nullptr;
 };
 
 }  // namespace

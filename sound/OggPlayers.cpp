@@ -186,7 +186,11 @@ void OggPlayers::PlayOpenedSound(int16_t slot, int32_t startOffset, int16_t) {
   if (IsPlaying(slot)) StopPlay(slot);
   OggSlot* s = Slot(slot);
   // The library positions by stream handle; the stream stays paused until unpaused.
-  if (s && s->handle != 0 && library_) library_->OggSetPosition(s->handle, startOffset);
+  if (!s || s->handle == 0 || !library_) return;
+  library_->OggSetPosition(s->handle, startOffset);
+  // A stream that had played out waits paused too: mark it, or no unpause
+  // would resume it and the next pause would start it instead.
+  if (library_->OggIsPlaying(s->handle) == 0) s->paused = true;
 }
 
 void OggPlayers::PauseAll() {

@@ -516,6 +516,9 @@ void Sound::StopSoundQ() {
 }
 
 void Sound::ShutdownForm1() {
+  // The song players feed the device from threads of their own: they stop first,
+  // so nothing plays on while the program ends, whichever way it ends.
+  if (songs_) songs_->Shutdown();
   if (oggs_) oggs_->Shutdown();
   for (int16_t i = 1; i <= SoundBuffers; ++i) DeleteSound(i);
   if (QCoreApplication::instance()) QCoreApplication::processEvents();

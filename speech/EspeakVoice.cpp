@@ -114,19 +114,48 @@ EspeakVoice::EspeakVoice() {
       }
     }
   }
-  if (context_) {
-    ContextScope scope(context_);
-    alGetError();
-    ALuint src = 0;
-    alGenSources(1, &src);
-    if (alGetError() == AL_NO_ERROR) {
-      source_ = src;
-      alSourcei(source_, AL_SOURCE_RELATIVE, AL_TRUE);
-      alSource3f(source_, AL_POSITION, 0.f, 0.f, 0.f);
-      alSourcef(source_, AL_GAIN, 1.f);
-    }
-  }
+  makeSourceLocked();
   worker_ = std::thread([this] { run(); });
+}
+
+// The context's error state is shared with every thread using it (the song and
+// Ogg feeders), so nothing here reads alGetError: results are judged by the names made.
+void EspeakVoice::makeSourceLocked() {
+  source_ = 0;
+  if (!context_) return;
+  ContextScope scope(context_);
+  ALuint src = 0;
+  alGenSources(1, &src);
+  if (!src || !alIsSource(src)) return;
+  source_ = src;
+  alSourcei(source_, AL_SOURCE_RELATIVE, AL_TRUE);
+  alSource3f(source_, AL_POSITION, 0.f, 0.f, 0.f);
+  alSourcef(source_, AL_GAIN, volume_ / 100.f);
+}
+
+// A borrowed context can be destroyed by its owner (a sound reset closes the
+// device and opens a new one): then follow the process's current context.
+void EspeakVoice::followContextLocked() {
+  if (ownContext_) return;
+  ALCcontext* now = alcGetCurrentContext();
+  auto* old = static_cast<ALCcontext*>(context_);
+  // alcGetContextsDevice rejects a destroyed context without touching it.
+  const bool oldAlive = old && alcGetContextsDevice(old) != nullptr;
+  if (now == old && oldAlive) {
+    ContextScope scope(context_);
+    if (!source_ || alIsSource(source_)) return;
+  }
+  if (oldAlive && now != old && source_) {
+    ContextScope scope(context_);
+    alSourceStop(source_);
+    alSourcei(source_, AL_BUFFER, 0);
+    for (ALuint b : queued_) alDeleteBuffers(1, &b);
+    alDeleteSources(1, &source_);
+  }
+  // Names of a dead context belong to no one now.
+  queued_.clear();
+  context_ = now;
+  makeSourceLocked();
 }
 
 EspeakVoice::~EspeakVoice() {
@@ -180,16 +209,19 @@ void EspeakVoice::run() {
 bool EspeakVoice::deliver(uint64_t generation, const int16_t* samples, int count) {
   std::lock_guard g(lock_);
   if (quit_ || generation != generation_) return false;
+  followContextLocked();
   if (!source_) return true;  // no device: silent
   ContextScope scope(context_);
   reclaimLocked();
-  alGetError();
   ALuint buf = 0;
   alGenBuffers(1, &buf);
-  if (alGetError() != AL_NO_ERROR) return true;
+  if (!buf || !alIsBuffer(buf)) return true;
   alBufferData(buf, AL_FORMAT_MONO16, samples, count * static_cast<ALsizei>(sizeof(int16_t)), sampleRate_);
+  ALint before = 0, after = 0;
+  alGetSourcei(source_, AL_BUFFERS_QUEUED, &before);
   alSourceQueueBuffers(source_, 1, &buf);
-  if (alGetError() != AL_NO_ERROR) {
+  alGetSourcei(source_, AL_BUFFERS_QUEUED, &after);
+  if (after != before + 1) {
     alDeleteBuffers(1, &buf);
     return true;
   }
@@ -216,6 +248,12 @@ void EspeakVoice::reclaimLocked() {
 void EspeakVoice::purgeLocked() {
   ++generation_;
   jobs_.clear();
+  if (!quit_) followContextLocked();
+  if (source_ && !ownContext_ && !alcGetContextsDevice(static_cast<ALCcontext*>(context_))) {
+    // Gone with its context: touching the names would hit another context's.
+    source_ = 0;
+    queued_.clear();
+  }
   if (!source_) return;
   ContextScope scope(context_);
   alSourceStop(source_);
@@ -264,6 +302,7 @@ void EspeakVoice::SetVolume(int32_t volume) {
   if (volume < 0 || volume > 100) throw SpeechEngineError("volume out of range");
   std::lock_guard g(lock_);
   volume_ = volume;
+  followContextLocked();
   if (source_) {
     ContextScope scope(context_);
     alSourcef(source_, AL_GAIN, volume / 100.f);
@@ -278,6 +317,7 @@ void EspeakVoice::SetPriority(int32_t priority) {
 bool EspeakVoice::IsSpeaking() {
   std::lock_guard g(lock_);
   if (!jobs_.empty() || synthesizing_) return true;
+  followContextLocked();
   if (!source_) return false;
   ContextScope scope(context_);
   ALint state = 0;

@@ -48,6 +48,8 @@ class EspeakVoice : public SpeechVoiceEngine {
   };
   void run();
   void reclaimLocked();
+  void makeSourceLocked();
+  void followContextLocked();
   void purgeLocked();
 
   mutable std::mutex lock_;

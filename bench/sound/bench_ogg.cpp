@@ -1,5 +1,5 @@
 // The Ogg pump runs every 10 ms on the UI thread and must return quickly.
-#include "sound/QuietSoundHost.h"
+#include "tests/support/QuietSoundHost.h"
 #include "sound/OggPlayers.h"
 
 #define AL_ALEXT_PROTOTYPES

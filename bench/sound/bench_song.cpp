@@ -2,7 +2,7 @@
 // caller, how soon the feeder has sound queued, and how far the first
 // rendered sample lies from the asked start. Also the two ways of reaching a
 // position exactly: seeking with pre-roll, and decoding the whole song.
-#include "sound/QuietSoundHost.h"
+#include "tests/support/QuietSoundHost.h"
 #include "tests/support/LoopbackContext.h"
 
 #include <AL/al.h>

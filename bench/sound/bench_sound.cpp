@@ -1,7 +1,7 @@
 // PlaySound of a cue that is already loaded, and how soon its first sample
 // is mixed after the call.
-#include "sound/QuietSoundHost.h"
-#include "sound/FakeDirectSound.h"
+#include "tests/support/QuietSoundHost.h"
+#include "tests/support/FakeDirectSound.h"
 #include "sound/OpenALDirectSound.h"
 #include "sound/Sound.h"
 #include "sound/SoundHost.h"

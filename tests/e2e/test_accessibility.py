@@ -215,11 +215,18 @@ class Checker:
             count = len(self.game.lines())
             time.sleep(0.35)
 
-    def check_focus_spoken(self, root, mark, step):
-        c, texts = self.what_focus_says(root)
-        said = self.spoken_since(mark)
-        norm = [" ".join(s.split()) for s in said]
-        ok = any(" ".join(t.split()) in s for t in texts for s in norm)
+    def check_focus_spoken(self, root, mark, step, timeout=10):
+        # Waits for the focus's words themselves: a quiet gap proves nothing
+        # on a loaded machine, where the next line may come late.
+        deadline = time.time() + timeout
+        while True:
+            c, texts = self.what_focus_says(root)
+            said = self.spoken_since(mark)
+            norm = [" ".join(s.split()) for s in said]
+            ok = any(" ".join(t.split()) in s for t in texts for s in norm)
+            if ok or time.time() > deadline:
+                break
+            time.sleep(0.1)
         assert ok, (f"{root.name!r} {step}: focus on {c.getRoleName()} {c.name!r} "
                     f"(reads {texts}), but the game said {said}")
         return c

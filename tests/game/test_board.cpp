@@ -1,15 +1,11 @@
 #include "game/Board.h"
+#include "tests/support/BoardBuilder.h"
 
 #include <gtest/gtest.h>
 #include <random>
 
 namespace {
-GameState solved(int n) {
-  GameState s;
-  board::LaySolved(s, static_cast<int16_t>(n));
-  s.EmptyRow = s.EmptyColumn = static_cast<int16_t>(n);
-  return s;
-}
+GameState solved(int n) { return SolvedBoard(n); }
 }  // namespace
 
 TEST(Board, FreshBoardIsSolvedWithEmptySquareLast) {

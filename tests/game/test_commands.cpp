@@ -2,6 +2,8 @@
 
 #include "game/Board.h"
 #include "game/FRMMain.h"
+#include "tests/support/BoardBuilder.h"
+#include "tests/support/ScratchFolder.h"
 
 #include "common/Keys.h"
 #include "common/Twips.h"
@@ -29,17 +31,18 @@ class Commands : public ::testing::Test {
   WaitingServices svc;
   FRMMain win{st, svc};
 
-  void SetUp() override { st.NoKeyYet = false; }
+  ScratchFolder players;
+  void SetUp() override {
+    st.NoKeyYet = false;
+    // A quit writes the settings: into this test's own folder, nowhere else.
+    st.PlayerFolder = players.Folder();
+  }
 
   // Lays out a board from rows of tile numbers (0 = empty).
   void setBoard(std::vector<std::vector<int>> rows) {
     st.BoardRows = st.BoardColumns = static_cast<int16_t>(rows.size());
     win.BuildSquare(true);
-    for (int r = 1; r <= st.BoardRows; ++r)
-      for (int c = 1; c <= st.BoardColumns; ++c) {
-        st.Board(r, c) = static_cast<int16_t>(rows[r - 1][c - 1]);
-        if (st.Board(r, c) == 0) { st.EmptyRow = static_cast<int16_t>(r); st.EmptyColumn = static_cast<int16_t>(c); }
-      }
+    LayRows(st, rows);
     st.SongSlot = 1;
     win.SetColour();
     svc.clear();
@@ -319,7 +322,6 @@ TEST_F(Commands, KeyCaptureStoresTheKeyAndDoesNothingElse) {
 
 TEST_F(Commands, AltF4QuitsAndCancelKeepsTheGame) {
   setBoard({{1, 2, 3}, {4, 5, 6}, {7, 0, 8}});
-  st.PlayerFolder = ::testing::TempDir();
   svc.answers = {mb::Cancel};
   key(vk::F4, shiftmask::Alt);
   EXPECT_EQ(svc.count("msgbox Save Game?: Would you like to save your game?"), 1);

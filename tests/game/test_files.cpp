@@ -309,6 +309,33 @@ TEST_F(SavedGames, AFailedSaveAbandonsTheQuit) {
   EXPECT_EQ(svc.count("msgbox Error: Could not write the saved game " + st.PlayerFolder + "SaveGame.gam"), 1);
 }
 
+TEST_F(SavedGames, AnEmptyOrRelativePlayerFolderIsRefusedNotWrittenHere) {
+  // Started from the test's own folder, so a stray write would land in it.
+  const fs::path cwd = fs::current_path();
+  fs::current_path(dir);
+  lay3();
+  for (const std::string folder : {"", "players/"}) {
+    st.PlayerFolder = folder;
+    fs::create_directories(dir / "players");
+    EXPECT_FALSE(SaveSettings(st)) << folder;
+    EXPECT_FALSE(SaveGame(st)) << folder;
+    put("players/SaveGame.gam", "kept");
+    DeleteSavedGame(st);
+    EXPECT_EQ(read("players/SaveGame.gam"), "kept") << folder;
+    fs::remove_all(dir / "players");
+
+    FRMMain win(st, svc);
+    st.NoKeyYet = false;
+    svc.clear();
+    svc.answers = {mb::Ok, mb::Yes, mb::Ok};
+    win.form_keydown('Q', 0);
+    EXPECT_FALSE(svc.ended) << "the game would be lost";
+    EXPECT_EQ(svc.count("msgbox Error: Could not write the saved game " + folder + "SaveGame.gam"), 1);
+  }
+  fs::current_path(cwd);
+  EXPECT_TRUE(fs::is_empty(dir)) << "something was written beside the program";
+}
+
 TEST_F(Files, PlayerFolderFollowsAppdataThenTheDataFolder) {
   setenv("appdata", dir.c_str(), 1);
   EXPECT_EQ(SettlePlayerFolder("/opt/tunzle/"), dir.string() + "/Music Tunzle/");

@@ -1,5 +1,5 @@
 // The real Ogg library through the engine's table, heard on OpenAL's loopback device.
-#include "sound/QuietSoundHost.h"
+#include "tests/support/QuietSoundHost.h"
 #include "sound/OggPlayers.h"
 
 #define AL_ALEXT_PROTOTYPES
@@ -11,9 +11,14 @@
 #include <gtest/gtest.h>
 #include <sndfile.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <chrono>
 #include <cmath>
 #include <filesystem>
+#include <future>
 #include <thread>
 
 namespace {
@@ -154,6 +159,65 @@ TEST_F(OggLoopback, OpenedPausedThenRepositioned) {
   const size_t from = Frames();
   Render(0.15);
   EXPECT_EQ(Dominant(out, from + At(0.01), At(0.1), kSteps), 600);
+}
+
+TEST_F(OggLoopback, APlayedOutStreamRestartedCanBePausedAndResumed) {
+  ASSERT_EQ(players->Play("SHORT.OGG", 0, -1, 0, 0), 101);
+  Render(0.5);
+  ASSERT_FALSE(players->IsPlaying(1)) << "played out";
+  players->PlayOpenedSound(1, 0, 0);
+  players->UnpauseOne(1);
+  EXPECT_TRUE(players->IsPlaying(1)) << "an unpause resumes the restarted stream";
+  size_t from = Frames();
+  Render(0.1);
+  EXPECT_GT(Rms(out, 0, from + At(0.02), At(0.06)), 0.1);
+  players->StopPlay(1);
+  EXPECT_FALSE(players->IsPlaying(1)) << "a pause pauses it";
+  from = Frames();
+  Render(0.1);
+  EXPECT_LT(Rms(out, 0, from + At(0.01), At(0.08)), 0.001);
+  players->UnpauseOne(1);
+  EXPECT_TRUE(players->IsPlaying(1));
+}
+
+TEST_F(OggLoopback, AStreamThatCannotStartLeavesNothingBehind) {
+  // Every source of the context taken: the stream cannot get one.
+  std::vector<ALuint> taken;
+  for (ALuint s = 1; s && taken.size() < 4096;) {
+    s = 0;
+    alGenSources(1, &s);
+    if (s && alIsSource(s)) taken.push_back(s);
+    else s = 0;
+  }
+  ALuint probe = 0;
+  alGenBuffers(1, &probe);
+  alDeleteBuffers(1, &probe);
+  EXPECT_EQ(players->Play("STEPS.OGG", 0, -1, 0, 0), 0);
+  for (ALuint id = probe; id < probe + 64; ++id) EXPECT_FALSE(alIsBuffer(id)) << "buffer " << id << " leaked";
+  alDeleteSources(static_cast<ALsizei>(taken.size()), taken.data());
+  EXPECT_EQ(players->Play("STEPS.OGG", 0, -1, 0, 0), 101);
+}
+
+TEST_F(OggLoopback, AWholeFileDecodeNeverHoldsUpPlayingStreams) {
+  ASSERT_EQ(players->Play("STEPS.OGG", 0, -1, 0, 0), 101);
+  // A file whose bytes come only when the test says: the decode waits inside it.
+  const fs::path pipe = dir / "slow.ogg";
+  ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+  std::vector<int16_t> pcm;
+  int channels = 0, rate = 0;
+  std::thread decoder([&] { players->DecodeWhole(pipe.string(), pcm, channels, rate); });
+  // A writer can open the pipe once the decoder is reading it.
+  int writer = -1;
+  for (auto end = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+       writer < 0 && std::chrono::steady_clock::now() < end; std::this_thread::sleep_for(std::chrono::milliseconds(1)))
+    writer = open(pipe.c_str(), O_WRONLY | O_NONBLOCK);
+  ASSERT_GE(writer, 0);
+  auto answer = std::async(std::launch::async, [&] { return players->IsPlaying(1); });
+  const bool answered = answer.wait_for(std::chrono::seconds(30)) == std::future_status::ready;
+  close(writer);  // the file ends empty: the decode fails and returns
+  decoder.join();
+  EXPECT_TRUE(answered) << "the decode held the streams' lock";
+  EXPECT_TRUE(answer.get());
 }
 
 TEST_F(OggLoopback, VolumeAndPanReachTheOutput) {

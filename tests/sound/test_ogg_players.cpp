@@ -1,6 +1,8 @@
 // The Ogg slot table against a fake library: slot choice, messages, pause marks, mappings.
-#include "sound/QuietSoundHost.h"
+#include "tests/support/QuietSoundHost.h"
 #include "sound/OggPlayers.h"
+#include "tests/support/ScratchFolder.h"
+#include "tests/support/TraceCapture.h"
 
 #include "common/Trace.h"
 
@@ -81,30 +83,11 @@ class FakeLibrary : public OggLibrary {
   FakeState& s_;
 };
 
-std::string ReadAll(const fs::path& p) {
-  std::ifstream in(p);
-  std::stringstream ss;
-  ss << in.rdbuf();
-  return ss.str();
-}
-
 class OggPlayersTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir = fs::temp_directory_path() / ("ogg_players_" + std::to_string(::getpid()) + "_" +
-                                       ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::create_directories(dir);
-    host.folder = dir.string() + "/";
-    for (const char* name : {"music.ogg", "Loop.OGG"}) std::ofstream(dir / name) << "x";
-    trace = dir / "trace.txt";
-    setenv("TUNZLE_TRACE", trace.c_str(), 1);
-    setenv("TUNZLE_NO_SYSTEM_BOX", "1", 1);
-    Trace::reopen();
-  }
-  void TearDown() override {
-    unsetenv("TUNZLE_TRACE");
-    Trace::reopen();
-    fs::remove_all(dir);
+    host.folder = scratch.Folder();
+    for (const char* name : {"music.ogg", "Loop.OGG"}) scratch.File(name, "x");
   }
   std::unique_ptr<OggPlayers> Make(bool present = true) {
     auto p = std::make_unique<OggPlayers>(host, [this, present](const std::string& folder) -> std::unique_ptr<OggLibrary> {
@@ -127,9 +110,10 @@ class OggPlayersTest : public ::testing::Test {
   int Count(const std::string& prefix) const {
     return static_cast<int>(std::count_if(fake.calls.begin(), fake.calls.end(), [&](const std::string& c) { return c.rfind(prefix, 0) == 0; }));
   }
-  std::string Trace() { return ReadAll(trace); }
+  std::string Trace() { return trace.Text(); }
 
-  fs::path dir, trace;
+  ScratchFolder scratch;
+  TraceCapture trace;
   Host host;
   FakeState fake;
   std::string loadedFrom;

@@ -1,5 +1,6 @@
 // The song operations against a fake media graph: positions, run ends,
 // timer intervals and the player table.
+#include "tests/support/TraceCapture.h"
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -17,15 +18,8 @@ namespace {
 class SongPlayersTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    setenv("TUNZLE_NO_SYSTEM_BOX", "1", 1);
-    setenv("TUNZLE_TRACE", (dir.path / "trace.txt").c_str(), 1);
-    Trace::reopen();
     host.folder = dir.path.string() + "/";
     dir.File("SONG.MP3", "x");
-  }
-  void TearDown() override {
-    unsetenv("TUNZLE_TRACE");
-    Trace::reopen();
   }
 
   // Opens a song the way the game does and makes it the game's song.
@@ -36,9 +30,10 @@ class SongPlayersTest : public ::testing::Test {
     host.songSlot = static_cast<int16_t>(index - 200);
     return *graphs.back();
   }
-  std::string Trace() { return songtest::ReadText((dir.path / "trace.txt").string()); }
+  std::string Trace() { return trace.Text(); }
 
   TempFolder dir;
+  TraceCapture trace;
   FakeHost host;
   std::vector<FakeGraph*> graphs;
   double nextLength = 100.0;

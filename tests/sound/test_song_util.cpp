@@ -13,26 +13,7 @@ namespace songtest {
 
 namespace {
 constexpr int kRate = 44100;
-int folderCounter = 0;
 }  // namespace
-
-TempFolder::TempFolder() {
-  path = std::filesystem::temp_directory_path() /
-         ("songtest-" + std::to_string(::getpid()) + "-" + std::to_string(++folderCounter));
-  std::filesystem::remove_all(path);
-  std::filesystem::create_directories(path);
-}
-
-TempFolder::~TempFolder() {
-  std::error_code ec;
-  std::filesystem::remove_all(path, ec);
-}
-
-std::string TempFolder::File(const std::string& name, const std::string& bytes) const {
-  std::string p = (path / name).string();
-  std::ofstream(p, std::ios::binary) << bytes;
-  return p;
-}
 
 std::string ReadText(const std::string& path) {
   std::ifstream in(path, std::ios::binary);

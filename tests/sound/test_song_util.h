@@ -1,8 +1,9 @@
 #pragma once
 // Shared by the song tests: a fake host, a fake media graph, generated MP3
 // files whose pitch tells which tile is heard, and an OpenAL loopback device.
-#include "sound/QuietSoundHost.h"
 #include "tests/support/LoopbackContext.h"
+#include "tests/support/QuietSoundHost.h"
+#include "tests/support/ScratchFolder.h"
 
 #include <AL/al.h>
 #include <AL/alc.h>
@@ -64,12 +65,8 @@ class FakeGraph : public MediaGraph {
   }
 };
 
-// A fresh folder under the system's temporary folder, removed afterwards.
-struct TempFolder {
-  std::filesystem::path path;
-  TempFolder();
-  ~TempFolder();
-  std::string File(const std::string& name, const std::string& bytes = "") const;
+struct TempFolder : ScratchFolder {
+  const std::filesystem::path path = Root();
 };
 
 std::string ReadText(const std::string& path);

@@ -2,9 +2,12 @@
 #include "test_sound_support.h"
 
 #include "sound/OpenALDirectSound.h"
+#include "speech/EspeakVoice.h"
 
 #include <algorithm>
+#include <chrono>
 #include <numeric>
+#include <thread>
 
 using namespace soundtest;
 
@@ -214,6 +217,28 @@ TEST(OpenALDevice, DefaultDeviceOpensUnderTheNullDriver) {
   EXPECT_TRUE(sound.IsPlaying(i));
   sound.ShutdownForm1();
   EXPECT_FALSE(sound.IsPlaying(i));
+}
+
+// The built-in voice speaks through the engine's device; a reset of the engine
+// closes that device and opens another, and the voice must follow it there.
+TEST(OpenALDevice, TheVoiceSpeaksOnAfterTheEngineResets) {
+  LoopbackEngine e;
+  EspeakVoice voice;
+  // Renders until the speech has been heard and has ended; the worker may
+  // start late on a loaded machine, so the limit is wall time, not blocks.
+  auto heard = [&](const char* text) {
+    voice.Speak(text, svsf::Async);
+    float peak = 0;
+    for (auto end = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+         std::chrono::steady_clock::now() < end && (peak == 0 || voice.IsSpeaking());
+         std::this_thread::sleep_for(std::chrono::milliseconds(1)))
+      peak = std::max(peak, Peak(e.Render(512)));
+    return peak;
+  };
+  EXPECT_GT(heard("Music Tunzle."), 0.01f);
+  e.sound->ResetSounds();
+  ASSERT_TRUE(e.sound->DeviceReady());
+  EXPECT_GT(heard("Again."), 0.01f) << "the voice spoke into the device the reset closed";
 }
 
 }  // namespace

@@ -1,9 +1,11 @@
 #pragma once
 // Shared pieces of the sound tests: a scratch program folder, generated WAV
 // files, a host that records speech and messages, and the trace file.
-#include "sound/QuietSoundHost.h"
+#include "tests/support/FakeDirectSound.h"
+#include "tests/support/QuietSoundHost.h"
+#include "tests/support/ScratchFolder.h"
+#include "tests/support/TraceCapture.h"
 #include "common/Trace.h"
-#include "sound/FakeDirectSound.h"
 #include "sound/IndexedPlayers.h"
 #include "sound/Sound.h"
 #include "sound/SoundHost.h"
@@ -25,23 +27,8 @@ namespace soundtest {
 
 namespace fs = std::filesystem;
 
-class TempFolder {
- public:
-  TempFolder() {
-    std::string tmpl = (fs::temp_directory_path() / "sndtestXXXXXX").string();
-    path_ = mkdtemp(tmpl.data());
-  }
-  ~TempFolder() {
-    std::error_code ec;
-    fs::remove_all(path_, ec);
-  }
-  std::string Folder() const { return path_.string() + "/"; }
-  fs::path operator/(const std::string& name) const { return path_ / name; }
-  void Write(const std::string& name, const std::string& text) const { std::ofstream(path_ / name) << text; }
-
- private:
-  fs::path path_;
-};
+using TempFolder = ScratchFolder;
+using ::TraceCapture;
 
 // A sine tone (amplitude 0..1) written as 16-bit PCM WAV.
 inline void WriteToneWav(const fs::path& file, double hz, double seconds, int rate = 44100, int channels = 1,
@@ -117,40 +104,6 @@ class RecordingPlayers : public IndexedPlayers {
  private:
   int16_t base_;
   int16_t count_ = 0;
-};
-
-// Points the trace at a scratch file for one test.
-class TraceCapture {
- public:
-  TraceCapture() : file_((fs::temp_directory_path() / ("sndtrace" + std::to_string(::getpid()) + ".txt")).string()) {
-    std::error_code ec;
-    fs::remove(file_, ec);
-    setenv("TUNZLE_TRACE", file_.c_str(), 1);
-    setenv("TUNZLE_NO_SYSTEM_BOX", "1", 1);
-    Trace::reopen();
-  }
-  ~TraceCapture() {
-    unsetenv("TUNZLE_TRACE");
-    Trace::reopen();
-    std::error_code ec;
-    fs::remove(file_, ec);
-  }
-  // Trace lines without their time column.
-  std::vector<std::string> Lines() const {
-    std::ifstream in(file_);
-    std::vector<std::string> out;
-    std::string line;
-    while (std::getline(in, line)) out.push_back(line.substr(line.find('\t') + 1));
-    return out;
-  }
-  int Count(const std::string& line) const {
-    int n = 0;
-    for (const auto& l : Lines()) n += l == line;
-    return n;
-  }
-
- private:
-  std::string file_;
 };
 
 // An engine over the fake device in a scratch program folder.

@@ -6,6 +6,7 @@
 #include "speech/FRMTTS.h"
 
 #include <QTemporaryDir>
+#include "tests/support/TraceCapture.h"
 #include <deque>
 #include <fstream>
 
@@ -101,24 +102,7 @@ struct Speech {
   Speech& press(int16_t code, int16_t shift = 0) { keys.emplace_back(code, shift); return *this; }
 };
 
-class TraceFile {
+class TraceFile : public TraceCapture {
  public:
-  TraceFile() {
-    setenv("TUNZLE_TRACE", path_.c_str(), 1);
-    setenv("TUNZLE_NO_SYSTEM_BOX", "1", 1);
-    Trace::reopen();
-  }
-  ~TraceFile() { unsetenv("TUNZLE_TRACE"); Trace::reopen(); }
-  // Lines without their time stamps.
-  std::vector<std::string> lines(const std::string& event = "") const {
-    std::vector<std::string> out;
-    std::ifstream in(path_);
-    for (std::string l; std::getline(in, l);)
-      if (l = l.substr(l.find('\t') + 1); event.empty() || l.rfind(event, 0) == 0) out.push_back(l);
-    return out;
-  }
-
- private:
-  QTemporaryDir dir_;
-  std::string path_ = dir_.filePath("trace.txt").toStdString();
+  std::vector<std::string> lines(const std::string& event = "") const { return Lines(event); }
 };

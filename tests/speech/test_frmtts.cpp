@@ -168,7 +168,8 @@ TEST(OwnWindow, StoresKeysAndFeedsEditBoxWhileItWaits) {
   EXPECT_EQ(TheKeyHandOver().CapturedShift, 1);
 
   int i = 0;
-  for (auto [k, m] : {std::pair{Qt::Key_O, Qt::NoModifier}, {Qt::Key_K, Qt::ShiftModifier}, {Qt::Key_Return, Qt::NoModifier}})
-    QTimer::singleShot(30 * ++i, &tts, [&tts, k, m] { QTest::keyClick(&tts, k, m); });
+  // Copied, not captured as bindings: clang 14 (the sanitizer builds) cannot capture those.
+  for (auto key : {std::pair{Qt::Key_O, Qt::NoModifier}, {Qt::Key_K, Qt::ShiftModifier}, {Qt::Key_Return, Qt::NoModifier}})
+    QTimer::singleShot(30 * ++i, &tts, [&tts, key] { QTest::keyClick(&tts, key.first, key.second); });
   EXPECT_EQ(tts.EditBox("Go"), "Ok");
 }

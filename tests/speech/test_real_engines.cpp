@@ -147,30 +147,34 @@ struct MuteServer {
   QTemporaryDir dir;
   std::string path = dir.filePath("s").toStdString();
   int fd = socket(AF_UNIX, SOCK_STREAM, 0);
-  std::vector<int> clients;
-  std::vector<std::thread> threads;
-  explicit MuteServer(bool answerSettings) {
-    threads.reserve(64);  // the acceptor adds to these while it runs
+  std::vector<int> clients;          // the acceptor's own until it is joined
+  std::vector<std::thread> threads;  // likewise
+  std::thread acceptor;
+  // `at`: a socket path of the caller's, so servers can follow one another
+  // at one address without the environment changing under running threads.
+  explicit MuteServer(bool answerSettings, const std::string& at = "") {
+    if (!at.empty()) path = at;
+    unlink(path.c_str());
     clients.reserve(64);
     sockaddr_un a{AF_UNIX, {}};
     std::snprintf(a.sun_path, sizeof a.sun_path, "%s", path.c_str());
     bind(fd, reinterpret_cast<sockaddr*>(&a), sizeof a);
     listen(fd, 4);
-    threads.emplace_back([this, answerSettings] {
+    acceptor = std::thread([this, answerSettings] {
       for (int c; (c = accept(fd, nullptr, nullptr)) >= 0;) {
         clients.push_back(c);
         if (answerSettings) threads.emplace_back([c] { answer(c); });
       }
     });
   }
-  void use() const { setenv("SPEECHD_ADDRESS", ("unix_socket:" + path).c_str(), 1); }
   ~MuteServer() {
     shutdown(fd, SHUT_RDWR);
-    threads.front().join();  // no more clients after this
+    acceptor.join();  // no more clients after this
     for (int c : clients) shutdown(c, SHUT_RDWR);
-    for (size_t i = 1; i < threads.size(); ++i) threads[i].join();
+    for (auto& t : threads) t.join();
     for (int c : clients) close(c);
     close(fd);
+    unlink(path.c_str());
   }
   static void answer(int c) {
     std::string in;
@@ -185,34 +189,41 @@ struct MuteServer {
 }  // namespace
 
 TEST(SpeechDispatcherReader, HungOrLostServerNeverHoldsUpTheGame) {
+  // One address for the whole test, set before any reader's thread runs: the
+  // servers come and go there (setenv beside a thread reading it is a race).
+  QTemporaryDir place;
+  const std::string address = place.filePath("speech").toStdString();
+  setenv("SPEECHD_ADDRESS", ("unix_socket:" + address).c_str(), 1);
   {
-    MuteServer silent(false);
-    silent.use();
+    MuteServer silent(false, address);
     EXPECT_THROW(SpeechDispatcherReader(300ms), SpeechEngineError);
   }
-  auto hung = std::make_unique<MuteServer>(true);
-  hung->use();
+  auto hung = std::make_unique<MuteServer>(true, address);
   SpeechDispatcherReader reader(5s);
   // Nothing is answered; the calls return all the same.
   EXPECT_NO_THROW(reader.Say("Music Tunzle.", false));
   EXPECT_NO_THROW(reader.Stop());
-  std::this_thread::sleep_for(2300ms);
-  EXPECT_THROW(reader.Say("Again.", false), SpeechEngineError) << "a text long unanswered marks the server hung";
+  // Waits for the verdict itself: the unanswered text's clock starts on the
+  // server thread, which a loaded machine may run late.
+  bool hungSeen = false;
+  for (auto end = Clock::now() + 20s; !hungSeen && Clock::now() < end; std::this_thread::sleep_for(50ms))
+    try { reader.Stop(); } catch (const SpeechEngineError&) { hungSeen = true; }
+  EXPECT_TRUE(hungSeen) << "a text long unanswered marks the server hung";
+  EXPECT_THROW(reader.Say("Again.", false), SpeechEngineError);
 
-  setenv("SPEECHD_ADDRESS", "unix_socket:/nonexistent/tunzle.sock", 1);
   hung.reset();  // the server goes away: no SIGPIPE, the reader notices
   bool down = false;
-  for (auto end = Clock::now() + 5s; !down && Clock::now() < end; std::this_thread::sleep_for(20ms))
+  for (auto end = Clock::now() + 20s; !down && Clock::now() < end; std::this_thread::sleep_for(20ms))
     try { reader.Say("anyone?", false); } catch (const SpeechEngineError&) { down = true; }
   ASSERT_TRUE(down);
 
-  MuteServer back(true);  // and finds a new one on a later call
-  back.use();
+  MuteServer back(true, address);  // and finds a new one on a later call
   bool up = false;
-  for (auto end = Clock::now() + 8s; !up && Clock::now() < end; std::this_thread::sleep_for(100ms))
+  for (auto end = Clock::now() + 20s; !up && Clock::now() < end; std::this_thread::sleep_for(100ms))
     try { reader.Say("back?", false); up = true; } catch (const SpeechEngineError&) {}
   EXPECT_TRUE(up);
-  unsetenv("SPEECHD_ADDRESS");
+  // The address stays set: a detached thread of an earlier reader may still
+  // read the environment, and each test runs in a process of its own.
 }
 
 TEST(RealSpeech, ServerThatNeverAnswersIsGivenUpSoonAndTheVoiceSaysSo) {

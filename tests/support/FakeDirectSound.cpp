@@ -1,4 +1,4 @@
-#include "sound/FakeDirectSound.h"
+#include "tests/support/FakeDirectSound.h"
 
 #include <sndfile.h>
 
