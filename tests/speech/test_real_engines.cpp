@@ -228,8 +228,10 @@ TEST(SpeechDispatcherReader, HungOrLostServerNeverHoldsUpTheGame) {
 
 TEST(RealSpeech, ServerThatNeverAnswersIsGivenUpSoonAndTheVoiceSaysSo) {
   TraceFile trace;
-  MuteServer silent(false);
-  silent.use();
+  QTemporaryDir place;  // one address, set before any thread runs
+  const std::string address = place.filePath("speech").toStdString();
+  setenv("SPEECHD_ADDRESS", ("unix_socket:" + address).c_str(), 1);
+  MuteServer silent(false, address);
   const auto start = Clock::now();
   {
     FRMTTS tts;
@@ -246,8 +248,10 @@ TEST(RealSpeech, ServerThatNeverAnswersIsGivenUpSoonAndTheVoiceSaysSo) {
 
 TEST(RealSpeech, ServerThatHangsAfterConnectingHandsOverToTheVoiceOnceAndF5TriesAgain) {
   TraceFile trace;
-  auto hung = std::make_unique<MuteServer>(true);
-  hung->use();
+  QTemporaryDir place;  // one address, set before any thread runs
+  const std::string address = place.filePath("speech").toStdString();
+  setenv("SPEECHD_ADDRESS", ("unix_socket:" + address).c_str(), 1);
+  auto hung = std::make_unique<MuteServer>(true, address);
   FRMTTS tts;
   tts.TTSSetup(1);
   ASSERT_EQ(tts.ActiveSpeechType(), 1);
@@ -267,8 +271,7 @@ TEST(RealSpeech, ServerThatHangsAfterConnectingHandsOverToTheVoiceOnceAndF5Tries
   EXPECT_EQ(voice.back(), "speak\t3\tNext square");
   EXPECT_EQ(std::count(voice.begin(), voice.end(), voice.front()), 1) << "said once";
 
-  MuteServer back(true);  // F5, screen reader: the server is tried again
-  back.use();
+  MuteServer back(true, address);  // F5, screen reader: the server is tried again
   tts.TTSSetup(1);
   EXPECT_EQ(tts.ActiveSpeechType(), 1);
   unsetenv("SPEECHD_ADDRESS");
