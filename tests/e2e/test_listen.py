@@ -33,6 +33,8 @@ MAX_GAPS = 0.25
 # A sound claimed by the trace must start within this after the line is seen
 # (the device's mix-ahead and the server's latency) ...
 LATE = 0.4
+# The first sound of a run of the game: its stream is new at the server.
+INTRO_LATE = 2.0
 # ... and not before it, less the trace's own polling and write delay.
 EARLY = 0.1
 
@@ -218,13 +220,13 @@ class Session:
         self.rec.wait_frames(f1)
         return f0, soundserver.spans(self.rec.mono(f0, f1), gap=gap)
 
-    def claimed(self, index, t, what, min_length=0.0):
+    def claimed(self, index, t, what, min_length=0.0, late=LATE):
         """The sound of trace line `index` (seen at t) is heard: a stretch starts
         within the allowed window around the line and lasts `min_length`."""
-        f0, found = self.heard(t - EARLY, t + LATE + max(min_length, 0.05) * (1 + MAX_GAPS) + 0.05)
+        f0, found = self.heard(t - EARLY, t + late + max(min_length, 0.05) * (1 + MAX_GAPS) + 0.05)
         if os.environ.get("LISTEN_DEBUG"):
             print(what, found, flush=True)
-        starts = [i for i, (s, e) in enumerate(found) if s <= (EARLY + LATE) * RATE]
+        starts = [i for i, (s, e) in enumerate(found) if s <= (EARLY + late) * RATE]
         assert starts, f"{what}: the trace says it sounded, nothing was heard (line {index})"
         s = found[starts[0]][0]
         total = sum(b - a for a, b in found[starts[0]:]) / RATE
@@ -282,7 +284,9 @@ class Session:
     def resume(self):
         """Answers Yes to the saved game and checks the intro was heard first."""
         i, t, _ = self.trace.wait("sound", "INTRO0.WAV", timeout=30)
-        self.claimed(i, t, "the intro", min_length=5.0)
+        # The first sound also waits for the game's stream to be set up at the
+        # server, which a busy machine may take a second or more to do.
+        self.claimed(i, t, "the intro", min_length=5.0, late=INTRO_LATE)
         self.trace.wait("msgbox", "Save Game?", timeout=30)
         wait_focus(self.game, "Save Game?")
         mark = self.trace.mark()

@@ -154,6 +154,10 @@ def main():
         game.settle(0.5)
         move(game, x + width - 40, y + height // 2)  # off the board: the first move only starts the clock
         time.sleep(HOVER_GAP)
+        # The empty square reached straight from off the board plays nothing
+        # (the game's hover rule: nothing was played before it), so the survey
+        # starts from a tile; one shuffle in nine leaves the empty square first.
+        hover(game, board, *next(sq for sq in ((1, 2), (1, 1)) if sq != empty[0]))
         cells = []
         for r in range(1, ROWS + 1):
             for c in range(1, ROWS + 1):
