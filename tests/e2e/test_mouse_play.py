@@ -157,7 +157,8 @@ def main():
         # The empty square reached straight from off the board plays nothing
         # (the game's hover rule: nothing was played before it), so the survey
         # starts from a tile; one shuffle in nine leaves the empty square first.
-        hover(game, board, *next(sq for sq in ((1, 2), (1, 1)) if sq != empty[0]))
+        # Not (1, 1) itself: the same tile twice in a row is not repeated.
+        hover(game, board, *next(sq for sq in ((2, 2), (2, 1)) if sq != empty[0]))
         cells = []
         for r in range(1, ROWS + 1):
             for c in range(1, ROWS + 1):
