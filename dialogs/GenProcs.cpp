@@ -15,7 +15,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <cstdlib>
+#include <utility>
 
 // --- shared state -------------------------------------------------------------
 
@@ -110,7 +112,8 @@ void speakFocus(GenDialog& f, int32_t kind, int16_t index) {
     case ControlKind::List:
       if (auto* l = at(f.LstControl, index)) {
         Say(GenDialog::TagOf(l));
-        Say(itemText(l));
+        if (l->count() == 0) Say(GenProcs().GDFormCode == "FOLDER" ? "This folder is empty." : "Empty.");
+        else Say(itemText(l));
       }
       break;
     case ControlKind::Check:
@@ -213,8 +216,9 @@ bool msgBoxRules(GenDialog& f, int32_t kind, int32_t event, int16_t index, int16
   QLabel* message = at(f.LBLControl, 0);
   const std::string text = message ? message->text().toStdString() : std::string();
   if (gp.FocusDone == 0) {
-    gp.FocusDone = 1;  // first, so the focus move below does not repeat the message
-    Say(text);
+    // First, so the focus move below does not come back here. The message was
+    // spoken as the box opened: it is not said a second time.
+    gp.FocusDone = 1;
     const int32_t def = VariantToInt(gp.GDResult(1));
     if (def > 0)
       if (auto* b = at(f.CMDControl, def - 1)) b->setFocus(Qt::OtherFocusReason);
@@ -252,7 +256,11 @@ void DialogEvent(int32_t kind, int16_t index, int32_t event, int16_t key, int16_
   (void)shift;
   auto& gp = GenProcs();
   GenDialog& f = GenDialog::instance();
-  if (event == DialogEventCode::GotFocus) speakFocus(f, kind, index);
+  if (event == DialogEventCode::GotFocus) {
+    if (!gp.IntroTitle.empty()) Say(std::exchange(gp.IntroTitle, std::string()));
+    speakFocus(f, kind, index);
+    if (!gp.IntroHint.empty()) Say(std::exchange(gp.IntroHint, std::string()));
+  }
   if (event == DialogEventCode::KeyDown && key != 16 && key != 17 && key != 18 && gp.Speech) gp.Speech->StopSpeech();
 
   if (gp.GDFormCode == "FOLDER") {
@@ -423,7 +431,11 @@ std::string PickList(const std::string& spec) {
       return answer(std::string());
     }
     const int16_t B = static_cast<int16_t>(RoundHalfEven((W - 800) / 2.0));
-    list->setCurrentRow(p.defaultIndex);
+    {
+      // Said when the list gets the focus, after the title, not before it.
+      const QSignalBlocker quiet(list);
+      list->setCurrentRow(p.defaultIndex);
+    }
     if (T + 500 > 32767) throw DialogError("Overflow: pick list button");
     int16_t ot = static_cast<int16_t>(T + 500), ol = static_cast<int16_t>(B + 500);
     int16_t oh = 400, ow = 800;
@@ -431,11 +443,15 @@ std::string PickList(const std::string& spec) {
     int16_t ct = -400, cl = static_cast<int16_t>(B + 500), ch = 0, cw = 0;
     f.MakeCommand(ct, cl, ch, cw, "Cancel", Variant(int16_t(0)));
     f.SetCommandButtons(0, 1);
+    gp.IntroTitle.clear();
+    gp.IntroHint = "Up and Down to choose, Enter to select, Escape to cancel.";
     f.ShowForm(500, 500);
   } catch (const DialogError&) {
     f.Abandon();
+    gp.IntroHint.clear();
     return answer(std::string());
   }
+  gp.IntroHint.clear();
   // Closed by the window itself (Alt+F4) counts as Cancel, not as a stale earlier choice.
   if (gp.GDButton == 2 || gp.GDButton == 0) return answer(std::string());
   const int32_t chosen = VariantToInt(gp.GDResult(1));

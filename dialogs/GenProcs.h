@@ -38,6 +38,9 @@ struct GenProcsState {
   int16_t GDActive = 0;   // -1 while a dialog is shown
   int16_t FocusDone = 0;  // first-event handling of a message box or file selector done
   DialogSpeech* Speech = nullptr;  // set by the game; none means silent
+  // Spoken around the first focus of the next dialog shown: its title before,
+  // how to answer or leave after. Cleared once spoken.
+  std::string IntroTitle, IntroHint;
 
   // Slot access with the 0..25 range check.
   Variant& GDResult(int index);

@@ -160,7 +160,8 @@ bool MatchesAnyNoCase(const std::string& name, const std::string& patterns) {
 }
 
 std::string SelectFile(const std::string& folder, const std::string& pattern, int16_t mode,
-                       const std::string& title, std::string& errorText, const std::string& fileName) {
+                       const std::string& title, std::string& errorText, const std::string& fileName,
+                       const std::string& hint) {
   auto& gp = GenProcs();
   gp.ClearGDResult();
   std::string current = folder;
@@ -169,7 +170,10 @@ std::string SelectFile(const std::string& folder, const std::string& pattern, in
   std::string typed = fileName;
   std::string cameFrom;
 
+  bool firstPass = true;
   auto finish = [&](const std::string& path) {
+    gp.IntroTitle.clear();
+    gp.IntroHint.clear();
     Trace::write("answer", {path});
     return path;
   };
@@ -222,7 +226,14 @@ std::string SelectFile(const std::string& folder, const std::string& pattern, in
     f.MakeCommand(dt, dl, dh, dw, "Delete Del", Variant(int16_t(0)));
     f.SetCommandButtons(-1, 1);
     Trace::write("selectfile", {title, listing});
+    if (firstPass) {
+      gp.IntroTitle = title;
+      gp.IntroHint = hint;
+      firstPass = false;
+    }
     f.ShowForm(500, 500);
+    gp.IntroTitle.clear();
+    gp.IntroHint.clear();
 
     auto entry = [&](const Variant& slot) -> std::string {
       if (VariantIsEmpty(slot)) return std::string();
@@ -246,6 +257,16 @@ std::string SelectFile(const std::string& folder, const std::string& pattern, in
       selected = entry(gp.GDResult(2));
       typed = VariantToString(gp.GDResult(4));
       const bool isFolder = selected.find("[folder]") != std::string::npos;
+      // A typed folder, full or in this one, is opened rather than refused as no file.
+      const std::string typedPath = typed.find(kSep) != std::string::npos ? typed : joined(current, typed);
+      std::error_code ec;
+      if (key != 46 && !typed.empty() && fs::is_directory(fs::path(typedPath), ec)) {
+        current = typedPath;
+        while (current.size() > 1 && current.back() == kSep) current.pop_back();
+        typed.clear();
+        cameFrom.clear();
+        continue;
+      }
       if (typed.find(kSep) != std::string::npos) {
         path = typed;
       } else if (key == 46) {

@@ -14,5 +14,8 @@ bool MatchesAnyNoCase(const std::string& name, const std::string& patterns);
 // mode: 1 the chosen file must exist, 4 it must not exist yet.
 // Returns the full path, or "" on Cancel or when another dialog is up.
 // errorText gets "" on success and on Cancel, else the last error message.
+// The title, and then hint (how to leave, say), are spoken when the dialog
+// first opens; the passes that walk the folders do not repeat them.
 std::string SelectFile(const std::string& folder, const std::string& pattern, int16_t mode,
-                       const std::string& title, std::string& errorText, const std::string& fileName);
+                       const std::string& title, std::string& errorText, const std::string& fileName,
+                       const std::string& hint = std::string());

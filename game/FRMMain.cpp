@@ -31,7 +31,19 @@ namespace {
 const char* const Farewell =
     "Thank you for playing Music Tunzle, from the Music Tunzle developers. "
     "Visit the Music Tunzle project page for new versions and help.";
+const char* const NoGame = "No game. Press N for a new game or Q to quit.";
+// How long F3 and F4 let the new volume be heard.
+constexpr float VolumePieceSeconds = 0.6f;
 }  // namespace
+
+std::string SpeechTypeList(int16_t current) {
+  // Nothing chosen yet: the built-in voice is what asks, so Enter keeps it.
+  const int16_t starred = current < 0 ? 3 : current;
+  auto item = [starred](const char* name, int16_t type) {
+    return std::string("|") + (starred == type ? "*" : "") + name + ":" + std::to_string(type);
+  };
+  return "p:Select Speech Type" + item("No speech", 0) + item("Screen reader", 1) + item("Built-in voice", 3);
+}
 
 namespace {
 // A plain widget reports itself as filler; the board is the game's window.
@@ -175,6 +187,13 @@ void FRMMain::MoveHole(int Direction, bool Silent) {
   board::FinishMove(st, Direction);
   ++boardMoves;
   if (Silent || m > st.TilesInOrder) return;
+  const bool wins = st.TilesInOrder == st.BoardRows * st.BoardColumns - 1;
+  // The winning move: the solved board is shown, and keys wait for the question.
+  if (wins) {
+    celebrating = true;
+    SetColour();
+    marker();
+  }
   const unsigned moves = boardMoves, game = boardBuilds;
   for (int k = m; k <= st.TilesInOrder; ++k) {
     svc.PlaySound("note.wav");
@@ -182,7 +201,7 @@ void FRMMain::MoveHole(int Direction, bool Silent) {
     // A key handled during the wait changed the board and sounded it itself.
     if (moves != boardMoves || game != boardBuilds) return;
   }
-  if (st.TilesInOrder == st.BoardRows * st.BoardColumns - 1) {
+  if (wins) {
     WinSequence();
     return;
   }
@@ -199,11 +218,20 @@ void FRMMain::Shuffle() {
 }
 
 void FRMMain::WinSequence() {
+  celebrating = true;
+  SetColour();
+  marker();
   for (int i = 0; i < 10; ++i) {
     svc.PlaySound("note.wav");
     svc.Wait(0.15f, false);
   }
+  // The whole song is heard before the question is spoken, never under it;
+  // a key during the song goes straight on to the question.
+  skipReward = false;
   svc.PlayEntireSong();
+  while (!skipReward && svc.IsSongPlaying()) svc.Wait(0.05f, false);
+  if (skipReward) svc.PauseMP3();
+  celebrating = false;
   const int16_t answer = svc.SpeakMsgBox("Would you like another game?", mb::YesNo, "Congratulations");
   if (answer == mb::Yes) {
     form_keydown('N', 0);
@@ -217,19 +245,48 @@ void FRMMain::WinSequence() {
 
 void FRMMain::AnnounceSquare() {
   const int16_t t = st.Board(st.CursorRow, st.CursorColumn);
+  bool spoke = false;
+  auto say = [&](const std::string& text) {
+    Say(text);
+    spoke = true;
+  };
+  if (t == 0 && st.AnnounceStatus) say("Space");
+  if (st.AnnounceCoordinates) say(std::to_string(st.CursorRow) + ", " + std::to_string(st.CursorColumn));
+  if (st.AnnounceStatus) {
+    const QColor& fill = shape(board::SquareNumber(st, st.CursorRow, st.CursorColumn)).fill;
+    if (fill == Red) say("wrong");
+    else if (fill == Green) say("correct");
+  }
+  // The words come before the tile, never over it. A key pressed meanwhile
+  // has stopped them and announced its own square.
+  if (spoke) {
+    const unsigned keys = keyEvents;
+    svc.WaitForSpeech(5.0f, false);
+    if (keys != keyEvents) return;
+  }
   if (t == 0) {
     svc.PlaySound("noTile.wav");
-    if (st.AnnounceStatus) Say("Space");
   } else {
     svc.PlayTile(t, t, st.TileDuration);
     if (t == st.MarkedTile) svc.PlaySound("marker.wav");
   }
-  if (st.AnnounceCoordinates) Say(std::to_string(st.CursorRow) + ", " + std::to_string(st.CursorColumn));
-  if (st.AnnounceStatus) {
-    const QColor& fill = shape(board::SquareNumber(st, st.CursorRow, st.CursorColumn)).fill;
-    if (fill == Red) Say("wrong");
-    else if (fill == Green) Say("correct");
-  }
+}
+
+void FRMMain::AnnounceGame(const std::string& which) {
+  Say(which + ", " + std::to_string(st.BoardRows) + " by " + std::to_string(st.BoardColumns) +
+      ". The cursor is on row " + std::to_string(st.CursorRow) + ", column " + std::to_string(st.CursorColumn) +
+      ", the empty square on row " + std::to_string(st.EmptyRow) + ", column " + std::to_string(st.EmptyColumn) + ".");
+}
+
+void FRMMain::Resumed() {
+  st.NoKeyYet = false;
+  AnnounceGame("Saved game");
+  // What is in order plays after the words, unless the player went on already.
+  const unsigned keys = keyEvents;
+  svc.WaitForSpeech(10.0f, false);
+  if (keys != keyEvents) return;
+  if (st.TilesInOrder > 0) form_keydown('P', 0);
+  else Say("No tile is in order yet.");
 }
 
 void FRMMain::MoveCursorTo(int r, int c) {
@@ -258,7 +315,8 @@ bool FRMMain::Slide() {
   };
   const unsigned game = boardBuilds;
   while (!quitStarted && game == boardBuilds && stillOnTheWay()) MoveHole(Direction, false);
-  if (quitStarted) return true;
+  // After a win answered with a new game, its cursor stays on the top-left square.
+  if (quitStarted || game != boardBuilds) return true;
   SetBorder(st.CursorRow, st.CursorColumn, 1);
   st.CursorRow = st.EmptyRow;
   st.CursorColumn = st.EmptyColumn;
@@ -287,7 +345,8 @@ void FRMMain::NewGame() {
   bool sampleFailed = false;
   for (;;) {
     st.FileDialogError.clear();
-    path = svc.SelectFile(st.MusicLibraryFolder, kSongFilePattern, 1, "Select Music File to tunzle", st.FileDialogError, "");
+    path = svc.SelectFile(st.MusicLibraryFolder, kSongFilePattern, 1, "Select Music File to tunzle", st.FileDialogError, "",
+                          "Escape plays the sample song.");
     const bool chosen = st.FileDialogError.empty() && !path.empty();
     // Once the sample has failed, backing out of the selector must lead
     // somewhere other than the same sample again.
@@ -335,11 +394,13 @@ void FRMMain::NewGame() {
   BuildSquare(true);
   Shuffle();
   st.Shuffling = false;
+  AnnounceGame("New game");
 }
 
 void FRMMain::BackOutOfNewGame(const std::string& oldFile) {
   if (!st.HasBoard()) {
-    Say("No game. Press N for a new game, or Q to quit.");
+    Say(NoGame);
+    noGameSaid = true;
     return;
   }
   // The game in progress gets its song back; the selector let it go.
@@ -385,10 +446,13 @@ void FRMMain::ChooseLibraryFolder() {
   st.FileDialogError.clear();
   std::string path = svc.SelectFile(st.MusicLibraryFolder, kSongFilePattern, 1,
                                     "Select Music Library Folder by Selecting Any File from that Folder",
-                                    st.FileDialogError, "");
+                                    st.FileDialogError, "", "Escape keeps the folder as it is.");
   if (!st.FileDialogError.empty()) svc.SpeakMsgBox(st.FileDialogError, mb::OkOnly, "Error");
   auto slash = path.rfind('/');
-  if (!path.empty() && slash != std::string::npos) st.MusicLibraryFolder = path.substr(0, slash + 1);
+  if (!path.empty() && slash != std::string::npos) {
+    st.MusicLibraryFolder = path.substr(0, slash + 1);
+    Say("Music library folder " + st.MusicLibraryFolder);
+  }
 }
 
 void FRMMain::ChooseTileLength(bool& bump) {
@@ -417,6 +481,11 @@ void FRMMain::form_keydown(int16_t KeyCode, int16_t Shift) {
     svc.StoreCapturedKey(KeyCode, Shift);
     return;
   }
+  ++keyEvents;
+  if (celebrating) {
+    if (KeyCode > 0) skipReward = true;
+    return;
+  }
   if (Shift == shiftmask::Alt && KeyCode == vk::F4) KeyCode = 'Q';
   if (KeyCode > 0) svc.StopSpeech();
   if (KeyCode == vk::F3 || KeyCode == vk::F4) {
@@ -424,7 +493,13 @@ void FRMMain::form_keydown(int16_t KeyCode, int16_t Shift) {
     st.SongVolume = KeyCode == vk::F3 ? std::min<int32_t>(st.SongVolume + 200, 0) : std::max<int32_t>(st.SongVolume - 200, -3000);
     svc.SetMP3Volume(st.SongVolume);
     // At the limit nothing changes; say so rather than stay silent.
-    if (st.SongVolume == before) svc.PlaySound("boop2.wav");
+    if (st.SongVolume == before) {
+      svc.PlaySound("boop2.wav");
+    } else if (st.HasBoard() && st.SongSlot > 0) {
+      // The new volume is heard on a piece of the tile under the cursor.
+      const int16_t t = st.Board(st.CursorRow, st.CursorColumn);
+      svc.PlayPiece(t > 0 ? t : int16_t(1), st.TileDuration, VolumePieceSeconds);
+    }
     return;
   }
   if (st.SongSlot > 0) svc.PauseMP3();
@@ -436,7 +511,11 @@ void FRMMain::form_keydown(int16_t KeyCode, int16_t Shift) {
   if (needsBoard && !st.HasBoard()) {
     const bool known = (KeyCode >= vk::Prior && KeyCode <= vk::Down) || KeyCode == vk::Space ||
                        std::string("EPRFOMGB").find(static_cast<char>(KeyCode)) != std::string::npos;
-    if (known && KeyCode != 0) svc.PlaySound("boop2.wav");
+    if (known && KeyCode != 0) {
+      if (noGameSaid) svc.PlaySound("boop2.wav");
+      else Say(NoGame);
+      noGameSaid = true;
+    }
     return;
   }
 
@@ -524,10 +603,7 @@ void FRMMain::form_keydown(int16_t KeyCode, int16_t Shift) {
     case vk::F2: ChooseLibraryFolder(); break;
     case vk::F5: {
       // Opens on the speech in use: one Enter by mistake changes nothing.
-      auto item = [this](const char* name, int16_t type) {
-        return std::string("|") + (st.SpeechType == type ? "*" : "") + name + ":" + std::to_string(type);
-      };
-      std::string answer = svc.PickList("p:Select Speech Type" + item("No Speech", 0) + item("Screen Reader", 1) + item("MS SAPI", 3));
+      std::string answer = svc.PickList(SpeechTypeList(st.SpeechType));
       if (IsNumeric(answer)) {
         st.SpeechType = static_cast<int16_t>(Val(answer));
         svc.TTSSetup(st.SpeechType);
@@ -558,6 +634,10 @@ int FRMMain::HitTest(float X, float Y) const {
 
 void FRMMain::Form_MouseDown(int16_t Button, int16_t, float X, float Y) {
   if (Button < 1 || !st.HasBoard()) return;
+  if (celebrating) {
+    skipReward = true;  // a click, like a key, goes on to the question
+    return;
+  }
   const int k = HitTest(X, Y);
   if (k == 0) return;
   SetBorder(st.CursorRow, st.CursorColumn, 1);
@@ -572,7 +652,7 @@ void FRMMain::Form_MouseDown(int16_t Button, int16_t, float X, float Y) {
 }
 
 void FRMMain::Form_MouseMove(int16_t Button, int16_t, float X, float Y) {
-  if (st.NoKeyYet || !st.HasBoard()) return;
+  if (st.NoKeyYet || !st.HasBoard() || celebrating) return;
   if (std::abs(X - MouseX) < 5 && std::abs(Y - MouseY) < 5) return;
   MouseX = X;
   MouseY = Y;

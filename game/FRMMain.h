@@ -8,8 +8,12 @@
 #include <QTimer>
 #include <QWidget>
 #include <functional>
+#include <string>
 #include <random>
 #include <vector>
+
+// The speech-type pick list, opening on `current` (nothing chosen: the built-in voice).
+std::string SpeechTypeList(int16_t current);
 
 class FRMMain : public QWidget {
   Q_OBJECT
@@ -64,6 +68,11 @@ class FRMMain : public QWidget {
   // Called after a command asked to end the game (win answered No, quit).
   bool quitting() const { return quitStarted; }
 
+  // Says the board's size and where the cursor and the empty square are.
+  void AnnounceGame(const std::string& which);
+  // A saved game was laid out: say it, then play what is in order.
+  void Resumed();
+
   // Hover fields.
   float MouseTime = 0, MouseX = 0, MouseY = 0;
   int16_t LastHoverTile = 0;
@@ -83,6 +92,13 @@ class FRMMain : public QWidget {
   std::vector<Shape> shapes{1};  // index 0 unused
   std::mt19937 rng{12345};
   bool quitStarted = false;
+  // Counts key events, so a command that waited knows whether the player went on meanwhile.
+  unsigned keyEvents = 0;
+  // From the winning move to the question: keys do not touch the board.
+  bool celebrating = false;
+  bool skipReward = false;
+  // "No game" is said once; later board keys only bump.
+  bool noGameSaid = false;
   // Tell a command that waited whether the board is still the same game, as it left it.
   unsigned boardBuilds = 0, boardMoves = 0;
 

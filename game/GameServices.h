@@ -17,6 +17,10 @@ class GameServices {
   virtual void PlayTile(int16_t first, int16_t last, float length) = 0;
   virtual void PlayOriginalTile(int16_t tile, float length) = 0;
   virtual void PlayEntireSong() = 0;
+  // A short stretch from the start of a tile, to hear a new volume by.
+  virtual void PlayPiece(int16_t tile, float length, float seconds) { (void)seconds; PlayTile(tile, tile, length); }
+  // The song is still running (not paused, not at its end).
+  virtual bool IsSongPlaying() { return false; }
   virtual void PauseMP3() = 0;
   // The tile timer fired; the song decides whether its run has played out.
   virtual void TileTimerDue() { PauseMP3(); }
@@ -28,6 +32,8 @@ class GameServices {
   virtual void speak(const std::string& text) = 0;
   virtual void StopSpeech() = 0;
   virtual void TTSSetup(int16_t type) = 0;
+  // Before any speech is chosen: the built-in voice if it can start, quietly otherwise.
+  virtual void SpeakBeforeChoice() {}
   virtual void AdjustVoice(int16_t& voice) = 0;
   virtual void AdjustRate(int16_t& rate) = 0;
   virtual void AdjustVolume(int16_t& volume) = 0;
@@ -45,7 +51,8 @@ class GameServices {
   virtual int16_t SpeakMsgBox(const std::string& text, int16_t buttons, const std::string& title) = 0;
   virtual std::string PickList(const std::string& spec) = 0;
   virtual std::string SelectFile(const std::string& folder, const std::string& pattern, int16_t mode,
-                                 const std::string& title, std::string& errorText, const std::string& initial) = 0;
+                                 const std::string& title, std::string& errorText, const std::string& initial,
+                                 const std::string& hint) = 0;
   virtual void ShowHelp(const std::string& file) = 0;
 
   // Time and the end.

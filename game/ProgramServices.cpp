@@ -57,6 +57,7 @@ void ProgramServices::StartSound() {
 
 void ProgramServices::StartSpeech() {
   tts = std::make_unique<FRMTTS>();
+  tts->SetBump([this] { PlaySound("boop2.wav"); });
   SetDialogSpeech(this);
 }
 
@@ -67,6 +68,10 @@ int16_t ProgramServices::PlaySong(const std::string& path) { return sound ? soun
 void ProgramServices::PlayTile(int16_t first, int16_t last, float length) { if (songs) songs->PlayTile(first, last, length); }
 void ProgramServices::PlayOriginalTile(int16_t tile, float length) { if (songs) songs->PlayOriginalTile(tile, length); }
 void ProgramServices::PlayEntireSong() { if (songs) songs->PlayEntireSong(); }
+void ProgramServices::PlayPiece(int16_t tile, float length, float seconds) {
+  if (songs) songs->PlayPiece(tile, length, seconds);
+}
+bool ProgramServices::IsSongPlaying() { return songs && songs->IsSongRunning(); }
 void ProgramServices::PauseMP3() { if (songs) songs->PauseMP3(); }
 void ProgramServices::TileTimerDue() { if (songs) songs->TileTimerDue(); }
 void ProgramServices::SetMP3Volume(int32_t vol) { if (songs) songs->SetMP3Volume(vol); }
@@ -79,6 +84,7 @@ void ProgramServices::speak(const std::string& text) { if (tts) tts->speak(text)
 void ProgramServices::StopSpeech() { if (tts) tts->StopSpeech(); }
 void ProgramServices::StopSpeakingAll() { if (tts) tts->StopSpeakingAll(); }
 void ProgramServices::TTSSetup(int16_t type) { if (tts) tts->TTSSetup(type); }
+void ProgramServices::SpeakBeforeChoice() { if (tts) tts->UseVoiceUntilChosen(); }
 // A voice that refuses a value leaves the old one; the game goes on.
 void ProgramServices::AdjustVoice(int16_t& voice) {
   try { if (tts) tts->AdjustVoice(voice); } catch (const SpeechEngineError&) { ::Beep(); }
@@ -115,8 +121,9 @@ int16_t ProgramServices::SpeakMsgBox(const std::string& text, int16_t buttons, c
 }
 std::string ProgramServices::PickList(const std::string& spec) { return ::PickList(spec); }
 std::string ProgramServices::SelectFile(const std::string& folder, const std::string& pattern, int16_t mode,
-                                        const std::string& title, std::string& errorText, const std::string& initial) {
-  return ::SelectFile(folder, pattern, mode, title, errorText, initial);
+                                        const std::string& title, std::string& errorText, const std::string& initial,
+                                        const std::string& hint) {
+  return ::SelectFile(folder, pattern, mode, title, errorText, initial, hint);
 }
 void ProgramServices::ShowHelp(const std::string& file) {
   HelpOptions options = HelpOptions::Game();
@@ -128,6 +135,8 @@ void ProgramServices::ShowHelp(const std::string& file) {
     speak(text);
   };
   ShowHelpFile(file, window, options);
+  // The topic being read belongs to the closed window.
+  StopSpeech();
 }
 
 // ---- Time and the end ---------------------------------------------------

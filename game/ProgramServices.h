@@ -30,6 +30,8 @@ class ProgramServices : public GameServices, public SoundHost, public DialogSpee
   void PlayTile(int16_t first, int16_t last, float length) override;
   void PlayOriginalTile(int16_t tile, float length) override;
   void PlayEntireSong() override;
+  void PlayPiece(int16_t tile, float length, float seconds) override;
+  bool IsSongPlaying() override;
   void PauseMP3() override;
   void TileTimerDue() override;
   void SetMP3Volume(int32_t vol) override;
@@ -38,6 +40,7 @@ class ProgramServices : public GameServices, public SoundHost, public DialogSpee
   void speak(const std::string& text) override;
   void StopSpeech() override;
   void TTSSetup(int16_t type) override;
+  void SpeakBeforeChoice() override;
   void AdjustVoice(int16_t& voice) override;
   void AdjustRate(int16_t& rate) override;
   void AdjustVolume(int16_t& volume) override;
@@ -47,7 +50,7 @@ class ProgramServices : public GameServices, public SoundHost, public DialogSpee
   int16_t SpeakMsgBox(const std::string& text, int16_t buttons, const std::string& title) override;
   std::string PickList(const std::string& spec) override;
   std::string SelectFile(const std::string& folder, const std::string& pattern, int16_t mode, const std::string& title,
-                         std::string& errorText, const std::string& initial) override;
+                         std::string& errorText, const std::string& initial, const std::string& hint) override;
   void ShowHelp(const std::string& file) override;
   void Wait(float seconds, bool noEvents) override;
   double TimeOfDay() override;

@@ -73,7 +73,7 @@ void OfferSavedGame(GameState& st, GameServices& svc, FRMMain& window) {
   window.marker();
   window.SetBorder(st.CursorRow, st.CursorColumn, 2);
   svc.Wait(0.1f, false);
-  window.form_keydown('P', 0);
+  window.Resumed();
 }
 
 void RunStartup(GameState& st, GameServices& svc, FRMMain& window, const std::string& commandLine) {
@@ -99,7 +99,10 @@ void RunStartup(GameState& st, GameServices& svc, FRMMain& window, const std::st
     // Without this a player who starts with 3 would hear nothing.
     svc.TTSSetup(st.SpeechType);
   } else if (st.SpeechType < 0) {
-    std::string answer = svc.PickList("p:Select Speech Type|No Speech:0|Screen Reader:1|MS SAPI:3");
+    // Nothing is chosen yet: the built-in voice asks, and speaks on if the
+    // player leaves the question (it comes again at the next start).
+    svc.SpeakBeforeChoice();
+    std::string answer = svc.PickList(SpeechTypeList(st.SpeechType));
     if (IsNumeric(answer)) {
       st.SpeechType = static_cast<int16_t>(Val(answer));
       svc.TTSSetup(st.SpeechType);

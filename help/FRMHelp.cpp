@@ -1,5 +1,7 @@
 #include "help/FRMHelp.h"
 
+#include <utility>
+
 #include "common/Beep.h"
 #include "common/Keys.h"
 #include "common/MsgBox.h"
@@ -108,6 +110,7 @@ FRMHelp::Result FRMHelp::Load(const std::string& helpFile) {
   TXTHelp->clear();
   HistoryDepth = 0;
   closed_ = false;
+  titleSaid_ = false;
   const int error = Index.Load(HelpFile);
   if (error) {
     SystemMsgBox("Error loading help.  Error number :" + std::to_string(error) + " file " + HelpFile,
@@ -246,7 +249,12 @@ bool FRMHelp::eventFilter(QObject* watched, QEvent* event) {
       return true;
     }
   } else if (event->type() == QEvent::FocusIn && watched == LSTIndex) {
-    if (LSTIndex->currentItem()) Speak(LSTIndex->currentItem()->text().toStdString());
+    // The window coming back to the front is no new visit: said once.
+    const auto reason = static_cast<QFocusEvent*>(event)->reason();
+    if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason && LSTIndex->currentItem()) {
+      const std::string item = LSTIndex->currentItem()->text().toStdString();
+      Speak(std::exchange(titleSaid_, true) ? item : "Help. " + item);
+    }
   } else if (event->type() == QEvent::FocusIn && watched == CMDOk) {
     Speak("Close button");
   } else if (event->type() == QEvent::FocusIn && watched == TXTHelp) {

@@ -99,6 +99,8 @@ class FRMHelp : public QDialog {
   bool closed_ = false;
   bool running_ = false;
   bool inFocusSelect_ = false;
+  // The window's name is said with the first item the index shows.
+  bool titleSaid_ = false;
   // Where the last block ended: a wrapped line's end is also the next line's
   // start, so the caret's line cannot be told from its position alone.
   int caretPos_ = -1;

@@ -243,6 +243,21 @@ void SongPlayers::PlayEntireSong() {
   StartRun(*g, 0.0, -1.0, 0);
 }
 
+void SongPlayers::PlayPiece(int16_t tile, float length, float seconds) {
+  if (host_.Shuffling()) return;
+  PauseMP3();
+  MediaGraph* g = Song();
+  if (!g || tile < 1 || !(length > 0) || !(seconds > 0)) return;
+  const double start = static_cast<double>(tile - 1) * length;
+  const double span = std::min<double>(seconds, length);
+  StartRun(*g, start, start + span, TimerInterval(span * 1000.0));
+}
+
+bool SongPlayers::IsSongRunning() {
+  MediaGraph* g = host_.SongSlot() ? Song() : nullptr;
+  return g && g->RunLeft() > 0;
+}
+
 void SongPlayers::SetMP3Volume(int32_t vol) {
   if (MediaGraph* g = Song()) g->SetVolume(vol);
 }

@@ -40,6 +40,10 @@ class SongPlayers : public IndexedPlayers {
   void PlayTile(int16_t first, int16_t last, float length);
   void PlayOriginalTile(double tile, double length);
   void PlayEntireSong();
+  // The first `seconds` of a tile (all of it when shorter).
+  void PlayPiece(int16_t tile, float length, float seconds);
+  // The song runs and has not played its run out yet.
+  bool IsSongRunning();
   void SetMP3Volume(int32_t vol);
   void PauseAllMP3Sounds();
   void UnPauseAllMP3Sounds();

@@ -22,7 +22,7 @@ namespace {
 // The engine whose tone the beep plays; another engine's release leaves it alone.
 Sound* beepOwner = nullptr;
 
-const char* const kNoDevice = "Unable to initialize DirectSound - sound card may not be present";
+const char* const kNoDevice = "The game found no sound output. Check the sound card or the sound server; the game goes on without sound.";
 
 bool Has(int16_t flags, int16_t bit) { return (flags & bit) != 0; }
 

@@ -10,10 +10,10 @@
 
 namespace {
 
-const char* const kEngineError = "Error initializing screen reader or MS SAPI.";
+const char* const kEngineError = "Error starting the screen reader or the built-in voice.";
 const char* const kErrorTitle = "Error! ";
 const char* const kReaderStopped =
-    "The screen reader stopped speaking. MS SAPI speaks instead; press F5 to choose again.";
+    "The screen reader stopped speaking. The built-in voice speaks instead; press F5 to choose again.";
 
 std::string trimSpaces(const std::string& s) {
   const auto b = s.find_first_not_of(' ');
@@ -98,6 +98,12 @@ void FRMTTS::TTSSetup(int16_t TTSType) {
   // The platform's box is silent: the engine that took over says it first.
   speak(kEngineError);
   for (int i = 0; i < failures; ++i) SystemMsgBox(kEngineError, msgbox::Critical, kErrorTitle);
+}
+
+void FRMTTS::UseVoiceUntilChosen() {
+  readerFailures_ = 0;
+  activeSpeechType_ = 3;
+  if (!startEngine()) activeSpeechType_ = 0;
 }
 
 void FRMTTS::readerCallFailed(const std::string* lostText) {

@@ -22,6 +22,9 @@ class FRMTTS : public QWidget {
 
   // 0 none, 1 screen reader, 3 voice. Falls back 1 -> 3 -> 0 with a message.
   void TTSSetup(int16_t TTSType);
+  // Before the player has chosen any speech: the voice if it starts, else
+  // silence, without the engine message (nothing was asked for yet).
+  void UseVoiceUntilChosen();
   // Queues t behind earlier speech. A non-zero SystemType is for the voice only.
   void speak(const std::string& t, int16_t SystemType = 0);
   void StopSpeech();
@@ -55,6 +58,8 @@ class FRMTTS : public QWidget {
   // events run once". Both process window events, so keys can arrive.
   // Tests replace it to feed keys and record pauses.
   void SetWaiter(std::function<void(float Seconds)> waiter);
+  // The sound of a step the voice adjusters refuse at a limit.
+  void SetBump(std::function<void()> bump) { bump_ = std::move(bump); }
 
  protected:
   void keyPressEvent(QKeyEvent* e) override;
@@ -74,6 +79,7 @@ class FRMTTS : public QWidget {
   void waitForKey();
   bool spellChar(const std::string& ch);
   bool applyVoice(int16_t n);
+  void refuse();
 
   std::unique_ptr<SpeechEngineFactory> engines_;
   std::unique_ptr<ScreenReaderEngine> screenReader_;
@@ -84,4 +90,5 @@ class FRMTTS : public QWidget {
   std::string lastThingSpoken_;
   const CharacterRows& table_;
   std::function<void(float)> waiter_;
+  std::function<void()> bump_;
 };

@@ -20,16 +20,26 @@ struct CaptureOn {
 
 }  // namespace
 
+// A step past a limit: the key is used up and the bump is heard.
+void FRMTTS::refuse() {
+  TheKeyHandOver().CapturedKey = 0;
+  if (bump_) bump_();
+}
+
 // Applies voice n and announces it; false when the engine refuses n.
 bool FRMTTS::applyVoice(int16_t n) {
   StopSpeech();
+  std::string name;
   try {
     const VoiceTokens tokens = voices_[1]->GetVoices("", "");
-    voices_[1]->SetVoice(tokens.Item(n));
+    const VoiceToken& token = tokens.Item(n);
+    voices_[1]->SetVoice(token);
+    name = token.name;
   } catch (const std::exception&) {
     return false;
   }
-  speak("Here is the current voice");
+  // Each voice says its own name, so the player knows which one to keep.
+  speak(name.empty() ? "Voice " + std::to_string(n) : name);
   return true;
 }
 
@@ -50,19 +60,19 @@ void FRMTTS::AdjustVoice(int16_t& CurrentVoice) {
     if (isEnd(key)) break;
     if (isPrevious(key)) {
       if (n > 0) --n;
-      else keys.CapturedKey = 0;
+      else refuse();
     } else if (isNext(key)) {
       if (n < m) ++n;
-      else keys.CapturedKey = 0;
+      else refuse();
     }
     if (keys.CapturedKey != 0 && !applyVoice(n)) {
       if (n == 0) {
-        SystemMsgBox("No MS SAPI Voices were found.", msgbox::Critical, "Error! ");
+        SystemMsgBox("No voices were found for the built-in voice.", msgbox::Critical, "Error! ");
         break;
       }
       // Past the last voice: that number is the new limit.
       m = static_cast<int16_t>(n - 1);
-      keys.CapturedKey = 0;
+      refuse();
     }
   }
   CurrentVoice = n;
@@ -74,7 +84,7 @@ void FRMTTS::AdjustVoice(int16_t& CurrentVoice) {
 int32_t FRMTTS::arrowLoop(const std::string& prompt, const std::string& heard, int32_t value, int32_t step,
                           int32_t lo, int32_t hi, const std::function<void(int32_t)>& apply) {
   auto& keys = TheKeyHandOver();
-  speak(prompt);
+  speak(prompt + " " + heard + " " + std::to_string(value) + ".");
   CaptureOn capture;
   for (;;) {
     keys.CapturedKey = 0;
@@ -83,15 +93,15 @@ int32_t FRMTTS::arrowLoop(const std::string& prompt, const std::string& heard, i
     if (isEnd(key)) break;
     if (isFaster(key)) {
       if (value < hi) value += step;
-      else keys.CapturedKey = 0;
+      else refuse();
     } else if (isSlower(key)) {
       if (value > lo) value -= step;
-      else keys.CapturedKey = 0;
+      else refuse();
     }
     if (keys.CapturedKey != 0 && value >= lo && value <= hi) {
       apply(value);
       StopSpeech();
-      speak(heard);
+      speak(heard + " " + std::to_string(value));
     }
   }
   return value;
@@ -100,14 +110,14 @@ int32_t FRMTTS::arrowLoop(const std::string& prompt, const std::string& heard, i
 void FRMTTS::AdjustRate(int16_t& CurrentRate) {
   if (activeSpeechType_ != 3 || !voices_[1]) return;
   CurrentRate = static_cast<int16_t>(arrowLoop("Use the arrows to adjust rate. Press Enter when done.",
-                                               "Here is the new rate.", voices_[1]->Rate(), 1, -10, 21,
+                                               "Rate", voices_[1]->Rate(), 1, -10, 21,
                                                [this](int32_t r) { voices_[1]->SetRate(r); }));
 }
 
 void FRMTTS::AdjustVolume(int16_t& CurrentVolume) {
   if (activeSpeechType_ != 3 || !voices_[1]) return;
   CurrentVolume = static_cast<int16_t>(arrowLoop("Use the arrows to adjust volume. Press Enter when done.",
-                                                 "Here is the new volume.", voices_[1]->Volume(), 5, 0, 100,
+                                                 "Volume", voices_[1]->Volume(), 5, 0, 100,
                                                  [this](int32_t v) { voices_[1]->SetVolume(v); }));
 }
 

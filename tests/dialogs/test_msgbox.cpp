@@ -10,7 +10,7 @@ std::string focusedCaption() {
 }
 }  // namespace
 
-TEST_F(DialogTest, MessageBoxSpeaksTitleMessageButtonMessage) {
+TEST_F(DialogTest, MessageBoxSpeaksTitleMessageAndButtonOnce) {
   std::vector<std::string> atShow;
   Driver d;
   d.then([&] {
@@ -18,7 +18,7 @@ TEST_F(DialogTest, MessageBoxSpeaksTitleMessageButtonMessage) {
     Key(Qt::Key_Return);
   });
   EXPECT_EQ(SpeakMsgBox("Song Too Short", 0, "Warning"), 1);
-  EXPECT_EQ(atShow, (std::vector<std::string>{"Warning", "Song Too Short", "Ok", "Song Too Short"}));
+  EXPECT_EQ(atShow, (std::vector<std::string>{"Warning", "Song Too Short", "Ok"}));
   EXPECT_EQ(d.left(), 0u);
   EXPECT_EQ(GenProcs().FocusDone, 0);  // ready for the next box
 }

@@ -25,7 +25,7 @@ TEST(PickSpecTest, ParsesTitleChoicesValuesAndDefault) {
   EXPECT_EQ(p.names.back(), "99");
 }
 
-TEST_F(DialogTest, PickListSpeaksDefaultThenTitleAndArrowsSpeakEachItem) {
+TEST_F(DialogTest, PickListSpeaksTitleDefaultAndHowToAnswerThenEachItem) {
   std::vector<std::string> atShow, onArrows;
   Driver d;
   d.then([&] {
@@ -38,7 +38,8 @@ TEST_F(DialogTest, PickListSpeaksDefaultThenTitleAndArrowsSpeakEachItem) {
     Key(Qt::Key_Return);
   });
   EXPECT_EQ(PickList("p:Select square size|3|4|5|6|7|8|9"), "6");
-  EXPECT_EQ(atShow, (std::vector<std::string>{"3", "Select square size", "3"}));
+  EXPECT_EQ(atShow, (std::vector<std::string>{"Select square size", "3",
+                                              "Up and Down to choose, Enter to select, Escape to cancel."}));
   EXPECT_EQ(onArrows, (std::vector<std::string>{"<stop>", "4", "<stop>", "5", "<stop>", "6"}));
   EXPECT_EQ(GenProcs().GDButton, 1);
 }

@@ -41,6 +41,7 @@ class FakeServices : public GameServices {
   }
   void PlayOriginalTile(int16_t t, float) override { log.push_back("original " + std::to_string(t)); }
   void PlayEntireSong() override { log.push_back("entire"); }
+  void PlayPiece(int16_t t, float, float) override { log.push_back("piece " + std::to_string(t)); }
   void PauseMP3() override { log.push_back("pause"); }
   void SetMP3Volume(int32_t v) override { log.push_back("volume " + std::to_string(v)); }
   bool IsSongTooShort() override { log.push_back("tooshort?"); return false; }
@@ -48,6 +49,7 @@ class FakeServices : public GameServices {
   void speak(const std::string& t) override { log.push_back("say " + t); }
   void StopSpeech() override { log.push_back("stopspeech"); }
   void TTSSetup(int16_t t) override { log.push_back("tts " + std::to_string(t)); activeSpeech = t; }
+  void SpeakBeforeChoice() override { log.push_back("voice before choice"); activeSpeech = 3; }
   int16_t ActiveSpeechType() const override { return activeSpeech; }
   bool WaitForSpeech(float s, bool) override { log.push_back("waitspeech " + std::to_string(s).substr(0, 4)); return true; }
   void AdjustVoice(int16_t& v) override { log.push_back("adjustvoice " + std::to_string(v)); }
@@ -70,7 +72,7 @@ class FakeServices : public GameServices {
     return a;
   }
   std::string SelectFile(const std::string& folder, const std::string&, int16_t, const std::string& title, std::string&,
-                         const std::string&) override {
+                         const std::string&, const std::string&) override {
     log.push_back("select " + title + " in " + folder);
     if (files.empty()) return "";
     std::string a = files.front();

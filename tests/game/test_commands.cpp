@@ -20,9 +20,16 @@ namespace {
 class WaitingServices : public FakeServices {
  public:
   std::function<void()> duringWait;
+  int songPolls = 0;  // how many times the song still reports itself running
   void Wait(float, bool) override {
     if (auto f = std::exchange(duringWait, nullptr)) f();
   }
+  bool WaitForSpeech(float s, bool n) override {
+    FakeServices::WaitForSpeech(s, n);
+    if (auto f = std::exchange(duringWait, nullptr)) f();
+    return true;
+  }
+  bool IsSongPlaying() override { return songPolls-- > 0; }
 };
 
 class Commands : public ::testing::Test {
@@ -98,10 +105,26 @@ TEST_F(Commands, TheLastMoveWinsAndNeverBefore) {
   EXPECT_EQ(svc.count("entire"), 0);
   svc.answers = {mb::No};
   cursor(3, 3);
+  bool drawnSolved = false;
+  svc.duringWait = [&] {
+    // In the winning move's note: the solved board is shown, and board keys do nothing.
+    drawnSolved = win.Tile(8).fill == FRMMain::Green && win.Tile(9).fill == FRMMain::Black;
+    key(vk::Left);
+    key(vk::Space);
+    key('P');
+  };
+  svc.songPolls = 1000;
+  svc.clear();
   key(vk::Space);
-  EXPECT_EQ(svc.count("sound note.wav"), 1 + 1 + 10);  // 7 home, 8 home, the flourish
-  EXPECT_EQ(svc.count("entire"), 1);
-  EXPECT_EQ(svc.count("msgbox Congratulations: Would you like another game?"), 1);
+  EXPECT_TRUE(drawnSolved);
+  EXPECT_EQ(st.CursorColumn, 3);
+  EXPECT_EQ(svc.count("sound note.wav"), 1 + 10);  // 8 home, the flourish
+  EXPECT_EQ(svc.count("beep") + svc.count("tile 1-8 2.0") + svc.count("sound boop2.wav"), 0);
+  // The whole song, then the question: never spoken over the song.
+  EXPECT_EQ(svc.songPolls, -1);
+  const auto entire = std::find(svc.log.begin(), svc.log.end(), "entire");
+  const auto asked = std::find(svc.log.begin(), svc.log.end(), "msgbox Congratulations: Would you like another game?");
+  EXPECT_LT(entire, asked);
   // No: the puzzle counts as solved and the quit runs without a save question.
   EXPECT_TRUE(st.PuzzleSolved);
   EXPECT_EQ(svc.count("msgbox Save Game?: Would you like to save your game?"), 0);
@@ -216,12 +239,14 @@ TEST_F(Commands, VolumeKeysStayWithinLimitsAndDoNotPause) {
   EXPECT_EQ(st.SongVolume, 0);
   EXPECT_EQ(svc.count("pause"), 0);
   EXPECT_EQ(svc.log.back(), "sound boop2.wav") << "louder than the loudest is refused audibly";
+  cursor(2, 2);
   key(vk::F4);
-  EXPECT_EQ(svc.log.back(), "volume -200");
+  EXPECT_EQ(Lines(svc.log.end() - 2, svc.log.end()), (Lines{"volume -200", "piece 5"})) << "heard on the cursor's tile";
   for (int i = 0; i < 20; ++i) key(vk::F4);
   EXPECT_EQ(st.SongVolume, -3000);
   EXPECT_EQ(svc.log.back(), "sound boop2.wav");
   EXPECT_EQ(svc.count("volume -3000"), 7);  // reached once, then six presses at the limit
+  EXPECT_EQ(svc.count("piece 5"), 15) << "no piece at the limit, only the bump";
   key(vk::F3);
   EXPECT_EQ(st.SongVolume, -2800);
 }
@@ -279,19 +304,27 @@ TEST_F(Commands, EmptySquareKeysAndAnnouncements) {
   EXPECT_TRUE(st.AnnounceStatus);
   svc.clear();
   key('S');
-  EXPECT_EQ(without({"stopspeech", "pause"}), (Lines{"say Row and column on", "sound noTile.wav", "say Space", "say 3, 3"}));
+  // The words first, heard out, then the sound: never over each other.
+  EXPECT_EQ(without({"stopspeech", "pause"}),
+            (Lines{"say Row and column on", "say Space", "say 3, 3", "waitspeech 5.00", "sound noTile.wav"}));
   svc.clear();
   key(vk::Left);
-  EXPECT_EQ(without({"stopspeech", "pause"}), (Lines{"tile 10-10 2.0", "say 3, 2", "say correct"}));
+  EXPECT_EQ(without({"stopspeech", "pause"}), (Lines{"say 3, 2", "say correct", "waitspeech 5.00", "tile 10-10 2.0"}));
+  // A key while the words are said stops them; the square left behind is not played.
+  svc.duringWait = [&] { key(vk::Right); };
+  svc.clear();
+  key(vk::Left);
+  EXPECT_EQ(svc.count("tile 9-9 2.0"), 0);
+  EXPECT_EQ(svc.log.back(), "tile 10-10 2.0");
   key(vk::Up);
   key(vk::Up);
   key(vk::Right);
   key(vk::Right);
   svc.clear();
   key(vk::Down);
-  EXPECT_EQ(without({"stopspeech", "pause"}), (Lines{"tile 8-8 2.0", "say 2, 4", "say correct"}));
+  EXPECT_EQ(without({"stopspeech", "pause"}), (Lines{"say 2, 4", "say correct", "waitspeech 5.00", "tile 8-8 2.0"}));
   key(vk::Down);
-  EXPECT_EQ(svc.log.back(), "say wrong");
+  EXPECT_EQ(svc.count("say wrong"), 1);
 }
 
 TEST_F(Commands, EndOfRunAndOriginalTile) {
@@ -390,7 +423,7 @@ TEST_F(Commands, WhenNoSongPlaysEscapeLeadsToTheBoardWithNoGame) {
   EXPECT_EQ(svc.count("select Select Music File to tunzle in "), 2);
   EXPECT_FALSE(st.HasBoard());
   EXPECT_FALSE(svc.ended);
-  EXPECT_EQ(svc.log.back(), "say No game. Press N for a new game, or Q to quit.");
+  EXPECT_EQ(svc.log.back(), "say No game. Press N for a new game or Q to quit.");
   // N works there; Escape at its size question leads back to the same place.
   svc.files = {"/music/good.mp3"};
   svc.picks = {""};
@@ -406,11 +439,14 @@ TEST_F(Commands, WhenNoSongPlaysEscapeLeadsToTheBoardWithNoGame) {
   EXPECT_EQ(svc.count("msgbox Save Game?: Would you like to save your game?"), 0);
 }
 
-TEST_F(Commands, BoardKeysWithoutABoardOnlyBump) {
+TEST_F(Commands, BoardKeysWithoutABoardSayWhatToDoOnceThenBump) {
+  key(vk::Down);
+  EXPECT_EQ(svc.log.back(), "say No game. Press N for a new game or Q to quit.");
+  EXPECT_EQ(svc.count("sound boop2.wav"), 0);
   for (int16_t k : {int16_t(vk::Up), int16_t(vk::Space), int16_t('P'), int16_t('M'), int16_t('G')}) {
     svc.clear();
     key(k);
-    EXPECT_EQ(svc.log.back(), "sound boop2.wav") << k;
+    EXPECT_EQ(svc.log, (Lines{"stopspeech", "sound boop2.wav"})) << k;
   }
   EXPECT_FALSE(st.HasBoard());
   svc.clear();
@@ -511,7 +547,7 @@ TEST_F(Commands, ValuesAreHeard) {
   key(vk::F9);
   key(vk::F5);
   EXPECT_EQ(svc.count("pick p:Song tile duration in seconds|1|1.5|2|2.5|3|3.5|*4|4.5|5"), 1);
-  EXPECT_EQ(svc.count("pick p:Select Speech Type|No Speech:0|Screen Reader:1|*MS SAPI:3"), 1);
+  EXPECT_EQ(svc.count("pick p:Select Speech Type|No speech:0|Screen reader:1|*Built-in voice:3"), 1);
   EXPECT_FLOAT_EQ(st.TileDuration, 4.0f);
   // M on the empty square says there is nothing to mark, and drops a mark.
   cursor(1, 1);

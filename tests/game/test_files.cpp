@@ -8,6 +8,7 @@
 
 #include "common/Files.h"
 
+#include <algorithm>
 #include <clocale>
 #include <filesystem>
 #include <fstream>
@@ -212,9 +213,26 @@ TEST_F(SavedGames, QuitWithYesThenResumeRestoresTheGame) {
   EXPECT_TRUE(win2.Tile(10).visible);
   EXPECT_EQ(win2.Tile(5).border, FRMMain::White);
   EXPECT_EQ(win2.Tile(6).border, FRMMain::Yellow);
-  // The in-order run plays at once.
+  // The game is said, heard out, and then the in-order run plays.
+  const auto said = std::find(svc2.log.begin(), svc2.log.end(),
+                              "say Saved game, 3 by 3. The cursor is on row 2, column 3, the empty square on row 3, column 2.");
+  ASSERT_NE(said, svc2.log.end());
+  EXPECT_EQ(said[1].rfind("waitspeech", 0), 0u);
   EXPECT_EQ(svc2.log.back(), "tile 1-7 2.5");
   EXPECT_TRUE(fs::exists(dir / "SaveGame.gam")) << "resuming keeps the file until the next quit";
+
+  // Nothing in order: said, not bumped.
+  GameState third;
+  third.PlayerFolder = st.PlayerFolder;
+  FakeServices svc3;
+  FRMMain win3(third, svc3);
+  svc3.answers = {mb::Yes};
+  OfferSavedGame(third, svc3, win3);
+  third.TilesInOrder = 0;
+  svc3.clear();
+  win3.Resumed();
+  EXPECT_EQ(svc3.log.back(), "say No tile is in order yet.");
+  EXPECT_EQ(svc3.count("sound boop2.wav"), 0);
 }
 
 TEST_F(SavedGames, CancelKeepsTheFileNoDeletesItDamagedStartsAnew) {
@@ -367,8 +385,11 @@ TEST_F(Files, FirstRunCopiesTheSampleAsksForSpeechAndStartsAGame) {
   unsetenv("appdata");
   EXPECT_EQ(*ReadWholeFile(dir / "data" / "Music Tunzle" / "sample.mp3"), "song");
   EXPECT_EQ(g.SpeechType, 3);
+  // The question is asked by the built-in voice, which it opens on.
+  EXPECT_EQ(s.log[0], "voice before choice");
+  EXPECT_EQ(s.log[1], "pick p:Select Speech Type|No speech:0|Screen reader:1|*Built-in voice:3");
   EXPECT_EQ(s.count("tts 3"), 1);
-  EXPECT_EQ(s.log[2], "sound intro0.wav");
+  EXPECT_EQ(s.log[3], "sound intro0.wav");
   EXPECT_EQ(s.count("say Music Tunzle."), 1);
   EXPECT_EQ(s.count("say A Korvel Game."), 1);
   EXPECT_EQ(g.BoardRows, 4);
@@ -384,7 +405,7 @@ TEST_F(Files, FirstRunCopiesTheSampleAsksForSpeechAndStartsAGame) {
   RunStartup(g2, s2, win2, "abc");
   unsetenv("appdata");
   EXPECT_EQ(g2.SpeechType, 0);
-  EXPECT_EQ(s2.count("pick p:Select Speech Type|No Speech:0|Screen Reader:1|MS SAPI:3"), 0);
+  EXPECT_EQ(s2.count("voice before choice"), 0);
   EXPECT_EQ(s2.count("tts 0"), 1);
 }
 

@@ -107,12 +107,14 @@ TEST_F(Play, AScrambledGamePlayedToTheWinFromTheKeyboard) {
   }
   EXPECT_EQ(svc.count("entire"), 1);
   EXPECT_EQ(svc.count("msgbox Congratulations: Would you like another game?"), 1);
-  // Yes started a fresh 4 × 4 game, and the slide's end announced its empty square.
+  // Yes started a fresh 4 × 4 game, said with its cursor on the top-left square.
   EXPECT_EQ(st.BoardRows, 4);
   EXPECT_TRUE(board::IsSolvable(st));
   EXPECT_FALSE(st.PuzzleSolved);
-  EXPECT_EQ(st.CursorRow, st.EmptyRow);
-  EXPECT_EQ(svc.log.back(), "sound noTile.wav");
+  EXPECT_EQ(st.CursorRow, 1);
+  EXPECT_EQ(st.CursorColumn, 1);
+  EXPECT_EQ(svc.log.back(), "say New game, 4 by 4. The cursor is on row 1, column 1, the empty square on row " +
+                                std::to_string(st.EmptyRow) + ", column " + std::to_string(st.EmptyColumn) + ".");
 }
 
 TEST_F(Play, TenThousandRandomKeysAndClicksKeepTheBoardWholeAndRefusalsAudible) {

@@ -86,7 +86,7 @@ TEST_F(IniTest, MissingFileLeavesDefaults) {
 }
 
 TEST_F(IniTest, NoDeviceIsReportedOnceAndTheGameGoesOnSilently) {
-  const std::string msg = "msgbox\tMusic Tunzle\tUnable to initialize DirectSound - sound card may not be present";
+  const std::string msg = "msgbox\tMusic Tunzle\tThe game found no sound output. Check the sound card or the sound server; the game goes on without sound.";
   for (int step = 0; step < 3; ++step) {
     FakeEngine bad;
     bad.ds->failLibrary = step == 0;

@@ -47,7 +47,7 @@ struct FakeVoice : SpeechVoiceEngine {
   }
   VoiceTokens GetVoices(const std::string&, const std::string&) override {
     std::vector<VoiceToken> v;
-    for (int i = 0; i < l->voiceCount; ++i) v.push_back({"v" + std::to_string(i), ""});
+    for (int i = 0; i < l->voiceCount; ++i) v.push_back({"v" + std::to_string(i), "English " + std::to_string(i)});
     return VoiceTokens(v);
   }
   void SetVoice(const VoiceToken& t) override { l->log("voice:" + t.id); }
@@ -97,6 +97,7 @@ struct Speech {
       keys.pop_front();
     });
     if (type) tts.TTSSetup(*type);
+    tts.SetBump([l = log] { l->calls.push_back("bump"); });
     log->calls.clear();
   }
   Speech& press(int16_t code, int16_t shift = 0) { keys.emplace_back(code, shift); return *this; }

@@ -8,7 +8,7 @@
 using ::testing::ElementsAre;
 
 namespace {
-const std::string kEngineBox = "msgbox\tError! \tError initializing screen reader or MS SAPI.";
+const std::string kEngineBox = "msgbox\tError! \tError starting the screen reader or the built-in voice.";
 }
 
 TEST(TTSSetup, FallsBackFromReaderToVoiceToSilenceWithOneMessageEach) {

@@ -117,8 +117,8 @@ TEST(RealSpeech, UnreachableServerFallsBackToTheVoiceWhichSpeaks) {
     for (auto end = Clock::now() + 10s; p == 0 && Clock::now() < end; std::this_thread::sleep_for(1ms)) p = lb.peak(512);
     EXPECT_GT(p, 0.f);
   }
-  EXPECT_THAT(trace.lines(), ElementsAre("speak\t3\tError initializing screen reader or MS SAPI.",
-                                         "msgbox\tError! \tError initializing screen reader or MS SAPI.", "answer\t1",
+  EXPECT_THAT(trace.lines(), ElementsAre("speak\t3\tError starting the screen reader or the built-in voice.",
+                                         "msgbox\tError! \tError starting the screen reader or the built-in voice.", "answer\t1",
                                          "speak\t3\tMusic Tunzle."));
 }
 
@@ -242,8 +242,8 @@ TEST(RealSpeech, ServerThatNeverAnswersIsGivenUpSoonAndTheVoiceSaysSo) {
     EXPECT_EQ(tts.ActiveSpeechType(), 3);
   }
   unsetenv("SPEECHD_ADDRESS");
-  EXPECT_THAT(trace.lines(), ElementsAre("speak\t3\tError initializing screen reader or MS SAPI.",
-                                         "msgbox\tError! \tError initializing screen reader or MS SAPI.", "answer\t1"));
+  EXPECT_THAT(trace.lines(), ElementsAre("speak\t3\tError starting the screen reader or the built-in voice.",
+                                         "msgbox\tError! \tError starting the screen reader or the built-in voice.", "answer\t1"));
 }
 
 TEST(RealSpeech, ServerThatHangsAfterConnectingHandsOverToTheVoiceOnceAndF5TriesAgain) {
@@ -267,7 +267,7 @@ TEST(RealSpeech, ServerThatHangsAfterConnectingHandsOverToTheVoiceOnceAndF5Tries
   const auto voice = trace.lines("speak\t3");
   ASSERT_GE(voice.size(), 2u);
   EXPECT_EQ(voice.front(),
-            "speak\t3\tThe screen reader stopped speaking. MS SAPI speaks instead; press F5 to choose again.");
+            "speak\t3\tThe screen reader stopped speaking. The built-in voice speaks instead; press F5 to choose again.");
   EXPECT_EQ(voice.back(), "speak\t3\tNext square");
   EXPECT_EQ(std::count(voice.begin(), voice.end(), voice.front()), 1) << "said once";
 

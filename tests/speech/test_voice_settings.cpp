@@ -6,11 +6,12 @@ using ::testing::ElementsAre;
 
 namespace {
 const char* kVoicePrompt = "speak:Use the arrows  to select voice. Press Enter when done.";
-const char* kRatePrompt = "speak:Use the arrows to adjust rate. Press Enter when done.";
-const char* kVolumePrompt = "speak:Use the arrows to adjust volume. Press Enter when done.";
-const char* kHereVoice = "speak:Here is the current voice";
-const char* kNewRate = "speak:Here is the new rate.";
-const char* kNewVolume = "speak:Here is the new volume.";
+std::string ratePrompt(int rate) { return "speak:Use the arrows to adjust rate. Press Enter when done. Rate " + std::to_string(rate) + "."; }
+std::string volumePrompt(int volume) {
+  return "speak:Use the arrows to adjust volume. Press Enter when done. Volume " + std::to_string(volume) + ".";
+}
+std::string rateSaid(int rate) { return "speak:Rate " + std::to_string(rate); }
+std::string volumeSaid(int volume) { return "speak:Volume " + std::to_string(volume); }
 
 // What was applied or said, stops left out.
 std::vector<std::string> effects(const Speech& s) {
@@ -43,7 +44,9 @@ TEST(AdjustVoice, FindsTheLastVoiceByRunningPastIt) {
   EXPECT_FALSE(s.ranOut);
   EXPECT_FALSE(s.captureWasOff);
   EXPECT_FALSE(TheKeyHandOver().KeyCapture);
-  EXPECT_THAT(effects(s), ElementsAre(kVoicePrompt, "voice:v0", kHereVoice, "voice:v1", kHereVoice, "voice:v1", kHereVoice));
+  // Each voice says its name; a step past either end is bumped.
+  EXPECT_THAT(effects(s), ElementsAre(kVoicePrompt, "bump", "voice:v0", "speak:English 0", "voice:v1", "speak:English 1",
+                                      "bump", "voice:v1", "speak:English 1", "bump"));
   EXPECT_EQ(n, 1);
 
   s.press(vk::Down).press(vk::Down).press(vk::Down).press(vk::Escape);
@@ -53,7 +56,7 @@ TEST(AdjustVoice, FindsTheLastVoiceByRunningPastIt) {
   s.press('A').press(vk::Down).press(vk::Up).press(vk::Return);  // voice -1 fails: no step is possible
   s.log->calls.clear();
   s.tts.AdjustVoice(n);
-  EXPECT_THAT(effects(s), ElementsAre(kVoicePrompt));
+  EXPECT_THAT(effects(s), ElementsAre(kVoicePrompt, "bump", "bump", "bump"));
   EXPECT_EQ(n, -1);
 }
 
@@ -67,7 +70,7 @@ TEST(AdjustVoice, NoVoicesGivesTheMessageAndTheKeysBack) {
   EXPECT_FALSE(TheKeyHandOver().KeyCapture);
   EXPECT_EQ(s.keys.size(), 1u);
   EXPECT_EQ(n, 0);
-  EXPECT_THAT(trace.lines("msgbox"), ElementsAre("msgbox\tError! \tNo MS SAPI Voices were found."));
+  EXPECT_THAT(trace.lines("msgbox"), ElementsAre("msgbox\tError! \tNo voices were found for the built-in voice."));
 }
 
 TEST(AdjustRate, StepsBetweenMinusTenAndTwentyOne) {
@@ -77,19 +80,19 @@ TEST(AdjustRate, StepsBetweenMinusTenAndTwentyOne) {
   int16_t rate = 0;
   s.tts.AdjustRate(rate);
   EXPECT_EQ(rate, 11);
-  EXPECT_EQ(s.log->count(kNewRate), 11);
+  EXPECT_EQ(s.log->count(rateSaid(1)) + s.log->count(rateSaid(6)) + s.log->count(rateSaid(11)), 3) << "each value is said";
   s.log->calls.clear();
 
   s.log->rate = 21;
   s.press('I').press('L').press(vk::Escape);
   s.tts.AdjustRate(rate);
-  EXPECT_THAT(effects(s), ElementsAre(kRatePrompt));
+  EXPECT_THAT(effects(s), ElementsAre(ratePrompt(21), "bump", "bump"));
   EXPECT_EQ(rate, 21);
 
-  s.log->rate = -9;  // one step down, two refused silently, X re-applies
+  s.log->rate = -9;  // one step down, two refused with a bump, X re-applies
   s.press(vk::Down).press('J').press(vk::Left).press('X').press(vk::Escape);
   s.tts.AdjustRate(rate);
-  EXPECT_THAT(effects(s), ElementsAre(kRatePrompt, "rate:-10", kNewRate, "rate:-10", kNewRate));
+  EXPECT_THAT(effects(s), ElementsAre(ratePrompt(-9), "rate:-10", rateSaid(-10), "bump", "bump", "rate:-10", rateSaid(-10)));
   EXPECT_EQ(rate, -10);
 
   s.log->rateFails = true;  // a refused rate ends it and reaches the caller
@@ -105,19 +108,19 @@ TEST(AdjustVolume, StepsByFiveAndAppliesOnlyWithinRange) {
   int16_t vol = 0;
   s.press(vk::Up).press(vk::Down).press(vk::Escape);  // Escape keeps 95
   s.tts.AdjustVolume(vol);
-  EXPECT_THAT(effects(s), ElementsAre(kVolumePrompt, "volume:95", kNewVolume));
+  EXPECT_THAT(effects(s), ElementsAre(volumePrompt(100), "bump", "volume:95", volumeSaid(95)));
   EXPECT_EQ(vol, 95);
 
   s.log->volume = 97;  // 102 is kept, not applied, and no step goes beyond it
   s.press(vk::Up).press('L').press(vk::Return);
   s.tts.AdjustVolume(vol);
-  EXPECT_THAT(effects(s), ElementsAre(kVolumePrompt));
+  EXPECT_THAT(effects(s), ElementsAre(volumePrompt(97), "bump"));
   EXPECT_EQ(vol, 102);
 
   s.log->volume = 97;
   s.press('L').press('K').press('K').press(vk::Return);
   s.tts.AdjustVolume(vol);
-  EXPECT_THAT(effects(s), ElementsAre(kVolumePrompt, "volume:97", kNewVolume, "volume:92", kNewVolume));
+  EXPECT_THAT(effects(s), ElementsAre(volumePrompt(97), "volume:97", volumeSaid(97), "volume:92", volumeSaid(92)));
 
   s.log->volume = 3;
   s.press(vk::Left).press(vk::Left).press(vk::Return);
