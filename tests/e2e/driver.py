@@ -76,6 +76,26 @@ class Game:
     def count(self, *fields):
         return sum(1 for line in self.lines() if line[:len(fields)] == list(fields))
 
+    def timed(self):
+        """Trace lines of this run as (seconds since start, fields)."""
+        try:
+            with open(self.trace, encoding="utf-8", errors="replace") as f:
+                f.seek(self.offset)
+                return [(int(p[0]) / 1000.0, p[1:]) for p in (line.rstrip("\n").split("\t") for line in f if "\t" in line)]
+        except OSError:
+            return []
+
+    def won(self, whole_songs_before, timeout=20):
+        """After the winning move: the flourish and the whole song start; a key
+        goes on to the question without waiting for the song's end."""
+        deadline = time.time() + timeout
+        while self.count("songrun", "0", "0") == whole_songs_before:
+            if time.time() > deadline:
+                raise AssertionError(f"the whole song never started; last lines: {self.lines()[-8:]}")
+            time.sleep(0.05)
+        self.key("Escape")
+        return self.wait_for("msgbox", "Congratulations", "Would you like another game?", timeout=timeout)
+
     def new_game(self, size="3", song=None):
         """From the end of the intro: the song (typed as a full path into the
         file-name box) or the sample song (Escape), then the size."""

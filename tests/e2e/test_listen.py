@@ -351,7 +351,8 @@ def stereo(server, program, tone_tool, song="tones.mp3"):
         pressed = time.monotonic()
         s.key("space")
         i, t_song, run = s.trace.wait("songrun", "0", "0", after=mark, timeout=15)
-        s.trace.wait("msgbox", "Congratulations", after=mark, timeout=15)
+        # The question comes once the whole song has been heard.
+        s.trace.wait("msgbox", "Congratulations", after=mark, timeout=TILES * TILE + 15)
         notes = s.trace.count("sound", "NOTE.WAV", start=mark, end=i)
         assert notes == 11, f"the trace played {notes} notes for the last tile and the win"
         f0, found = s.heard(pressed, t_song + TILES * TILE + 1.0)
