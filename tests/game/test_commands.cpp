@@ -10,7 +10,10 @@
 
 #include <QTest>
 #include <algorithm>
+#include <fstream>
 #include <functional>
+#include <set>
+#include <sstream>
 #include <utility>
 #include <gtest/gtest.h>
 
@@ -559,4 +562,75 @@ TEST_F(Commands, ValuesAreHeard) {
   EXPECT_EQ(st.MarkedTile, 0);
   EXPECT_EQ(svc.count("say No tile to mark here. The mark is removed."), 1);
   EXPECT_EQ(svc.count("say No tile to mark here."), 1);
+}
+
+// A key the board answers but the help's list of all keys leaves out would
+// stay unknown to a player who cannot see the screen.
+TEST(HelpText, NamesEveryKeyTheBoardAnswers) {
+  std::set<std::string> named;
+  std::ifstream in(std::string(HELP_TEXT_DIR) + "/MT.TXT");
+  bool inList = false;
+  for (std::string line; std::getline(in, line);) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line.rfind('+', 0) == 0) {
+      inList = line.find("All keys at a glance") != std::string::npos;
+      continue;
+    }
+    const size_t colon = line.find(':');
+    if (!inList || colon == std::string::npos) continue;
+    std::stringstream keys(line.substr(0, colon));
+    for (std::string k; std::getline(keys, k, ',');) named.insert(k.substr(k.find_first_not_of(' ')));
+  }
+  ASSERT_GT(named.size(), 20u);
+
+  auto name = [](int code) -> std::string {
+    switch (code) {
+      case vk::Left: return "Left";
+      case vk::Up: return "Up";
+      case vk::Right: return "Right";
+      case vk::Down: return "Down";
+      case vk::Prior: return "Page Up";
+      case vk::Next: return "Page Down";
+      case vk::Home: return "Home";
+      case vk::End: return "End";
+      case vk::Space: return "Space";
+      default: break;
+    }
+    if (code >= 'A' && code <= 'Z') return std::string(1, static_cast<char>(code));
+    if (code >= vk::F1 && code <= vk::F12) return "F" + std::to_string(code - vk::F1 + 1);
+    return "key code " + std::to_string(code);
+  };
+  ScratchFolder players;
+  // What a key does on a board where every command has something to do.
+  auto effects = [&](int16_t code, int16_t shift) {
+    GameState st;
+    FakeServices svc;
+    FRMMain win(st, svc);
+    st.NoKeyYet = false;
+    st.PlayerFolder = players.Folder();
+    st.BoardRows = st.BoardColumns = 3;
+    win.BuildSquare(true);
+    LayRows(st, {{1, 2, 3}, {4, 5, 6}, {7, 0, 8}});
+    win.SetColour();
+    st.SongSlot = 1;
+    svc.activeSpeech = 3;
+    svc.clear();
+    win.form_keydown(code, shift);
+    std::vector<std::string> out;
+    for (auto& l : svc.log)
+      if (l != "stopspeech" && l != "pause") out.push_back(l);
+    return out;
+  };
+  std::vector<std::string> missing;
+  for (int16_t code = 1; code < 256; ++code) {
+    const auto plain = effects(code, 0);
+    if (!plain.empty() && !named.count(name(code))) missing.push_back(name(code));
+    for (auto [shift, prefix] : {std::pair<int16_t, const char*>{shiftmask::Ctrl, "Ctrl+"}, {shiftmask::Alt, "Alt+"}}) {
+      const auto with = effects(code, shift);
+      if (!with.empty() && with != plain && !named.count(prefix + name(code))) missing.push_back(prefix + name(code));
+    }
+  }
+  std::string list;
+  for (auto& m : missing) list += m + "; ";
+  EXPECT_TRUE(missing.empty()) << "not in the help's key list: " << list;
 }
