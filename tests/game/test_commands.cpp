@@ -552,6 +552,10 @@ TEST_F(Commands, ValuesAreHeard) {
   EXPECT_EQ(svc.count("pick p:Song tile duration in seconds|1|1.5|2|2.5|3|3.5|*4|4.5|5"), 1);
   EXPECT_EQ(svc.count("pick p:Select Speech Type|No speech:0|Screen reader:1|*Built-in voice:3"), 1);
   EXPECT_FLOAT_EQ(st.TileDuration, 4.0f);
+  // F2 says the folder it keeps.
+  svc.files = {"/music/pop/a.mp3"};
+  key(vk::F2);
+  EXPECT_EQ(svc.log.back(), "say Music library folder /music/pop/");
   // M on the empty square says there is nothing to mark, and drops a mark.
   cursor(1, 1);
   key('M');
