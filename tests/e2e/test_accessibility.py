@@ -329,16 +329,16 @@ def main():
         d = at.window("Select")
         at.check_names(d)
         kinds = at.find(d, pyatspi.ROLE_LIST, "Select Speech Type")
-        assert [c.name for c in at.children(kinds)] == ["No Speech", "Screen Reader", "MS SAPI"]
+        assert [c.name for c in at.children(kinds)] == ["No speech", "Screen reader", "Built-in voice"]
         for b in ("OK", "Cancel"):
             at.find(d, pyatspi.ROLE_PUSH_BUTTON, b)
         at.check_focus_spoken(d, mark, "on opening")
-        assert at.selected_item(kinds).name == "MS SAPI", "the list opens on the speech in use"
+        assert at.selected_item(kinds).name == "Built-in voice", "the list opens on the speech in use"
         mark = len(game.lines())
         game.key("Up")
         at.wait_speech(mark)
         at.check_focus_spoken(d, mark, "after Up")
-        assert at.selected_item(kinds).name == "Screen Reader", at.selected_item(kinds).name
+        assert at.selected_item(kinds).name == "Screen reader", at.selected_item(kinds).name
         game.key("Escape")
         game.wait_for("answer", "", after=mark)
         game.settle(0.5)

@@ -412,7 +412,7 @@ def mono(server, program, tone_tool):
         s.key("F5")
         s.trace.wait("pick", "Select Speech Type", after=mark)
         wait_focus(s.game, "Select")
-        s.key("Up", "Return")  # the list opens on the voice in use; Screen Reader is above it
+        s.key("Up", "Return")  # the list opens on the voice in use; Screen reader is above it
         s.trace.wait("answer", "1", after=mark)
         # No window manager here gives the focus back when the dialog closes.
         subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Music Tunzle ", "windowfocus"], env=s.game.env)

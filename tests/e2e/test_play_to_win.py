@@ -97,7 +97,8 @@ def main():
         mark = len(game.lines())
         game.key("Return")
         # The resumed game is said: its size, the cursor and the empty square.
-        said = game.lines()[game.wait_for("speak", "3", timeout=10, after=mark + 1)]
+        i = game.wait_for("speak", "3", timeout=10, after=mark + 1)
+        said = game.lines()[i]
         assert said[2].startswith("Saved game, 3 by 3. The cursor is on row"), said
         if song:
             assert opened(game, song), "the saved game's song opened again"

@@ -21,7 +21,7 @@ sys.path.insert(0, os.path.dirname(__file__))
 import driver  # noqa: E402
 
 PROGRAM = sys.argv[1]
-ERROR = "Error initializing screen reader or MS SAPI."
+ERROR = "Error starting the screen reader or the built-in voice."
 SLACK = 0.25  # seconds: the trace's clock against the samples' length
 
 
@@ -113,12 +113,12 @@ def hung_server_run(display, appdata, server):
         assert cut - korvel >= heard - SLACK, f"intro's last line cut after {cut - korvel:.2f} s of {heard:.2f} s"
         print(f"intro's last lines: {cut - korvel:.2f} s before the next stop, {heard:.2f} s of speech")
 
-        # F5, Screen Reader: the server takes the call and stays mute.
+        # F5, Screen reader: the server takes the call and stays mute.
         game.settle()
         game.key("F5")
         pick = game.wait_for("pick", "Select Speech Type")
         game.settle()
-        game.key("Up", "Return")  # the list opens on the voice in use; Screen Reader is above it
+        game.key("Up", "Return")  # the list opens on the voice in use; Screen reader is above it
         box = game.wait_for("msgbox", "Error! ", ERROR, timeout=20)
         lines = timed(game)
         _, asked = find(lines, "answer", "1", after=pick)
