@@ -104,13 +104,24 @@ TEST_F(SongPlayersTest, TilesOfTwoAndAHalfSeconds) {
   EXPECT_DOUBLE_EQ(g.stopAt, 10.0);
   EXPECT_EQ(host.timerInterval, 2500);
 
+  // A piece of a tile, to hear a volume by: the tile's start, never past its end.
+  players.PlayPiece(4, 2.5f, 0.6f);
+  EXPECT_DOUBLE_EQ(g.pos, 7.5);
+  EXPECT_NEAR(g.stopAt, 8.1, 1e-6);
+  EXPECT_EQ(host.timerInterval, 600);
+  players.PlayPiece(4, 0.5f, 0.6f);
+  EXPECT_DOUBLE_EQ(g.stopAt, 2.0);
+
   players.PlayEntireSong();
   EXPECT_TRUE(g.running);
   EXPECT_DOUBLE_EQ(g.pos, 0.0);
   EXPECT_LT(g.stopAt, 0) << "the whole song plays to its end";
   EXPECT_FALSE(host.timerEnabled);
+  g.Advance(99);
+  EXPECT_TRUE(players.IsSongRunning());
   g.Advance(1000);
   EXPECT_FALSE(players.isMP3Playing());
+  EXPECT_FALSE(players.IsSongRunning()) << "played out: the win's question may come";
 }
 
 // The tile timer may fire before the run's last sample has played (a coarse
