@@ -10,6 +10,6 @@ class DialogSpeech {
   // Speaks with the default system type: queued behind speech already playing.
   virtual void speak(const std::string& text) = 0;
   virtual void StopSpeech() = 0;
-  // The engine actually in use: 0 none, 1 screen reader, 3 SAPI voice.
+  // The engine actually in use: 0 none, 1 screen reader, 3 built-in voice.
   virtual int16_t ActiveSpeechType() const = 0;
 };

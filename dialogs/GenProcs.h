@@ -65,7 +65,7 @@ void Say(const std::string& t, int16_t unused = 0);
 int16_t IsOneOf(int16_t value, int16_t k1, int16_t k2, int16_t k3 = -9999, int16_t k4 = -9999,
                 int16_t k5 = -9999, int16_t k6 = -9999, int16_t k7 = -9999, int16_t k8 = -9999);
 
-// Spoken message box when the voice in use is SAPI, else the platform's box.
+// Spoken message box when the built-in voice is in use, else the platform's box.
 // buttons: 0 OK, 1 OK/Cancel, 3 Yes/No/Cancel, 4 Yes/No; +256 second default,
 // +512 third default. Answers 1 OK, 2 Cancel, 6 Yes, 7 No, 0 none.
 int16_t SpeakMsgBox(const std::string& message, int16_t buttons, const std::string& title);

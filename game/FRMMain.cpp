@@ -199,7 +199,10 @@ void FRMMain::MoveHole(int Direction, bool Silent) {
     svc.PlaySound("note.wav");
     svc.Wait(0.3f, false);
     // A key handled during the wait changed the board and sounded it itself.
-    if (moves != boardMoves || game != boardBuilds) return;
+    if (moves != boardMoves || game != boardBuilds) {
+      celebrating = false;
+      return;
+    }
   }
   if (wins) {
     WinSequence();
