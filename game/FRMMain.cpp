@@ -248,22 +248,23 @@ void FRMMain::WinSequence() {
 
 void FRMMain::AnnounceSquare() {
   const int16_t t = st.Board(st.CursorRow, st.CursorColumn);
-  bool spoke = false;
-  auto say = [&](const std::string& text) {
-    Say(text);
-    spoke = true;
-  };
-  if (t == 0 && st.AnnounceStatus) say("Space");
-  if (st.AnnounceCoordinates) say(std::to_string(st.CursorRow) + ", " + std::to_string(st.CursorColumn));
+  std::vector<std::string> words;
+  if (t == 0 && st.AnnounceStatus) words.push_back("Space");
+  if (st.AnnounceCoordinates) words.push_back(std::to_string(st.CursorRow) + ", " + std::to_string(st.CursorColumn));
   if (st.AnnounceStatus) {
     const QColor& fill = shape(board::SquareNumber(st, st.CursorRow, st.CursorColumn)).fill;
-    if (fill == Red) say("wrong");
-    else if (fill == Green) say("correct");
+    if (fill == Red) words.push_back("wrong");
+    else if (fill == Green) words.push_back("correct");
   }
-  // The words come before the tile, never over it. A key pressed meanwhile
-  // has stopped them and announced its own square.
-  if (spoke) {
+  // The words come before the tile, never over it, nor over the in-order run
+  // a slide has just started. A key pressed meanwhile has announced its own square.
+  if (!words.empty()) {
     const unsigned keys = keyEvents;
+    while (svc.IsSongPlaying()) {
+      svc.Wait(0.05f, false);
+      if (keys != keyEvents) return;
+    }
+    for (const auto& w : words) Say(w);
     svc.WaitForSpeech(5.0f, false);
     if (keys != keyEvents) return;
   }

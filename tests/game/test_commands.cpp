@@ -79,6 +79,15 @@ TEST_F(Commands, SlidingTileOneHomePlaysOneNoteThenTileOne) {
   EXPECT_EQ(st.Board(1, 1), 1);
   EXPECT_EQ(win.Tile(1).fill, FRMMain::Green);
   EXPECT_EQ(win.Tile(4).fill, FRMMain::Black);
+
+  // With row and column on, a square's words wait for a run still playing (here, as
+  // if the slide's run went on) to play out, and the tile waits for the words.
+  st.AnnounceCoordinates = true;
+  svc.songPolls = 3;
+  svc.clear();
+  key(vk::Right);
+  EXPECT_EQ(svc.songPolls, -1);
+  EXPECT_EQ(without({"stopspeech", "pause"}), (Lines{"say 2, 2", "waitspeech 5.00", "tile 5-5 2.0"}));
 }
 
 TEST_F(Commands, JoiningTwoRunsPlaysANoteForEachJoinedTile) {
