@@ -56,6 +56,10 @@ class FRMTTS : public QWidget {
   // Tests replace it to feed keys and record pauses.
   void SetWaiter(std::function<void(float Seconds)> waiter);
 
+  // Tells whether a screen reader runs. While one does, the voice's texts go
+  // to the reader's speech server instead, so the two never talk at once.
+  void SetScreenReaderQuery(std::function<bool()> running);
+
  protected:
   void keyPressEvent(QKeyEvent* e) override;
 
@@ -74,6 +78,9 @@ class FRMTTS : public QWidget {
   void waitForKey();
   bool spellChar(const std::string& ch);
   bool applyVoice(int16_t n);
+  // True when the voice's texts go to the screen reader's speech server now.
+  bool voiceViaReader();
+  void stopVoiceViaReader();
 
   std::unique_ptr<SpeechEngineFactory> engines_;
   std::unique_ptr<ScreenReaderEngine> screenReader_;
@@ -84,4 +91,7 @@ class FRMTTS : public QWidget {
   std::string lastThingSpoken_;
   const CharacterRows& table_;
   std::function<void(float)> waiter_;
+  std::function<bool()> readerRunning_;
+  // The reader's server could not be reached for the voice's texts: the voice speaks.
+  bool readerUnreachable_ = false;
 };
