@@ -215,7 +215,7 @@ def speech_server_record(log):
     started or stopped everything it was given."""
     orca_fd = re.search(r"(\d+):DATA:\|SET self CLIENT_NAME \S*:Orca:", log)
     orca_fd = orca_fd.group(1) if orca_fd else None
-    given, dropped, pending = [], [], []
+    given, dropped, pending, waits = [], [], [], []
     last_queued = last_done = -1
     for m in SPEECHD_LINE.finditer(log):
         when = int(m.group(1)) * 3600 + int(m.group(2)) * 60 + int(m.group(3)) + int(m.group(4)) / 1e6
@@ -226,7 +226,7 @@ def speech_server_record(log):
                 given.append(when)
                 pending.append(when)
         elif what.startswith("MSG before index marking:") and what.endswith("ssml_mode=1") and pending:
-            pending.pop(0)
+            waits.append(when - pending.pop(0))
         elif what.startswith("Cancel received from fd "):
             last_done = m.start()
             if what[len("Cancel received from fd "):].rstrip(".") == orca_fd:
@@ -234,6 +234,7 @@ def speech_server_record(log):
                 pending = []
         elif what.startswith("got end"):
             last_done = m.start()
+    speech_server_record.longest_wait = max(waits, default=0)
     return given, dropped + pending, last_done > last_queued
 
 
@@ -293,7 +294,7 @@ class Walk:
             if not spoke and time.monotonic() - since < 8:
                 return False
             end = self.voice.frames()
-            quiet = max(self.voice.mono(max(0, end - 2 * soundserver.RATE), end), default=0) <= 300
+            quiet = max(self.voice.mono(max(0, end - int(1.2 * soundserver.RATE)), end), default=0) <= 300
             return quiet and speech_server_record(read(self.desk.speechd_log))[2]
         wait_until("the reader to be heard out", done, 60)
 
@@ -411,6 +412,9 @@ def main():
         check(failures, not overlap, f"two voices at once for {len(overlap) * 10} ms")
         check(failures, not any(line[0] == "speak" and line[1] == "3" for line in game.lines()),
               "the built-in voice spoke beside the screen reader")
+        ours = sum(1 for line in game.lines() if line[0] == "speak")
+        print(f"Orca said {len(said)} things, {len(dropped)} dropped, the longest wait for the voice "
+              f"{speech_server_record.longest_wait:.1f} s; the game said {ours}")
         for f in failures:
             print("FAIL:", f)
         print(f"(took {time.monotonic() - started:.1f} s)")
