@@ -67,7 +67,11 @@ void FRMTTS::stopVoiceViaReader() {
 }
 
 bool FRMTTS::voiceViaReader() {
-  if (activeSpeechType_ != 3 || !readerRunning_ || !readerRunning_()) return false;
+  const bool running = activeSpeechType_ == 3 && readerRunning_ && readerRunning_();
+  // A screen reader that starts again may have a server that answers again.
+  if (running && !readerWasRunning_) readerUnreachable_ = false;
+  readerWasRunning_ = running;
+  if (!running) return false;
   if (screenReader_) return true;
   if (readerUnreachable_) return false;
   try {
@@ -152,9 +156,18 @@ void FRMTTS::speak(const std::string& t, int16_t SystemType) {
   // An engine that fails drops this text only; the next call tries it again.
   try {
     if (voiceViaReader()) {
-      screenReader_->Say(text, false);
-      Trace::write("speak", {"1", text});
-    } else if (activeSpeechType_ == 1) {
+      try {
+        screenReader_->Say(text, false);
+        Trace::write("speak", {"1", text});
+        lastThingSpoken_ = text;
+        return;
+      } catch (const std::exception&) {
+        // The reader's server went away: the voice says this and what follows.
+        screenReader_.reset();
+        readerUnreachable_ = true;
+      }
+    }
+    if (activeSpeechType_ == 1) {
       if (!screenReader_) return;
       screenReader_->Say(text, false);
       readerFailures_ = 0;
@@ -166,11 +179,6 @@ void FRMTTS::speak(const std::string& t, int16_t SystemType) {
     }
   } catch (const std::exception&) {
     if (activeSpeechType_ == 1) readerCallFailed(&text);
-    else if (activeSpeechType_ == 3) {
-      // The reader's server went away: the voice speaks from now on.
-      screenReader_.reset();
-      readerUnreachable_ = true;
-    }
     return;
   }
   lastThingSpoken_ = text;

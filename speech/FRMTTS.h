@@ -94,4 +94,5 @@ class FRMTTS : public QWidget {
   std::function<bool()> readerRunning_;
   // The reader's server could not be reached for the voice's texts: the voice speaks.
   bool readerUnreachable_ = false;
+  bool readerWasRunning_ = false;
 };

@@ -213,9 +213,12 @@ def speech_server_record(log):
     plain text): when each was given, and which were dropped before they
     began (a cancel empties a client's queue). Also whether the server has
     started or stopped everything it was given."""
-    orca_fd = re.search(r"(\d+):DATA:\|SET self CLIENT_NAME \S*:Orca:", log)
-    orca_fd = orca_fd.group(1) if orca_fd else None
+    def fd(client):
+        m = re.search(r"(\d+):DATA:\|SET self CLIENT_NAME \S*" + client, log, re.I)
+        return m.group(1) if m else None
+    orca_fd, game_fd = fd(":Orca:"), fd(":tunzle:main")
     given, dropped, pending, waits = [], [], [], []
+    game_pending, game_dropped = [], []
     last_queued = last_done = -1
     for m in SPEECHD_LINE.finditer(log):
         when = int(m.group(1)) * 3600 + int(m.group(2)) * 60 + int(m.group(3)) + int(m.group(4)) / 1e6
@@ -225,16 +228,25 @@ def speech_server_record(log):
             if what.startswith("Queueing message |<speak>"):
                 given.append(when)
                 pending.append(when)
+            else:
+                game_pending.append(when)
         elif what.startswith("MSG before index marking:") and what.endswith("ssml_mode=1") and pending:
             waits.append(when - pending.pop(0))
+        elif what.startswith("MSG before index marking:") and what.endswith("ssml_mode=0") and game_pending:
+            game_pending.pop(0)
         elif what.startswith("Cancel received from fd "):
             last_done = m.start()
-            if what[len("Cancel received from fd "):].rstrip(".") == orca_fd:
+            client = what[len("Cancel received from fd "):].rstrip(".")
+            if client == orca_fd:
                 dropped += pending
                 pending = []
+            elif client == game_fd:
+                game_dropped += game_pending
+                game_pending = []
         elif what.startswith("got end"):
             last_done = m.start()
     speech_server_record.longest_wait = max(waits, default=0)
+    speech_server_record.game_dropped = game_dropped + game_pending
     return given, dropped + pending, last_done > last_queued
 
 
@@ -360,6 +372,8 @@ def main():
         walk_start = time.monotonic()
         w.step("size", "Escape", ("window", "Select"))
         w.step("board", "Return", ("answer", "3"))
+        # On the board Orca echoes the key and the game answers: both are heard.
+        w.step("empty square", "b", ("speak",))
         w.step("help", "F1", ("window", "HELP"))
         w.step("heading", "Return", None)
         w.step("topic", "Return", None, patience=4)
@@ -394,6 +408,9 @@ def main():
                     check(failures, i + 1 < len(words), f"{name}: a list opened without its current item: {flat}")
             # Nothing twice: not by Orca, not by the game over Orca.
             repeated = sorted({x for x in words if words.count(x) > 1})
+            # Nor again inside something longer (a help block's line after the block).
+            parts = {plain(re.sub(r"\s*selected\.?$", "", x)) for x in words}
+            repeated += sorted({p for p in parts if len(p) >= 15 and any(p in y and p != y for y in words)})
             check(failures, not repeated, f"{name}: Orca said {repeated} twice: {flat}")
             both = sorted({plain(t) for t in ours} & set(words))
             check(failures, not both, f"{name}: the game said what Orca said: {both}")
@@ -405,6 +422,9 @@ def main():
         dropped = [t for t in dropped if not cut_from <= t < cut_to]
         check(failures, len(given) == len(said), f"Orca said {len(said)} things, the speech server got {len(given)}")
         check(failures, not dropped, f"{len(dropped)} of Orca's {len(given)} utterances were never spoken")
+        lost = speech_server_record.game_dropped
+        check(failures, not lost, f"{len(lost)} of the game's texts were never spoken")
+        check(failures, any(plain(t) == "b" for t in segments["empty square"][0]), "Orca's echo of B went unheard")
         check(failures, len(said) > 10, f"Orca said almost nothing: {said}")
         # The game's own sound output never carries a voice while the reader speaks.
         reader = {round(t, 2) for t in voice_times(voice, walk_start, walk_end)}

@@ -115,13 +115,22 @@ TEST(Speak, WhileAScreenReaderRunsTheVoiceSpeaksThroughItsServer) {
   s.tts.speak("Row 2");
   EXPECT_THAT(s.log->calls, ElementsAre("speak:Row 2"));
 
-  // A reader whose server cannot be reached leaves the voice speaking.
+  // A reader whose server cannot be reached leaves the voice speaking,
+  // asked for again only when a screen reader starts anew.
   Speech lone(3);
   lone.log->readerFails = true;
-  lone.tts.SetScreenReaderQuery([] { return true; });
+  bool running = true;
+  lone.tts.SetScreenReaderQuery([&] { return running; });
   lone.tts.speak("Row 3");
   lone.tts.speak("Row 4");
   EXPECT_THAT(lone.log->calls, ElementsAre("create-reader", "speak:Row 3", "speak:Row 4"));
+  lone.log->readerFails = false;
+  lone.log->calls.clear();
+  running = false;
+  lone.tts.speak("Row 5");
+  running = true;
+  lone.tts.speak("Row 6");
+  EXPECT_THAT(lone.log->calls, ElementsAre("speak:Row 5", "create-reader", "purge", "say:Row 6"));
 }
 
 TEST(Spelling, SpeaksKnownCharactersWithPausesAndRestoresTheText) {
