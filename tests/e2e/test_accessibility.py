@@ -222,8 +222,9 @@ class Checker:
         while True:
             c, texts = self.what_focus_says(root)
             said = self.spoken_since(mark)
-            norm = [" ".join(s.split()) for s in said]
-            ok = any(" ".join(t.split()) in s for t in texts for s in norm)
+            # The same words: a button shows "no" and is named "No" for the reader.
+            norm = [" ".join(s.split()).lower() for s in said]
+            ok = any(" ".join(t.split()).lower() in s for t in texts for s in norm)
             if ok or time.time() > deadline:
                 break
             time.sleep(0.1)

@@ -364,6 +364,7 @@ def main():
         own = SinkRecorder(desk.sound, "game")
         env = dict(desk.env)
         env.pop("HOME")
+        env.pop("QT_QPA_PLATFORM", None)  # the game's own choice: the real display
         env["PULSE_SINK"] = "game"
         game = driver.Game(PROGRAM, desk.display, appdata, args=[TYPE], env=env)
         game.wait_for("screenreader", "1", timeout=30)
