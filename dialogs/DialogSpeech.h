@@ -12,4 +12,7 @@ class DialogSpeech {
   virtual void StopSpeech() = 0;
   // The engine actually in use: 0 none, 1 screen reader, 3 built-in voice.
   virtual int16_t ActiveSpeechType() const = 0;
+  // True while a screen reader runs: it reads the dialogs' titles, controls
+  // and focus from their accessible names, so the dialogs say none of it.
+  virtual bool ScreenReaderRunning() const { return false; }
 };

@@ -1,6 +1,7 @@
 #include "dialogs/GenDialog.h"
 
 #include "common/Keys.h"
+#include "common/ListFocus.h"
 #include "common/Trace.h"
 #include "common/Twips.h"
 #include "common/VB.h"
@@ -42,6 +43,7 @@ void setupWidget(QRadioButton* o) { o->setFocusPolicy(Qt::StrongFocus); }
 void setupWidget(QListWidget* l) {
   l->setSelectionMode(QAbstractItemView::SingleSelection);
   l->setSortingEnabled(false);
+  AnnounceCurrentItemOnFocus(l);
 }
 void setupWidget(QCheckBox*) {}
 void setupWidget(QPushButton* b) { b->setAutoDefault(true); }
@@ -404,6 +406,7 @@ void GenDialog::clearControls() {
                      static_cast<QWidget*>(CMDControl[0]), static_cast<QWidget*>(HSCControl[0]),
                      static_cast<QWidget*>(BoxControl[0]), static_cast<QWidget*>(LBLControl[0])})
     w->setAccessibleName(QString());
+  LBLControl[0]->setBuddy(nullptr);
   if (default_) default_->setDefault(false);
   default_ = cancel_ = nullptr;
   chain_.clear();

@@ -62,8 +62,14 @@ std::string VariantToString(const Variant& v) {
   return std::string();
 }
 
+bool ScreenReaderRunning() {
+  return GenProcs().Speech && GenProcs().Speech->ScreenReaderRunning();
+}
+
 void Say(const std::string& t, int16_t) {
-  if (GenProcs().Speech) GenProcs().Speech->speak(t);
+  // A screen reader already says what the dialog shows; saying it too
+  // would be the same words twice, over each other.
+  if (GenProcs().Speech && !GenProcs().Speech->ScreenReaderRunning()) GenProcs().Speech->speak(t);
 }
 
 int16_t IsOneOf(int16_t value, int16_t k1, int16_t k2, int16_t k3, int16_t k4, int16_t k5, int16_t k6, int16_t k7,
@@ -288,7 +294,7 @@ int16_t SpeakMsgBox(const std::string& message, int16_t buttons, const std::stri
   while (gp.GDActive != 0) Wait(0.05f, false);
 
   const int16_t active = gp.Speech ? gp.Speech->ActiveSpeechType() : 0;
-  if (active != 3) {
+  if (active != 3 || ScreenReaderRunning()) {
     // A screen reader reads the platform's box by itself.
     const int16_t answer = SystemMsgBox(message, std::abs(static_cast<int32_t>(buttons)), title);
     if (gp.Speech) gp.Speech->StopSpeech();
@@ -328,7 +334,12 @@ int16_t SpeakMsgBox(const std::string& message, int16_t buttons, const std::stri
       int16_t bt = i == 1 ? -500 : 0;
       int16_t bl = static_cast<int16_t>(RoundHalfEven(2600.0 / (n + 1) * i + 500 + (i - 1) * 800));
       int16_t bh = 400, bw = 800;
-      f.MakeCommand(bt, bl, bh, bw, captions[static_cast<size_t>(i - 1)], Variant(int16_t(i == cancelAt ? 2 : 0)));
+      const std::string& caption = captions[static_cast<size_t>(i - 1)];
+      const int16_t made =
+          f.MakeCommand(bt, bl, bh, bw, caption, Variant(int16_t(i == cancelAt ? 2 : 0)));
+      // A screen reader spells a lowercase "no" out; the answer is the word.
+      f.CMDControl[static_cast<size_t>(made)]->setAccessibleName(QString::fromStdString(caption).left(1).toUpper() +
+                                                                 QString::fromStdString(caption).mid(1));
     }
     int16_t rt = -1000, rl = 2000, rh = 400, rw = 2000;
     f.MakeCommand(rt, rl, rh, rw, "Repeat Message", Variant(int16_t(0)));
@@ -421,6 +432,9 @@ std::string PickList(const std::string& spec) {
     int16_t lt = -1, ll = 0, lh = 1500, lw = W;
     f.MakeList(lt, ll, lh, lw, Variant{}, 0, p.title);
     QListWidget* list = f.LstControl[0];
+    // The title labels the list: a screen reader then says it once, as the
+    // list's name, before the item.
+    f.LBLControl[0]->setBuddy(list);
     for (size_t i = 0; i < p.names.size(); ++i) {
       auto* item = new QListWidgetItem(QString::fromStdString(p.names[i]));
       item->setData(Qt::UserRole, static_cast<int>(i + 1));

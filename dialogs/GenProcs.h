@@ -58,7 +58,11 @@ std::string VariantToString(const Variant& v);
 
 void DialogEvent(int32_t kind, int16_t index, int32_t event, int16_t key, int16_t shift);
 
+// True while a screen reader runs (the speech object knows).
+bool ScreenReaderRunning();
+
 // Speaks t through the speech object, queued; the second argument is ignored.
+// Quiet while a screen reader runs: it reads the dialog itself.
 void Say(const std::string& t, int16_t unused = 0);
 
 // True (-1) when value is k1 or k2, or one of k3..k8 before the first -9999.

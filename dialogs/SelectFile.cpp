@@ -5,8 +5,10 @@
 #include "dialogs/GenDialog.h"
 #include "dialogs/GenProcs.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QString>
 #include <algorithm>
 #include <filesystem>
@@ -213,9 +215,12 @@ std::string SelectFile(const std::string& folder, const std::string& pattern, in
     }
 
     int16_t lt = -400, ll = 0, lh = 295, lw = 0;
-    f.MakeLabel(lt, ll, lh, lw, "filename");
+    const int16_t label = f.MakeLabel(lt, ll, lh, lw, "filename");
     int16_t tt = -1, tl = 0, th = 0, tw = 0;
-    f.MakeTextBox(tt, tl, th, tw, typed);
+    const int16_t box = f.MakeTextBox(tt, tl, th, tw, typed);
+    // What a screen reader calls the field, and the label that names it.
+    f.TXTControl[static_cast<size_t>(box)]->setAccessibleName("File name");
+    f.LBLControl[static_cast<size_t>(label)]->setBuddy(f.TXTControl[static_cast<size_t>(box)]);
     if (list->count() > 0) list->setCurrentRow(preselect);
 
     int16_t bt = 500, bl = -400, bh = 400, bw = 1000;
@@ -223,7 +228,9 @@ std::string SelectFile(const std::string& folder, const std::string& pattern, in
     int16_t ct = -100, cl = 0, ch = 0, cw = 0;
     f.MakeCommand(ct, cl, ch, cw, "Cancel", Variant(int16_t(0)));
     int16_t dt = -100, dl = 0, dh = 0, dw = 0;
-    f.MakeCommand(dt, dl, dh, dw, "Delete Del", Variant(int16_t(0)));
+    const int16_t del = f.MakeCommand(dt, dl, dh, dw, "Delete Del", Variant(int16_t(0)));
+    // The caption shows the key; the button's name is what it does.
+    f.CMDControl[static_cast<size_t>(del)]->setAccessibleName("Delete");
     f.SetCommandButtons(-1, 1);
     Trace::write("selectfile", {title, listing});
     if (firstPass) {

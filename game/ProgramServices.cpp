@@ -14,6 +14,7 @@
 #include "sound/Sound.h"
 #include "speech/FRMTTS.h"
 #include "speech/KeyHandOver.h"
+#include "speech/ScreenReaderWatch.h"
 #include "speech/SpeechEngines.h"
 
 #include <QApplication>
@@ -26,6 +27,7 @@ ProgramServices::ProgramServices(GameState& state) : st(state) {}
 
 ProgramServices::~ProgramServices() {
   tts.reset();
+  screenReader.reset();
   // Pending events run here, so every player is still alive for them.
   if (sound) sound->ShutdownForm1();
   // The engine forgets the players before they go, and runs no events after.
@@ -56,8 +58,13 @@ void ProgramServices::StartSound() {
 }
 
 void ProgramServices::StartSpeech() {
+  screenReader = std::make_unique<ScreenReaderWatch>();
   tts = std::make_unique<FRMTTS>();
   tts->SetBump([this] { PlaySound("boop2.wav"); });
+  tts->SetScreenReaderQuery([w = screenReader.get()] { return w->Running(); });
+  Trace::write("screenreader", {screenReader->Running() ? "1" : "0"});
+  QObject::connect(screenReader.get(), &ScreenReaderWatch::RunningChanged,
+                   [](bool on) { Trace::write("screenreader", {on ? "1" : "0"}); });
   SetDialogSpeech(this);
 }
 
@@ -113,6 +120,7 @@ void ProgramServices::StoreCapturedKey(int16_t code, int16_t shift) {
   TheKeyHandOver().CapturedShift = shift;
 }
 int16_t ProgramServices::ActiveSpeechType() const { return tts ? tts->ActiveSpeechType() : 0; }
+bool ProgramServices::ScreenReaderRunning() const { return screenReader && screenReader->Running(); }
 
 // ---- Dialogs and help ---------------------------------------------------
 
@@ -130,7 +138,7 @@ void ProgramServices::ShowHelp(const std::string& file) {
   options.message = [](const std::string& text, const std::string& title) { ::SpeakMsgBox(text, 0, title); };
   // A screen reader reads the viewer by itself; the game's own voice must be told.
   options.speak = [this](const std::string& text) {
-    if (ActiveSpeechType() != 3) return;
+    if (ActiveSpeechType() != 3 || ScreenReaderRunning()) return;
     StopSpeech();
     speak(text);
   };

@@ -13,6 +13,7 @@ class Sound;
 class SongPlayers;
 class OggPlayers;
 class FRMTTS;
+class ScreenReaderWatch;
 
 class ProgramServices : public GameServices, public SoundHost, public DialogSpeech {
  public:
@@ -70,6 +71,8 @@ class ProgramServices : public GameServices, public SoundHost, public DialogSpee
 
   // GameServices and DialogSpeech
   int16_t ActiveSpeechType() const override;
+  // DialogSpeech
+  bool ScreenReaderRunning() const override;
 
  private:
   GameState& st;
@@ -78,4 +81,5 @@ class ProgramServices : public GameServices, public SoundHost, public DialogSpee
   std::unique_ptr<OggPlayers> oggs;
   std::unique_ptr<Sound> sound;
   std::unique_ptr<FRMTTS> tts;
+  std::unique_ptr<ScreenReaderWatch> screenReader;
 };

@@ -1,9 +1,11 @@
 #include "help/FRMHelp.h"
 
 #include <utility>
+#include "common/ListFocus.h"
 
 #include "common/Beep.h"
 #include "common/Keys.h"
+#include "common/ListFocus.h"
 #include "common/MsgBox.h"
 #include "common/Trace.h"
 #include "common/Twips.h"
@@ -52,6 +54,7 @@ FRMHelp::FRMHelp(HelpOptions options, QWidget* parent) : QDialog(parent), option
   LSTIndex = new QListWidget(this);
   LSTIndex->setObjectName("LSTIndex");
   LSTIndex->setAccessibleName("Help index");
+  AnnounceCurrentItemOnFocus(LSTIndex);
   LSTIndex->setGeometry(twipsRect(300, 0, 5000, 1815));
 
   TXTHelp = new QPlainTextEdit(this);
@@ -262,6 +265,10 @@ bool FRMHelp::eventFilter(QObject* watched, QEvent* event) {
     const auto reason = static_cast<QFocusEvent*>(event)->reason();
     if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason && !inFocusSelect_) {
       inFocusSelect_ = true;
+      // Qt tells the screen reader about the focus only after this handler;
+      // told now, it announces the pane before the selection, not after it.
+      QAccessibleEvent focus(TXTHelp, QAccessible::Focus);
+      QAccessible::updateAccessibility(&focus);
       PauseForReader();
       if (!closed_) SelectBlockFromCaret();
       // Nothing to select yet: say where the focus is.

@@ -14,6 +14,7 @@ packages=(
   dpkg-dev debhelper lintian man-db
   clang libclang-rt-14-dev
   dbus dbus-x11 at-spi2-core python3 python3-pyatspi
+  orca openbox dconf-gsettings-backend
   locales
 )
 

@@ -54,6 +54,37 @@ void FRMTTS::SetWaiter(std::function<void(float)> waiter) { waiter_ = std::move(
 
 void FRMTTS::pause(float seconds) { waiter_(seconds); }
 
+void FRMTTS::SetScreenReaderQuery(std::function<bool()> running) { readerRunning_ = std::move(running); }
+
+void FRMTTS::stopVoiceViaReader() {
+  if (!screenReader_) return;
+  try {
+    screenReader_->Stop();
+  } catch (const std::exception&) {
+    screenReader_.reset();
+    readerUnreachable_ = true;
+  }
+}
+
+bool FRMTTS::voiceViaReader() {
+  const bool running = activeSpeechType_ == 3 && readerRunning_ && readerRunning_();
+  // A screen reader that starts again may have a server that answers again.
+  if (running && !readerWasRunning_) readerUnreachable_ = false;
+  readerWasRunning_ = running;
+  if (!running) return false;
+  if (screenReader_) return true;
+  if (readerUnreachable_) return false;
+  try {
+    screenReader_ = engines_->CreateScreenReader();
+  } catch (const std::exception&) {
+    screenReader_.reset();
+  }
+  // Two voices at once are still better than none.
+  readerUnreachable_ = !screenReader_;
+  if (screenReader_ && voices_[1]) voices_[1]->Speak("", svsf::PurgeBeforeSpeak);
+  return screenReader_ != nullptr;
+}
+
 const CharacterRow& FRMTTS::CharacterTable(int row) const {
   static const CharacterRow empty;
   return row >= 1 && row <= 96 ? table_[static_cast<size_t>(row)] : empty;
@@ -84,6 +115,7 @@ bool FRMTTS::startEngine() {
 
 void FRMTTS::TTSSetup(int16_t TTSType) {
   readerFailures_ = 0;
+  readerUnreachable_ = false;
   if (TTSType == 0) {
     activeSpeechType_ = 0;
     return;
@@ -113,6 +145,7 @@ void FRMTTS::readerCallFailed(const std::string* lostText) {
   screenReader_.reset();
   activeSpeechType_ = 3;
   readerFailures_ = 0;
+  readerUnreachable_ = true;
   if (!startEngine()) {
     activeSpeechType_ = 0;
     return;
@@ -128,6 +161,18 @@ void FRMTTS::speak(const std::string& t, int16_t SystemType) {
   if (activeSpeechType_ != 3 && SystemType != 0) return;
   // An engine that fails drops this text only; the next call tries it again.
   try {
+    if (voiceViaReader()) {
+      try {
+        screenReader_->Say(text, false);
+        Trace::write("speak", {"1", text});
+        lastThingSpoken_ = text;
+        return;
+      } catch (const std::exception&) {
+        // The reader's server went away: the voice says this and what follows.
+        screenReader_.reset();
+        readerUnreachable_ = true;
+      }
+    }
     if (activeSpeechType_ == 1) {
       if (!screenReader_) return;
       screenReader_->Say(text, false);
@@ -151,6 +196,7 @@ bool FRMTTS::IsSpeaking() {
 
 void FRMTTS::StopSpeech() {
   try {
+    if (activeSpeechType_ == 3) stopVoiceViaReader();
     if (activeSpeechType_ == 1 && screenReader_) {
       Trace::write("stopspeech");
       screenReader_->Stop();
@@ -167,6 +213,7 @@ void FRMTTS::StopSpeech() {
 
 void FRMTTS::StopSpeaking(int16_t /*window*/) {
   try {
+    if (activeSpeechType_ == 3) stopVoiceViaReader();
     if (activeSpeechType_ == 1 && screenReader_) {
       Trace::write("stopspeech");
       screenReader_->StopSpeech();

@@ -61,6 +61,10 @@ class FRMTTS : public QWidget {
   // The sound of a step the voice adjusters refuse at a limit.
   void SetBump(std::function<void()> bump) { bump_ = std::move(bump); }
 
+  // Tells whether a screen reader runs. While one does, the voice's texts go
+  // to the reader's speech server instead, so the two never talk at once.
+  void SetScreenReaderQuery(std::function<bool()> running);
+
  protected:
   void keyPressEvent(QKeyEvent* e) override;
 
@@ -80,6 +84,9 @@ class FRMTTS : public QWidget {
   bool spellChar(const std::string& ch);
   bool applyVoice(int16_t n);
   void refuse();
+  // True when the voice's texts go to the screen reader's speech server now.
+  bool voiceViaReader();
+  void stopVoiceViaReader();
 
   std::unique_ptr<SpeechEngineFactory> engines_;
   std::unique_ptr<ScreenReaderEngine> screenReader_;
@@ -91,4 +98,8 @@ class FRMTTS : public QWidget {
   const CharacterRows& table_;
   std::function<void(float)> waiter_;
   std::function<void()> bump_;
+  std::function<bool()> readerRunning_;
+  // The reader's server could not be reached for the voice's texts: the voice speaks.
+  bool readerUnreachable_ = false;
+  bool readerWasRunning_ = false;
 };

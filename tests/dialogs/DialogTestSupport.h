@@ -21,7 +21,9 @@ class FakeSpeech : public DialogSpeech {
  public:
   std::vector<std::string> log;  // "text" for speech, "<stop>" for a stop
   int16_t active = 3;
+  bool reader = false;  // a screen reader runs
   void speak(const std::string& text) override { log.push_back(text); }
+  bool ScreenReaderRunning() const override { return reader; }
   void StopSpeech() override { log.push_back("<stop>"); }
   int16_t ActiveSpeechType() const override { return active; }
   std::vector<std::string> spoken() const {

@@ -25,18 +25,21 @@ TEST_F(DialogTest, MessageBoxSpeaksTitleMessageAndButtonOnce) {
 
 TEST_F(DialogTest, MessageBoxButtonsPlacedAndNamed) {
   GenDialog& f = GenDialog::instance();
-  std::vector<std::string> captions;
+  std::vector<std::string> captions, names;
   std::vector<int> lefts;
   Driver d;
   d.then([&] {
     for (int i = 0; i <= f.LastCMD; ++i) {
       captions.push_back(f.CMDControl[i]->text().toStdString());
+      names.push_back(f.CMDControl[i]->accessibleName().toStdString());
       lefts.push_back(f.CMDControl[i]->x());
     }
     Key(Qt::Key_Escape);
   });
   EXPECT_EQ(SpeakMsgBox("Would you like to play your saved game?", 3, "Save Game?"), 2);
   EXPECT_EQ(captions, (std::vector<std::string>{"Yes", "no", "Cancel", "Repeat Message"}));
+  // A screen reader hears the answers as words.
+  EXPECT_EQ(names, (std::vector<std::string>{"Yes", "No", "Cancel", "Repeat Message"}));
   EXPECT_EQ(lefts, (std::vector<int>{TwipsToPixels(1150), TwipsToPixels(2600), TwipsToPixels(4050), TwipsToPixels(2000)}));
 }
 
@@ -143,6 +146,16 @@ TEST_F(DialogTest, WithoutTheVoiceThePlatformBoxAnswers) {
   EXPECT_EQ(SpeakMsgBox("Would you like another game?", 4, "Game Over"), 6);
   EXPECT_EQ(GenDialog::instance().showCount(), before);
   EXPECT_EQ(speech.log, (std::vector<std::string>{"<stop>"}));
+  qunsetenv("TUNZLE_NO_SYSTEM_BOX");
+}
+
+TEST_F(DialogTest, UnderAScreenReaderThePlatformBoxAsksEvenWithTheVoice) {
+  qputenv("TUNZLE_NO_SYSTEM_BOX", "1");
+  speech.reader = true;
+  const int before = GenDialog::instance().showCount();
+  EXPECT_EQ(SpeakMsgBox("Would you like another game?", 4, "Game Over"), 6);
+  EXPECT_EQ(GenDialog::instance().showCount(), before);
+  EXPECT_TRUE(speech.spoken().empty());
   qunsetenv("TUNZLE_NO_SYSTEM_BOX");
 }
 

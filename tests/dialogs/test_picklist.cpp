@@ -1,5 +1,6 @@
 #include "DialogTestSupport.h"
 
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 
@@ -23,6 +24,26 @@ TEST(PickSpecTest, ParsesTitleChoicesValuesAndDefault) {
   p = ParsePickSpec(many);
   ASSERT_EQ(p.names.size(), 99u);
   EXPECT_EQ(p.names.back(), "99");
+}
+
+TEST_F(DialogTest, UnderAScreenReaderThePickListSaysNothingAndItsTitleNamesTheList) {
+  speech.reader = true;
+  GenDialog& f = GenDialog::instance();
+  const QWidget* buddy = nullptr;
+  QString name;
+  Driver d;
+  d.then([&] {
+    buddy = f.LBLControl[0]->buddy();
+    name = f.LstControl[0]->accessibleName();
+    Key(Qt::Key_Down);
+    Key(Qt::Key_Return);
+  });
+  EXPECT_EQ(PickList("p:Select square size|*3|4|5"), "4");
+  EXPECT_EQ(buddy, f.LstControl[0]);
+  EXPECT_EQ(name, "Select square size");
+  EXPECT_TRUE(speech.spoken().empty()) << speech.spoken().front();
+  // The game's own speech still stops at a key.
+  EXPECT_NE(std::find(speech.log.begin(), speech.log.end(), "<stop>"), speech.log.end());
 }
 
 TEST_F(DialogTest, PickListSpeaksTitleDefaultAndHowToAnswerThenEachItem) {

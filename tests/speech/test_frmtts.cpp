@@ -97,6 +97,42 @@ TEST(Stop, EachEngineGetsItsOwnStop) {
   EXPECT_TRUE(none.log->calls.empty());
 }
 
+TEST(Speak, WhileAScreenReaderRunsTheVoiceSpeaksThroughItsServer) {
+  TraceFile trace;
+  Speech s(3);
+  bool reader = true;
+  s.tts.SetScreenReaderQuery([&] { return reader; });
+  s.tts.speak("Row 1");
+  s.tts.StopSpeech();
+  // One queue with the reader's own speech: never two voices at once.
+  EXPECT_THAT(s.log->calls, ElementsAre("create-reader", "purge", "say:Row 1", "stop", "purge"));
+  EXPECT_THAT(trace.lines("speak"), ElementsAre("speak\t1\tRow 1"));
+  EXPECT_EQ(s.tts.ActiveSpeechType(), 3);
+
+  // The reader gone, the voice speaks again.
+  reader = false;
+  s.log->calls.clear();
+  s.tts.speak("Row 2");
+  EXPECT_THAT(s.log->calls, ElementsAre("speak:Row 2"));
+
+  // A reader whose server cannot be reached leaves the voice speaking,
+  // asked for again only when a screen reader starts anew.
+  Speech lone(3);
+  lone.log->readerFails = true;
+  bool running = true;
+  lone.tts.SetScreenReaderQuery([&] { return running; });
+  lone.tts.speak("Row 3");
+  lone.tts.speak("Row 4");
+  EXPECT_THAT(lone.log->calls, ElementsAre("create-reader", "speak:Row 3", "speak:Row 4"));
+  lone.log->readerFails = false;
+  lone.log->calls.clear();
+  running = false;
+  lone.tts.speak("Row 5");
+  running = true;
+  lone.tts.speak("Row 6");
+  EXPECT_THAT(lone.log->calls, ElementsAre("speak:Row 5", "create-reader", "purge", "say:Row 6"));
+}
+
 TEST(Spelling, SpeaksKnownCharactersWithPausesAndRestoresTheText) {
   Speech s(3);
   s.escapeWhenDone = false;

@@ -1,0 +1,481 @@
+"""The game beside a real screen reader: Orca on a headless desktop (Xvfb,
+openbox, a D-Bus session with the accessibility bus), speaking through a
+private speech-dispatcher into a private sound server. The game is started
+with the speech type given (1 or 3) and walked through the song selector,
+the board size, help, the speech type and the save question. From Orca's
+debug log and the speech server's log: each dialog's title and focused item
+is announced, nothing is said twice, none of Orca's utterances is dropped;
+from a recording of the game's own output: its voice never speaks over the
+screen reader.
+
+Usage: test_orca.py TUNZLE SPEECHTYPE. Exit 77 (skipped) only when the
+desktop services cannot start here."""
+import array
+import os
+import re
+import shutil
+import signal
+import subprocess
+import sys
+import tempfile
+import threading
+import time
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+sys.path.insert(0, HERE)
+sys.path.insert(0, os.path.join(HERE, "..", "support"))
+import driver  # noqa: E402
+import soundserver  # noqa: E402
+
+SKIP = 77
+PROGRAM = sys.argv[1] if len(sys.argv) > 1 else ""
+TYPE = sys.argv[2] if len(sys.argv) > 2 else "1"
+BUS_LAUNCHERS = ("/usr/libexec/at-spi-bus-launcher", "/usr/lib/at-spi2-core/at-spi-bus-launcher")
+TOOLS = ("Xvfb", "openbox", "dbus-daemon", "gsettings", "orca", "speech-dispatcher", "xdotool")
+
+
+class Skip(Exception):
+    pass
+
+
+def wait_until(what, check, timeout):
+    deadline = time.monotonic() + timeout
+    while True:
+        got = check()
+        if got:
+            return got
+        if time.monotonic() > deadline:
+            raise AssertionError(f"timed out waiting for {what}")
+        time.sleep(0.05)
+
+
+def read(path):
+    try:
+        with open(path, encoding="utf-8", errors="replace") as f:
+            return f.read()
+    except OSError:
+        return ""
+
+
+class Desktop:
+    """Everything a blind player's session has, private to this test. Only
+    processes started here are stopped, by their ids."""
+
+    def __init__(self):
+        self.procs = []
+        self.pids = []
+        self.sound = None
+        self.display = None
+        self.root = tempfile.mkdtemp(prefix="tunzle-orca-")
+        try:
+            self._start()
+        except Exception:
+            self.close()
+            raise
+
+    def _spawn(self, args, **kw):
+        p = subprocess.Popen(args, env=self.env, stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+                             stderr=subprocess.DEVNULL, **kw)
+        self.procs.append(p)
+        return p
+
+    def _start(self):
+        for tool in TOOLS:
+            if not shutil.which(tool):
+                raise Skip(f"{tool} is not installed (scripts/setup.sh installs it)")
+        launcher = next((p for p in BUS_LAUNCHERS if os.access(p, os.X_OK)), None)
+        if not launcher:
+            raise Skip("at-spi-bus-launcher (at-spi2-core) is not installed")
+        try:
+            self.sound = soundserver.SoundServer()
+        except soundserver.Unavailable as e:
+            raise Skip(f"no private sound server: {e}")
+        # The game's own output gets a sink of its own, so its voice can be told from the reader's.
+        self.sound.pactl("load-module", "module-null-sink", "sink_name=game")
+        self.display = driver.Display()
+        home = os.path.join(self.root, "home")
+        os.makedirs(home)
+        self.env = self.sound.environ()
+        self.env.pop("AT_SPI_BUS_ADDRESS", None)
+        self.env.pop("SPEECHD_ADDRESS", None)
+        self.env.update({"DISPLAY": self.display.name, "HOME": home,
+                         "XDG_CONFIG_HOME": os.path.join(home, ".config"),
+                         "XDG_DATA_HOME": os.path.join(home, ".local", "share"),
+                         "XDG_CACHE_HOME": os.path.join(home, ".cache"), "GSETTINGS_BACKEND": "dconf"})
+        bus = subprocess.Popen(["dbus-daemon", "--session", "--nofork", "--print-address=1"], env=self.env,
+                               stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
+        self.procs.append(bus)
+        address = bus.stdout.readline().strip()
+        if not address:
+            raise Skip("the D-Bus session daemon did not start")
+        self.env["DBUS_SESSION_BUS_ADDRESS"] = address
+        self._spawn([launcher, "--launch-immediately"])
+        try:
+            wait_until("the accessibility bus", lambda: subprocess.run(
+                ["gdbus", "call", "--session", "--dest", "org.a11y.Bus", "--object-path", "/org/a11y/bus",
+                 "--method", "org.a11y.Bus.GetAddress"], env=self.env, capture_output=True,
+                text=True).stdout.find("unix:") >= 0, 10)
+        except AssertionError:
+            raise Skip("the accessibility bus did not start")
+        for schema, key in (("org.gnome.desktop.interface", "toolkit-accessibility"),
+                            ("org.gnome.desktop.a11y.applications", "screen-reader-enabled")):
+            if subprocess.run(["gsettings", "set", schema, key, "true"], env=self.env).returncode:
+                raise Skip(f"gsettings cannot set {schema} {key}")
+        self._spawn(["openbox", "--sm-disable"])
+        # The speech server the reader and the game share.
+        self.speechd_logs = os.path.join(self.root, "speechd")
+        os.makedirs(self.speechd_logs)
+        self.speechd_log = os.path.join(self.speechd_logs, "speech-dispatcher.log")
+        socket = os.path.join(self.root, "speechd.sock")
+        pidfile = os.path.join(self.root, "speechd.pid")
+        if subprocess.run(["speech-dispatcher", "-d", "-c", "unix_socket", "-S", socket, "-t", "0", "-l", "5",
+                           "-L", self.speechd_logs, "-P", pidfile], env=self.env, stdin=subprocess.DEVNULL,
+                          stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=30).returncode:
+            raise Skip("speech-dispatcher did not start")
+        try:
+            wait_until("the speech server", lambda: os.path.exists(socket) and read(pidfile).strip(), 15)
+        except AssertionError:
+            raise Skip("speech-dispatcher did not open its socket")
+        self.pids.append(int(read(pidfile).split()[0]))
+        self.env["SPEECHD_ADDRESS"] = "unix_socket:" + socket
+        self.orca_log = os.path.join(self.root, "orca.log")
+        self._spawn(["orca", "--replace", "-u", os.path.join(self.root, "orca-prefs"), "--debug-file",
+                     self.orca_log])
+        try:
+            wait_until("Orca", lambda: "Screen reader on." in read(self.orca_log), 60)
+        except AssertionError:
+            raise Skip("Orca did not start: " + read(self.orca_log)[-300:])
+
+    def stop_speech(self):
+        """Orca and the speech server end, so their logs are whole."""
+        for p in self.procs:
+            if p.args[0] == "orca" and p.poll() is None:
+                p.terminate()
+                try:
+                    p.wait(timeout=10)
+                except subprocess.TimeoutExpired:
+                    p.kill()
+                    p.wait()
+        for pid in self.pids:
+            try:
+                os.kill(pid, signal.SIGTERM)
+            except OSError:
+                continue
+            wait_until("the speech server to end", lambda: not os.path.exists(f"/proc/{pid}"), 10)
+
+    def close(self):
+        for p in reversed(self.procs):
+            if p.poll() is None:
+                p.terminate()
+                try:
+                    p.wait(timeout=5)
+                except subprocess.TimeoutExpired:
+                    p.kill()
+                    p.wait()
+        for pid in self.pids:
+            try:
+                os.kill(pid, signal.SIGTERM)
+            except OSError:
+                pass
+        if self.display:
+            self.display.close()
+        if self.sound:
+            self.sound.close()
+        shutil.rmtree(self.root, ignore_errors=True)
+
+
+# -- what was said and heard ----------------------------------------------------
+
+SPEECH_OUTPUT = re.compile(r"^(\d\d):(\d\d):(\d\d\.\d+) - SPEECH OUTPUT: '(.*?)' ?\{'established", re.S | re.M)
+KEY_ECHO = re.compile(r"^\S+ $")  # Orca's echo of a key: "escape ", "F1 "
+
+
+def orca_utterances(log):
+    """(seconds since midnight, text) of each thing Orca said."""
+    return [(int(h) * 3600 + int(m) * 60 + float(sec), text) for h, m, sec, text in SPEECH_OUTPUT.findall(log)]
+
+
+def clock():
+    t = time.localtime()
+    return t.tm_hour * 3600 + t.tm_min * 60 + t.tm_sec + (time.time() % 1)
+
+
+def plain(text):
+    text = re.sub(r"<[^>]*>", "", text)
+    text = text.replace("&lt;", "<").replace("&gt;", ">").replace("&quot;", '"').replace("&apos;", "'")
+    return " ".join(text.replace("&amp;", "&").split()).strip(" .").lower()
+
+
+SPEECHD_LINE = re.compile(r"^\[\w+ \w+ +\d+ (\d\d):(\d\d):(\d\d) \d+ : (\d+)\] speechd: +(.*)$", re.M)
+
+
+def speech_server_record(log):
+    """From the speech server's log, Orca's texts (it sends SSML, the game
+    plain text): when each was given, and which were dropped before they
+    began (a cancel empties a client's queue). Also whether the server has
+    started or stopped everything it was given."""
+    def fd(client):
+        m = re.search(r"(\d+):DATA:\|SET self CLIENT_NAME \S*" + client, log, re.I)
+        return m.group(1) if m else None
+    orca_fd, game_fd = fd(":Orca:"), fd(":tunzle:main")
+    given, dropped, pending, waits = [], [], [], []
+    game_pending, game_dropped = [], []
+    last_queued = last_done = -1
+    for m in SPEECHD_LINE.finditer(log):
+        when = int(m.group(1)) * 3600 + int(m.group(2)) * 60 + int(m.group(3)) + int(m.group(4)) / 1e6
+        what = m.group(5)
+        if what.startswith("Queueing message |"):
+            last_queued = m.start()
+            if what.startswith("Queueing message |<speak>"):
+                given.append(when)
+                pending.append(when)
+            else:
+                game_pending.append(when)
+        elif what.startswith("MSG before index marking:") and what.endswith("ssml_mode=1") and pending:
+            waits.append(when - pending.pop(0))
+        elif what.startswith("MSG before index marking:") and what.endswith("ssml_mode=0") and game_pending:
+            game_pending.pop(0)
+        elif what.startswith("Cancel received from fd "):
+            last_done = m.start()
+            client = what[len("Cancel received from fd "):].rstrip(".")
+            if client == orca_fd:
+                dropped += pending
+                pending = []
+            elif client == game_fd:
+                game_dropped += game_pending
+                game_pending = []
+        elif what.startswith("got end"):
+            last_done = m.start()
+    speech_server_record.longest_wait = max(waits, default=0)
+    speech_server_record.game_dropped = game_dropped + game_pending
+    return given, dropped + pending, last_done > last_queued
+
+
+class SinkRecorder:
+    """Levels of one sink's monitor, stamped with the monotonic clock (the
+    game's own output here; soundserver's recorder takes the shared sink)."""
+
+    def __init__(self, server, sink):
+        self.levels = []  # (monotonic time, peak) per 10 ms
+        self.proc = subprocess.Popen(["parec", "-d", sink + ".monitor", "--raw", "--format=s16le", "--rate=44100",
+                                      "--channels=1", "--latency-msec=10"], env=server.environ(),
+                                     stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+        self.thread = threading.Thread(target=self._read, daemon=True)
+        self.thread.start()
+
+    def _read(self):
+        while True:
+            data = self.proc.stdout.read(882)
+            if len(data) < 882:
+                break
+            a = array.array("h")
+            a.frombytes(data)
+            self.levels.append((time.monotonic(), max(abs(v) for v in a)))
+
+    def loud(self, threshold=300):
+        return [t for t, v in list(self.levels) if v > threshold]
+
+    def close(self):
+        if self.proc.poll() is None:
+            self.proc.terminate()
+            self.proc.wait(timeout=10)
+
+
+class Walk:
+    """Keys in, one step at a time. Each step waits for the game to show what
+    it should, then for the reader's speech to be heard out at the sink, so
+    nothing is cut by the next key (but a long help topic, which is cut by
+    Page Down as a player would)."""
+
+    def __init__(self, desk, game, voice):
+        self.desk = desk
+        self.game = game
+        self.voice = voice  # recorder of the shared sink
+        self.steps = []  # (name, wall clock when the key went in, trace mark, monotonic time)
+
+    def heard_out(self, since, patience):
+        """Something was heard after `since`, the speech server has spoken out
+        all it was given and the sink has been silent for a while (the
+        reader may take a moment to react); or the sink has been speaking
+        for `patience` seconds."""
+        def done():
+            spoke = self.voice_since(since)
+            if spoke and time.monotonic() - since > patience:
+                return True
+            if not spoke and time.monotonic() - since < 8:
+                return False
+            end = self.voice.frames()
+            quiet = max(self.voice.mono(max(0, end - int(1.2 * soundserver.RATE)), end), default=0) <= 300
+            return quiet and speech_server_record(read(self.desk.speechd_log))[2]
+        wait_until("the reader to be heard out", done, 60)
+
+    def voice_since(self, since):
+        return any(v > 300 for v in self.voice.mono(self.voice.frame_at(since)))
+
+    def step(self, name, key, shown, timeout=30, patience=30):
+        mark = len(self.game.lines())
+        self.steps.append((name, clock(), mark, time.monotonic()))
+        since = time.monotonic()
+        if key:
+            self.game.key(key)
+        if shown:
+            self.game.wait_for(*shown, after=mark, timeout=timeout)
+            since = time.monotonic()
+        self.heard_out(since, patience)
+
+    def sounding(self, when):
+        """True when the game played a sound (not a voice) in the step of
+        monotonic time `when`."""
+        lines = self.game.lines()
+        for i, (_, _, mark, start) in enumerate(self.steps):
+            end = self.steps[i + 1][3] if i + 1 < len(self.steps) else float("inf")
+            if start <= when < end:
+                last = self.steps[i + 1][2] if i + 1 < len(self.steps) else len(lines)
+                return any(line[0] in ("sound", "songrun", "beep") for line in lines[mark:last])
+        return False
+
+    def segments(self, utterances):
+        """What Orca said in each step, and the game's speech in it."""
+        lines = self.game.lines()
+        out = {}
+        for i, (name, start, mark, _) in enumerate(self.steps):
+            end = self.steps[i + 1][1] if i + 1 < len(self.steps) else float("inf")
+            next_mark = self.steps[i + 1][2] if i + 1 < len(self.steps) else len(lines)
+            said = [t for when, t in utterances if start <= when < end]
+            game = [line[2] for line in lines[mark:next_mark] if line[0] == "speak"]
+            out[name] = (said, game)
+        return out
+
+
+def check(failures, ok, message):
+    if not ok:
+        failures.append(message)
+
+
+def main():
+    if not PROGRAM:
+        print("usage: test_orca.py TUNZLE SPEECHTYPE", file=sys.stderr)
+        return 2
+    started = time.monotonic()
+    try:
+        desk = Desktop()
+    except Skip as e:
+        print(f"SKIPPED: {e}")
+        return SKIP
+    appdata = driver.temp_player_folder()
+    game = voice = own = None
+    failures = []
+    try:
+        folder = os.path.join(appdata, "Music Tunzle")
+        os.makedirs(folder)
+        with open(os.path.join(folder, "config.ini"), "wb") as f:
+            f.write(f'0,95,1,"",{TYPE},2\r\n'.encode())
+        voice = desk.sound.record()
+        own = SinkRecorder(desk.sound, "game")
+        env = dict(desk.env)
+        env.pop("HOME")
+        env.pop("QT_QPA_PLATFORM", None)  # the game's own choice: the real display
+        env["PULSE_SINK"] = "game"
+        game = driver.Game(PROGRAM, desk.display, appdata, args=[TYPE], env=env)
+        game.wait_for("screenreader", "1", timeout=30)
+        w = Walk(desk, game, voice)
+        w.step("selector", None, ("window", "Select Music File to tunzle"), timeout=40)
+        walk_start = time.monotonic()
+        w.step("size", "Escape", ("window", "Select"))
+        w.step("board", "Return", ("answer", "3"))
+        # On the board Orca echoes the key and the game answers: both are heard.
+        w.step("empty square", "b", ("speak",))
+        w.step("help", "F1", ("window", "HELP"))
+        w.step("heading", "Return", None)
+        w.step("topic", "Return", None, patience=4)
+        w.step("next block", "Next", None, patience=4)
+        w.step("help closed", "Escape", None)
+        w.step("speech", "F5", ("window", "Select"))
+        w.step("speech kept", "Escape", ("answer", ""))
+        w.step("save", "q", ("msgbox", "Save Game?"))
+        w.step("save cancelled", "Escape", ("answer", "2"))
+        walk_end = time.monotonic()
+        game.kill()
+        desk.stop_speech()
+        said = orca_utterances(read(desk.orca_log))
+        segments = w.segments(said)
+
+        expect = {
+            "selector": ("select music file to tunzle", "sample.mp3"),
+            "size": ("select", "select square size", "3"),
+            "help": ("help", "help index"),
+            "speech": ("select", "select speech type"),
+            "save": ("save game?", "would you like to save your game?"),
+        }
+        for name, (orca, ours) in segments.items():
+            words = [plain(t) for t in orca if not KEY_ECHO.match(t)]
+            flat = " | ".join(words)
+            for phrase in expect.get(name, ()):
+                check(failures, any(re.search(r"(^| )" + re.escape(phrase) + r"( |$)", x) for x in words),
+                      f"{name}: Orca never said {phrase!r}; it said: {flat}")
+            # A list announces its current item after itself.
+            for i, x in enumerate(words):
+                if re.fullmatch(r"list with \d+ items?", x):
+                    check(failures, i + 1 < len(words), f"{name}: a list opened without its current item: {flat}")
+            # Nothing twice: not by Orca, not by the game over Orca.
+            repeated = sorted({x for x in words if words.count(x) > 1})
+            # Nor again inside something longer (a help block's line after the block).
+            parts = {plain(re.sub(r"\s*selected\.?$", "", x)) for x in words}
+            repeated += sorted({p for p in parts if len(p) >= 15 and any(p in y and p != y for y in words)})
+            check(failures, not repeated, f"{name}: Orca said {repeated} twice: {flat}")
+            both = sorted({plain(t) for t in ours} & set(words))
+            check(failures, not both, f"{name}: the game said what Orca said: {both}")
+        # Every utterance of Orca's reached the voice, but where the walk
+        # itself cut a long help topic short, as a player would.
+        given, dropped, _ = speech_server_record(read(desk.speechd_log))
+        cut_from = next(step[1] for step in w.steps if step[0] == "topic")
+        cut_to = next(step[1] for step in w.steps if step[0] == "help closed")
+        dropped = [t for t in dropped if not cut_from <= t < cut_to]
+        check(failures, len(given) == len(said), f"Orca said {len(said)} things, the speech server got {len(given)}")
+        check(failures, not dropped, f"{len(dropped)} of Orca's {len(given)} utterances were never spoken")
+        lost = speech_server_record.game_dropped
+        check(failures, not lost, f"{len(lost)} of the game's texts were never spoken")
+        check(failures, any(plain(t) == "b" for t in segments["empty square"][0]), "Orca's echo of B went unheard")
+        check(failures, len(said) > 10, f"Orca said almost nothing: {said}")
+        # The game's own sound output never carries a voice while the reader speaks.
+        reader = {round(t, 2) for t in voice_times(voice, walk_start, walk_end)}
+        overlap = [t for t in own.loud() if walk_start <= t <= walk_end and round(t, 2) in reader
+                   and not w.sounding(t)]
+        check(failures, not overlap, f"two voices at once for {len(overlap) * 10} ms")
+        check(failures, not any(line[0] == "speak" and line[1] == "3" for line in game.lines()),
+              "the built-in voice spoke beside the screen reader")
+        ours = sum(1 for line in game.lines() if line[0] == "speak")
+        print(f"Orca said {len(said)} things, {len(dropped)} dropped, the longest wait for the voice "
+              f"{speech_server_record.longest_wait:.1f} s; the game said {ours}")
+        for f in failures:
+            print("FAIL:", f)
+        print(f"(took {time.monotonic() - started:.1f} s)")
+        print(f"1 passed, 0 failed" if not failures else "0 passed, 1 failed")
+        return 1 if failures else 0
+    finally:
+        if game:
+            game.kill()
+        for r in (voice, own):
+            if r:
+                r.close()
+        keep = os.environ.get("TUNZLE_KEEP_LOGS")
+        if keep:
+            shutil.copytree(desk.root, keep, dirs_exist_ok=True, ignore=shutil.ignore_patterns("*.sock"))
+        desk.close()
+        driver.cleanup(appdata)
+
+
+def voice_times(recorder, start, end):
+    """Monotonic times (10 ms steps) at which the shared sink carried sound."""
+    first, last = recorder.frame_at(start), recorder.frame_at(end)
+    levels = recorder.mono(first, last)
+    step = soundserver.RATE // 100
+    out = []
+    for i in range(0, len(levels), step):
+        if max(levels[i:i + step], default=0) > 300:
+            out.append(start + i / soundserver.RATE)
+    return out
+
+
+if __name__ == "__main__":
+    sys.exit(main())
