@@ -595,7 +595,13 @@ void FRMMain::form_keydown(int16_t KeyCode, int16_t Shift) {
     case 'S':
       st.AnnounceCoordinates = !st.AnnounceCoordinates;
       Say(st.AnnounceCoordinates ? "Row and column on" : "Row and column off");
-      if (st.HasBoard()) AnnounceSquare();
+      if (st.HasBoard()) {
+        // Switched off, the square has no words to wait for: its tile must
+        // still not start over these.
+        const unsigned keys = keyEvents;
+        svc.WaitForSpeech(5.0f, false);
+        if (keys == keyEvents) AnnounceSquare();
+      }
       break;
     case 'C':
       st.AnnounceStatus = !st.AnnounceStatus;

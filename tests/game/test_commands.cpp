@@ -318,7 +318,14 @@ TEST_F(Commands, EmptySquareKeysAndAnnouncements) {
   key('S');
   // The words first, heard out, then the sound: never over each other.
   EXPECT_EQ(without({"stopspeech", "pause"}),
-            (Lines{"say Row and column on", "say Space", "say 3, 3", "waitspeech 5.00", "sound noTile.wav"}));
+            (Lines{"say Row and column on", "waitspeech 5.00", "say Space", "say 3, 3", "waitspeech 5.00",
+                   "sound noTile.wav"}));
+  st.AnnounceStatus = false;
+  svc.clear();
+  key('S');
+  EXPECT_EQ(without({"stopspeech", "pause"}), (Lines{"say Row and column off", "waitspeech 5.00", "sound noTile.wav"}));
+  st.AnnounceStatus = true;
+  key('S');
   svc.clear();
   key(vk::Left);
   EXPECT_EQ(without({"stopspeech", "pause"}), (Lines{"say 3, 2", "say correct", "waitspeech 5.00", "tile 10-10 2.0"}));
