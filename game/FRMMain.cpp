@@ -485,7 +485,7 @@ void FRMMain::form_keydown(int16_t KeyCode, int16_t Shift) {
     svc.StoreCapturedKey(KeyCode, Shift);
     return;
   }
-  ++keyEvents;
+  const unsigned thisKey = ++keyEvents;
   if (celebrating) {
     if (KeyCode > 0) skipReward = true;
     return;
@@ -628,7 +628,9 @@ void FRMMain::form_keydown(int16_t KeyCode, int16_t Shift) {
     case vk::F9: ChooseTileLength(bump); break;
     default: break;
   }
-  if (bump) svc.PlaySound("boop2.wav");
+  // A later key pressed while this one's words were said has its own sounds:
+  // a bump now would seem to be that key's.
+  if (bump && thisKey == keyEvents) svc.PlaySound("boop2.wav");
 }
 
 // ---- Mouse ------------------------------------------------------------

@@ -344,6 +344,12 @@ TEST_F(Commands, EmptySquareKeysAndAnnouncements) {
   EXPECT_EQ(without({"stopspeech", "pause"}), (Lines{"say 2, 4", "say correct", "waitspeech 5.00", "tile 8-8 2.0"}));
   key(vk::Down);
   EXPECT_EQ(svc.count("say wrong"), 1);
+  // An edge key overtaken while its words are said leaves no bump after the next square.
+  svc.duringWait = [&] { key(vk::Left); };
+  svc.clear();
+  key(vk::Right);
+  EXPECT_EQ(svc.log.back(), "sound noTile.wav");
+  EXPECT_EQ(svc.count("sound boop2.wav"), 0);
 }
 
 TEST_F(Commands, EndOfRunAndOriginalTile) {
