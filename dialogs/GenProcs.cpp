@@ -264,7 +264,12 @@ void DialogEvent(int32_t kind, int16_t index, int32_t event, int16_t key, int16_
   GenDialog& f = GenDialog::instance();
   if (event == DialogEventCode::GotFocus) {
     if (!gp.IntroTitle.empty()) Say(std::exchange(gp.IntroTitle, std::string()));
-    speakFocus(f, kind, index);
+    // A box whose default is another button moves the focus on at once:
+    // only the button it lands on is named.
+    const int32_t def = VariantToInt(gp.GDResult(1));
+    const bool movesOn = gp.GDFormCode == "MSGBOX" && gp.FocusDone == 0 && def > 0 &&
+                         !(kind == ControlKind::Command && index == def - 1);
+    if (!movesOn) speakFocus(f, kind, index);
     if (!gp.IntroHint.empty()) Say(std::exchange(gp.IntroHint, std::string()));
   }
   if (event == DialogEventCode::KeyDown && key != 16 && key != 17 && key != 18 && gp.Speech) gp.Speech->StopSpeech();

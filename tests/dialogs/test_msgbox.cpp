@@ -102,10 +102,11 @@ TEST_F(DialogTest, ClosingAQuestionIsCancelOrNothingNeverAnAnswerOfItsOwn) {
 TEST_F(DialogTest, SecondButtonDefaultAndRepeatNeverCloses) {
   std::string startFocus;
   bool upAfterRepeat = false;
-  std::vector<std::string> repeatSpoken;
+  std::vector<std::string> repeatSpoken, atShow;
   Driver d;
   d.then([&] {
     startFocus = focusedCaption();
+    atShow = speech.spoken();
     GenDialog& f = GenDialog::instance();
     f.CMDControl[f.LastCMD]->setFocus();
     speech.log.clear();
@@ -117,6 +118,8 @@ TEST_F(DialogTest, SecondButtonDefaultAndRepeatNeverCloses) {
   });
   EXPECT_EQ(SpeakMsgBox("Keep going?", 4 + 256, "Question"), 6);
   EXPECT_EQ(startFocus, "No");
+  // The first button, passed on the way to the default, is not named.
+  EXPECT_EQ(atShow, (std::vector<std::string>{"Question", "Keep going?", "No"}));
   EXPECT_TRUE(upAfterRepeat);
   EXPECT_EQ(repeatSpoken, (std::vector<std::string>{"Keep going?"}));
 }
