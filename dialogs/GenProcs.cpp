@@ -104,7 +104,9 @@ void speakFocus(GenDialog& f, int32_t kind, int16_t index) {
   switch (kind) {
     case ControlKind::Text:
       if (auto* t = at(f.TXTControl, index)) {
-        Say(GenDialog::TagOf(t));
+        // The field's spoken name where it has one ("File name", not its caption).
+        const QString name = t->accessibleName();
+        Say(name.isEmpty() ? GenDialog::TagOf(t) : name.toStdString());
         Say(t->text().toStdString());
       }
       break;

@@ -374,12 +374,13 @@ TEST_F(SelectFileTest, NameBoxTakesFocusAfterAnErrorAndALeftoverKeyUpPressesNoth
 
 TEST_F(SelectFileTest, TitleAndHintOnceATypedFolderOpensAnEmptyOneIsSaid) {
   fs::create_directories(music + "/Empty");
-  std::vector<std::string> opening, inPop, inEmpty;
+  std::vector<std::string> opening, inPop, inEmpty, atBox;
   Driver d;
   d.then([&] {
      opening = speech.spoken();
      speech.log.clear();
      Key(Qt::Key_Tab);
+     atBox = speech.spoken();
      Type("Pop");  // a folder of this one, by name
      speech.log.clear();
      Key(Qt::Key_Return);
@@ -398,6 +399,8 @@ TEST_F(SelectFileTest, TitleAndHintOnceATypedFolderOpensAnEmptyOneIsSaid) {
       });
   EXPECT_EQ(SelectFile(music, "*.mp3", 1, "Choose", error, "", "Escape leaves."), "");
   EXPECT_EQ(opening, (std::vector<std::string>{"Choose", "Folder", "Empty [folder]", "Escape leaves."}));
+  ASSERT_FALSE(atBox.empty());
+  EXPECT_EQ(atBox.front(), "File name");
   EXPECT_EQ(inPop, (std::vector<std::string>{"p.mp3"}));
   EXPECT_EQ(inEmpty, (std::vector<std::string>{"Folder", "This folder is empty."}));
   EXPECT_EQ(error, "") << "a folder is no missing file";
