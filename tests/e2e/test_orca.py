@@ -401,10 +401,11 @@ def main():
         segments = w.segments(said)
 
         expect = {
-            "selector": ("select music file to tunzle", "sample.mp3"),
-            "size": ("select", "select square size", "3"),
+            # The hints the game keeps quiet beside a reader reach it as descriptions.
+            "selector": ("select music file to tunzle", "sample.mp3", "escape plays the sample song"),
+            "size": ("select", "select square size", "3", "escape to cancel"),
             "help": ("help", "help index"),
-            "speech": ("select", "select speech type"),
+            "speech": ("select", "select speech type", "escape to cancel"),
             "save": ("save game?", "would you like to save your game?"),
         }
         for name, (orca, ours) in segments.items():
