@@ -21,8 +21,8 @@
 #include <deque>
 #include <mutex>
 #include <set>
-#include <vector>
 #include <thread>
+#include <vector>
 
 namespace {
 
@@ -245,7 +245,7 @@ struct SpeechDispatcherReader::Channel {
             conn->callback_end = onNotice;
             conn->callback_cancel = onNotice;
             hearEnds(this, true);
-            // Without notices a text counts as spoken only until sent.
+            // Refused, a text counts as spoken until its bound runs out.
             spd_set_notification_on(conn, SPD_END);
             spd_set_notification_on(conn, SPD_CANCEL);
           }
@@ -274,10 +274,12 @@ struct SpeechDispatcherReader::Channel {
       }
       g.lock();
       busy = false;
+      // A stop while the text was on its way: the cancel behind it ends it.
+      const bool keep = sendingText;
       sendingText = false;
       if (rc < 0) state = State::Down;
       else if (c.cancel) forgetSpoken();
-      else sent(static_cast<size_t>(rc), c.text.size());
+      else if (keep) sent(static_cast<size_t>(rc), c.text.size());
     }
     g.unlock();
     if (conn) {
@@ -350,6 +352,7 @@ void SpeechDispatcherReader::Stop() {
   // Texts not yet sent are simply not sent; those sent are being cancelled.
   ch_->commands.clear();
   ch_->forgetSpoken();
+  ch_->sendingText = false;
   ch_->commands.push_back({true, ""});
   ch_->cv.notify_all();
 }
