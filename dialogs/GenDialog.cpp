@@ -404,8 +404,11 @@ void GenDialog::clearControls() {
   for (QWidget* w : {static_cast<QWidget*>(TXTControl[0]), static_cast<QWidget*>(OPTControl[0]),
                      static_cast<QWidget*>(LstControl[0]), static_cast<QWidget*>(CHKControl[0]),
                      static_cast<QWidget*>(CMDControl[0]), static_cast<QWidget*>(HSCControl[0]),
-                     static_cast<QWidget*>(BoxControl[0]), static_cast<QWidget*>(LBLControl[0])})
+                     static_cast<QWidget*>(BoxControl[0]), static_cast<QWidget*>(LBLControl[0])}) {
     w->setAccessibleName(QString());
+    w->setAccessibleDescription(QString());  // an earlier dialog's hint
+  }
+  setAccessibleDescription(QString());
   LBLControl[0]->setBuddy(nullptr);
   if (default_) default_->setDefault(false);
   default_ = cancel_ = nullptr;

@@ -7,6 +7,7 @@
 #include "common/Wait.h"
 #include "dialogs/GenDialog.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -272,7 +273,13 @@ void DialogEvent(int32_t kind, int16_t index, int32_t event, int16_t key, int16_
     const bool movesOn = gp.GDFormCode == "MSGBOX" && gp.FocusDone == 0 && def > 0 &&
                          !(kind == ControlKind::Command && index == def - 1);
     if (!movesOn) speakFocus(f, kind, index);
-    if (!gp.IntroHint.empty()) Say(std::exchange(gp.IntroHint, std::string()));
+    if (!gp.IntroHint.empty()) {
+      // Say() is quiet beside a screen reader; it reads descriptions instead.
+      const QString hint = QString::fromStdString(gp.IntroHint);
+      f.setAccessibleDescription(hint);
+      if (QWidget* w = QApplication::focusWidget(); w && w->window() == &f) w->setAccessibleDescription(hint);
+      Say(std::exchange(gp.IntroHint, std::string()));
+    }
   }
   if (event == DialogEventCode::KeyDown && key != 16 && key != 17 && key != 18 && gp.Speech) gp.Speech->StopSpeech();
 

@@ -441,7 +441,7 @@ void FRMMain::Quit() {
   if (remove && !st.KeepSavedGame) DeleteSavedGame(st);
   quitStarted = true;
   Say(Farewell);
-  // Heard to its end; where the engine cannot tell, five seconds.
+  // Heard to its end; without speech, five seconds.
   if (!svc.WaitForSpeech(10.0f, false)) svc.Wait(5.0f, false);
   svc.EndProgram();
 }

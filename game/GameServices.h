@@ -41,7 +41,7 @@ class GameServices {
   // a failed start can leave different from the chosen type.
   virtual int16_t ActiveSpeechType() const = 0;
   // Waits until what was said has been heard, at most atMost seconds.
-  // False, at once, when the engine cannot tell (the screen reader).
+  // False, at once, when nothing speaks.
   virtual bool WaitForSpeech(float atMost, bool noEvents) = 0;
   // The speech adjusters' key hand-over.
   virtual bool KeyCapture() = 0;

@@ -103,7 +103,7 @@ void ProgramServices::AdjustVolume(int16_t& volume) {
   try { if (tts) tts->AdjustVolume(volume); } catch (const SpeechEngineError&) { ::Beep(); }
 }
 bool ProgramServices::WaitForSpeech(float atMost, bool noEvents) {
-  if (ActiveSpeechType() != 3) return false;
+  if (ActiveSpeechType() == 0) return false;
   const auto end = std::chrono::steady_clock::now() + std::chrono::duration<float>(atMost);
   bool spoke = false;
   while (tts->IsSpeaking() && std::chrono::steady_clock::now() < end) {

@@ -191,6 +191,9 @@ void FRMTTS::speak(const std::string& t, int16_t SystemType) {
 }
 
 bool FRMTTS::IsSpeaking() {
+  if (activeSpeechType_ == 0) return false;
+  // The reader's server speaks for type 1, and for the voice while a screen reader runs.
+  if (screenReader_ && screenReader_->IsSpeaking()) return true;
   return activeSpeechType_ == 3 && voices_[1] && voices_[1]->IsSpeaking();
 }
 

@@ -47,8 +47,8 @@ class FRMTTS : public QWidget {
                      int16_t VoiceChoice = 0);
 
   int16_t ActiveSpeechType() const { return activeSpeechType_; }
-  // True while the voice still has something to say; the screen reader
-  // cannot tell, so it is never reported as speaking.
+  // True while the game's own words still wait or are being heard, whether
+  // the voice or the screen reader's speech server says them.
   bool IsSpeaking();
   const std::string& LastThingSpoken() const { return lastThingSpoken_; }
   // Rows 1 to 96; any other number gives an empty row.

@@ -17,9 +17,12 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <algorithm>
 #include <deque>
 #include <mutex>
+#include <set>
 #include <thread>
+#include <vector>
 
 namespace {
 
@@ -31,6 +34,11 @@ constexpr auto kRetryGap = std::chrono::seconds(2);
 constexpr auto kAnswerTimeout = std::chrono::seconds(2);
 // How long a server may take to answer one question before a connection.
 constexpr auto kProbeTimeout = std::chrono::milliseconds(1000);
+// A text whose end is never reported stops counting as spoken after this
+// much, plus kPerCharacter for each character (a slow voice's pace), from
+// when the texts before it should have ended.
+constexpr auto kEndGrace = std::chrono::seconds(3);
+constexpr auto kPerCharacter = std::chrono::milliseconds(150);
 
 enum class Probe { NoServer, Silent, Answered };
 
@@ -121,6 +129,10 @@ Probe probeServer(std::chrono::milliseconds limit) {
   return result;
 }
 
+// Hands the ends of texts to the open connections' channels.
+void onNotice(size_t msgId, size_t clientId, SPDNotificationType type);
+void hearEnds(SpeechDispatcherReader::Channel* ch, bool on);
+
 }  // namespace
 
 struct SpeechDispatcherReader::Channel {
@@ -140,6 +152,54 @@ struct SpeechDispatcherReader::Channel {
   Clock::time_point busySince{};
   Clock::time_point lastAttempt{};
   std::string error;
+
+  // Our texts the server has taken and not yet reported ended, each with the
+  // time after which it is taken as ended all the same.
+  struct Spoken {
+    size_t id;
+    Clock::time_point deadline;
+  };
+  std::vector<Spoken> spoken;
+  // Ends reported before spd_say handed us the text's number.
+  std::set<size_t> endedEarly;
+  size_t highestId = 0;
+  Clock::time_point lastDeadline{};
+  bool sendingText = false;
+
+  void forgetSpoken() {
+    spoken.clear();
+    endedEarly.clear();
+    lastDeadline = Clock::now();
+  }
+
+  void sent(size_t id, size_t length) {
+    highestId = std::max(highestId, id);
+    // Only one text is ever on its way, so older early ends are not ours.
+    endedEarly.erase(endedEarly.begin(), endedEarly.lower_bound(id));
+    if (endedEarly.erase(id)) return;
+    lastDeadline = std::max(Clock::now(), lastDeadline) + kEndGrace + kPerCharacter * static_cast<long>(length);
+    spoken.push_back({id, lastDeadline});
+  }
+
+  // Message numbers are the server's own, unique across its clients, so a
+  // notice meant for another connection of ours matches nothing here.
+  void ended(size_t id) {
+    const auto it = std::find_if(spoken.begin(), spoken.end(), [&](const Spoken& s) { return s.id == id; });
+    if (it != spoken.end()) spoken.erase(it);
+    else if (id > highestId) endedEarly.insert(id);
+  }
+
+  bool speaking() {
+    std::lock_guard g(m);
+    if (state != State::Up) return false;
+    const auto now = Clock::now();
+    // A hung server is not speaking for us; waiting on it would hang the game.
+    if (busy && now - busySince > kAnswerTimeout) return false;
+    spoken.erase(std::remove_if(spoken.begin(), spoken.end(), [&](const Spoken& s) { return s.deadline < now; }),
+                 spoken.end());
+    if (sendingText || !spoken.empty()) return true;
+    return std::any_of(commands.begin(), commands.end(), [](const Command& c) { return !c.cancel; });
+  }
 
   // Throws unless a command can be queued now.
   void checkUsable(std::unique_lock<std::mutex>&) {
@@ -177,11 +237,22 @@ struct SpeechDispatcherReader::Channel {
         if (probeServer(kProbeTimeout) != Probe::Silent) {
           char* err = nullptr;
           // Default address (honours SPEECHD_ADDRESS), autospawn on.
-          conn = spd_open2("tunzle", "main", nullptr, SPD_MODE_SINGLE, nullptr, 1, &err);
+          // Threaded: notices of our texts' ends come on libspeechd's thread.
+          conn = spd_open2("tunzle", "main", nullptr, SPD_MODE_THREADED, nullptr, 1, &err);
           why = err ? err : "";
           std::free(err);
+          if (conn) {
+            conn->callback_end = onNotice;
+            conn->callback_cancel = onNotice;
+            hearEnds(this, true);
+            // Refused, a text counts as spoken until its bound runs out.
+            spd_set_notification_on(conn, SPD_END);
+            spd_set_notification_on(conn, SPD_CANCEL);
+          }
         }
         g.lock();
+        highestId = 0;  // a new server numbers anew
+        forgetSpoken();
         state = conn ? State::Up : State::Down;
         error = why;
         cv.notify_all();
@@ -190,23 +261,65 @@ struct SpeechDispatcherReader::Channel {
       Command c = std::move(commands.front());
       commands.pop_front();
       busy = true;
+      sendingText = !c.cancel;
       busySince = Clock::now();
       g.unlock();
       // SPD_MESSAGE queues behind our earlier texts (SPD_TEXT would drop
       // them); cancel touches our own connection only, never the _all calls.
       const int rc = c.cancel ? spd_cancel(conn) : spd_say(conn, SPD_MESSAGE, c.text.c_str());
       if (rc < 0) {
+        hearEnds(this, false);
         spd_close(conn);
         conn = nullptr;
       }
       g.lock();
       busy = false;
+      // A stop while the text was on its way: the cancel behind it ends it.
+      const bool keep = sendingText;
+      sendingText = false;
       if (rc < 0) state = State::Down;
+      else if (c.cancel) forgetSpoken();
+      else if (keep) sent(static_cast<size_t>(rc), c.text.size());
     }
     g.unlock();
-    if (conn) spd_close(conn);
+    if (conn) {
+      hearEnds(this, false);
+      spd_close(conn);
+    }
   }
 };
+
+namespace {
+
+// libspeechd calls back on its own thread with no pointer of ours, so the
+// open connections' channels are found here. Never destroyed: a detached
+// server thread may outlive main().
+struct Registry {
+  std::mutex lock;
+  std::vector<SpeechDispatcherReader::Channel*> channels;
+};
+Registry& registry() {
+  static auto* r = new Registry;
+  return *r;
+}
+
+void onNotice(size_t msgId, size_t /*clientId*/, SPDNotificationType /*type*/) {
+  auto& r = registry();
+  std::lock_guard l(r.lock);
+  for (auto* ch : r.channels) {
+    std::lock_guard g(ch->m);
+    ch->ended(msgId);
+  }
+}
+
+void hearEnds(SpeechDispatcherReader::Channel* ch, bool on) {
+  auto& r = registry();
+  std::lock_guard l(r.lock);
+  if (on) r.channels.push_back(ch);
+  else r.channels.erase(std::remove(r.channels.begin(), r.channels.end(), ch), r.channels.end());
+}
+
+}  // namespace
 
 SpeechDispatcherReader::SpeechDispatcherReader(std::chrono::milliseconds connectTimeout) : ch_(std::make_shared<Channel>()) {
   // Detached: a thread stuck on a hung server must not hold up the game's exit.
@@ -236,10 +349,14 @@ void SpeechDispatcherReader::Say(const std::string& text, bool /*interrupt*/) {
 void SpeechDispatcherReader::Stop() {
   std::unique_lock g(ch_->m);
   ch_->checkUsable(g);
-  // Texts not yet sent are simply not sent.
+  // Texts not yet sent are simply not sent; those sent are being cancelled.
   ch_->commands.clear();
+  ch_->forgetSpoken();
+  ch_->sendingText = false;
   ch_->commands.push_back({true, ""});
   ch_->cv.notify_all();
 }
 
 void SpeechDispatcherReader::StopSpeech() { Stop(); }
+
+bool SpeechDispatcherReader::IsSpeaking() { return ch_->speaking(); }

@@ -22,6 +22,10 @@ class SpeechDispatcherReader : public ScreenReaderEngine {
   void Say(const std::string& text, bool interrupt) override;
   void Stop() override;
   void StopSpeech() override;
+  // From the server's end-of-message notices for our own messages. Never
+  // blocks; a notice that never comes costs at most a bounded time per text,
+  // and a server that stops answering is not speaking for us.
+  bool IsSpeaking() override;
 
   struct Channel;
 

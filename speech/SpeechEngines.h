@@ -26,6 +26,8 @@ class ScreenReaderEngine {
   // Both silence our own speech (used by StopSpeech and StopSpeaking).
   virtual void Stop() = 0;
   virtual void StopSpeech() = 0;
+  // True while our own texts wait or are still being heard.
+  virtual bool IsSpeaking() { return false; }
 };
 
 struct VoiceToken {

@@ -26,21 +26,26 @@ TEST(PickSpecTest, ParsesTitleChoicesValuesAndDefault) {
   EXPECT_EQ(p.names.back(), "99");
 }
 
-TEST_F(DialogTest, UnderAScreenReaderThePickListSaysNothingAndItsTitleNamesTheList) {
+TEST_F(DialogTest, UnderAScreenReaderThePickListSaysNothingItsTitleNamesTheListAndItsHintDescribesIt) {
   speech.reader = true;
   GenDialog& f = GenDialog::instance();
   const QWidget* buddy = nullptr;
-  QString name;
+  QString name, listHint, windowHint;
   Driver d;
   d.then([&] {
     buddy = f.LBLControl[0]->buddy();
     name = f.LstControl[0]->accessibleName();
+    listHint = f.LstControl[0]->accessibleDescription();
+    windowHint = f.accessibleDescription();
     Key(Qt::Key_Down);
     Key(Qt::Key_Return);
   });
   EXPECT_EQ(PickList("p:Select square size|*3|4|5"), "4");
   EXPECT_EQ(buddy, f.LstControl[0]);
   EXPECT_EQ(name, "Select square size");
+  // The hint the game keeps quiet is left to the reader to read.
+  EXPECT_EQ(listHint, "Up and Down to choose, Enter to select, Escape to cancel.");
+  EXPECT_EQ(windowHint, listHint);
   EXPECT_TRUE(speech.spoken().empty()) << speech.spoken().front();
   // The game's own speech still stops at a key.
   EXPECT_NE(std::find(speech.log.begin(), speech.log.end(), "<stop>"), speech.log.end());

@@ -139,8 +139,9 @@ class Desktop:
         self.pids.append(int(read(pidfile).split()[0]))
         self.env["SPEECHD_ADDRESS"] = "unix_socket:" + socket
         self.orca_log = os.path.join(self.root, "orca.log")
-        self._spawn(["orca", "--replace", "-u", os.path.join(self.root, "orca-prefs"), "--debug-file",
-                     self.orca_log])
+        # Never --replace: it kills every Orca of this user, the player's own
+        # and another walk's running beside this one.
+        self._spawn(["orca", "-u", os.path.join(self.root, "orca-prefs"), "--debug-file", self.orca_log])
         try:
             wait_until("Orca", lambda: "Screen reader on." in read(self.orca_log), 60)
         except AssertionError:
@@ -401,10 +402,11 @@ def main():
         segments = w.segments(said)
 
         expect = {
-            "selector": ("select music file to tunzle", "sample.mp3"),
-            "size": ("select", "select square size", "3"),
+            # The hints the game keeps quiet beside a reader reach it as descriptions.
+            "selector": ("select music file to tunzle", "sample.mp3", "escape plays the sample song"),
+            "size": ("select", "select square size", "3", "escape to cancel"),
             "help": ("help", "help index"),
-            "speech": ("select", "select speech type"),
+            "speech": ("select", "select speech type", "escape to cancel"),
             "save": ("save game?", "would you like to save your game?"),
         }
         for name, (orca, ours) in segments.items():

@@ -4,6 +4,8 @@
 #include "speech/EspeakVoice.h"
 #include "speech/SpeechDispatcher.h"
 
+#include <libspeechd.h>
+
 #define AL_ALEXT_PROTOTYPES
 #include "tests/support/LoopbackContext.h"
 
@@ -12,6 +14,7 @@
 #include <gmock/gmock.h>
 #include <sys/socket.h>
 #include <sys/un.h>
+#include <strings.h>
 #include <unistd.h>
 
 #include <cmath>
@@ -140,9 +143,51 @@ TEST(RealSpeech, SpeechDispatcherTakesOurTexts) {
   EXPECT_THAT(trace.lines(), ElementsAre("speak\t1\tHello.", "stopspeech"));
 }
 
+TEST(RealSpeech, SpeechDispatcherTellsWhenOurWordsEnd) {
+  try {
+    SpeechDispatcherReader probe;
+  } catch (const SpeechEngineError& e) {
+    if (std::getenv("TUNZLE_SOUND_SERVER")) FAIL() << "speech-dispatcher did not start: " << e.what();
+    GTEST_SKIP() << "no speech-dispatcher server could be reached or started here: " << e.what();
+  }
+  FRMTTS tts;
+  tts.TTSSetup(1);
+  ASSERT_EQ(tts.ActiveSpeechType(), 1);
+  // Another client of the same server, as a screen reader would be.
+  SPDConnection* other = spd_open("tunzle-test", "other", nullptr, SPD_MODE_SINGLE);
+  ASSERT_NE(other, nullptr);
+  const std::string longText = std::string(kSentence) + " " + kSentence;
+  // How long the game's words count as still spoken.
+  auto heard = [&](const std::string& text, bool otherSpeaksToo) {
+    const auto start = Clock::now();
+    tts.speak(text);
+    EXPECT_TRUE(tts.IsSpeaking()) << "words on their way count at once";
+    if (otherSpeaksToo) spd_say(other, SPD_TEXT, longText.c_str());
+    while (tts.IsSpeaking() && Clock::now() < start + 40s) std::this_thread::sleep_for(5ms);
+    return std::chrono::duration<double>(Clock::now() - start).count();
+  };
+  heard("Ready.", false);  // the server starts its voice on the first text
+  const double shortOne = heard("Yes.", false);
+  const double longOne = heard(longText, false);
+  // Ended by the server's notice, well before the bound a lost notice gets
+  // (3 s for "Yes.", over 20 s for the sentences).
+  EXPECT_LT(shortOne, 2.5);
+  EXPECT_GT(longOne, shortOne + 1.5) << "the long text is heard to its end";
+  EXPECT_LT(longOne, 15.0);
+  EXPECT_LT(heard("Yes.", true), 2.5) << "another client's words are not ours";
+  spd_cancel(other);
+
+  tts.speak(longText);
+  tts.StopSpeech();
+  EXPECT_FALSE(tts.IsSpeaking());
+  EXPECT_LT(heard("No.", false), 2.5) << "ends are still told after a stop";
+  spd_close(other);
+}
+
 namespace {
 // A socket that takes connections and answers settings but never a text: a
 // speech server whose audio output has hung (or, unanswering, a dead one).
+// With takeTexts it queues texts but never tells of their end.
 struct MuteServer {
   QTemporaryDir dir;
   std::string path = dir.filePath("s").toStdString();
@@ -152,7 +197,7 @@ struct MuteServer {
   std::thread acceptor;
   // `at`: a socket path of the caller's, so servers can follow one another
   // at one address without the environment changing under running threads.
-  explicit MuteServer(bool answerSettings, const std::string& at = "") {
+  explicit MuteServer(bool answerSettings, const std::string& at = "", bool takeTexts = false) {
     if (!at.empty()) path = at;
     unlink(path.c_str());
     clients.reserve(64);
@@ -160,10 +205,10 @@ struct MuteServer {
     std::snprintf(a.sun_path, sizeof a.sun_path, "%s", path.c_str());
     bind(fd, reinterpret_cast<sockaddr*>(&a), sizeof a);
     listen(fd, 4);
-    acceptor = std::thread([this, answerSettings] {
+    acceptor = std::thread([this, answerSettings, takeTexts] {
       for (int c; (c = accept(fd, nullptr, nullptr)) >= 0;) {
         clients.push_back(c);
-        if (answerSettings) threads.emplace_back([c] { answer(c); });
+        if (answerSettings) threads.emplace_back([c, takeTexts] { answer(c, takeTexts); });
       }
     });
   }
@@ -176,13 +221,30 @@ struct MuteServer {
     close(fd);
     unlink(path.c_str());
   }
-  static void answer(int c) {
+  static void answer(int c, bool takeTexts) {
     std::string in;
     char buf[256];
+    bool inText = false;
+    int id = 0;
+    auto say = [c](const std::string& s) { (void)!write(c, s.data(), s.size()); };
     for (ssize_t n; (n = read(c, buf, sizeof buf)) > 0;) {
       in.append(buf, static_cast<size_t>(n));
-      for (size_t e; (e = in.find("\r\n")) != std::string::npos; in.erase(0, e + 2))
-        if (in.rfind("SET ", 0) == 0) (void)!write(c, "208 OK\r\n", 8);
+      for (size_t e; (e = in.find("\r\n")) != std::string::npos; in.erase(0, e + 2)) {
+        const std::string line = in.substr(0, e);
+        if (inText) {
+          if (line == ".") {
+            inText = false;
+            say("225-" + std::to_string(++id) + "\r\n225 OK MESSAGE QUEUED\r\n");
+          }
+        } else if (line.rfind("SET ", 0) == 0) {
+          say("208 OK\r\n");
+        } else if (takeTexts && strncasecmp(line.c_str(), "SPEAK", 5) == 0) {
+          inText = true;
+          say("230 OK RECEIVING DATA\r\n");
+        } else if (takeTexts && strncasecmp(line.c_str(), "CANCEL", 6) == 0) {
+          say("210 OK CANCELED\r\n");
+        }
+      }
     }
   }
 };
@@ -224,6 +286,22 @@ TEST(SpeechDispatcherReader, HungOrLostServerNeverHoldsUpTheGame) {
   EXPECT_TRUE(up);
   // The address stays set: a detached thread of an earlier reader may still
   // read the environment, and each test runs in a process of its own.
+}
+
+TEST(SpeechDispatcherReader, AnEndNeverToldCountsOnlyUntilItIsLongOverdue) {
+  QTemporaryDir place;
+  const std::string address = place.filePath("speech").toStdString();
+  setenv("SPEECHD_ADDRESS", ("unix_socket:" + address).c_str(), 1);
+  MuteServer forgetful(true, address, true);
+  SpeechDispatcherReader reader(5s);
+  const auto start = Clock::now();
+  reader.Say("Yes.", false);
+  EXPECT_TRUE(reader.IsSpeaking());
+  while (reader.IsSpeaking() && Clock::now() < start + 30s) std::this_thread::sleep_for(10ms);
+  const double counted = std::chrono::duration<double>(Clock::now() - start).count();
+  EXPECT_GT(counted, 1.0) << "a text the server took counts as spoken";
+  EXPECT_LT(counted, 6.0) << "a lost end must not hold the game's waits for good";
+  EXPECT_NO_THROW(reader.Say("Again.", false)) << "the server still answers";
 }
 
 TEST(RealSpeech, ServerThatNeverAnswersIsGivenUpSoonAndTheVoiceSaysSo) {
