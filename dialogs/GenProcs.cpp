@@ -99,6 +99,20 @@ std::string itemText(const QListWidget* l) {
 
 int16_t selectedIndex(const QListWidget* l) { return l ? static_cast<int16_t>(l->currentRow()) : -1; }
 
+// The control an event names (the focus may not have reached it yet).
+QWidget* controlOf(GenDialog& f, int32_t kind, int16_t index) {
+  switch (kind) {
+    case ControlKind::Text: return at(f.TXTControl, index);
+    case ControlKind::Option: return at(f.OPTControl, index);
+    case ControlKind::List: return at(f.LstControl, index);
+    case ControlKind::Check: return at(f.CHKControl, index);
+    case ControlKind::Command: return at(f.CMDControl, index);
+    case ControlKind::HScroll: return at(f.HSCControl, index);
+    case ControlKind::Box: return at(f.BoxControl, index);
+    default: return nullptr;
+  }
+}
+
 bool isFolderEntry(const std::string& s) { return s.find("[folder]") != std::string::npos; }
 
 void speakFocus(GenDialog& f, int32_t kind, int16_t index) {
@@ -269,15 +283,16 @@ void DialogEvent(int32_t kind, int16_t index, int32_t event, int16_t key, int16_
     if (!gp.IntroTitle.empty()) Say(std::exchange(gp.IntroTitle, std::string()));
     // A box whose default is another button moves the focus on at once:
     // only the button it lands on is named.
-    const int32_t def = VariantToInt(gp.GDResult(1));
-    const bool movesOn = gp.GDFormCode == "MSGBOX" && gp.FocusDone == 0 && def > 0 &&
-                         !(kind == ControlKind::Command && index == def - 1);
+    const bool movesOn = gp.GDFormCode == "MSGBOX" && gp.FocusDone == 0 && [&] {
+      const int32_t def = VariantToInt(gp.GDResult(1));
+      return def > 0 && !(kind == ControlKind::Command && index == def - 1);
+    }();
     if (!movesOn) speakFocus(f, kind, index);
     if (!gp.IntroHint.empty()) {
       // Say() is quiet beside a screen reader; it reads descriptions instead.
       const QString hint = QString::fromStdString(gp.IntroHint);
       f.setAccessibleDescription(hint);
-      if (QWidget* w = QApplication::focusWidget(); w && w->window() == &f) w->setAccessibleDescription(hint);
+      if (QWidget* w = controlOf(f, kind, index)) w->setAccessibleDescription(hint);
       Say(std::exchange(gp.IntroHint, std::string()));
     }
   }
