@@ -2,6 +2,8 @@
 
 #include "sound/SongDecoder.h"
 
+#include "common/SoundWake.h"
+
 #include <AL/al.h>
 #include <AL/alc.h>
 #include <AL/alext.h>
@@ -108,6 +110,8 @@ int64_t Mp3Graph::PositionLocked() {
 }
 
 void Mp3Graph::Run() {
+  // The device wakes while the feeder decodes the first chunk.
+  if (source_) soundwake::Wake();
   std::lock_guard<std::mutex> lk(mu_);
   if (running_ || !decoder_) return;
   running_ = true;
@@ -289,7 +293,10 @@ void Mp3Graph::FeedLoop() {
         feedPos_ += got;
         ALint state = 0;
         alGetSourcei(source_, AL_SOURCE_STATE, &state);
-        if (state != AL_PLAYING) alSourcePlay(source_);
+        if (state != AL_PLAYING) {
+          soundwake::Wake();
+          alSourcePlay(source_);
+        }
       }
       fedCv_.notify_all();
       continue;

@@ -1,6 +1,7 @@
 #include "sound/OpenALDirectSound.h"
 
 #include "common/Files.h"
+#include "common/SoundWake.h"
 
 #include <AL/alext.h>
 #include <AL/efx.h>
@@ -71,6 +72,29 @@ void AskShortMixAhead() {
   // Ours replaces the player's named file in the search, so it carries it whole.
   if (WriteFileAtomic(file, text)) setenv("ALSOFT_CONF", file.c_str(), 1);
 }
+
+// What the sound server shows of our stream: the game's name and icon, not
+// the program file's name. libpulse reads these when OpenAL Soft connects; they
+// are taken back afterwards, so programs started later (a speech server) do not
+// claim our name. A player's own setting of one is left alone.
+class StreamIdentity {
+ public:
+  StreamIdentity() {
+    for (const auto& [key, value] : kProps)
+      if (!std::getenv(key) && setenv(key, value, 1) == 0) ours_.push_back(key);
+  }
+  ~StreamIdentity() {
+    for (const char* key : ours_) unsetenv(key);
+  }
+
+ private:
+  static constexpr std::pair<const char*, const char*> kProps[] = {
+      {"PULSE_PROP_OVERRIDE_application.name", "Music Tunzle"},
+      {"PULSE_PROP_OVERRIDE_application.icon_name", "io.github.musictunzle.Tunzle"},
+      {"PULSE_PROP_OVERRIDE_media.role", "game"},
+  };
+  std::vector<const char*> ours_;
+};
 
 // Hundredths of a decibel to a linear gain; -10000 and below are silence.
 float GainOf(int32_t hundredthsDb) {
@@ -173,7 +197,10 @@ class ALBuffer : public DSBuffer, public DS3DBuffer {
     if (!n_) return;
     for (int i = 0; i < n_; ++i) alSourcei(src_[i], AL_LOOPING, looping ? AL_TRUE : AL_FALSE);
     // Play on a playing buffer goes on from where it is; in AL it would restart.
-    if (!GetStatus()) alSourcePlayv(n_, src_);
+    if (!GetStatus()) {
+      soundwake::Wake();
+      alSourcePlayv(n_, src_);
+    }
     alGetError();
   }
   void Stop() override {
@@ -333,6 +360,7 @@ bool OpenALDirectSound::OpenDevice() {
     device_ = open ? open(nullptr) : nullptr;
   } else {
     AskShortMixAhead();
+    StreamIdentity identity;
     device_ = alcOpenDevice(nullptr);
   }
   return device_ != nullptr;
@@ -432,6 +460,20 @@ std::unique_ptr<DSBuffer> OpenALDirectSound::DuplicateSoundBuffer(DSBuffer& orig
   if (!b->Attach(o->Data())) return nullptr;
   b->CopySettings(*o);
   return b;
+}
+
+bool OpenALDirectSound::CanPauseOutput() const {
+  return device_ && !loopback_ && alcIsExtensionPresent(device_, "ALC_SOFT_pause_device");
+}
+
+void OpenALDirectSound::PauseOutput(bool paused) {
+  if (!CanPauseOutput()) return;
+  // OpenAL Soft stops its mixer and corks the server's stream; playing
+  // sources hold their place until the device runs again.
+  static const auto pause = reinterpret_cast<LPALCDEVICEPAUSESOFT>(alcGetProcAddress(device_, "alcDevicePauseSOFT"));
+  static const auto resume = reinterpret_cast<LPALCDEVICERESUMESOFT>(alcGetProcAddress(device_, "alcDeviceResumeSOFT"));
+  if (paused && pause) pause(device_);
+  if (!paused && resume) resume(device_);
 }
 
 bool OpenALDirectSound::RenderSamples(float* out, int frames) {

@@ -33,6 +33,8 @@ class OpenALDirectSound : public DSDevice {
   std::unique_ptr<DSBuffer> CreateSoundBufferFromFile(const std::string& path, const BufferDesc& desc) override;
   std::unique_ptr<DSBuffer> CreateSoundBuffer(const BufferDesc& desc) override;
   std::unique_ptr<DSBuffer> DuplicateSoundBuffer(DSBuffer& original) override;
+  bool CanPauseOutput() const override;
+  void PauseOutput(bool paused) override;
 
   // Loopback only: mixes `frames` stereo frames (interleaved floats) into out.
   bool RenderSamples(float* out, int frames);
