@@ -9,7 +9,7 @@ packages=(
   libespeak-ng-dev espeak-ng libspeechd-dev speech-dispatcher speech-dispatcher-espeak-ng
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool x11-utils imagemagick sox
-  pulseaudio pulseaudio-utils
+  pulseaudio pulseaudio-utils pipewire pipewire-pulse wireplumber
   desktop-file-utils appstream
   dpkg-dev debhelper lintian man-db
   clang libclang-rt-14-dev
