@@ -2,6 +2,7 @@
 
 #include "common/Files.h"
 #include "common/SoundWake.h"
+#include "sound/PulseOutput.h"
 
 #include <AL/alext.h>
 #include <AL/efx.h>
@@ -12,6 +13,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
+#include <map>
 #include <fstream>
 #include <sstream>
 #include <vector>
@@ -34,8 +36,9 @@ std::string ReadWhole(const std::filesystem::path& p) {
 
 // OpenAL Soft 1.19 ignores ALC_REFRESH; its period settings come only from
 // its configuration files, read in this order, the last named by ALSOFT_CONF.
-// Must run before the library's first call to take effect.
-void AskShortMixAhead() {
+// Must run before the library's first call to take effect. Returns the
+// player's files' texts, in that order.
+std::vector<std::string> AskShortMixAhead() {
   auto env = [](const char* name) -> std::string {
     const char* v = std::getenv(name);
     return v ? v : "";
@@ -61,16 +64,17 @@ void AskShortMixAhead() {
   const std::string namedText = named.empty() ? std::string() : ReadWhole(named);
   if (!named.empty()) texts.push_back(namedText);
   const std::string text = OpenALDirectSound::GameAlsoftConf(texts, namedText);
-  if (text.empty() || text == namedText) return;
+  if (text.empty() || text == namedText) return texts;
 
   ec.clear();
   const char* runtime = std::getenv("XDG_RUNTIME_DIR");
   std::filesystem::path dir = runtime && *runtime ? std::filesystem::path(runtime)
                                                   : std::filesystem::temp_directory_path(ec);
-  if (ec || dir.empty()) return;
+  if (ec || dir.empty()) return texts;
   const auto file = dir / ("tunzle-alsoft-" + std::to_string(getuid()) + ".conf");
   // Ours replaces the player's named file in the search, so it carries it whole.
   if (WriteFileAtomic(file, text)) setenv("ALSOFT_CONF", file.c_str(), 1);
+  return texts;
 }
 
 // What the sound server shows of our stream: the game's name and icon, not
@@ -303,8 +307,8 @@ class ALBuffer : public DSBuffer, public DS3DBuffer {
 
 }  // namespace
 
-std::string OpenALDirectSound::GameAlsoftConf(const std::vector<std::string>& texts, const std::string& named) {
-  bool periodSet = false, channelsSet = false;
+std::map<std::string, std::string> OpenALDirectSound::GeneralSettings(const std::vector<std::string>& texts) {
+  std::map<std::string, std::string> out;
   for (const std::string& text : texts) {
     std::istringstream in(text);
     std::string section, line;
@@ -319,13 +323,23 @@ std::string OpenALDirectSound::GameAlsoftConf(const std::vector<std::string>& te
         continue;
       }
       if (!section.empty() && section != "general") continue;
-      std::string key = line.substr(0, line.find('='));
+      const auto eq = line.find('=');
+      std::string key = line.substr(0, eq);
       key = key.substr(0, key.find_last_not_of(" \t") + 1);
       std::transform(key.begin(), key.end(), key.begin(), ::tolower);
-      if (key == "period_size" || key == "periods") periodSet = true;
-      if (key == "channels") channelsSet = true;
+      std::string value = eq == std::string::npos ? std::string() : line.substr(eq + 1);
+      const auto v = value.find_first_not_of(" \t");
+      value = v == std::string::npos ? std::string() : value.substr(v);
+      out[key] = value;
     }
   }
+  return out;
+}
+
+std::string OpenALDirectSound::GameAlsoftConf(const std::vector<std::string>& texts, const std::string& named) {
+  const auto settings = GeneralSettings(texts);
+  const bool periodSet = settings.count("period_size") || settings.count("periods");
+  const bool channelsSet = settings.count("channels") != 0;
   std::string add;
   // Either period key of the player's means they chose their own latency.
   if (!periodSet)
@@ -359,11 +373,36 @@ bool OpenALDirectSound::OpenDevice() {
     auto open = loopbackOpen();
     device_ = open ? open(nullptr) : nullptr;
   } else {
-    AskShortMixAhead();
-    StreamIdentity identity;
-    device_ = alcOpenDevice(nullptr);
+    const auto texts = AskShortMixAhead();
+    if (OwnStreamWanted(texts)) {
+      pulse_ = PulseOutput::Connect();
+      auto open = loopbackOpen();
+      device_ = pulse_ && open ? open(nullptr) : nullptr;
+      if (!device_) pulse_.reset();
+    }
+    if (!device_) {
+      StreamIdentity identity;
+      device_ = alcOpenDevice(nullptr);
+    }
   }
   return device_ != nullptr;
+}
+
+bool OpenALDirectSound::OwnStreamWanted(const std::vector<std::string>& texts) {
+  auto settings = GeneralSettings(texts);
+  if (const char* env = std::getenv("ALSOFT_DRIVERS")) settings["drivers"] = env;
+  // The player's choice of another output, or of periods we cannot tell apart, wins.
+  const std::string drivers = settings.count("drivers") ? settings["drivers"] : "";
+  const auto first = drivers.substr(0, drivers.find(','));
+  if (!drivers.empty() && first.find("pulse") == std::string::npos) return false;
+  periodFrames_ = kPeriodFrames;
+  periods_ = kPeriods;
+  if (settings.count("period_size") || settings.count("periods")) {
+    // OpenAL Soft's own defaults for the one not given.
+    periodFrames_ = std::clamp(std::atoi(settings.count("period_size") ? settings["period_size"].c_str() : "1024"), 64, 8192);
+    periods_ = std::clamp(std::atoi(settings.count("periods") ? settings["periods"].c_str() : "3"), 2, 16);
+  }
+  return true;
 }
 
 bool OpenALDirectSound::CreatePrimary() {
@@ -374,12 +413,28 @@ bool OpenALDirectSound::CreatePrimary() {
       // Float output without limiter: what is mixed is what a test reads.
       attrs = {ALC_FORMAT_CHANNELS_SOFT, ALC_STEREO_SOFT, ALC_FORMAT_TYPE_SOFT, ALC_FLOAT_SOFT,
                ALC_FREQUENCY, loopbackRate_, ALC_HRTF_SOFT, ALC_FALSE, ALC_OUTPUT_LIMITER_SOFT, ALC_FALSE};
+    } else if (pulse_) {
+      attrs = {ALC_FORMAT_CHANNELS_SOFT, ALC_STEREO_SOFT, ALC_FORMAT_TYPE_SOFT, ALC_FLOAT_SOFT,
+               ALC_FREQUENCY, pulse_->Rate()};
     } else {
       attrs = {ALC_REFRESH, 44100 / kPeriodFrames};  // for libraries that honour it
     }
     attrs.push_back(0);
     context_ = alcCreateContext(device_, attrs.data());
     if (!context_) return false;
+    if (pulse_) {
+      static const auto render = renderSamples();
+      ALCdevice* dev = device_;
+      const bool open = render && pulse_->Open([dev](float* out, int frames) { render(dev, out, frames); },
+                                               periodFrames_, periods_);
+      if (!open) {
+        // The server took no stream: OpenAL Soft's own output, as without one.
+        Release();
+        StreamIdentity identity;
+        device_ = alcOpenDevice(nullptr);
+        return device_ && CreatePrimary();
+      }
+    }
   }
   return alcMakeContextCurrent(context_) == ALC_TRUE;
 }
@@ -400,6 +455,8 @@ void OpenALDirectSound::SetListenerDistanceFactor(float v) {
 void OpenALDirectSound::SetListenerRolloffFactor(float v) { rolloff_ = v; }
 
 void OpenALDirectSound::Release() {
+  // The server's thread mixes from the device: it stops first.
+  pulse_.reset();
   if (context_) {
     if (alcGetCurrentContext() == context_) alcMakeContextCurrent(nullptr);
     alcDestroyContext(context_);
@@ -463,10 +520,15 @@ std::unique_ptr<DSBuffer> OpenALDirectSound::DuplicateSoundBuffer(DSBuffer& orig
 }
 
 bool OpenALDirectSound::CanPauseOutput() const {
+  if (pulse_) return true;
   return device_ && !loopback_ && alcIsExtensionPresent(device_, "ALC_SOFT_pause_device");
 }
 
 void OpenALDirectSound::PauseOutput(bool paused) {
+  if (pulse_) {
+    pulse_->SetCorked(paused);
+    return;
+  }
   if (!CanPauseOutput()) return;
   // OpenAL Soft stops its mixer and corks the server's stream; playing
   // sources hold their place until the device runs again.
@@ -494,6 +556,7 @@ int OpenALDirectSound::OutputRate() const {
 int OpenALDirectSound::MixAheadFrames() const {
   if (!device_) return 0;
   if (loopback_) return 0;
+  if (pulse_) return pulse_->BufferFrames();
   ALCint refresh = 0;
   alcGetIntegerv(device_, ALC_REFRESH, 1, &refresh);
   return refresh > 0 ? OutputRate() / refresh * kPeriods : 0;

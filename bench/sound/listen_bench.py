@@ -2,7 +2,7 @@
 run it, with the game's own OpenAL Soft settings), under PulseAudio or
 PipeWire (pipewire-pulse):
   - the CPU of the game and of the sound server's processes over 10 idle
-    seconds at the board, and while a run plays;
+    seconds at the board (no recorder running then), and while a run plays;
   - the stream's buffer latency at the server (pactl, sink input);
   - key to sink: from the key press sent to the window to the first sample
     of the tile in the sink's mix, over PRESSES presses.
@@ -13,7 +13,7 @@ Keys are sent through libxdo from this process (no program started per key),
 so the press leaves at the stamped time. The sink's clock is tracked around
 each press: every chunk the recorder reads is stamped when it arrives, and a
 frame's time is the frame count over the rate plus the smallest offset seen
-among the chunks within two seconds of it (the chunk that arrived quickest).
+among the chunks of the second after it (the chunk that arrived quickest).
 No chunk arrives before its frames were mixed, so the figure is an upper
 bound of the time to the sink's mix.
 """
@@ -67,11 +67,13 @@ class Keys:
         return t
 
 
-def sink_time(rec, frame, around=2.0):
-    """Monotonic time at which `frame` was mixed, from the chunks near it."""
+def sink_time(rec, frame, span=1.0):
+    """Monotonic time at which `frame` was mixed, from the chunks of the
+    second that follows it (the sink's pace changes when a stream comes or
+    goes, so earlier chunks may belong to another)."""
     with rec.lock:
         stamps = list(rec.stamps)
-    near = [(n, t) for n, t in stamps if abs(n - frame) <= around * rec.rate]
+    near = [(n, t) for n, t in stamps if frame < n <= frame + span * rec.rate]
     offset = min(t - n / rec.rate for n, t in near)
     return frame / rec.rate + offset
 
@@ -85,11 +87,15 @@ def main():
                             player_conf=False)
     try:
         s.resume()
+        resumed = s.trace.mark()
         pid = s.game.proc.pid
         pids = [pid] + server.server_pids()
         latency = [us / 1000 for us in server.stream_latency(timeout=1)]
-        s.trace.wait("output", "sleep", timeout=15)
+        s.trace.wait("output", "sleep", after=resumed, timeout=15)
+        # The recorder would keep the server's graph running: idle is measured without it.
+        s.rec.close()
         idle = cpu_share(pids, 10)
+        s.rec = server.record()
         s.key("f")  # a 16 s run
         s.trace.wait("songrun", "0", "16000")
         playing = cpu_share(pids, 10)
@@ -100,7 +106,7 @@ def main():
         delays, after_sleep = [], []
         for n in range(presses):
             s.wait_quiet()
-            asleep = n % 10 == 9  # every tenth press wakes a sleeping device
+            asleep = n % 5 == 4  # every fifth press wakes a sleeping device
             if asleep:
                 s.trace.wait("output", "sleep", after=s.trace.mark(), timeout=15)
             mark = s.trace.mark()
