@@ -376,6 +376,14 @@ bool OpenALDirectSound::OpenDevice() {
     const auto texts = AskShortMixAhead();
     if (OwnStreamWanted(texts)) {
       pulse_ = PulseOutput::Connect();
+      if (pulse_ && !periodFrames_) {
+        // Ours, measured on a busy 2-core machine as the shortest that stay
+        // clean: PipeWire's own quantum of 256 frames, with five queued, for
+        // pipewire-pulse relays every period through an ordinary thread;
+        // PulseAudio's timer-driven sinks need periods of about 10 ms.
+        periodFrames_ = pulse_->PipeWire() ? kPeriodFrames : 2 * kPeriodFrames;
+        periods_ = pulse_->PipeWire() ? kPipeWirePeriods : kPeriods;
+      }
       auto open = loopbackOpen();
       device_ = pulse_ && open ? open(nullptr) : nullptr;
       if (!device_) pulse_.reset();
@@ -395,8 +403,8 @@ bool OpenALDirectSound::OwnStreamWanted(const std::vector<std::string>& texts) {
   const std::string drivers = settings.count("drivers") ? settings["drivers"] : "";
   const auto first = drivers.substr(0, drivers.find(','));
   if (!drivers.empty() && first.find("pulse") == std::string::npos) return false;
-  periodFrames_ = kPeriodFrames;
-  periods_ = kPeriods;
+  periodFrames_ = 0;
+  periods_ = 0;
   if (settings.count("period_size") || settings.count("periods")) {
     // OpenAL Soft's own defaults for the one not given.
     periodFrames_ = std::clamp(std::atoi(settings.count("period_size") ? settings["period_size"].c_str() : "1024"), 64, 8192);

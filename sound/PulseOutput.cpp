@@ -1,8 +1,13 @@
 #include "sound/PulseOutput.h"
 
+#include "common/Trace.h"
+
 #include <pulse/pulseaudio.h>
+#include <pthread.h>
+#include <sched.h>
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -23,6 +28,10 @@ struct PulseOutput::Impl {
   Render render;
   int periodFrames = 0, periods = 0;
   int bufferFrames = 0;
+  bool prioritySet = false;
+  bool pipewire = false;
+  bool started = false;  // the stream has had its first buffer and runs
+  size_t leadBytes = 0;  // silence still to go before the first sound
 
   ~Impl() {
     if (!loop) return;
@@ -60,7 +69,17 @@ struct PulseOutput::Impl {
     pa_stream_set_state_callback(
         stream, [](pa_stream*, void* l) { Signal(static_cast<pa_threaded_mainloop*>(l)); }, loop);
     pa_stream_set_write_callback(stream, &Impl::Write, this);
-    if (pa_stream_connect_playback(stream, nullptr, &attr, PA_STREAM_ADJUST_LATENCY, nullptr, nullptr) < 0) {
+    pa_stream_set_underflow_callback(
+        stream, [](pa_stream*, void*) { Trace::write("output", {"underrun"}); }, nullptr);
+    // PulseAudio: corked until its first buffer is written, for a stream that
+    // ran from the start would skip what arrives after its first, empty
+    // moment. (pipewire-pulse holds a stream's first buffer back a while
+    // when it starts corked, and starts an uncorked one cleanly.)
+    started = pipewire;
+    leadBytes = pipewire ? 0 : static_cast<size_t>(periodFrames) * kFrameBytes;
+    const auto flags = static_cast<pa_stream_flags_t>(PA_STREAM_ADJUST_LATENCY |
+                                                      (pipewire ? 0 : PA_STREAM_START_CORKED));
+    if (pa_stream_connect_playback(stream, nullptr, &attr, flags, nullptr, nullptr) < 0) {
       DropStream();
       return false;
     }
@@ -71,6 +90,7 @@ struct PulseOutput::Impl {
   void DropStream() {
     if (!stream) return;
     pa_stream_set_write_callback(stream, nullptr, nullptr);
+    pa_stream_set_underflow_callback(stream, nullptr, nullptr);
     pa_stream_set_state_callback(stream, nullptr, nullptr);
     pa_stream_disconnect(stream);
     pa_stream_unref(stream);
@@ -80,6 +100,15 @@ struct PulseOutput::Impl {
   // Runs on the server connection's thread whenever the server wants audio.
   static void Write(pa_stream* s, size_t bytes, void* self) {
     auto* impl = static_cast<Impl*>(self);
+    if (!impl->prioritySet) {
+      // A period is a few milliseconds: on a busy machine an ordinary thread
+      // misses some. Real-time priority where the system grants it, as sound
+      // servers and OpenAL Soft's own mixer take it; otherwise as it is.
+      impl->prioritySet = true;
+      sched_param param{};
+      param.sched_priority = std::max(1, sched_get_priority_min(SCHED_RR));
+      pthread_setschedparam(pthread_self(), SCHED_RR, &param);
+    }
     while (bytes >= kFrameBytes) {
       void* data = nullptr;
       size_t n = bytes;
@@ -89,9 +118,23 @@ struct PulseOutput::Impl {
         pa_stream_cancel_write(s);
         return;
       }
-      impl->render(static_cast<float*>(data), static_cast<int>(n / kFrameBytes));
+      // PulseAudio mixes a new stream into what its sink has already
+      // rendered, and the part that lands before the sink's read point is
+      // lost: a period of silence goes first, so the sound that woke us is
+      // heard from its first sample. (PipeWire starts a new stream cleanly.)
+      size_t lead = 0;
+      if (impl->leadBytes) {
+        lead = std::min(n, impl->leadBytes);
+        impl->leadBytes -= lead;
+        std::memset(data, 0, lead);
+      }
+      impl->render(static_cast<float*>(data) + lead / sizeof(float), static_cast<int>((n - lead) / kFrameBytes));
       if (pa_stream_write(s, data, n, nullptr, 0, PA_SEEK_RELATIVE) < 0) return;
       bytes -= std::min(bytes, n);
+    }
+    if (!impl->started) {
+      impl->started = true;
+      if (pa_operation* op = pa_stream_cork(s, 0, nullptr, nullptr)) pa_operation_unref(op);
     }
   }
 };
@@ -135,13 +178,17 @@ std::unique_ptr<PulseOutput> PulseOutput::Connect() {
     struct Ask {
       pa_threaded_mainloop* loop;
       int rate = 0;
+      bool pipewire = false;
       bool done = false;
     } ask{impl->loop};
     pa_operation* op = pa_context_get_server_info(
         impl->context,
         [](pa_context*, const pa_server_info* info, void* p) {
           auto* a = static_cast<Ask*>(p);
-          if (info) a->rate = static_cast<int>(info->sample_spec.rate);
+          if (info) {
+            a->rate = static_cast<int>(info->sample_spec.rate);
+            a->pipewire = info->server_name && std::strstr(info->server_name, "PipeWire");
+          }
           a->done = true;
           Signal(a->loop);
         },
@@ -151,6 +198,7 @@ std::unique_ptr<PulseOutput> PulseOutput::Connect() {
       pa_operation_unref(op);
     }
     impl->rate = ask.rate > 0 ? ask.rate : 44100;
+    impl->pipewire = ask.pipewire;
   }
   pa_threaded_mainloop_unlock(impl->loop);
   if (!ready) return nullptr;
@@ -158,6 +206,8 @@ std::unique_ptr<PulseOutput> PulseOutput::Connect() {
 }
 
 int PulseOutput::Rate() const { return impl_->rate; }
+
+bool PulseOutput::PipeWire() const { return impl_->pipewire; }
 
 int PulseOutput::BufferFrames() const { return impl_->bufferFrames; }
 

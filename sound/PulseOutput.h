@@ -21,6 +21,8 @@ class PulseOutput {
 
   // The server's own sample rate: the stream runs at it, so nothing resamples.
   int Rate() const;
+  // Whether the server is PipeWire's pipewire-pulse (rather than PulseAudio).
+  bool PipeWire() const;
   // Opens the stream, playing: the server asks for `periodFrames` at a time and
   // keeps `periods` of them queued. False when the stream cannot be made.
   bool Open(Render render, int periodFrames, int periods);

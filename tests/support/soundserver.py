@@ -31,14 +31,15 @@ SERVERS = ("pulseaudio", "pipewire")
 
 
 class SoundServer:
-    def __init__(self, channels=2, rate=RATE, kind="pulseaudio"):
+    def __init__(self, channels=2, rate=None, kind="pulseaudio"):
         needs = {"pulseaudio": ["pulseaudio"], "pipewire": ["pipewire", "wireplumber", "pipewire-pulse", "dbus-daemon"]}
         missing = [p for p in needs[kind] + ["parec", "pactl"] if not shutil.which(p)]
         if missing:
             raise Unavailable(" ".join(missing) + " not installed (scripts/setup.sh installs them)")
         self.kind = kind
         self.channels = channels
-        self.rate = rate
+        # PipeWire's graph runs at 48 kHz: a sink at that rate hears streams unresampled.
+        self.rate = rate or (48000 if kind == "pipewire" else RATE)
         self.procs = []  # what we started, in order; stopped in reverse
         self.runtime = tempfile.mkdtemp(prefix=f"tunzle-{kind}-")
         os.chmod(self.runtime, 0o700)
@@ -140,6 +141,21 @@ class SoundServer:
 
     def pactl(self, *args):
         return subprocess.run(["pactl", *args], env=self.environ(), capture_output=True, text=True).stdout
+
+    def sink_inputs(self):
+        """The playing streams: each a dict of its properties, with its buffer
+        latency (us) under "Buffer Latency"."""
+        out = []
+        for line in self.pactl("list", "sink-inputs").splitlines():
+            line = line.strip()
+            if line.startswith("Sink Input #"):
+                out.append({})
+            elif out and line.startswith("Buffer Latency:"):
+                out[-1]["Buffer Latency"] = int(line.split()[2])
+            elif out and " = " in line:
+                key, value = line.split(" = ", 1)
+                out[-1][key] = value[1:-1] if value.startswith('"') and value.endswith('"') else value
+        return out
 
     def stream_latency(self, timeout=5):
         """Buffer latencies (us) of the playing streams, once the server has measured them."""
