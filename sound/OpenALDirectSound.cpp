@@ -77,8 +77,9 @@ std::vector<std::string> AskShortMixAhead() {
   return texts;
 }
 
-// What the sound server shows of our stream: the game's name and icon, not
-// the program file's name. libpulse reads these when OpenAL Soft connects; they
+// What the sound server shows of OpenAL Soft's own stream (used when ours is
+// not): the game's name and icon, not the program file's name. Its role it
+// blanks itself. libpulse reads these when OpenAL Soft connects; they
 // are taken back afterwards, so programs started later (a speech server) do not
 // claim our name. A player's own setting of one is left alone.
 class StreamIdentity {
@@ -95,7 +96,6 @@ class StreamIdentity {
   static constexpr std::pair<const char*, const char*> kProps[] = {
       {"PULSE_PROP_OVERRIDE_application.name", "Music Tunzle"},
       {"PULSE_PROP_OVERRIDE_application.icon_name", "io.github.musictunzle.Tunzle"},
-      {"PULSE_PROP_OVERRIDE_media.role", "game"},
   };
   std::vector<const char*> ours_;
 };
@@ -377,12 +377,12 @@ bool OpenALDirectSound::OpenDevice() {
     if (OwnStreamWanted(texts)) {
       pulse_ = PulseOutput::Connect();
       if (pulse_ && !periodFrames_) {
-        // Ours, measured on a busy 2-core machine as the shortest that stay
-        // clean: PipeWire's own quantum of 256 frames, with five queued, for
-        // pipewire-pulse relays every period through an ordinary thread;
-        // PulseAudio's timer-driven sinks need periods of about 10 ms.
-        periodFrames_ = pulse_->PipeWire() ? kPeriodFrames : 2 * kPeriodFrames;
-        periods_ = pulse_->PipeWire() ? kPipeWirePeriods : kPeriods;
+        // Ours. PulseAudio's timer-driven sinks drop periods shorter than
+        // about 10 ms on a busy 2-core machine; 512 frames stayed clean there.
+        // Under PipeWire its own quantum, 256 frames: longer periods (512, or
+        // eight of 256) dropped as many quanta there, so they buy nothing.
+        periodFrames_ = pulse_->PipeWire() ? kPeriodFrames : kServerPeriodFrames;
+        periods_ = kPeriods;
       }
       auto open = loopbackOpen();
       device_ = pulse_ && open ? open(nullptr) : nullptr;
@@ -399,7 +399,8 @@ bool OpenALDirectSound::OpenDevice() {
 bool OpenALDirectSound::OwnStreamWanted(const std::vector<std::string>& texts) {
   auto settings = GeneralSettings(texts);
   if (const char* env = std::getenv("ALSOFT_DRIVERS")) settings["drivers"] = env;
-  // The player's choice of another output, or of periods we cannot tell apart, wins.
+  // The player's choice of another output wins; their periods, if any, are
+  // what our stream asks of the server.
   const std::string drivers = settings.count("drivers") ? settings["drivers"] : "";
   const auto first = drivers.substr(0, drivers.find(','));
   if (!drivers.empty() && first.find("pulse") == std::string::npos) return false;

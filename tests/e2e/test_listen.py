@@ -515,7 +515,8 @@ def dropouts(server, program, tone_tool):
             if abs((b - a) / RATE - TILE) > LENGTH_TOLERANCE:
                 gaps.append((n, key, f"heard for {(b - a) / RATE:.4f} s"))
             plays[tile].append((n, bytes(left[a:b]) + bytes(right[a:b])))
-        print(f"server underruns the game was told of: {s.trace.count('output', 'underrun')}")
+        print(f"server underruns the game was told of: {s.trace.count('output', 'underrun')}; "
+              f"song feeder starved: {s.trace.count('songstarved')}")
         print(f"{PLAYS} plays at {server.kind}: dropouts in {gaps or 'none'}; versions per tile: "
               f"{ {t: len({d for _, d in h}) for t, h in plays.items()} }")
         assert not gaps, f"dropouts (play, key, count): {gaps}"
