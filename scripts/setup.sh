@@ -5,11 +5,11 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev
-  libopenal-dev libopenal1 libsndfile1-dev libmpg123-dev libflac-dev libvorbis-dev libopusfile-dev
+  libopenal-dev libopenal1 libpulse-dev libsndfile1-dev libmpg123-dev libflac-dev libvorbis-dev libopusfile-dev
   libespeak-ng-dev espeak-ng libspeechd-dev speech-dispatcher speech-dispatcher-espeak-ng
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool x11-utils imagemagick sox
-  pulseaudio pulseaudio-utils
+  pulseaudio pulseaudio-utils pipewire pipewire-pulse wireplumber
   desktop-file-utils appstream
   dpkg-dev debhelper lintian man-db
   clang libclang-rt-14-dev

@@ -78,4 +78,9 @@ class DSDevice {
   virtual std::unique_ptr<DSBuffer> CreateSoundBufferFromFile(const std::string& path, const BufferDesc& desc) = 0;
   virtual std::unique_ptr<DSBuffer> CreateSoundBuffer(const BufferDesc& desc) = 0;
   virtual std::unique_ptr<DSBuffer> DuplicateSoundBuffer(DSBuffer& original) = 0;
+
+  // Whether the output can be paused while nothing plays (a real device that
+  // supports it), and the pause itself; sources keep their place meanwhile.
+  virtual bool CanPauseOutput() const { return false; }
+  virtual void PauseOutput(bool /*paused*/) {}
 };

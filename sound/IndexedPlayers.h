@@ -28,6 +28,12 @@ class IndexedPlayers {
   virtual void UnpauseOne(int16_t slot) = 0;
   // Slots 1..count, for KillAllSounds.
   virtual int16_t Count() = 0;
+  // Whether any slot is sounding now (a paused player is not).
+  virtual bool Sounding() {
+    for (int16_t i = 1; i <= Count(); ++i)
+      if (IsPlaying(i)) return true;
+    return false;
+  }
 
   // Engine start and shutdown (the Ogg library starts and stops here).
   virtual void Start() {}

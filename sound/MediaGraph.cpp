@@ -2,6 +2,9 @@
 
 #include "sound/SongDecoder.h"
 
+#include "common/SoundWake.h"
+#include "common/Trace.h"
+
 #include <AL/al.h>
 #include <AL/alc.h>
 #include <AL/alext.h>
@@ -108,6 +111,8 @@ int64_t Mp3Graph::PositionLocked() {
 }
 
 void Mp3Graph::Run() {
+  // The device wakes while the feeder decodes the first chunk.
+  if (source_) soundwake::Wake();
   std::lock_guard<std::mutex> lk(mu_);
   if (running_ || !decoder_) return;
   running_ = true;
@@ -242,12 +247,14 @@ void Mp3Graph::FeedLoop() {
       for (auto& q : queued_) freeBuffers_.push_back(q.first);
       queued_.clear();
       fedGeneration_ = generation_;
+      sourceStarted_ = false;
       queueStart_ = feedPos_ = runStart_;
       decoderAt_ = false;
       endOfData_ = false;
     }
     ALint processed = 0;
-    alGetSourcei(source_, AL_BUFFERS_PROCESSED, &processed);
+    // A stopped source counts every buffer as processed: none is, before it starts.
+    if (sourceStarted_) alGetSourcei(source_, AL_BUFFERS_PROCESSED, &processed);
     while (processed-- > 0 && !queued_.empty()) {
       ALuint b = 0;
       alSourceUnqueueBuffers(source_, 1, &b);
@@ -289,7 +296,16 @@ void Mp3Graph::FeedLoop() {
         feedPos_ += got;
         ALint state = 0;
         alGetSourcei(source_, AL_SOURCE_STATE, &state);
-        if (state != AL_PLAYING) alSourcePlay(source_);
+        // Two chunks before the first play: a server that asks for a whole
+        // buffer at once would otherwise mix past the first while the second
+        // is still being decoded, and the run would stop for a moment.
+        const bool enough = queued_.size() >= 2 || feedPos_ >= end || endOfData_ || freeBuffers_.empty();
+        if (state != AL_PLAYING && enough) {
+          if (sourceStarted_) Trace::write("songstarved", {std::to_string(feedPos_)});
+          sourceStarted_ = true;
+          soundwake::Wake();
+          alSourcePlay(source_);
+        }
       }
       fedCv_.notify_all();
       continue;
@@ -300,7 +316,11 @@ void Mp3Graph::FeedLoop() {
       alGetSourcei(source_, AL_SOURCE_STATE, &state);
       alGetSourcei(source_, AL_BUFFERS_QUEUED, &queuedCount);
       alGetSourcei(source_, AL_BUFFERS_PROCESSED, &processed);
-      if (state != AL_PLAYING && queuedCount > processed) alSourcePlay(source_);
+      if (state != AL_PLAYING && queuedCount > processed) {
+        if (sourceStarted_) Trace::write("songstarved", {std::to_string(feedPos_)});
+        sourceStarted_ = true;
+        alSourcePlay(source_);
+      }
     }
     fedCv_.notify_all();
     if (queued_.empty()) {

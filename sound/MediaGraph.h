@@ -127,5 +127,6 @@ class Mp3Graph : public MediaGraph {
   int64_t feedPos_ = 0;      // next song frame to decode
   bool decoderAt_ = false;   // decoder is positioned at feedPos_
   bool endOfData_ = false;   // decoding ended early (truncated file)
+  bool sourceStarted_ = false;  // the source has been started in this run
   bool floatFormat_ = true;
 };

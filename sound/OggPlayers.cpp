@@ -2,6 +2,7 @@
 
 #include "common/Files.h"
 #include "common/MsgBox.h"
+#include "common/SoundWake.h"
 #include "common/VB.h"
 
 #include <algorithm>
@@ -120,6 +121,7 @@ int16_t OggPlayers::Play(const std::string& name, int16_t Volume, int32_t Freque
 
   if (DSFlags & kFlag3D) SystemMsgBox("Standard OGG Files can not be 3d. File: " + path, msgbox::Critical, "Error.");
 
+  if (!(DSFlags & kFlagPaused)) soundwake::Wake();
   slot.handle = lib->PlayOggFromDisc(found.string(), (DSFlags & kFlagLoop) ? 1 : 0);
   slot.paused = false;
   slot.name = name;
@@ -203,7 +205,10 @@ void OggPlayers::UnPauseAll() {
     OggSlot& s = slots_[i];
     if (!s.paused) continue;
     // Pausing is a toggle: a stream that plays already would be paused again.
-    if (!IsPlaying(i) && s.handle != 0 && library_) library_->PauseOgg(s.handle);
+    if (!IsPlaying(i) && s.handle != 0 && library_) {
+      soundwake::Wake();
+      library_->PauseOgg(s.handle);
+    }
     s.paused = false;
   }
   WakePump();
@@ -212,7 +217,10 @@ void OggPlayers::UnPauseAll() {
 void OggPlayers::UnpauseOne(int16_t slot) {
   OggSlot* s = Slot(slot);
   if (!s || !s->paused) return;
-  if (s->handle != 0 && library_) library_->PauseOgg(s->handle);
+  if (s->handle != 0 && library_) {
+    soundwake::Wake();
+    library_->PauseOgg(s->handle);
+  }
   s->paused = false;
   WakePump();
 }

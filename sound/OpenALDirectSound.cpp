@@ -1,6 +1,8 @@
 #include "sound/OpenALDirectSound.h"
 
 #include "common/Files.h"
+#include "common/SoundWake.h"
+#include "sound/PulseOutput.h"
 
 #include <AL/alext.h>
 #include <AL/efx.h>
@@ -11,6 +13,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
+#include <map>
 #include <fstream>
 #include <sstream>
 #include <vector>
@@ -33,8 +36,9 @@ std::string ReadWhole(const std::filesystem::path& p) {
 
 // OpenAL Soft 1.19 ignores ALC_REFRESH; its period settings come only from
 // its configuration files, read in this order, the last named by ALSOFT_CONF.
-// Must run before the library's first call to take effect.
-void AskShortMixAhead() {
+// Must run before the library's first call to take effect. Returns the
+// player's files' texts, in that order.
+std::vector<std::string> AskShortMixAhead() {
   auto env = [](const char* name) -> std::string {
     const char* v = std::getenv(name);
     return v ? v : "";
@@ -60,17 +64,41 @@ void AskShortMixAhead() {
   const std::string namedText = named.empty() ? std::string() : ReadWhole(named);
   if (!named.empty()) texts.push_back(namedText);
   const std::string text = OpenALDirectSound::GameAlsoftConf(texts, namedText);
-  if (text.empty() || text == namedText) return;
+  if (text.empty() || text == namedText) return texts;
 
   ec.clear();
   const char* runtime = std::getenv("XDG_RUNTIME_DIR");
   std::filesystem::path dir = runtime && *runtime ? std::filesystem::path(runtime)
                                                   : std::filesystem::temp_directory_path(ec);
-  if (ec || dir.empty()) return;
+  if (ec || dir.empty()) return texts;
   const auto file = dir / ("tunzle-alsoft-" + std::to_string(getuid()) + ".conf");
   // Ours replaces the player's named file in the search, so it carries it whole.
   if (WriteFileAtomic(file, text)) setenv("ALSOFT_CONF", file.c_str(), 1);
+  return texts;
 }
+
+// What the sound server shows of OpenAL Soft's own stream (used when ours is
+// not): the game's name and icon, not the program file's name. Its role it
+// blanks itself. libpulse reads these when OpenAL Soft connects; they
+// are taken back afterwards, so programs started later (a speech server) do not
+// claim our name. A player's own setting of one is left alone.
+class StreamIdentity {
+ public:
+  StreamIdentity() {
+    for (const auto& [key, value] : kProps)
+      if (!std::getenv(key) && setenv(key, value, 1) == 0) ours_.push_back(key);
+  }
+  ~StreamIdentity() {
+    for (const char* key : ours_) unsetenv(key);
+  }
+
+ private:
+  static constexpr std::pair<const char*, const char*> kProps[] = {
+      {"PULSE_PROP_OVERRIDE_application.name", "Music Tunzle"},
+      {"PULSE_PROP_OVERRIDE_application.icon_name", "io.github.musictunzle.Tunzle"},
+  };
+  std::vector<const char*> ours_;
+};
 
 // Hundredths of a decibel to a linear gain; -10000 and below are silence.
 float GainOf(int32_t hundredthsDb) {
@@ -173,7 +201,10 @@ class ALBuffer : public DSBuffer, public DS3DBuffer {
     if (!n_) return;
     for (int i = 0; i < n_; ++i) alSourcei(src_[i], AL_LOOPING, looping ? AL_TRUE : AL_FALSE);
     // Play on a playing buffer goes on from where it is; in AL it would restart.
-    if (!GetStatus()) alSourcePlayv(n_, src_);
+    if (!GetStatus()) {
+      soundwake::Wake();
+      alSourcePlayv(n_, src_);
+    }
     alGetError();
   }
   void Stop() override {
@@ -276,8 +307,8 @@ class ALBuffer : public DSBuffer, public DS3DBuffer {
 
 }  // namespace
 
-std::string OpenALDirectSound::GameAlsoftConf(const std::vector<std::string>& texts, const std::string& named) {
-  bool periodSet = false, channelsSet = false;
+std::map<std::string, std::string> OpenALDirectSound::GeneralSettings(const std::vector<std::string>& texts) {
+  std::map<std::string, std::string> out;
   for (const std::string& text : texts) {
     std::istringstream in(text);
     std::string section, line;
@@ -292,13 +323,23 @@ std::string OpenALDirectSound::GameAlsoftConf(const std::vector<std::string>& te
         continue;
       }
       if (!section.empty() && section != "general") continue;
-      std::string key = line.substr(0, line.find('='));
+      const auto eq = line.find('=');
+      std::string key = line.substr(0, eq);
       key = key.substr(0, key.find_last_not_of(" \t") + 1);
       std::transform(key.begin(), key.end(), key.begin(), ::tolower);
-      if (key == "period_size" || key == "periods") periodSet = true;
-      if (key == "channels") channelsSet = true;
+      std::string value = eq == std::string::npos ? std::string() : line.substr(eq + 1);
+      const auto v = value.find_first_not_of(" \t");
+      value = v == std::string::npos ? std::string() : value.substr(v);
+      out[key] = value;
     }
   }
+  return out;
+}
+
+std::string OpenALDirectSound::GameAlsoftConf(const std::vector<std::string>& texts, const std::string& named) {
+  const auto settings = GeneralSettings(texts);
+  const bool periodSet = settings.count("period_size") || settings.count("periods");
+  const bool channelsSet = settings.count("channels") != 0;
   std::string add;
   // Either period key of the player's means they chose their own latency.
   if (!periodSet)
@@ -332,10 +373,45 @@ bool OpenALDirectSound::OpenDevice() {
     auto open = loopbackOpen();
     device_ = open ? open(nullptr) : nullptr;
   } else {
-    AskShortMixAhead();
-    device_ = alcOpenDevice(nullptr);
+    const auto texts = AskShortMixAhead();
+    if (OwnStreamWanted(texts)) {
+      pulse_ = PulseOutput::Connect();
+      if (pulse_ && !periodFrames_) {
+        // Ours. PulseAudio's timer-driven sinks drop periods shorter than
+        // about 10 ms on a busy 2-core machine; 512 frames stayed clean there.
+        // Under PipeWire its own quantum, 256 frames: longer periods (512, or
+        // eight of 256) dropped as many quanta there, so they buy nothing.
+        periodFrames_ = pulse_->PipeWire() ? kPeriodFrames : kServerPeriodFrames;
+        periods_ = kPeriods;
+      }
+      auto open = loopbackOpen();
+      device_ = pulse_ && open ? open(nullptr) : nullptr;
+      if (!device_) pulse_.reset();
+    }
+    if (!device_) {
+      StreamIdentity identity;
+      device_ = alcOpenDevice(nullptr);
+    }
   }
   return device_ != nullptr;
+}
+
+bool OpenALDirectSound::OwnStreamWanted(const std::vector<std::string>& texts) {
+  auto settings = GeneralSettings(texts);
+  if (const char* env = std::getenv("ALSOFT_DRIVERS")) settings["drivers"] = env;
+  // The player's choice of another output wins; their periods, if any, are
+  // what our stream asks of the server.
+  const std::string drivers = settings.count("drivers") ? settings["drivers"] : "";
+  const auto first = drivers.substr(0, drivers.find(','));
+  if (!drivers.empty() && first.find("pulse") == std::string::npos) return false;
+  periodFrames_ = 0;
+  periods_ = 0;
+  if (settings.count("period_size") || settings.count("periods")) {
+    // OpenAL Soft's own defaults for the one not given.
+    periodFrames_ = std::clamp(std::atoi(settings.count("period_size") ? settings["period_size"].c_str() : "1024"), 64, 8192);
+    periods_ = std::clamp(std::atoi(settings.count("periods") ? settings["periods"].c_str() : "3"), 2, 16);
+  }
+  return true;
 }
 
 bool OpenALDirectSound::CreatePrimary() {
@@ -346,12 +422,28 @@ bool OpenALDirectSound::CreatePrimary() {
       // Float output without limiter: what is mixed is what a test reads.
       attrs = {ALC_FORMAT_CHANNELS_SOFT, ALC_STEREO_SOFT, ALC_FORMAT_TYPE_SOFT, ALC_FLOAT_SOFT,
                ALC_FREQUENCY, loopbackRate_, ALC_HRTF_SOFT, ALC_FALSE, ALC_OUTPUT_LIMITER_SOFT, ALC_FALSE};
+    } else if (pulse_) {
+      attrs = {ALC_FORMAT_CHANNELS_SOFT, ALC_STEREO_SOFT, ALC_FORMAT_TYPE_SOFT, ALC_FLOAT_SOFT,
+               ALC_FREQUENCY, pulse_->Rate()};
     } else {
       attrs = {ALC_REFRESH, 44100 / kPeriodFrames};  // for libraries that honour it
     }
     attrs.push_back(0);
     context_ = alcCreateContext(device_, attrs.data());
     if (!context_) return false;
+    if (pulse_) {
+      static const auto render = renderSamples();
+      ALCdevice* dev = device_;
+      const bool open = render && pulse_->Open([dev](float* out, int frames) { render(dev, out, frames); },
+                                               periodFrames_, periods_);
+      if (!open) {
+        // The server took no stream: OpenAL Soft's own output, as without one.
+        Release();
+        StreamIdentity identity;
+        device_ = alcOpenDevice(nullptr);
+        return device_ && CreatePrimary();
+      }
+    }
   }
   return alcMakeContextCurrent(context_) == ALC_TRUE;
 }
@@ -372,6 +464,8 @@ void OpenALDirectSound::SetListenerDistanceFactor(float v) {
 void OpenALDirectSound::SetListenerRolloffFactor(float v) { rolloff_ = v; }
 
 void OpenALDirectSound::Release() {
+  // The server's thread mixes from the device: it stops first.
+  pulse_.reset();
   if (context_) {
     if (alcGetCurrentContext() == context_) alcMakeContextCurrent(nullptr);
     alcDestroyContext(context_);
@@ -434,6 +528,25 @@ std::unique_ptr<DSBuffer> OpenALDirectSound::DuplicateSoundBuffer(DSBuffer& orig
   return b;
 }
 
+bool OpenALDirectSound::CanPauseOutput() const {
+  if (pulse_) return true;
+  return device_ && !loopback_ && alcIsExtensionPresent(device_, "ALC_SOFT_pause_device");
+}
+
+void OpenALDirectSound::PauseOutput(bool paused) {
+  if (pulse_) {
+    pulse_->SetCorked(paused);
+    return;
+  }
+  if (!CanPauseOutput()) return;
+  // OpenAL Soft stops its mixer and corks the server's stream; playing
+  // sources hold their place until the device runs again.
+  static const auto pause = reinterpret_cast<LPALCDEVICEPAUSESOFT>(alcGetProcAddress(device_, "alcDevicePauseSOFT"));
+  static const auto resume = reinterpret_cast<LPALCDEVICERESUMESOFT>(alcGetProcAddress(device_, "alcDeviceResumeSOFT"));
+  if (paused && pause) pause(device_);
+  if (!paused && resume) resume(device_);
+}
+
 bool OpenALDirectSound::RenderSamples(float* out, int frames) {
   if (!loopback_ || !device_ || !context_) return false;
   static const auto render = renderSamples();
@@ -452,6 +565,7 @@ int OpenALDirectSound::OutputRate() const {
 int OpenALDirectSound::MixAheadFrames() const {
   if (!device_) return 0;
   if (loopback_) return 0;
+  if (pulse_) return pulse_->BufferFrames();
   ALCint refresh = 0;
   alcGetIntegerv(device_, ALC_REFRESH, 1, &refresh);
   return refresh > 0 ? OutputRate() / refresh * kPeriods : 0;

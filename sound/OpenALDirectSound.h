@@ -10,9 +10,13 @@
 #include <AL/al.h>
 #include <AL/alc.h>
 
+#include <map>
+
 #include <memory>
 #include <string>
 #include <vector>
+
+class PulseOutput;
 
 class OpenALDirectSound : public DSDevice {
  public:
@@ -33,6 +37,8 @@ class OpenALDirectSound : public DSDevice {
   std::unique_ptr<DSBuffer> CreateSoundBufferFromFile(const std::string& path, const BufferDesc& desc) override;
   std::unique_ptr<DSBuffer> CreateSoundBuffer(const BufferDesc& desc) override;
   std::unique_ptr<DSBuffer> DuplicateSoundBuffer(DSBuffer& original) override;
+  bool CanPauseOutput() const override;
+  void PauseOutput(bool paused) override;
 
   // Loopback only: mixes `frames` stereo frames (interleaved floats) into out.
   bool RenderSamples(float* out, int frames);
@@ -50,12 +56,24 @@ class OpenALDirectSound : public DSDevice {
   // one. Equal to `named` when nothing needs adding.
   static std::string GameAlsoftConf(const std::vector<std::string>& texts, const std::string& named);
 
+  // The [general] settings of OpenAL Soft configuration texts, later ones winning.
+  static std::map<std::string, std::string> GeneralSettings(const std::vector<std::string>& texts);
+
   // The mix-ahead asked of OpenAL Soft for real devices.
   static constexpr int kPeriodFrames = 256;
   static constexpr int kPeriods = 3;
+  // The period of our own stream at a sound server.
+  static constexpr int kServerPeriodFrames = 512;
 
  private:
+  // Whether to mix into a stream of our own at the sound server (see
+  // PulseOutput) rather than through OpenAL Soft's output, and with which periods.
+  bool OwnStreamWanted(const std::vector<std::string>& texts);
+
   bool loopback_ = false;
+  std::unique_ptr<PulseOutput> pulse_;
+  int periodFrames_ = kPeriodFrames;
+  int periods_ = kPeriods;
   int loopbackRate_ = 44100;
   ALCdevice* device_ = nullptr;
   ALCcontext* context_ = nullptr;

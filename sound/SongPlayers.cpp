@@ -131,6 +131,12 @@ bool SongPlayers::IsPlaying(int16_t slot) {
   return g && g->CurrentPosition() < g->StopTime();
 }
 
+bool SongPlayers::Sounding() {
+  for (auto& p : players_)
+    if (p.graph && p.graph->RunLeft() > 0) return true;
+  return false;
+}
+
 void SongPlayers::StopPlay(int16_t slot) {
   SongPlayer* s = Slot(slot);
   if (!s) return;

@@ -63,6 +63,8 @@ class SongPlayers : public IndexedPlayers {
   void UnPauseAll() override { UnPauseAllMP3Sounds(); }
   void UnpauseOne(int16_t slot) override { UnpauseOneMP3(static_cast<int16_t>(slot + 200)); }
   int16_t Count() override { return static_cast<int16_t>(players_.size() - 1); }
+  // A song counts while its run still has samples to play, not while it waits paused.
+  bool Sounding() override;
   void Shutdown() override;
 
   // The graph of a slot, or null (for the engine's tests and diagnostics).

@@ -124,9 +124,20 @@ void Sound::InitDevice() {
     SystemMsgBox(kNoDevice);
   }
   MakeBeepTone();
+  if (device_->CanPauseOutput())
+    sleep_ = std::make_unique<OutputSleep>([this] { return Sounding(); },
+                                           [this](bool paused) { device_->PauseOutput(paused); });
+}
+
+bool Sound::Sounding() {
+  for (int16_t i = 1; i <= 100; ++i)
+    if (SlotPlaying(i)) return true;
+  if (beep_ && (beep_->GetStatus() & 1)) return true;
+  return (oggs_ && oggs_->Sounding()) || (songs_ && songs_->Sounding());
 }
 
 void Sound::ReleaseDevice() {
+  sleep_.reset();
   if (beepOwner == this) {
     SetBeepTone(nullptr);
     beepOwner = nullptr;

@@ -4,6 +4,7 @@
 #include "common/Variant.h"
 #include "sound/DirectSound.h"
 #include "sound/IndexedPlayers.h"
+#include "sound/OutputSleep.h"
 #include "sound/SoundHost.h"
 
 #include <QObject>
@@ -93,6 +94,10 @@ class Sound : public QObject {
   // True once the device came up; without it the buffer path gives 0.
   bool DeviceReady() const { return deviceReady_; }
   DSDevice& Device() { return *device_; }
+  // Whether any cue, Ogg stream or song sounds now.
+  bool Sounding();
+  // Present while the device may sleep when idle.
+  OutputSleep* Sleep() { return sleep_.get(); }
 
  private:
   void ReadSoundsIni();
@@ -114,4 +119,5 @@ class Sound : public QObject {
   std::function<int32_t(int32_t)> random_;
   std::array<BufferSlot, 101> slots_;
   std::unique_ptr<DSBuffer> beep_;
+  std::unique_ptr<OutputSleep> sleep_;
 };

@@ -1,5 +1,7 @@
 #include "speech/EspeakVoice.h"
 
+#include "common/SoundWake.h"
+
 #define AL_ALEXT_PROTOTYPES
 #include <AL/al.h>
 #include <AL/alc.h>
@@ -226,6 +228,8 @@ bool EspeakVoice::deliver(uint64_t generation, const int16_t* samples, int count
     return true;
   }
   queued_.push_back(buf);
+  // The engine cannot ask this voice whether it still speaks: say how long this lasts.
+  soundwake::Wake(static_cast<double>(count) / std::max(1, sampleRate_));
   ALint state = 0;
   alGetSourcei(source_, AL_SOURCE_STATE, &state);
   // Synthesis can fall behind playback at the start; restart after a gap.
@@ -267,6 +271,8 @@ int32_t EspeakVoice::Speak(const std::string& text, int32_t flags) {
   if (flags & svsf::PurgeBeforeSpeak) purgeLocked();
   // Every call queues and returns at once; nothing here waits for speech.
   if (!text.empty()) {
+    // The device wakes while the text is synthesized.
+    soundwake::Wake();
     jobs_.push_back({generation_, text, voice_, WordsPerMinute(rate_)});
     wake_.notify_one();
   }

@@ -2,9 +2,11 @@
 compared with what the sink's monitor recorded. Song: one steady tone per
 tile (tunzle_tone_song), so each heard stretch tells its tile and length.
 
-  test_listen.py TUNZLE TONE_SONG_TOOL stereo   tiles, runs, notes, win (no speech)
-  test_listen.py TUNZLE TONE_SONG_TOOL mono     a mono sink: intro, tiles, cues, both voices
-  test_listen.py TUNZLE TONE_SONG_TOOL flac     the stereo game with a FLAC song
+  test_listen.py TUNZLE TONE_SONG_TOOL stereo [SERVER]    tiles, runs, notes, win (no speech), the stream's identity
+  test_listen.py TUNZLE TONE_SONG_TOOL mono [SERVER]      a mono sink: intro, tiles, cues, both voices
+  test_listen.py TUNZLE TONE_SONG_TOOL flac [SERVER]      the stereo game with a FLAC song
+  test_listen.py TUNZLE TONE_SONG_TOOL dropouts [SERVER]  40 tiles, each play the same to the sample
+SERVER: pulseaudio (the default) or pipewire.
 """
 import os
 import subprocess
@@ -254,7 +256,8 @@ class Session:
         # reaches the run's length; a run cut short fails.
         f0, found = self.heard(pressed - 0.05, paused_seen + 0.3)
         if os.environ.get("LISTEN_DEBUG"):
-            print(keys, "pressed", self.rec.frame_at(pressed) - f0, "found", found, flush=True)
+            print(keys, "pressed", self.rec.frame_at(pressed) - f0, "found", found,
+                  [round(frequency(self.rec.channel(0, f0 + a, f0 + b))) for a, b in found], flush=True)
         assert found, f"{keys}: nothing heard of the run the trace claims"
         extent = (found[-1][1] - found[0][0]) / RATE
         gaps = sum(b - a for (_, a), (b, _) in zip(found, found[1:])) / RATE
@@ -299,14 +302,50 @@ class Session:
         self.wait_quiet(timeout=30)
 
 
+def game_stream(s, timeout=10):
+    """The game's stream at the server, while it plays."""
+    deadline = time.monotonic() + timeout
+    while True:
+        mine = [i for i in s.server.sink_inputs() if i.get("application.process.id") == str(s.game.proc.pid)]
+        if mine:
+            return mine[0]
+        if time.monotonic() > deadline:
+            raise AssertionError(f"no stream of the game at the server: {s.server.sink_inputs()}")
+        time.sleep(0.05)
+
+
+def check_identity(s):
+    """The stream says who it is, and runs with the player's own periods."""
+    mark = s.trace.mark()
+    s.key("f")  # a long run, so the stream is there to be looked at
+    i, t, _ = s.trace.wait("songrun", after=mark)
+    stream = game_stream(s)
+    s.claimed(i, t, "the whole song", min_length=0.2)
+    s.key("z")
+    for key, want in (("application.name", "Music Tunzle"), ("application.icon_name", "io.github.musictunzle.Tunzle"),
+                      ("media.role", "game")):
+        assert stream.get(key) == want, f"{key} is {stream.get(key)!r}, not {want!r}: {stream}"
+    # Nothing empty, nothing that is another property's name (a value read past its end).
+    names = {"t" + k for k in stream}
+    bad = {k: v for k, v in stream.items() if k != "Buffer Latency" and v in names}
+    assert not bad, f"garbled properties: {bad}"
+    assert stream.get("media.name"), stream
+    if s.server.kind == "pipewire":
+        # pipewire-pulse shows no buffer latency; the graph's quantum is the period asked.
+        assert int(stream["node.latency"].split("/")[0]) >= PLAYER_PERIOD, f"the player's periods lost: {stream}"
+    else:
+        # The game's own periods give the stream about 17 ms; the player's, far more.
+        latency = stream["Buffer Latency"] or s.server.stream_latency()[0]
+        assert latency >= 2 * 3 * 256 * 1e6 / RATE, f"the player's periods lost: {latency} us"
+    s.wait_quiet()
+
+
 def stereo(server, program, tone_tool, song="tones.mp3"):
     # 1 2 3 / _ 5 6 / 4 7 8: sliding 4 up joins 4, 5 and 6; then 7, then 8 wins.
     s = Session(server, 0, [1, 2, 3, 0, 5, 6, 4, 7, 8], (1, 1), program, tone_tool, song=song)
     try:
         s.resume()
-        latency = s.server.stream_latency()
-        # The game's own periods give the stream about 17 ms; the player's, far more.
-        assert latency and latency[0] >= 2 * 3 * 256 * 1e6 / RATE, f"the player's periods lost: {latency} us"
+        check_identity(s)
         # Twenty tiles in a row, by arrows and by O, none cut short.
         steps = [("Right", 2), ("o", 2), ("Right", 3), ("o", 3), ("Down", 6), ("o", 6), ("Left", 5), ("o", 5),
                  ("Down", 7), ("o", 8), ("Right", 8), ("Up", 6), ("o", 6), ("Up", 3), ("o", 3), ("Left", 2),
@@ -432,17 +471,91 @@ def mono(server, program, tone_tool):
         s.close()
 
 
+PLAYS = int(os.environ.get("LISTEN_PLAYS", "40"))
+# A dropout: a run of silent frames inside a tile (the server's quantum is 256
+# or 512 frames; no tile of the tone song holds even one silent frame).
+DROPOUT_FRAMES = 128
+
+
+def dropouts(server, program, tone_tool):
+    """Tiles 2 and 1 in turn by Right and Left, a tile every few seconds, the
+    game's own periods; every tenth wakes a sleeping device. Each play is cut
+    from the recording at its first sound and compared with the others of its
+    tile sample by sample: clean plays are identical."""
+    s = Session(server, 0, [1, 2, 3, 0, 5, 6, 4, 7, 8], (1, 1), program, tone_tool, player_conf=False)
+    try:
+        s.resume()
+        plays = {1: [], 2: []}
+        gaps = []
+        for n in range(PLAYS):
+            s.wait_quiet()
+            if n % 10 == 9:
+                s.trace.wait("output", "sleep", after=s.trace.mark(), timeout=15)
+            key, tile = ("Right", 2) if n % 2 == 0 else ("Left", 1)
+            mark = s.trace.mark()
+            pressed = time.monotonic()
+            s.key(key)
+            i, _, _ = s.trace.wait("songrun", after=mark)
+            _, paused_seen, _ = s.trace.wait("songpause", after=i + 1, timeout=30)
+            f0, f1 = s.rec.frame_at(pressed - 0.05), s.rec.frame_at(paused_seen + 0.3)
+            s.rec.wait_frames(f1)
+            left, right = s.rec.channel(0, f0, f1), s.rec.channel(1, f0, f1)
+            sounding = [k for k in range(len(left)) if left[k] or right[k]]
+            assert sounding, f"play {n} ({key}): nothing heard"
+            a, b = sounding[0], sounding[-1] + 1
+            silent = run = 0
+            for k in range(a, b):
+                run = run + 1 if not (left[k] or right[k]) else 0
+                if run == DROPOUT_FRAMES:
+                    silent += 1
+                if run and (left[k + 1] or right[k + 1]) and run >= DROPOUT_FRAMES and os.environ.get("LISTEN_DEBUG"):
+                    print(f"play {n} ({key}): {run} silent frames ending at {k - a + 1} of {b - a}", flush=True)
+            if silent:
+                gaps.append((n, key, silent))
+            # Heard from its first sample to its last: the tile's length, no more, no less.
+            if abs((b - a) / RATE - TILE) > LENGTH_TOLERANCE:
+                gaps.append((n, key, f"heard for {(b - a) / RATE:.4f} s"))
+            plays[tile].append((n, bytes(left[a:b]) + bytes(right[a:b])))
+        print(f"server underruns the game was told of: {s.trace.count('output', 'underrun')}; "
+              f"song feeder starved: {s.trace.count('songstarved')}")
+        print(f"{PLAYS} plays at {server.kind}: dropouts in {gaps or 'none'}; versions per tile: "
+              f"{ {t: len({d for _, d in h}) for t, h in plays.items()} }")
+        assert not gaps, f"dropouts (play, key, count): {gaps}"
+        for tile, heard in plays.items():
+            versions = {}
+            for n, data in heard:
+                versions.setdefault(data, []).append(n)
+            common = max(versions.values(), key=len)
+            odd = sorted(n for ns in versions.values() if ns is not common for n in ns)
+            if odd and os.environ.get("LISTEN_DEBUG"):
+                ref = next(d for d, ns in versions.items() if ns is common)
+                for d, ns in versions.items():
+                    if ns is common:
+                        continue
+                    first = next((k for k in range(min(len(d), len(ref))) if d[k] != ref[k]), None)
+                    print(f"tile {tile} plays {ns}: {len(d) // 4} frames against {len(ref) // 4}, first differing byte "
+                          f"{first}, head {list(d[:8])} vs {list(ref[:8])}", flush=True)
+            assert not odd, f"tile {tile}: plays {odd} differ from plays {common}"
+    finally:
+        s.close()
+
+
 def main():
+    global RATE
     program, tone_tool, mode = sys.argv[1], sys.argv[2], sys.argv[3]
+    kind = sys.argv[4] if len(sys.argv) > 4 else "pulseaudio"
     channels = 1 if mode == "mono" else 2
     try:
-        server = soundserver.SoundServer(channels=channels)
+        server = soundserver.SoundServer(channels=channels, kind=kind)
     except soundserver.Unavailable as e:
         print("skipped:", e)
         sys.exit(soundserver.SKIP)
+    RATE = server.rate
     try:
         if mode == "mono":
             mono(server, program, tone_tool)
+        elif mode == "dropouts":
+            dropouts(server, program, tone_tool)
         else:
             # The same game with a FLAC song: its tiles must be heard as exactly.
             stereo(server, program, tone_tool, song="tones.flac" if mode == "flac" else "tones.mp3")

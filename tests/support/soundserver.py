@@ -1,8 +1,10 @@
-"""A private PulseAudio server on a null sink, as a desktop would put one
-between the game and the player's ears, and a recorder on the sink's monitor.
+"""A private sound server on a null sink, as a desktop would put one between
+the game and the player's ears, and a recorder on the sink's monitor: either
+PulseAudio, or PipeWire with its PulseAudio replacement (each with its own
+runtime folder; PipeWire also with its own D-Bus session bus).
 
 Used by the listening tests (import it) and around real-engine test programs:
-    soundserver.py run [--channels N] -- PROGRAM ARGS...
+    soundserver.py run [--channels N] [--server pulseaudio|pipewire] -- PROGRAM ARGS...
 runs the program with OpenAL Soft and speech-dispatcher pointed at the
 server. Only processes started here are stopped, by their ids. Exit code 77
 (a skip to CTest) only when the server itself cannot start.
@@ -25,13 +27,21 @@ class Unavailable(RuntimeError):
     """The server could not be started here; the reason is the message."""
 
 
+SERVERS = ("pulseaudio", "pipewire")
+
+
 class SoundServer:
-    def __init__(self, channels=2, rate=RATE):
-        if not shutil.which("pulseaudio") or not shutil.which("parec"):
-            raise Unavailable("pulseaudio or parec is not installed (scripts/setup.sh installs them)")
+    def __init__(self, channels=2, rate=None, kind="pulseaudio"):
+        needs = {"pulseaudio": ["pulseaudio"], "pipewire": ["pipewire", "wireplumber", "pipewire-pulse", "dbus-daemon"]}
+        missing = [p for p in needs[kind] + ["parec", "pactl"] if not shutil.which(p)]
+        if missing:
+            raise Unavailable(" ".join(missing) + " not installed (scripts/setup.sh installs them)")
+        self.kind = kind
         self.channels = channels
-        self.rate = rate
-        self.runtime = tempfile.mkdtemp(prefix="tunzle-pulse-")
+        # PipeWire's graph runs at 48 kHz: a sink at that rate hears streams unresampled.
+        self.rate = rate or (48000 if kind == "pipewire" else RATE)
+        self.procs = []  # what we started, in order; stopped in reverse
+        self.runtime = tempfile.mkdtemp(prefix=f"tunzle-{kind}-")
         os.chmod(self.runtime, 0o700)
         self.socket = os.path.join(self.runtime, "pulse", "native")
         self.env = {
@@ -44,35 +54,85 @@ class SoundServer:
         }
         with open(self.env["PULSE_CLIENTCONFIG"], "w") as f:
             f.write("autospawn = no\n")
-        full = self.environ()
-        self.proc = subprocess.Popen(
+        try:
+            if kind == "pipewire":
+                self._start_pipewire()
+            else:
+                self._start_pulseaudio()
+        except Unavailable:
+            self.close()
+            raise
+
+    def _start_pulseaudio(self):
+        self._spawn(
             ["pulseaudio", "--daemonize=no", "--exit-idle-time=-1", "-n", "--use-pid-file=no",
              "--disable-shm=yes", "--log-target=file:" + os.path.join(self.runtime, "pulse.log"),
-             "-L", f"module-null-sink sink_name=out rate={rate} channels={channels}",
+             "-L", f"module-null-sink sink_name=out rate={self.rate} channels={self.channels}",
              "-L", "module-native-protocol-unix auth-anonymous=1",
-             "-L", "module-always-sink"],
-            env=full, stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        deadline = time.monotonic() + 15
-        while True:
-            if self.proc.poll() is not None:
-                log = self._log()
-                self._remove()
-                raise Unavailable("pulseaudio exited at start: " + log[-400:])
-            if os.path.exists(self.socket) and subprocess.run(
-                    ["pactl", "info"], env=full, stdout=subprocess.DEVNULL,
-                    stderr=subprocess.DEVNULL).returncode == 0:
-                break
+             "-L", "module-always-sink"], "pulse.out")
+        self._wait(lambda: os.path.exists(self.socket) and self._pactl_ok("info"), "pulseaudio answers")
+
+    def _start_pipewire(self):
+        # Its own session bus, state and configuration folders: nothing of the
+        # machine's desktop session is touched, nothing is stored in $HOME.
+        for sub in ("state", "config"):
+            os.makedirs(os.path.join(self.runtime, sub))
+        self.env.update({
+            "XDG_STATE_HOME": os.path.join(self.runtime, "state"),
+            "XDG_CONFIG_HOME": os.path.join(self.runtime, "config"),
+            "PIPEWIRE_RUNTIME_DIR": self.runtime,
+            "DBUS_SESSION_BUS_ADDRESS": "unix:path=" + os.path.join(self.runtime, "bus"),
+        })
+        bus = os.path.join(self.runtime, "bus")
+        self._spawn(["dbus-daemon", "--session", "--nofork", "--nopidfile", "--address=unix:path=" + bus],
+                    "dbus.log")
+        self._wait(lambda: os.path.exists(bus), "the session bus is up")
+        self._spawn(["pipewire"], "pipewire.log")
+        self._wait(lambda: os.path.exists(os.path.join(self.runtime, "pipewire-0")), "pipewire is up")
+        self._spawn(["wireplumber"], "wireplumber.log")
+        self._spawn(["pipewire-pulse"], "pipewire-pulse.log")
+        self._wait(lambda: os.path.exists(self.socket) and self._pactl_ok("info"), "pipewire-pulse answers")
+        # Loaded once the session manager runs, made the default once listed.
+        ok = subprocess.run(["pactl", "load-module", "module-null-sink", "sink_name=out", f"rate={self.rate}",
+                             f"channels={self.channels}"] + (["channel_map=mono"] if self.channels == 1 else []),
+                            env=self.environ(), capture_output=True, text=True)
+        if ok.returncode != 0:
+            raise Unavailable("pipewire-pulse would not load a null sink: " + ok.stderr.strip())
+        self._wait(lambda: any(line.split("\t")[1:2] == ["out"]
+                               for line in self.pactl("list", "short", "sinks").splitlines()), "the null sink is listed")
+        self._wait(lambda: self._pactl_ok("set-default-sink", "out"), "the null sink is the default")
+
+    def _spawn(self, argv, log):
+        with open(os.path.join(self.runtime, log), "wb") as out:
+            proc = subprocess.Popen(argv, env=self.environ(), stdin=subprocess.DEVNULL, stdout=out,
+                                    stderr=subprocess.STDOUT)
+        self.procs.append((proc, log))
+        return proc
+
+    def _pactl_ok(self, *args):
+        return subprocess.run(["pactl", *args], env=self.environ(), stdout=subprocess.DEVNULL,
+                              stderr=subprocess.DEVNULL).returncode == 0
+
+    def _wait(self, condition, what, timeout=15):
+        deadline = time.monotonic() + timeout
+        while not condition():
+            for proc, log in self.procs:
+                if proc.poll() is not None:
+                    raise Unavailable(f"{proc.args[0]} exited at start: " + self._log(log)[-400:])
             if time.monotonic() > deadline:
-                self.close()
-                raise Unavailable("pulseaudio did not answer within 15 s")
+                raise Unavailable(f"{self.kind}: not ready within {timeout} s: {what}")
             time.sleep(0.05)
 
-    def _log(self):
+    def _log(self, name="pulse.log"):
         try:
-            with open(os.path.join(self.runtime, "pulse.log"), errors="replace") as f:
+            with open(os.path.join(self.runtime, name), errors="replace") as f:
                 return f.read()
         except OSError:
             return ""
+
+    def server_pids(self):
+        """The sound server's own processes (for their CPU), not the bus."""
+        return [p.pid for p, _ in self.procs if p.args[0] != "dbus-daemon"]
 
     def environ(self, base=None):
         env = dict(os.environ if base is None else base)
@@ -81,6 +141,21 @@ class SoundServer:
 
     def pactl(self, *args):
         return subprocess.run(["pactl", *args], env=self.environ(), capture_output=True, text=True).stdout
+
+    def sink_inputs(self):
+        """The playing streams: each a dict of its properties, with its buffer
+        latency (us) under "Buffer Latency"."""
+        out = []
+        for line in self.pactl("list", "sink-inputs").splitlines():
+            line = line.strip()
+            if line.startswith("Sink Input #"):
+                out.append({})
+            elif out and line.startswith("Buffer Latency:"):
+                out[-1]["Buffer Latency"] = int(line.split()[2])
+            elif out and " = " in line:
+                key, value = line.split(" = ", 1)
+                out[-1][key] = value[1:-1] if value.startswith('"') and value.endswith('"') else value
+        return out
 
     def stream_latency(self, timeout=5):
         """Buffer latencies (us) of the playing streams, once the server has measured them."""
@@ -114,13 +189,14 @@ class SoundServer:
         # A speech-dispatcher that a client spawned for this runtime folder is ours too.
         for pid in self._speechd_pids():
             _stop(pid)
-        if self.proc.poll() is None:
-            self.proc.terminate()
-            try:
-                self.proc.wait(timeout=10)
-            except subprocess.TimeoutExpired:
-                self.proc.kill()
-                self.proc.wait()
+        for proc, _ in reversed(self.procs):
+            if proc.poll() is None:
+                proc.terminate()
+                try:
+                    proc.wait(timeout=10)
+                except subprocess.TimeoutExpired:
+                    proc.kill()
+                    proc.wait()
         self._remove()
 
     def _remove(self):
@@ -264,8 +340,9 @@ def main(argv):
     split = argv.index("--")
     opts, command = argv[1:split], argv[split + 1:]
     channels = int(opts[opts.index("--channels") + 1]) if "--channels" in opts else 2
+    kind = opts[opts.index("--server") + 1] if "--server" in opts else "pulseaudio"
     try:
-        server = SoundServer(channels=channels)
+        server = SoundServer(channels=channels, kind=kind)
     except Unavailable as e:
         print("skipped: no private sound server:", e)
         return SKIP

@@ -1,0 +1,249 @@
+#include "sound/PulseOutput.h"
+
+#include "common/Trace.h"
+
+#include <pulse/pulseaudio.h>
+#include <pthread.h>
+#include <sched.h>
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+constexpr const char* kName = "Music Tunzle";
+// The desktop entry's icon.
+constexpr const char* kIcon = "io.github.musictunzle.Tunzle";
+constexpr size_t kFrameBytes = 2 * sizeof(float);
+
+void Signal(pa_threaded_mainloop* loop) { pa_threaded_mainloop_signal(loop, 0); }
+
+}  // namespace
+
+struct PulseOutput::Impl {
+  pa_threaded_mainloop* loop = nullptr;
+  pa_context* context = nullptr;
+  pa_stream* stream = nullptr;
+  int rate = 0;
+  Render render;
+  int periodFrames = 0, periods = 0;
+  int bufferFrames = 0;
+  bool prioritySet = false;
+  bool pipewire = false;
+  bool started = false;  // the stream has had its first buffer and runs
+  size_t leadBytes = 0;  // silence still to go before the first sound
+
+  ~Impl() {
+    if (!loop) return;
+    pa_threaded_mainloop_lock(loop);
+    DropStream();
+    if (context) {
+      pa_context_set_state_callback(context, nullptr, nullptr);
+      pa_context_disconnect(context);
+      pa_context_unref(context);
+    }
+    pa_threaded_mainloop_unlock(loop);
+    pa_threaded_mainloop_stop(loop);
+    pa_threaded_mainloop_free(loop);
+  }
+
+  // With the loop locked. Connects a new stream; false when it cannot.
+  bool NewStream() {
+    pa_sample_spec spec{PA_SAMPLE_FLOAT32NE, static_cast<uint32_t>(rate), 2};
+    pa_channel_map map;
+    pa_channel_map_init_stereo(&map);
+    pa_proplist* props = pa_proplist_new();
+    pa_proplist_sets(props, PA_PROP_MEDIA_ROLE, "game");
+    pa_proplist_sets(props, PA_PROP_MEDIA_NAME, kName);
+    pa_proplist_sets(props, PA_PROP_APPLICATION_ICON_NAME, kIcon);
+    stream = pa_stream_new_with_proplist(context, kName, &spec, &map, props);
+    pa_proplist_free(props);
+    if (!stream) return false;
+    pa_buffer_attr attr{};
+    attr.maxlength = static_cast<uint32_t>(-1);
+    attr.minreq = static_cast<uint32_t>(periodFrames * kFrameBytes);
+    attr.tlength = attr.minreq * static_cast<uint32_t>(periods);
+    // Never wait for a full buffer: a late period is a short gap, not a stall.
+    attr.prebuf = 0;
+    attr.fragsize = static_cast<uint32_t>(-1);
+    pa_stream_set_state_callback(
+        stream, [](pa_stream*, void* l) { Signal(static_cast<pa_threaded_mainloop*>(l)); }, loop);
+    pa_stream_set_write_callback(stream, &Impl::Write, this);
+    pa_stream_set_underflow_callback(
+        stream, [](pa_stream*, void*) { Trace::write("output", {"underrun"}); }, nullptr);
+    // PulseAudio: corked until its first buffer is written, for a stream that
+    // ran from the start would skip what arrives after its first, empty
+    // moment. (pipewire-pulse holds a stream's first buffer back a while
+    // when it starts corked, and starts an uncorked one cleanly.)
+    started = pipewire;
+    leadBytes = pipewire ? 0 : static_cast<size_t>(periodFrames) * kFrameBytes;
+    const auto flags = static_cast<pa_stream_flags_t>(PA_STREAM_ADJUST_LATENCY |
+                                                      (pipewire ? 0 : PA_STREAM_START_CORKED));
+    if (pa_stream_connect_playback(stream, nullptr, &attr, flags, nullptr, nullptr) < 0) {
+      DropStream();
+      return false;
+    }
+    return true;
+  }
+
+  // With the loop locked.
+  void DropStream() {
+    if (!stream) return;
+    pa_stream_set_write_callback(stream, nullptr, nullptr);
+    pa_stream_set_underflow_callback(stream, nullptr, nullptr);
+    pa_stream_set_state_callback(stream, nullptr, nullptr);
+    pa_stream_disconnect(stream);
+    pa_stream_unref(stream);
+    stream = nullptr;
+  }
+
+  // Runs on the server connection's thread whenever the server wants audio.
+  static void Write(pa_stream* s, size_t bytes, void* self) {
+    auto* impl = static_cast<Impl*>(self);
+    if (!impl->prioritySet) {
+      // A period is a few milliseconds: on a busy machine an ordinary thread
+      // misses some. Real-time priority where the system grants it, as sound
+      // servers and OpenAL Soft's own mixer take it; otherwise as it is.
+      impl->prioritySet = true;
+      sched_param param{};
+      param.sched_priority = std::max(1, sched_get_priority_min(SCHED_RR));
+      pthread_setschedparam(pthread_self(), SCHED_RR, &param);
+    }
+    while (bytes >= kFrameBytes) {
+      void* data = nullptr;
+      size_t n = bytes;
+      if (pa_stream_begin_write(s, &data, &n) < 0 || !data) return;
+      n -= n % kFrameBytes;
+      if (n == 0) {
+        pa_stream_cancel_write(s);
+        return;
+      }
+      // PulseAudio mixes a new stream into what its sink has already
+      // rendered, and the part that lands before the sink's read point is
+      // lost: a period of silence goes first, so the sound that woke us is
+      // heard from its first sample. (PipeWire starts a new stream cleanly.)
+      size_t lead = 0;
+      if (impl->leadBytes) {
+        lead = std::min(n, impl->leadBytes);
+        impl->leadBytes -= lead;
+        std::memset(data, 0, lead);
+      }
+      impl->render(static_cast<float*>(data) + lead / sizeof(float), static_cast<int>((n - lead) / kFrameBytes));
+      if (pa_stream_write(s, data, n, nullptr, 0, PA_SEEK_RELATIVE) < 0) return;
+      bytes -= std::min(bytes, n);
+    }
+    if (!impl->started) {
+      impl->started = true;
+      if (pa_operation* op = pa_stream_cork(s, 0, nullptr, nullptr)) pa_operation_unref(op);
+    }
+  }
+};
+
+PulseOutput::PulseOutput(std::unique_ptr<Impl> impl) : impl_(std::move(impl)) {}
+PulseOutput::~PulseOutput() = default;
+
+std::unique_ptr<PulseOutput> PulseOutput::Connect() {
+  auto impl = std::make_unique<Impl>();
+  impl->loop = pa_threaded_mainloop_new();
+  if (!impl->loop) return nullptr;
+  if (pa_threaded_mainloop_start(impl->loop) < 0) {
+    pa_threaded_mainloop_free(impl->loop);
+    impl->loop = nullptr;
+    return nullptr;
+  }
+  pa_threaded_mainloop_lock(impl->loop);
+  pa_proplist* props = pa_proplist_new();
+  pa_proplist_sets(props, PA_PROP_APPLICATION_NAME, kName);
+  pa_proplist_sets(props, PA_PROP_APPLICATION_ICON_NAME, kIcon);
+  pa_proplist_sets(props, PA_PROP_APPLICATION_ID, kIcon);
+  impl->context = pa_context_new_with_proplist(pa_threaded_mainloop_get_api(impl->loop), kName, props);
+  pa_proplist_free(props);
+  bool ready = false;
+  if (impl->context) {
+    pa_context_set_state_callback(
+        impl->context, [](pa_context*, void* loop) { Signal(static_cast<pa_threaded_mainloop*>(loop)); }, impl->loop);
+    if (pa_context_connect(impl->context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) >= 0) {
+      for (;;) {
+        pa_context_state_t st = pa_context_get_state(impl->context);
+        if (st == PA_CONTEXT_READY) {
+          ready = true;
+          break;
+        }
+        if (!PA_CONTEXT_IS_GOOD(st)) break;
+        pa_threaded_mainloop_wait(impl->loop);
+      }
+    }
+  }
+  if (ready) {
+    struct Ask {
+      pa_threaded_mainloop* loop;
+      int rate = 0;
+      bool pipewire = false;
+      bool done = false;
+    } ask{impl->loop};
+    pa_operation* op = pa_context_get_server_info(
+        impl->context,
+        [](pa_context*, const pa_server_info* info, void* p) {
+          auto* a = static_cast<Ask*>(p);
+          if (info) {
+            a->rate = static_cast<int>(info->sample_spec.rate);
+            a->pipewire = info->server_name && std::strstr(info->server_name, "PipeWire");
+          }
+          a->done = true;
+          Signal(a->loop);
+        },
+        &ask);
+    if (op) {
+      while (!ask.done && pa_operation_get_state(op) == PA_OPERATION_RUNNING) pa_threaded_mainloop_wait(impl->loop);
+      pa_operation_unref(op);
+    }
+    impl->rate = ask.rate > 0 ? ask.rate : 44100;
+    impl->pipewire = ask.pipewire;
+  }
+  pa_threaded_mainloop_unlock(impl->loop);
+  if (!ready) return nullptr;
+  return std::unique_ptr<PulseOutput>(new PulseOutput(std::move(impl)));
+}
+
+int PulseOutput::Rate() const { return impl_->rate; }
+
+bool PulseOutput::PipeWire() const { return impl_->pipewire; }
+
+int PulseOutput::BufferFrames() const { return impl_->bufferFrames; }
+
+bool PulseOutput::Open(Render render, int periodFrames, int periods) {
+  Impl& m = *impl_;
+  if (m.stream || !render) return false;
+  m.render = std::move(render);
+  m.periodFrames = std::max(1, periodFrames);
+  m.periods = std::max(2, periods);
+  pa_threaded_mainloop_lock(m.loop);
+  bool ready = m.NewStream();
+  while (ready) {
+    pa_stream_state_t st = pa_stream_get_state(m.stream);
+    if (st == PA_STREAM_READY) break;
+    if (!PA_STREAM_IS_GOOD(st)) ready = false;
+    else pa_threaded_mainloop_wait(m.loop);
+  }
+  if (ready) {
+    if (const pa_buffer_attr* got = pa_stream_get_buffer_attr(m.stream))
+      m.bufferFrames = static_cast<int>(got->tlength / kFrameBytes);
+  } else {
+    m.DropStream();
+  }
+  pa_threaded_mainloop_unlock(m.loop);
+  return ready;
+}
+
+void PulseOutput::SetCorked(bool corked) {
+  Impl& m = *impl_;
+  if (!m.render) return;
+  pa_threaded_mainloop_lock(m.loop);
+  // Even a corked stream keeps a PipeWire graph waking: the sleeping game
+  // has none. A new one is asked for a whole buffer at once, so the sound
+  // that woke it is at its front; until it is ready nothing is mixed, and
+  // playing sources wait where they are.
+  if (corked) m.DropStream();
+  else if (!m.stream) m.NewStream();
+  pa_threaded_mainloop_unlock(m.loop);
+}
