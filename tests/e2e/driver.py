@@ -133,6 +133,17 @@ class Game:
             self.proc.wait()
 
 
+def end(proc, timeout=5):
+    """Asks a process started by a test to end, and kills it if it will not."""
+    if proc.poll() is None:
+        proc.terminate()
+        try:
+            proc.wait(timeout=timeout)
+        except subprocess.TimeoutExpired:
+            proc.kill()
+            proc.wait()
+
+
 def temp_player_folder():
     return tempfile.mkdtemp(prefix="tunzle-e2e-")
 

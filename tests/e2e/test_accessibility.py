@@ -79,13 +79,7 @@ class Services:
 
     def close(self):
         for p in reversed(self.procs):
-            if p.poll() is None:
-                p.terminate()
-                try:
-                    p.wait(timeout=5)
-                except subprocess.TimeoutExpired:
-                    p.kill()
-                    p.wait()
+            driver.end(p)
 
 
 class Checker:

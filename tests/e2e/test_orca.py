@@ -150,13 +150,8 @@ class Desktop:
     def stop_speech(self):
         """Orca and the speech server end, so their logs are whole."""
         for p in self.procs:
-            if p.args[0] == "orca" and p.poll() is None:
-                p.terminate()
-                try:
-                    p.wait(timeout=10)
-                except subprocess.TimeoutExpired:
-                    p.kill()
-                    p.wait()
+            if p.args[0] == "orca":
+                driver.end(p, timeout=10)
         for pid in self.pids:
             try:
                 os.kill(pid, signal.SIGTERM)
@@ -166,13 +161,7 @@ class Desktop:
 
     def close(self):
         for p in reversed(self.procs):
-            if p.poll() is None:
-                p.terminate()
-                try:
-                    p.wait(timeout=5)
-                except subprocess.TimeoutExpired:
-                    p.kill()
-                    p.wait()
+            driver.end(p)
         for pid in self.pids:
             try:
                 os.kill(pid, signal.SIGTERM)
