@@ -24,7 +24,7 @@ configure() {  # folder, sanitizer flags, compile-only flags, extra cmake argume
 run_tests() {  # folder, ctest arguments
   local dir=$1
   shift
-  (cd "$dir" && ctest --output-on-failure -j "$jobs" --timeout 900 -E '^e2e_|^package_deb$|_NOT_BUILT$' "$@")
+  (cd "$dir" && ctest --output-on-failure -j "$jobs" --timeout 900 -E "^e2e_|^package_deb\$|_NOT_BUILT\$${skip_more:-}" "$@")
 }
 
 # Every part runs even after a failure, so one run shows all that is wrong.
@@ -58,7 +58,9 @@ tsan=$base/tsan
 configure "$tsan" "-fsanitize=thread" ""
 cmake --build "$tsan" -j "$jobs" --target sound_tests speech_tests tunzle_asset_files
 export TSAN_OPTIONS=suppressions=$supp/tsan.supp:halt_on_error=1:second_deadlock_stack=1
-run_tests "$tsan" || status=1
+# The private-bus tests fork a D-Bus daemon, and this TSan runtime aborts in
+# its own fork handling (CHECK failed in ForkAfter) before any test code runs.
+skip_more='|^PrivateBus\.' run_tests "$tsan" || status=1
 if [ "$status" -ne 0 ]; then
   echo "Sanitizer runs: FAILED (see above)."
   exit 1
