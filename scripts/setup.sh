@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev
-  libopenal-dev libopenal1 libpulse-dev libsndfile1-dev libmpg123-dev libflac-dev libvorbis-dev libopusfile-dev
+  libopenal-dev libopenal1 libpulse-dev libpipewire-0.3-dev libsndfile1-dev libmpg123-dev libflac-dev libvorbis-dev libopusfile-dev
   libespeak-ng-dev espeak-ng libspeechd-dev speech-dispatcher speech-dispatcher-espeak-ng
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool x11-utils imagemagick sox

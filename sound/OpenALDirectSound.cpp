@@ -2,7 +2,7 @@
 
 #include "common/Files.h"
 #include "common/SoundWake.h"
-#include "sound/PulseOutput.h"
+#include "sound/ServerOutput.h"
 
 #include <AL/alext.h>
 #include <AL/efx.h>
@@ -375,18 +375,19 @@ bool OpenALDirectSound::OpenDevice() {
   } else {
     const auto texts = AskShortMixAhead();
     if (OwnStreamWanted(texts)) {
-      pulse_ = PulseOutput::Connect();
-      if (pulse_ && !periodFrames_) {
+      server_ = ServerOutput::Connect();
+      if (server_ && !periodFrames_) {
         // Ours. PulseAudio's timer-driven sinks drop periods shorter than
         // about 10 ms on a busy 2-core machine; 512 frames stayed clean there.
-        // Under PipeWire its own quantum, 256 frames: longer periods (512, or
-        // eight of 256) dropped as many quanta there, so they buy nothing.
-        periodFrames_ = pulse_->PipeWire() ? kPeriodFrames : kServerPeriodFrames;
+        // PipeWire calls us in its cycle, so 512 costs no latency there, and
+        // a 256-frame quantum forced on the whole graph dropped quanta even
+        // for PipeWire's own player.
+        periodFrames_ = kServerPeriodFrames;
         periods_ = kPeriods;
       }
       auto open = loopbackOpen();
-      device_ = pulse_ && open ? open(nullptr) : nullptr;
-      if (!device_) pulse_.reset();
+      device_ = server_ && open ? open(nullptr) : nullptr;
+      if (!device_) server_.reset();
     }
     if (!device_) {
       StreamIdentity identity;
@@ -422,19 +423,19 @@ bool OpenALDirectSound::CreatePrimary() {
       // Float output without limiter: what is mixed is what a test reads.
       attrs = {ALC_FORMAT_CHANNELS_SOFT, ALC_STEREO_SOFT, ALC_FORMAT_TYPE_SOFT, ALC_FLOAT_SOFT,
                ALC_FREQUENCY, loopbackRate_, ALC_HRTF_SOFT, ALC_FALSE, ALC_OUTPUT_LIMITER_SOFT, ALC_FALSE};
-    } else if (pulse_) {
+    } else if (server_) {
       attrs = {ALC_FORMAT_CHANNELS_SOFT, ALC_STEREO_SOFT, ALC_FORMAT_TYPE_SOFT, ALC_FLOAT_SOFT,
-               ALC_FREQUENCY, pulse_->Rate()};
+               ALC_FREQUENCY, server_->Rate()};
     } else {
       attrs = {ALC_REFRESH, 44100 / kPeriodFrames};  // for libraries that honour it
     }
     attrs.push_back(0);
     context_ = alcCreateContext(device_, attrs.data());
     if (!context_) return false;
-    if (pulse_) {
+    if (server_) {
       static const auto render = renderSamples();
       ALCdevice* dev = device_;
-      const bool open = render && pulse_->Open([dev](float* out, int frames) { render(dev, out, frames); },
+      const bool open = render && server_->Open([dev](float* out, int frames) { render(dev, out, frames); },
                                                periodFrames_, periods_);
       if (!open) {
         // The server took no stream: OpenAL Soft's own output, as without one.
@@ -465,7 +466,7 @@ void OpenALDirectSound::SetListenerRolloffFactor(float v) { rolloff_ = v; }
 
 void OpenALDirectSound::Release() {
   // The server's thread mixes from the device: it stops first.
-  pulse_.reset();
+  server_.reset();
   if (context_) {
     if (alcGetCurrentContext() == context_) alcMakeContextCurrent(nullptr);
     alcDestroyContext(context_);
@@ -529,13 +530,13 @@ std::unique_ptr<DSBuffer> OpenALDirectSound::DuplicateSoundBuffer(DSBuffer& orig
 }
 
 bool OpenALDirectSound::CanPauseOutput() const {
-  if (pulse_) return true;
+  if (server_) return true;
   return device_ && !loopback_ && alcIsExtensionPresent(device_, "ALC_SOFT_pause_device");
 }
 
 void OpenALDirectSound::PauseOutput(bool paused) {
-  if (pulse_) {
-    pulse_->SetCorked(paused);
+  if (server_) {
+    server_->SetCorked(paused);
     return;
   }
   if (!CanPauseOutput()) return;
@@ -565,7 +566,7 @@ int OpenALDirectSound::OutputRate() const {
 int OpenALDirectSound::MixAheadFrames() const {
   if (!device_) return 0;
   if (loopback_) return 0;
-  if (pulse_) return pulse_->BufferFrames();
+  if (server_) return server_->BufferFrames();
   ALCint refresh = 0;
   alcGetIntegerv(device_, ALC_REFRESH, 1, &refresh);
   return refresh > 0 ? OutputRate() / refresh * kPeriods : 0;

@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-class PulseOutput;
+class ServerOutput;
 
 class OpenALDirectSound : public DSDevice {
  public:
@@ -67,11 +67,11 @@ class OpenALDirectSound : public DSDevice {
 
  private:
   // Whether to mix into a stream of our own at the sound server (see
-  // PulseOutput) rather than through OpenAL Soft's output, and with which periods.
+  // ServerOutput) rather than through OpenAL Soft's output, and with which periods.
   bool OwnStreamWanted(const std::vector<std::string>& texts);
 
   bool loopback_ = false;
-  std::unique_ptr<PulseOutput> pulse_;
+  std::unique_ptr<ServerOutput> server_;
   int periodFrames_ = kPeriodFrames;
   int periods_ = kPeriods;
   int loopbackRate_ = 44100;

@@ -1,6 +1,8 @@
 #include "sound/PulseOutput.h"
 
 #include "common/Trace.h"
+#include "sound/PipeWireOutput.h"
+#include "sound/StreamNames.h"
 
 #include <pulse/pulseaudio.h>
 #include <pthread.h>
@@ -11,9 +13,8 @@
 
 namespace {
 
-constexpr const char* kName = "Music Tunzle";
-// The desktop entry's icon.
-constexpr const char* kIcon = "io.github.musictunzle.Tunzle";
+using stream_names::kIcon;
+using stream_names::kName;
 constexpr size_t kFrameBytes = 2 * sizeof(float);
 
 void Signal(pa_threaded_mainloop* loop) { pa_threaded_mainloop_signal(loop, 0); }
@@ -246,4 +247,13 @@ void PulseOutput::SetCorked(bool corked) {
   if (corked) m.DropStream();
   else if (!m.stream) m.NewStream();
   pa_threaded_mainloop_unlock(m.loop);
+}
+
+std::unique_ptr<ServerOutput> ServerOutput::Connect() {
+  auto pulse = PulseOutput::Connect();
+  // Asked first through the pulse protocol: a PipeWire that runs beside
+  // PulseAudio (for screen sharing, say) has no sink worth playing to.
+  if (pulse && pulse->PipeWire())
+    if (auto own = PipeWireOutput::Connect(pulse->Rate())) return own;
+  return pulse;
 }
