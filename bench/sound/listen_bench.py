@@ -1,6 +1,6 @@
 """Measures the real game at a private sound server (as the listening tests
 run it, with the game's own OpenAL Soft settings), under PulseAudio or
-PipeWire (pipewire-pulse):
+PipeWire (the game's own PipeWire stream):
   - the CPU of the game and of the sound server's processes over 10 idle
     seconds at the board (no recorder running then), and while a run plays;
   - the stream's buffer latency at the server (pactl, sink input);
