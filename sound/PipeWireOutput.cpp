@@ -124,10 +124,15 @@ std::unique_ptr<PipeWireOutput> PipeWireOutput::Connect(int rate) {
   impl->loop = pw_thread_loop_new("tunzle-output", nullptr);
   if (!impl->loop) return nullptr;
   // client-rt: the data thread that calls us each quantum runs at real-time
-  // priority (through RTKit on a desktop), as the server's own do.
-  pw_properties* props = pw_properties_new(PW_KEY_CONFIG_NAME, "client-rt.conf", PW_KEY_APP_NAME, stream_names::kName, PW_KEY_APP_ICON_NAME,
-                                           stream_names::kIcon, PW_KEY_APP_ID, stream_names::kIcon, nullptr);
-  impl->context = pw_context_new(pw_thread_loop_get_loop(impl->loop), props, 0);
+  // priority (through RTKit on a desktop), as the server's own do. Later
+  // PipeWires fold it into client.conf and may lack the file.
+  for (const char* config : {"client-rt.conf", "client.conf"}) {
+    pw_properties* props = pw_properties_new(PW_KEY_CONFIG_NAME, config, PW_KEY_APP_NAME, stream_names::kName,
+                                             PW_KEY_APP_ICON_NAME, stream_names::kIcon, PW_KEY_APP_ID,
+                                             stream_names::kIcon, nullptr);
+    impl->context = pw_context_new(pw_thread_loop_get_loop(impl->loop), props, 0);
+    if (impl->context) break;
+  }
   if (!impl->context || pw_thread_loop_start(impl->loop) < 0) return nullptr;
   pw_thread_loop_lock(impl->loop);
   impl->core = pw_context_connect(impl->context, nullptr, 0);
