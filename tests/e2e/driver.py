@@ -11,21 +11,20 @@ class Display:
     """An Xvfb server of its own, so tests never touch a real desktop."""
 
     def __init__(self, size="1280x800x24"):
-        self.number = None
-        for n in range(90, 140):
-            if not os.path.exists(f"/tmp/.X11-unix/X{n}") and not os.path.exists(f"/tmp/.X{n}-lock"):
-                self.number = n
-                break
-        if self.number is None:
-            raise RuntimeError("no free X display number")
-        self.proc = subprocess.Popen(["Xvfb", f":{self.number}", "-screen", "0", size, "-nolisten", "tcp"],
-                                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        # Xvfb takes the first free number itself and tells it: two runs
+        # starting at once never share a display.
+        r, w = os.pipe()
+        self.proc = subprocess.Popen(["Xvfb", "-displayfd", str(w), "-screen", "0", size, "-nolisten", "tcp"],
+                                     pass_fds=(w,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.close(w)
+        with os.fdopen(r, "rb") as told:
+            number = told.readline().strip()  # empty when Xvfb died
+        if not number:
+            self.proc.kill()
+            self.proc.wait()
+            raise RuntimeError("Xvfb did not start")
+        self.number = int(number)
         self.name = f":{self.number}"
-        deadline = time.time() + 10
-        while not os.path.exists(f"/tmp/.X11-unix/X{self.number}"):
-            if time.time() > deadline:
-                raise RuntimeError("Xvfb did not start")
-            time.sleep(0.05)
 
     def close(self):
         self.proc.terminate()
