@@ -377,12 +377,12 @@ bool OpenALDirectSound::OpenDevice() {
     if (OwnStreamWanted(texts)) {
       server_ = ServerOutput::Connect();
       if (server_ && !periodFrames_) {
-        // Ours. PulseAudio's timer-driven sinks drop periods shorter than
-        // about 10 ms on a busy 2-core machine; 512 frames stayed clean there.
-        // PipeWire calls us in its cycle, so 512 costs no latency there, and
-        // a 256-frame quantum forced on the whole graph dropped quanta even
-        // for PipeWire's own player.
-        periodFrames_ = kServerPeriodFrames;
+        // Ours. PulseAudio's timer-driven sinks dropped 256-frame periods,
+        // and two of 512, on a busy 2-core machine; three of 400 stayed clean
+        // and keep the stream's buffer under 25 ms. PipeWire calls us in its
+        // cycle, so 512 costs no latency there, and a 256-frame quantum forced
+        // on the whole graph dropped quanta even for PipeWire's own player.
+        periodFrames_ = server_->PipeWire() ? kPipeWirePeriodFrames : kPulsePeriodFrames;
         periods_ = kPeriods;
       }
       auto open = loopbackOpen();

@@ -62,8 +62,9 @@ class OpenALDirectSound : public DSDevice {
   // The mix-ahead asked of OpenAL Soft for real devices.
   static constexpr int kPeriodFrames = 256;
   static constexpr int kPeriods = 3;
-  // The period of our own stream at a sound server.
-  static constexpr int kServerPeriodFrames = 512;
+  // The period of our own stream at PulseAudio and at PipeWire.
+  static constexpr int kPulsePeriodFrames = 400;
+  static constexpr int kPipeWirePeriodFrames = 512;
 
  private:
   // Whether to mix into a stream of our own at the sound server (see
