@@ -74,8 +74,9 @@ class Desktop:
             raise
 
     def _spawn(self, args, **kw):
-        p = subprocess.Popen(args, env=self.env, stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
-                             stderr=subprocess.DEVNULL, **kw)
+        kw.setdefault("stdout", subprocess.DEVNULL)
+        kw.setdefault("stderr", subprocess.DEVNULL)
+        p = subprocess.Popen(args, env=self.env, stdin=subprocess.DEVNULL, **kw)
         self.procs.append(p)
         return p
 
@@ -139,13 +140,17 @@ class Desktop:
         self.pids.append(int(read(pidfile).split()[0]))
         self.env["SPEECHD_ADDRESS"] = "unix_socket:" + socket
         self.orca_log = os.path.join(self.root, "orca.log")
-        # Never --replace: it kills every Orca of this user, the player's own
-        # and another walk's running beside this one.
-        self._spawn(["orca", "-u", os.path.join(self.root, "orca-prefs"), "--debug-file", self.orca_log])
-        try:
-            wait_until("Orca", lambda: "Screen reader on." in read(self.orca_log), 60)
-        except AssertionError:
-            raise Skip("Orca did not start: " + read(self.orca_log)[-300:])
+        # Orca will not start beside another Orca of the same user, in any
+        # session (the suite runs one walk at a time); never --replace, which
+        # would kill the player's own.
+        said = os.path.join(self.root, "orca.out")
+        with open(said, "wb") as out:
+            orca = self._spawn(["orca", "-u", os.path.join(self.root, "orca-prefs"), "--debug-file", self.orca_log],
+                               stdout=out, stderr=subprocess.STDOUT)
+        wait_until("Orca to say it is on, or to end",
+                   lambda: "Screen reader on." in read(self.orca_log) or orca.poll() is not None, 120)
+        if orca.poll() is not None:
+            raise Skip("Orca ended at start: " + read(said).strip()[-300:])
 
     def stop_speech(self):
         """Orca and the speech server end, so their logs are whole."""
