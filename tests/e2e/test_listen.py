@@ -52,6 +52,16 @@ def whole_cycle_start(tone):
     return len(tone) > 2 and 0 < tone[0] < tone[1] and tone[0] <= 1.5 * (tone[1] - tone[0])
 
 
+def splices(tone):
+    """Places where the tone's cycles jump: samples lost on the way to the
+    recorder without a gap of silence (a graph cycle the machine missed). A
+    clean tile, and a clean change of tile, keeps every cycle's length."""
+    ups = [i for i in range(1, len(tone)) if tone[i - 1] <= 0 < tone[i]]
+    cycles = [b - a for a, b in zip(ups, ups[1:])]
+    return sum(1 for before, c, after in zip(cycles, cycles[1:], cycles[2:])
+               if abs(c - before) > 2 and abs(c - after) > 2)
+
+
 def pitch_of(tile):
     return 330.0 + 110.0 * tile
 
@@ -193,7 +203,7 @@ class Session:
         self.dropouts = 0
 
     def close(self):
-        print(f"short gaps inside runs (server underruns): {self.dropouts}")
+        print(f"gaps and splices inside runs (server underruns): {self.dropouts}")
         self.trace.stop = True
         self.game.kill()
         self.rec.close()
@@ -268,10 +278,14 @@ class Session:
         tone = self.rec.channel(0, a, b)
         assert whole_cycle_end(tone), f"{keys}: the run was cut off, not ended on its last sample ({list(tone[-3:])})"
         # The server may drop a run's first stretch when the machine stalls the
-        # mixer as it starts: the tone then begins mid-cycle, shortened.
+        # mixer as it starts: the tone then begins mid-cycle, shortened. A
+        # missed cycle inside the run may drop samples without a gap: a splice.
         start_lost = not whole_cycle_start(tone)
-        self.dropouts += start_lost
-        short_ok = MAX_GAPS * want if start_lost else LENGTH_TOLERANCE
+        spliced = splices(tone)
+        self.dropouts += start_lost + spliced
+        if os.environ.get("LISTEN_DEBUG"):
+            print(keys, "start lost" if start_lost else "", "splices", spliced, flush=True)
+        short_ok = MAX_GAPS * want if start_lost or spliced else LENGTH_TOLERANCE
         assert extent - gaps <= want + LENGTH_TOLERANCE and extent >= want - short_ok, \
             f"{keys}: run of {ms} ms heard over {extent * 1000:.1f} ms with {gaps * 1000:.1f} ms of gaps: {found}"
         self.dropouts += len(found) - 1
