@@ -207,7 +207,7 @@ SPEECHD_LINE = re.compile(r"^\[\w+ \w+ +\d+ (\d\d):(\d\d):(\d\d) \d+ : (\d+)\] s
 def speech_server_record(log):
     """From the speech server's log, Orca's texts (it sends SSML, the game
     plain text): when each was given, and which were dropped before they
-    began (a cancel empties a client's queue). Also whether the server has
+    began (a cancel empties a client's queue), with their texts. Also whether the server has
     started or stopped everything it was given."""
     def fd(client):
         m = re.search(r"(\d+):DATA:\|SET self CLIENT_NAME \S*" + client, log, re.I)
@@ -223,11 +223,11 @@ def speech_server_record(log):
             last_queued = m.start()
             if what.startswith("Queueing message |<speak>"):
                 given.append(when)
-                pending.append(when)
+                pending.append((when, re.sub(r"<[^>]*>", "", what[len("Queueing message |"):].rsplit("|", 1)[0])))
             else:
                 game_pending.append(when)
         elif what.startswith("MSG before index marking:") and what.endswith("ssml_mode=1") and pending:
-            waits.append(when - pending.pop(0))
+            waits.append(when - pending.pop(0)[0])
         elif what.startswith("MSG before index marking:") and what.endswith("ssml_mode=0") and game_pending:
             game_pending.pop(0)
         elif what.startswith("Cancel received from fd "):
@@ -427,7 +427,9 @@ def main():
         given, dropped, _ = speech_server_record(read(desk.speechd_log))
         cut_from = next(step[1] for step in w.steps if step[0] == "topic")
         cut_to = next(step[1] for step in w.steps if step[0] == "help closed")
-        dropped = [t for t in dropped if not cut_from <= t < cut_to]
+        # Orca stops its own echo of a key when the key's effect (a new window)
+        # is to be told, as it does on any desktop: not a word lost.
+        dropped = [t for t, text in dropped if not cut_from <= t < cut_to and not KEY_ECHO.match(text)]
         check(failures, len(given) == len(said), f"Orca said {len(said)} things, the speech server got {len(given)}")
         check(failures, not dropped, f"{len(dropped)} of Orca's {len(given)} utterances were never spoken")
         lost = speech_server_record.game_dropped
