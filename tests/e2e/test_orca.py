@@ -34,6 +34,16 @@ BUS_LAUNCHERS = ("/usr/libexec/at-spi-bus-launcher", "/usr/lib/at-spi2-core/at-s
 TOOLS = ("Xvfb", "openbox", "dbus-daemon", "gsettings", "orca", "speech-dispatcher", "xdotool")
 
 
+LINE_BUFFERED_LOG = """import builtins, os
+_open, _log = builtins.open, os.environ.get("TUNZLE_ORCA_LOG")
+def _opened(file, mode="r", buffering=-1, *args, **kwargs):
+    if _log and file == _log and "w" in mode:
+        buffering = 1
+    return _open(file, mode, buffering, *args, **kwargs)
+builtins.open = _opened
+"""
+
+
 class Skip(Exception):
     pass
 
@@ -74,9 +84,10 @@ class Desktop:
             raise
 
     def _spawn(self, args, **kw):
+        kw.setdefault("env", self.env)
         kw.setdefault("stdout", subprocess.DEVNULL)
         kw.setdefault("stderr", subprocess.DEVNULL)
-        p = subprocess.Popen(args, env=self.env, stdin=subprocess.DEVNULL, **kw)
+        p = subprocess.Popen(args, stdin=subprocess.DEVNULL, **kw)
         self.procs.append(p)
         return p
 
@@ -143,10 +154,17 @@ class Desktop:
         # Orca will not start beside another Orca of the same user, in any
         # session (the suite runs one walk at a time); never --replace, which
         # would kill the player's own.
+        # Orca's debug log written line by line, not in 8 KB blocks: the walk
+        # reads from it when Orca has finished reacting to a key.
+        site = os.path.join(self.root, "orca-site")
+        os.makedirs(site)
+        with open(os.path.join(site, "sitecustomize.py"), "w") as f:
+            f.write(LINE_BUFFERED_LOG)
+        env = dict(self.env, PYTHONPATH=site, TUNZLE_ORCA_LOG=self.orca_log)
         said = os.path.join(self.root, "orca.out")
         with open(said, "wb") as out:
             orca = self._spawn(["orca", "-u", os.path.join(self.root, "orca-prefs"), "--debug-file", self.orca_log],
-                               stdout=out, stderr=subprocess.STDOUT)
+                               env=env, stdout=out, stderr=subprocess.STDOUT)
         wait_until("Orca to say it is on, or to end",
                    lambda: "Screen reader on." in read(self.orca_log) or orca.poll() is not None, 120)
         if orca.poll() is not None:
@@ -287,13 +305,27 @@ class Walk:
         self.game = game
         self.voice = voice  # recorder of the shared sink
         self.steps = []  # (name, wall clock when the key went in, trace mark, monotonic time)
+        self.orca_log_size, self.orca_log_grew = -1, 0.0
+
+    def orca_idle(self, quiet=1.2):
+        """Orca has logged nothing for `quiet` seconds: it has done reacting
+        (on a busy machine it may queue its words seconds after the key)."""
+        try:
+            size = os.path.getsize(self.desk.orca_log)
+        except OSError:
+            size = 0
+        now = time.monotonic()
+        if size != self.orca_log_size:
+            self.orca_log_size, self.orca_log_grew = size, now
+        return now - self.orca_log_grew >= quiet
 
     def heard_out(self, since, patience):
         """Something was heard after `since`, the speech server has spoken out
         all it was given and the sink has been silent for a while (the
-        reader may take a moment to react); or the sink has been speaking
-        for `patience` seconds."""
+        reader may take a moment to react) and Orca is idle; or the sink has
+        been speaking for `patience` seconds."""
         def done():
+            idle = self.orca_idle()
             spoke = self.voice_since(since)
             if spoke and time.monotonic() - since > patience:
                 return True
@@ -301,7 +333,7 @@ class Walk:
                 return False
             end = self.voice.frames()
             quiet = max(self.voice.mono(max(0, end - int(1.2 * soundserver.RATE)), end), default=0) <= 300
-            return quiet and speech_server_record(read(self.desk.speechd_log))[2]
+            return quiet and idle and speech_server_record(read(self.desk.speechd_log))[2]
         wait_until("the reader to be heard out", done, 60)
 
     def voice_since(self, since):
@@ -429,9 +461,10 @@ def main():
         cut_to = next(step[1] for step in w.steps if step[0] == "help closed")
         # Orca stops its own echo of a key when the key's effect (a new window)
         # is to be told, as it does on any desktop: not a word lost.
-        dropped = [t for t, text in dropped if not cut_from <= t < cut_to and not KEY_ECHO.match(text)]
+        dropped = [(t, text) for t, text in dropped if not cut_from <= t < cut_to and not KEY_ECHO.match(text)]
         check(failures, len(given) == len(said), f"Orca said {len(said)} things, the speech server got {len(given)}")
-        check(failures, not dropped, f"{len(dropped)} of Orca's {len(given)} utterances were never spoken")
+        check(failures, not dropped, f"{len(dropped)} of Orca's {len(given)} utterances were never spoken: "
+                                     + " | ".join(f"{step_at(w, t)}: {text}" for t, text in dropped))
         lost = speech_server_record.game_dropped
         check(failures, not lost, f"{len(lost)} of the game's texts were never spoken")
         check(failures, any(plain(t) == "b" for t in segments["empty square"][0]), "Orca's echo of B went unheard")
@@ -462,6 +495,12 @@ def main():
             shutil.copytree(desk.root, keep, dirs_exist_ok=True, ignore=shutil.ignore_patterns("*.sock"))
         desk.close()
         driver.cleanup(appdata)
+
+
+def step_at(walk, when):
+    """The walk's step that was under way at this time of day (seconds)."""
+    names = [name for name, start, _, _ in walk.steps if start <= when]
+    return names[-1] if names else "before the walk"
 
 
 def voice_times(recorder, start, end):
