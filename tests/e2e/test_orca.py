@@ -492,7 +492,9 @@ def main():
                 r.close()
         keep = os.environ.get("TUNZLE_KEEP_LOGS")
         if keep:
-            shutil.copytree(desk.root, keep, dirs_exist_ok=True, ignore=shutil.ignore_patterns("*.sock"))
+            # One folder per speech type: both walks may keep theirs in one run.
+            shutil.copytree(desk.root, os.path.join(keep, f"type{TYPE}"), dirs_exist_ok=True,
+                            ignore=shutil.ignore_patterns("*.sock"))
         desk.close()
         driver.cleanup(appdata)
 
