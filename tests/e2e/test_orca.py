@@ -294,6 +294,29 @@ class SinkRecorder:
             self.proc.wait(timeout=10)
 
 
+FRAME = "music tunzle press f1 for help frame"
+# What Orca must say in each step (besides key echoes). The walk also waits
+# for these words before it judges a step heard out: on a busy machine Orca
+# can stall for seconds in the middle of its reaction, longer than any quiet.
+EXPECT = {
+    # The hints the game keeps quiet beside a reader reach it as descriptions.
+    "selector": ("select music file to tunzle", "sample.mp3", "escape plays the sample song"),
+    "size": ("select", "select square size", "3", "escape to cancel"),
+    "board": (FRAME,),
+    "help": ("help", "help index"),
+    "heading": ("help index", "1.1 about music tunzle"),
+    "help closed": (FRAME,),
+    "speech": ("select", "select speech type", "escape to cancel"),
+    "speech kept": (FRAME,),
+    "save": ("save game?", "would you like to save your game?"),
+    "save cancelled": (FRAME,),
+}
+
+
+def says(words, phrase):
+    return any(re.search(r"(^| )" + re.escape(phrase) + r"( |$)", x) for x in words)
+
+
 class Walk:
     """Keys in, one step at a time. Each step waits for the game to show what
     it should, then for the reader's speech to be heard out at the sink, so
@@ -319,11 +342,23 @@ class Walk:
             self.orca_log_size, self.orca_log_grew = size, now
         return now - self.orca_log_grew >= quiet
 
-    def heard_out(self, since, patience):
-        """Something was heard after `since`, the speech server has spoken out
-        all it was given and the sink has been silent for a while (the
-        reader may take a moment to react) and Orca is idle; or the sink has
-        been speaking for `patience` seconds."""
+    def said_since(self, start, phrases):
+        """Orca has said every one of `phrases` since `start` (wall clock)."""
+        size = os.path.getsize(self.desk.orca_log)
+        if size != self.said_size:  # the log is long: read it only when it grew
+            self.said_size = size
+            self.said = [plain(t) for when, t in orca_utterances(read(self.desk.orca_log)) if when >= start]
+        return all(says(self.said, p) for p in phrases)
+
+    def heard_out(self, since, patience, start=0.0, phrases=()):
+        """Orca has said `phrases` since `start`, something was heard after
+        `since`, the speech server has spoken out all it was given and the
+        sink has been silent for a while (the reader may take a moment to
+        react) and Orca is idle; or the sink has been speaking for `patience`
+        seconds."""
+        self.said_size = -1
+        wait_until(f"Orca to say {phrases}", lambda: self.said_since(start, phrases), 60)
+
         def done():
             idle = self.orca_idle()
             spoke = self.voice_since(since)
@@ -341,14 +376,15 @@ class Walk:
 
     def step(self, name, key, shown, timeout=30, patience=30):
         mark = len(self.game.lines())
-        self.steps.append((name, clock(), mark, time.monotonic()))
+        start = clock()
+        self.steps.append((name, start, mark, time.monotonic()))
         since = time.monotonic()
         if key:
             self.game.key(key)
         if shown:
             self.game.wait_for(*shown, after=mark, timeout=timeout)
             since = time.monotonic()
-        self.heard_out(since, patience)
+        self.heard_out(since, patience, start, EXPECT.get(name, ()))
 
     def sounding(self, when):
         """True when the game played a sound (not a voice) in the step of
@@ -427,19 +463,11 @@ def main():
         said = orca_utterances(read(desk.orca_log))
         segments = w.segments(said)
 
-        expect = {
-            # The hints the game keeps quiet beside a reader reach it as descriptions.
-            "selector": ("select music file to tunzle", "sample.mp3", "escape plays the sample song"),
-            "size": ("select", "select square size", "3", "escape to cancel"),
-            "help": ("help", "help index"),
-            "speech": ("select", "select speech type", "escape to cancel"),
-            "save": ("save game?", "would you like to save your game?"),
-        }
         for name, (orca, ours) in segments.items():
             words = [plain(t) for t in orca if not KEY_ECHO.match(t)]
             flat = " | ".join(words)
-            for phrase in expect.get(name, ()):
-                check(failures, any(re.search(r"(^| )" + re.escape(phrase) + r"( |$)", x) for x in words),
+            for phrase in EXPECT.get(name, ()):
+                check(failures, says(words, phrase),
                       f"{name}: Orca never said {phrase!r}; it said: {flat}")
             # A list announces its current item after itself.
             for i, x in enumerate(words):
