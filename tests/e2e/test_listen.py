@@ -286,8 +286,12 @@ class Session:
         if os.environ.get("LISTEN_DEBUG"):
             print(keys, "start lost" if start_lost else "", "splices", spliced, flush=True)
         short_ok = MAX_GAPS * want if start_lost or spliced else LENGTH_TOLERANCE
+        # On failure, the game's own account of the run (an "output underrun"
+        # is the server finding the game's stream empty, "songstarved" the
+        # feeder late) tells the game's fault from the server's.
         assert extent - gaps <= want + LENGTH_TOLERANCE and extent >= want - short_ok, \
-            f"{keys}: run of {ms} ms heard over {extent * 1000:.1f} ms with {gaps * 1000:.1f} ms of gaps: {found}"
+            (f"{keys}: run of {ms} ms heard over {extent * 1000:.1f} ms with {gaps * 1000:.1f} ms of gaps: {found}; "
+             f"the game's trace: {[l for _, l in self.trace.seen[mark:]]}")
         self.dropouts += len(found) - 1
         assert gaps <= MAX_GAPS * want, f"{keys}: {gaps * 1000:.0f} ms of dropouts in {found}"
         length = extent
