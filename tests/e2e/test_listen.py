@@ -228,8 +228,7 @@ class Session:
 
     def heard(self, since, until, gap=None):
         """Stretches of sound between two monotonic times, in frames from `since`."""
-        f0, f1 = self.rec.frame_at(since), self.rec.frame_at(until)
-        self.rec.wait_frames(f1)
+        f0, f1 = self.rec.between(since, until)
         return f0, soundserver.spans(self.rec.mono(f0, f1), gap=gap)
 
     def claimed(self, index, t, what, min_length=0.0, late=LATE):
@@ -515,8 +514,7 @@ def dropouts(server, program, tone_tool):
             s.key(key)
             i, _, _ = s.trace.wait("songrun", after=mark)
             _, paused_seen, _ = s.trace.wait("songpause", after=i + 1, timeout=30)
-            f0, f1 = s.rec.frame_at(pressed - 0.05), s.rec.frame_at(paused_seen + 0.3)
-            s.rec.wait_frames(f1)
+            f0, f1 = s.rec.between(pressed - 0.05, paused_seen + 0.3)
             left, right = s.rec.channel(0, f0, f1), s.rec.channel(1, f0, f1)
             sounding = [k for k in range(len(left)) if left[k] or right[k]]
             assert sounding, f"play {n} ({key}): nothing heard"

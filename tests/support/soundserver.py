@@ -271,14 +271,42 @@ class Recorder:
         """The frame that was being recorded at monotonic time `when`."""
         with self.lock:
             stamps = list(self.stamps)
+        # A chunk read at t ends at frame n, recorded at t or before: each
+        # chunk read after `when` bounds its frame from below. A reader that
+        # stalled reads its backlog late, so the first such chunk alone
+        # would place `when` too early; the best bound of the next two seconds is
+        # close (the null sink's clock drifts against the system's over longer).
+        best = None
         for n, t in stamps:
+            if t > when + 2.0:
+                break
             if t >= when:
-                # The chunk read at t ends at frame n; it arrived in real time.
-                return max(0, n - int((t - when) * self.rate))
+                bound = n - int((t - when) * self.rate)
+                best = bound if best is None else max(best, bound)
+        if best is not None:
+            return max(0, best)
         if not stamps:
             return 0
         n, t = stamps[-1]
         return n + int((when - t) * self.rate)
+
+    def between(self, since, until, timeout=30):
+        """First and end frame recorded between two monotonic times, once all
+        of it is in. It waits for chunks read half a second past `until`, so
+        the end is measured from them, not guessed from the rate while the
+        reader may still be behind."""
+        deadline = time.monotonic() + timeout
+        while True:
+            with self.lock:
+                last = self.stamps[-1][1] if self.stamps else 0.0
+            if last >= until + 0.5:
+                break
+            if time.monotonic() > deadline or self.proc.poll() is not None:
+                raise AssertionError(f"recorder stalled at {self.frames()} frames")
+            time.sleep(0.02)
+        f0, f1 = self.frame_at(since), self.frame_at(until)
+        self.wait_frames(f1, timeout)
+        return f0, f1
 
     def time_of(self, frame):
         """Monotonic time at which `frame` reached the recorder (from the first chunk holding it)."""
