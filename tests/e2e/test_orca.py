@@ -226,30 +226,31 @@ def speech_server_record(log):
     """From the speech server's log, Orca's texts (it sends SSML, the game
     plain text): when each was given, and which were dropped before they
     began (a cancel empties a client's queue), with their texts. Also whether the server has
-    started or stopped everything it was given."""
+    spoken out everything it was given: nothing waits in a queue and the last message begun has
+    ended (an end after the last queueing is not enough: others may still wait their turn)."""
     def fd(client):
         m = re.search(r"(\d+):DATA:\|SET self CLIENT_NAME \S*" + client, log, re.I)
         return m.group(1) if m else None
     orca_fd, game_fd = fd(":Orca:"), fd(":tunzle:main")
     given, dropped, pending, waits = [], [], [], []
     game_pending, game_dropped = [], []
-    last_queued = last_done = -1
+    last_start = last_end = -1
     for m in SPEECHD_LINE.finditer(log):
         when = int(m.group(1)) * 3600 + int(m.group(2)) * 60 + int(m.group(3)) + int(m.group(4)) / 1e6
         what = m.group(5)
         if what.startswith("Queueing message |"):
-            last_queued = m.start()
             if what.startswith("Queueing message |<speak>"):
                 given.append(when)
                 pending.append((when, re.sub(r"<[^>]*>", "", what[len("Queueing message |"):].rsplit("|", 1)[0])))
             else:
                 game_pending.append(when)
-        elif what.startswith("MSG before index marking:") and what.endswith("ssml_mode=1") and pending:
-            waits.append(when - pending.pop(0)[0])
-        elif what.startswith("MSG before index marking:") and what.endswith("ssml_mode=0") and game_pending:
-            game_pending.pop(0)
+        elif what.startswith("MSG before index marking:"):
+            last_start = m.start()
+            if what.endswith("ssml_mode=1") and pending:
+                waits.append(when - pending.pop(0)[0])
+            elif what.endswith("ssml_mode=0") and game_pending:
+                game_pending.pop(0)
         elif what.startswith("Cancel received from fd "):
-            last_done = m.start()
             client = what[len("Cancel received from fd "):].rstrip(".")
             if client == orca_fd:
                 dropped += pending
@@ -258,10 +259,10 @@ def speech_server_record(log):
                 game_dropped += game_pending
                 game_pending = []
         elif what.startswith("got end"):
-            last_done = m.start()
+            last_end = m.start()
     speech_server_record.longest_wait = max(waits, default=0)
     speech_server_record.game_dropped = game_dropped + game_pending
-    return given, dropped + pending, last_done > last_queued
+    return given, dropped + pending, not pending and not game_pending and last_end >= last_start
 
 
 class SinkRecorder:
