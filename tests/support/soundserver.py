@@ -260,12 +260,19 @@ class Recorder:
         with self.lock:
             return len(self.samples) // self.channels
 
-    def wait_frames(self, count, timeout=30):
+    def _wait(self, done, timeout, wanted):
         deadline = time.monotonic() + timeout
-        while self.frames() < count:
+        while not done():
             if time.monotonic() > deadline or self.proc.poll() is not None:
-                raise AssertionError(f"recorder stalled at {self.frames()} frames, wanted {count}")
+                raise AssertionError(f"recorder stalled at {self.frames()} frames, wanted {wanted}")
             time.sleep(0.02)
+
+    def last_read(self):
+        with self.lock:
+            return self.stamps[-1][1] if self.stamps else 0.0
+
+    def wait_frames(self, count, timeout=30):
+        self._wait(lambda: self.frames() >= count, timeout, count)
 
     def frame_at(self, when):
         """The frame that was being recorded at monotonic time `when`."""
@@ -295,15 +302,7 @@ class Recorder:
         of it is in. It waits for chunks read half a second past `until`, so
         the end is measured from them, not guessed from the rate while the
         reader may still be behind."""
-        deadline = time.monotonic() + timeout
-        while True:
-            with self.lock:
-                last = self.stamps[-1][1] if self.stamps else 0.0
-            if last >= until + 0.5:
-                break
-            if time.monotonic() > deadline or self.proc.poll() is not None:
-                raise AssertionError(f"recorder stalled at {self.frames()} frames")
-            time.sleep(0.02)
+        self._wait(lambda: self.last_read() >= until + 0.5, timeout, "a chunk read after the window")
         f0, f1 = self.frame_at(since), self.frame_at(until)
         self.wait_frames(f1, timeout)
         return f0, f1
