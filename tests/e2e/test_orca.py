@@ -330,6 +330,7 @@ class Walk:
         self.voice = voice  # recorder of the shared sink
         self.steps = []  # (name, wall clock when the key went in, trace mark, monotonic time)
         self.orca_log_size, self.orca_log_grew = -1, 0.0
+        self.said_size, self.said = -1, []  # what Orca said in the current step, and the log size read
 
     def orca_idle(self, quiet=1.2):
         """Orca has logged nothing for `quiet` seconds: it has done reacting
