@@ -11,6 +11,7 @@ screen reader.
 Usage: test_orca.py TUNZLE SPEECHTYPE. Exit 77 (skipped) only when the
 desktop services cannot start here."""
 import array
+import datetime
 import os
 import re
 import shutil
@@ -203,14 +204,22 @@ SPEECH_OUTPUT = re.compile(r"^(\d\d):(\d\d):(\d\d\.\d+) - SPEECH OUTPUT: '(.*?)'
 KEY_ECHO = re.compile(r"^\S+ $")  # Orca's echo of a key: "escape ", "F1 "
 
 
+def log_clock():
+    """Maps a log's local time of day to wall-clock seconds: the moment of that
+    time nearest now, so that a walk may cross midnight."""
+    now = time.time()
+    midnight = datetime.datetime.combine(datetime.date.fromtimestamp(now), datetime.time()).timestamp()
+
+    def at(h, m, s):
+        t = midnight + int(h) * 3600 + int(m) * 60 + float(s)
+        return t + 86400 * round((now - t) / 86400)
+    return at
+
+
 def orca_utterances(log):
-    """(seconds since midnight, text) of each thing Orca said."""
-    return [(int(h) * 3600 + int(m) * 60 + float(sec), text) for h, m, sec, text in SPEECH_OUTPUT.findall(log)]
-
-
-def clock():
-    t = time.localtime()
-    return t.tm_hour * 3600 + t.tm_min * 60 + t.tm_sec + (time.time() % 1)
+    """(wall clock, text) of each thing Orca said."""
+    at = log_clock()
+    return [(at(h, m, sec), text) for h, m, sec, text in SPEECH_OUTPUT.findall(log)]
 
 
 def plain(text):
@@ -235,8 +244,9 @@ def speech_server_record(log):
     given, dropped, pending, waits = [], [], [], []
     game_pending, game_dropped = [], []
     last_start = last_end = -1
+    at = log_clock()
     for m in SPEECHD_LINE.finditer(log):
-        when = int(m.group(1)) * 3600 + int(m.group(2)) * 60 + int(m.group(3)) + int(m.group(4)) / 1e6
+        when = at(m.group(1), m.group(2), m.group(3)) + int(m.group(4)) / 1e6
         what = m.group(5)
         if what.startswith("Queueing message |"):
             if what.startswith("Queueing message |<speak>"):
@@ -378,7 +388,7 @@ class Walk:
 
     def step(self, name, key, shown, timeout=30, patience=30):
         mark = len(self.game.lines())
-        start = clock()
+        start = time.time()
         self.steps.append((name, start, mark, time.monotonic()))
         since = time.monotonic()
         if key:
@@ -530,7 +540,7 @@ def main():
 
 
 def step_at(walk, when):
-    """The walk's step that was under way at this time of day (seconds)."""
+    """The walk's step that was under way at this wall-clock time."""
     names = [name for name, start, _, _ in walk.steps if start <= when]
     return names[-1] if names else "before the walk"
 
