@@ -106,8 +106,35 @@ int64_t Mp3Graph::PositionLocked() {
   ALint state = 0, offset = 0;
   alGetSourcei(source_, AL_SOURCE_STATE, &state);
   alGetSourcei(source_, AL_SAMPLE_OFFSET, &offset);
-  if (state != AL_PLAYING) return feedPos_;  // drained: the run's end, or an underrun being mended
+  if (state != AL_PLAYING) {
+    // Drained: the run's end, or an underrun being mended, where what was
+    // queued since waits to be heard.
+    int64_t waiting = 0;
+    for (size_t i = queued_.size() - std::min(unplayed_, queued_.size()); i < queued_.size(); ++i)
+      waiting += queued_[i].second;
+    return feedPos_ - waiting;
+  }
   return std::min(queueStart_ + offset, feedPos_);
+}
+
+void Mp3Graph::DropPlayedLocked() {
+  ALint state = 0, processed = 0;
+  alGetSourcei(source_, AL_SOURCE_STATE, &state);
+  if (state == AL_PLAYING) {
+    alGetSourcei(source_, AL_BUFFERS_PROCESSED, &processed);
+  } else {
+    // A stopped source counts every buffer as processed, even those queued
+    // after it ran dry: only the ones before them were played.
+    processed = static_cast<ALint>(queued_.size() - std::min(unplayed_, queued_.size()));
+  }
+  while (processed-- > 0 && !queued_.empty()) {
+    ALuint b = 0;
+    alSourceUnqueueBuffers(source_, 1, &b);
+    queueStart_ += queued_.front().second;
+    queued_.erase(queued_.begin());
+    freeBuffers_.push_back(b);
+  }
+  unplayed_ = std::min(unplayed_, queued_.size());
 }
 
 void Mp3Graph::Run() {
@@ -229,6 +256,14 @@ bool Mp3Graph::SeekDecoder(int64_t sample) { return decoder_->Seek(sample); }
 
 int64_t Mp3Graph::Decode(float* out, int64_t frames) { return decoder_->Decode(out, frames); }
 
+void Mp3Graph::PlayQueuedLocked() {
+  if (sourceStarted_) Trace::write("songstarved", {std::to_string(feedPos_)});
+  sourceStarted_ = true;
+  unplayed_ = 0;
+  soundwake::Wake();
+  alSourcePlay(source_);
+}
+
 void Mp3Graph::FeedLoop() {
   auto setThread = reinterpret_cast<SetThreadContextFn>(alcGetProcAddress(nullptr, "alcSetThreadContext"));
   if (setThread) setThread(static_cast<ALCcontext*>(context_));
@@ -251,17 +286,9 @@ void Mp3Graph::FeedLoop() {
       queueStart_ = feedPos_ = runStart_;
       decoderAt_ = false;
       endOfData_ = false;
+      unplayed_ = 0;
     }
-    ALint processed = 0;
-    // A stopped source counts every buffer as processed: none is, before it starts.
-    if (sourceStarted_) alGetSourcei(source_, AL_BUFFERS_PROCESSED, &processed);
-    while (processed-- > 0 && !queued_.empty()) {
-      ALuint b = 0;
-      alSourceUnqueueBuffers(source_, 1, &b);
-      queueStart_ += queued_.front().second;
-      queued_.erase(queued_.begin());
-      freeBuffers_.push_back(b);
-    }
+    DropPlayedLocked();
 
     int64_t end = EndLocked();
     if (feedPos_ < end && !endOfData_ && !freeBuffers_.empty()) {
@@ -291,37 +318,25 @@ void Mp3Graph::FeedLoop() {
             pcm16[i] = static_cast<int16_t>(std::lrint(std::clamp(pcm[i], -1.0f, 1.0f) * 32767.0f));
           alBufferData(b, AL_FORMAT_STEREO16, pcm16.data(), static_cast<ALsizei>(pcm16.size() * 2), rate_);
         }
+        ALint state = 0;
+        alGetSourcei(source_, AL_SOURCE_STATE, &state);
         alSourceQueueBuffers(source_, 1, &b);
         queued_.emplace_back(b, got);
         feedPos_ += got;
-        ALint state = 0;
-        alGetSourcei(source_, AL_SOURCE_STATE, &state);
-        // Two chunks before the first play: a server that asks for a whole
-        // buffer at once would otherwise mix past the first while the second
-        // is still being decoded, and the run would stop for a moment.
-        const bool enough = queued_.size() >= 2 || feedPos_ >= end || endOfData_ || freeBuffers_.empty();
-        if (state != AL_PLAYING && enough) {
-          if (sourceStarted_) Trace::write("songstarved", {std::to_string(feedPos_)});
-          sourceStarted_ = true;
-          soundwake::Wake();
-          alSourcePlay(source_);
+        if (state != AL_PLAYING) {
+          ++unplayed_;
+          DropPlayedLocked();
+          // Two chunks before the first play: a server that asks for a whole
+          // buffer at once would otherwise mix past the first while the second
+          // is still being decoded, and the run would stop for a moment.
+          if (queued_.size() >= 2 || feedPos_ >= end || endOfData_ || freeBuffers_.empty()) PlayQueuedLocked();
         }
       }
       fedCv_.notify_all();
       continue;
     }
-    if (!queued_.empty()) {
-      // An underrun stops the source with buffers still waiting: go on.
-      ALint state = 0, queuedCount = 0;
-      alGetSourcei(source_, AL_SOURCE_STATE, &state);
-      alGetSourcei(source_, AL_BUFFERS_QUEUED, &queuedCount);
-      alGetSourcei(source_, AL_BUFFERS_PROCESSED, &processed);
-      if (state != AL_PLAYING && queuedCount > processed) {
-        if (sourceStarted_) Trace::write("songstarved", {std::to_string(feedPos_)});
-        sourceStarted_ = true;
-        alSourcePlay(source_);
-      }
-    }
+    // An underrun stops the source with buffers still waiting: go on.
+    if (unplayed_ > 0) PlayQueuedLocked();
     fedCv_.notify_all();
     if (queued_.empty()) {
       // Fed to the end and played out: nothing to do until the next command.

@@ -93,6 +93,10 @@ class Mp3Graph : public MediaGraph {
   int64_t PositionLocked();
   int64_t EndLocked() const;
   int64_t ToSample(double seconds) const;
+  // Takes back the buffers the source has played.
+  void DropPlayedLocked();
+  // Starts (or, after an underrun, restarts) the source on what is queued.
+  void PlayQueuedLocked();
   // Decoder side, feeding thread only.
   bool SeekDecoder(int64_t sample);
   int64_t Decode(float* out, int64_t frames);
@@ -128,5 +132,8 @@ class Mp3Graph : public MediaGraph {
   bool decoderAt_ = false;   // decoder is positioned at feedPos_
   bool endOfData_ = false;   // decoding ended early (truncated file)
   bool sourceStarted_ = false;  // the source has been started in this run
+  // The last buffers queued while the source was not playing: never heard,
+  // though a stopped source counts them as processed.
+  size_t unplayed_ = 0;
   bool floatFormat_ = true;
 };

@@ -105,6 +105,38 @@ TEST_F(SongAudioTest, ARunOfTilesPlaysStraightThrough) {
   EXPECT_TRUE(Silent(out.data() + Frames(1.5) * 2, Frames(0.2)));
 }
 
+TEST_F(SongAudioTest, ASourceThatRunsDryGoesOnWhereItStopped) {
+  // A server that asks for far more than the feeder has queued (after an
+  // underrun of its own) empties the source: the rest follows the gap.
+  Mp3Graph* g = Open(songs().vbr);
+  ASSERT_NE(g, nullptr);
+  std::vector<float> straight = StraightDecode(songs().vbr);
+  players->PlayTile(1, 5, 0.5f);
+  std::vector<float> out = loop.Render(g, Frames(0.2));
+  std::vector<float> burst(Frames(1.0) * 2);
+  loop.Render(burst.data(), Frames(1.0));  // one call, the feeder no chance to keep up
+  std::vector<float> rest = loop.Render(g, Frames(2.5));
+  out.insert(out.end(), burst.begin(), burst.end());
+  out.insert(out.end(), rest.begin(), rest.end());
+  // What is heard, less the stretches of silence (the tone song has none of its own).
+  std::vector<float> heard;
+  size_t gaps = 0;
+  for (size_t i = 0; i < out.size() / 2;) {
+    size_t j = i;
+    while (j < out.size() / 2 && out[2 * j] == 0.0f && out[2 * j + 1] == 0.0f) ++j;
+    if (j - i >= 64) {
+      gaps += j < out.size() / 2;
+      i = j;
+      continue;
+    }
+    heard.insert(heard.end(), out.begin() + 2 * i, out.begin() + 2 * std::max(j, i + 1));
+    i = std::max(j, i + 1);
+  }
+  ASSERT_GE(gaps, 1u) << "the source never ran dry";
+  ASSERT_EQ(heard.size(), Frames(2.5) * 2) << "the whole song, once, nothing skipped";
+  ExpectSame(heard.data(), straight.data(), Frames(2.5), "the song around the gap");
+}
+
 TEST_F(SongAudioTest, ASecondTileCutsTheFirst) {
   Mp3Graph* g = Open(songs().cbr);
   ASSERT_NE(g, nullptr);
