@@ -64,18 +64,21 @@ struct PulseOutput::Impl {
     attr.maxlength = static_cast<uint32_t>(-1);
     attr.minreq = static_cast<uint32_t>(periodFrames * kFrameBytes);
     attr.tlength = attr.minreq * static_cast<uint32_t>(periods);
-    // Never wait for a full buffer: a late period is a short gap, not a stall.
-    attr.prebuf = 0;
+    // The server's default, a full buffer: a stream that runs dry stops and
+    // goes on from where it was. With none, the server played on through
+    // the gap, asked for all of it at once and dropped it: a busy moment
+    // lost sound instead of holding it back.
+    attr.prebuf = static_cast<uint32_t>(-1);
     attr.fragsize = static_cast<uint32_t>(-1);
     pa_stream_set_state_callback(
         stream, [](pa_stream*, void* l) { Signal(static_cast<pa_threaded_mainloop*>(l)); }, loop);
     pa_stream_set_write_callback(stream, &Impl::Write, this);
     pa_stream_set_underflow_callback(
         stream, [](pa_stream*, void*) { Trace::write("output", {"underrun"}); }, nullptr);
-    // PulseAudio: corked until its first buffer is written, for a stream that
-    // ran from the start would skip what arrives after its first, empty
-    // moment. (pipewire-pulse holds a stream's first buffer back a while
-    // when it starts corked, and starts an uncorked one cleanly.)
+    // PulseAudio: corked until its first buffer is written, so the stream
+    // starts with the sound that woke it. (pipewire-pulse holds a stream's
+    // first buffer back a while when it starts corked, and starts an
+    // uncorked one cleanly.)
     started = pipewire;
     leadBytes = pipewire ? 0 : static_cast<size_t>(periodFrames) * kFrameBytes;
     const auto flags = static_cast<pa_stream_flags_t>(PA_STREAM_ADJUST_LATENCY |
