@@ -425,7 +425,8 @@ def stereo(server, program, tone_tool, song="tones.mp3"):
             else:
                 song.append([tile, n, at])
         assert [tile for tile, _, _ in song[-TILES:]] == list(range(1, TILES + 1)), \
-            f"the whole song in order after the notes: heard tiles {song}"
+            f"the whole song in order after the notes: heard tiles {song}; heard {found}; " \
+            f"the game's trace: {[l for _, l in s.trace.seen[mark:]]}"
         short = [(tile, n * WINDOW) for tile, n, _ in song[-TILES:] if n * WINDOW < TILE * (1 - MAX_GAPS)]
         assert not short, f"tiles of the whole song heard too briefly: {short} in {song}; heard {found}"
         # The song ends on its last sample (checked as runs are), so it began
