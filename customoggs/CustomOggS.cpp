@@ -61,6 +61,9 @@ struct Stream {
   ALuint source = 0;
   std::vector<ALuint> buffers;
   std::vector<ALuint> idle;  // buffers not queued
+  // The last buffers queued while the source was stopped or rewound: never
+  // heard, though a stopped source counts them as processed.
+  ALint unplayed = 0;
   float left = 1.0f, right = 1.0f;
   std::vector<short> in, out;
 };
@@ -162,38 +165,55 @@ bool Fill(Stream& s, ALuint buffer) {
   return true;
 }
 
-// Tops up one stream's queue, restarts it after an underrun and notices its end.
-void Service(Stream& s) {
-  if (s.state == State::Ended) return;
-  ContextScope scope(s.context);
-  ALint processed = 0, sourceState = 0;
-  alGetSourcei(s.source, AL_SOURCE_STATE, &sourceState);
-  // A rewound source has played nothing of its queue, whatever it reports.
-  if (sourceState != AL_INITIAL) alGetSourcei(s.source, AL_BUFFERS_PROCESSED, &processed);
+bool NotRunning(ALint sourceState) { return sourceState == AL_STOPPED || sourceState == AL_INITIAL; }
+
+// Takes back what the source has played; returns what stays queued. A
+// rewound source has played nothing of its queue, whatever it reports, and a
+// stopped one only what was queued before it ran dry.
+ALint DropPlayed(Stream& s) {
+  ALint state = 0, queued = 0, processed = 0;
+  alGetSourcei(s.source, AL_SOURCE_STATE, &state);
+  alGetSourcei(s.source, AL_BUFFERS_QUEUED, &queued);
+  if (NotRunning(state)) processed = queued - std::min(s.unplayed, queued);
+  else alGetSourcei(s.source, AL_BUFFERS_PROCESSED, &processed);
   while (processed-- > 0) {
     ALuint b = 0;
     alSourceUnqueueBuffers(s.source, 1, &b);
     // The context's error state is shared with other threads: judge by the result.
-    if (b) s.idle.push_back(b);
+    if (b) {
+      s.idle.push_back(b);
+      --queued;
+    }
   }
+  s.unplayed = std::min(s.unplayed, queued);
+  return queued;
+}
+
+// Tops up one stream's queue, restarts it after an underrun and notices its end.
+void Service(Stream& s) {
+  if (s.state == State::Ended) return;
+  ContextScope scope(s.context);
+  DropPlayed(s);
   while (!s.idle.empty() && !s.atEnd) {
     ALuint b = s.idle.back();
     if (!Fill(s, b)) break;
     s.idle.pop_back();
+    ALint state = 0;
+    alGetSourcei(s.source, AL_SOURCE_STATE, &state);
     alSourceQueueBuffers(s.source, 1, &b);
+    if (NotRunning(state)) ++s.unplayed;
   }
   if (s.state != State::Playing) return;
-  ALint state = 0, queued = 0;
+  ALint state = 0;
   alGetSourcei(s.source, AL_SOURCE_STATE, &state);
-  alGetSourcei(s.source, AL_BUFFERS_QUEUED, &queued);
   if (state != AL_PLAYING) {
-    if (queued > 0) {
-      ALint done = 0;
-      alGetSourcei(s.source, AL_BUFFERS_PROCESSED, &done);
-      if (done < queued) {
-        alSourcePlay(s.source);  // underrun: go on with what is queued
-        return;
-      }
+    // What a source that ran dry just now had played goes first, so the
+    // restart begins with what it has not.
+    const ALint queued = DropPlayed(s);
+    if (queued > 0 && (s.unplayed > 0 || state == AL_PAUSED)) {
+      s.unplayed = 0;
+      alSourcePlay(s.source);  // underrun: go on with what is queued
+      return;
     }
     if (s.atEnd) s.state = State::Ended;
   }
@@ -412,6 +432,7 @@ int32_t OggSetPosition(int32_t handle, int32_t byteOffset) {
   alSourceRewind(s->source);  // back to the initial state: nothing in the new queue counts as played
   alSourcei(s->source, AL_BUFFER, 0);
   s->idle = s->buffers;
+  s->unplayed = 0;
   sf_seek(s->file, frame, SEEK_SET);
   s->atEnd = false;
   // A played-out stream becomes ready again, but waits for a resume.
