@@ -245,8 +245,16 @@ def speech_server_record(log):
     game_pending, game_dropped = [], []
     last_start = last_end = -1
     at = log_clock()
+    latest = 0.0
     for m in SPEECHD_LINE.finditer(log):
-        when = at(m.group(1), m.group(2), m.group(3)) + int(m.group(4)) / 1e6
+        micro = int(m.group(4))
+        when = at(m.group(1), m.group(2), m.group(3)) + micro / 1e6
+        # The server reads the second from a coarse clock and the microsecond
+        # from a fine one: just past a second's turn the second may still be
+        # the last one, and the line would seem to come a second early.
+        if when < latest and micro < 50000:
+            when += 1
+        latest = max(latest, when)
         what = m.group(5)
         if what.startswith("Queueing message |"):
             if what.startswith("Queueing message |<speak>"):
