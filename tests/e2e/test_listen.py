@@ -9,10 +9,12 @@ tile (tunzle_tone_song), so each heard stretch tells its tile and length.
 SERVER: pulseaudio (the default) or pipewire.
 """
 import os
+import shutil
 import subprocess
 import sys
 import threading
 import time
+import wave
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, HERE)
@@ -202,6 +204,40 @@ class Session:
         self.trace = Trace(self.game)
         self.dropouts = 0
 
+    def __enter__(self):
+        return self
+
+    def __exit__(self, kind, value, tb):
+        keep = os.environ.get("TUNZLE_KEEP_LOGS")
+        if kind and keep:
+            self.keep(os.path.join(keep, f"listen-{sys.argv[3]}-{self.server.kind}"))
+        self.close()
+
+    def keep(self, folder):
+        """What a failure is read from: the whole recording, when each part of
+        it was read, each trace line and when it was seen, the server's logs."""
+        os.makedirs(folder, exist_ok=True)
+        with self.rec.lock:
+            samples, stamps = self.rec.samples[:], list(self.rec.stamps)
+        with wave.open(os.path.join(folder, "monitor.wav"), "wb") as w:
+            w.setnchannels(self.rec.channels)
+            w.setsampwidth(2)
+            w.setframerate(self.rec.rate)
+            w.writeframes(samples.tobytes())
+        with open(os.path.join(folder, "reads.txt"), "w") as f:
+            f.writelines(f"{frames}\t{at:.4f}\n" for frames, at in stamps)
+        with self.trace.cond:
+            seen = list(self.trace.seen)
+        with open(os.path.join(folder, "trace-seen.txt"), "w") as f:
+            f.write(f"failed at {time.monotonic():.4f}\n")
+            f.writelines(f"{at:.4f}\t" + "\t".join(line) + "\n" for at, line in seen)
+        for name in os.listdir(self.server.runtime):
+            if name.endswith(".log"):
+                shutil.copy(os.path.join(self.server.runtime, name), folder)
+        if os.path.exists(self.game.trace):
+            shutil.copy(self.game.trace, folder)
+        print("kept in", folder)
+
     def close(self):
         print(f"gaps and splices inside runs (server underruns): {self.dropouts}")
         self.trace.stop = True
@@ -360,7 +396,7 @@ def check_identity(s):
 def stereo(server, program, tone_tool, song="tones.mp3"):
     # 1 2 3 / _ 5 6 / 4 7 8: sliding 4 up joins 4, 5 and 6; then 7, then 8 wins.
     s = Session(server, 0, [1, 2, 3, 0, 5, 6, 4, 7, 8], (1, 1), program, tone_tool, song=song)
-    try:
+    with s:
         s.resume()
         check_identity(s)
         # Twenty tiles in a row, by arrows and by O, none cut short.
@@ -439,14 +475,12 @@ def stereo(server, program, tone_tool, song="tones.mp3"):
         assert len(notes_heard) == notes, \
             f"{notes} notes in the trace, {len(notes_heard)} heard at {[round(n / RATE, 3) for n in notes_heard]} s " \
             f"before the song at {song_start / RATE:.3f} s"
-    finally:
-        s.close()
 
 
 def mono(server, program, tone_tool):
     # 1 2 3 / 4 5 6 / 7 _ 8, cursor on 1; the built-in voice speaks.
     s = Session(server, 3, [1, 2, 3, 4, 5, 6, 7, 0, 8], (1, 1), program, tone_tool)
-    try:
+    with s:
         s.resume()
         s.play_run("o", tile=1)
         s.play_run("Down", tile=4)
@@ -485,8 +519,6 @@ def mono(server, program, tone_tool):
         assert found, "speech type 1: the trace says it was spoken, nothing was heard"
         length = sum(e - a for a, e in found) / RATE
         assert length >= 0.3, f"speech type 1 heard for only {length:.2f} s"
-    finally:
-        s.close()
 
 
 PLAYS = int(os.environ.get("LISTEN_PLAYS", "40"))
@@ -501,7 +533,7 @@ def dropouts(server, program, tone_tool):
     from the recording at its first sound and compared with the others of its
     tile sample by sample: clean plays are identical."""
     s = Session(server, 0, [1, 2, 3, 0, 5, 6, 4, 7, 8], (1, 1), program, tone_tool, player_conf=False)
-    try:
+    with s:
         s.resume()
         plays = {1: [], 2: []}
         gaps = []
@@ -553,8 +585,6 @@ def dropouts(server, program, tone_tool):
                     print(f"tile {tile} plays {ns}: {len(d) // 4} frames against {len(ref) // 4}, first differing byte "
                           f"{first}, head {list(d[:8])} vs {list(ref[:8])}", flush=True)
             assert not odd, f"tile {tile}: plays {odd} differ from plays {common}"
-    finally:
-        s.close()
 
 
 def main():
