@@ -1,6 +1,6 @@
 #include "common/Beep.h"
 
-#include "common/Trace.h"
+#include "base/Trace.h"
 
 #include <QApplication>
 

@@ -1,6 +1,6 @@
 #include "common/MsgBox.h"
 
-#include "common/Trace.h"
+#include "base/Trace.h"
 
 #include <QApplication>
 #include <QCloseEvent>

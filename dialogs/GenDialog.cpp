@@ -2,9 +2,9 @@
 
 #include "common/Keys.h"
 #include "common/ListFocus.h"
-#include "common/Trace.h"
+#include "base/Trace.h"
 #include "common/Twips.h"
-#include "common/VB.h"
+#include "base/VB.h"
 #include "dialogs/GenProcs.h"
 
 #include <QCheckBox>

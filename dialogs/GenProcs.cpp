@@ -2,8 +2,8 @@
 
 #include "common/Beep.h"
 #include "common/MsgBox.h"
-#include "common/Trace.h"
-#include "common/VB.h"
+#include "base/Trace.h"
+#include "base/VB.h"
 #include "common/Wait.h"
 #include "dialogs/GenDialog.h"
 

@@ -1,7 +1,7 @@
 #include "dialogs/SelectFile.h"
 
 #include "common/Beep.h"
-#include "common/Trace.h"
+#include "base/Trace.h"
 #include "dialogs/GenDialog.h"
 #include "dialogs/GenProcs.h"
 

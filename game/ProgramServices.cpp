@@ -1,9 +1,7 @@
 #include "game/ProgramServices.h"
 
-#include "game/FRMMain.h"
-
 #include "common/Beep.h"
-#include "common/Trace.h"
+#include "base/Trace.h"
 #include "common/Wait.h"
 #include "dialogs/GenProcs.h"
 #include "dialogs/SelectFile.h"
@@ -23,9 +21,18 @@
 #include <cstdio>
 #include <unistd.h>
 
-ProgramServices::ProgramServices(GameState& state) : st(state) {}
+ProgramServices::ProgramServices(GameState& state) : st(state) {
+  // A coarse timer may fire 5 % early and cut a tile's end off.
+  tileTimer.setTimerType(Qt::PreciseTimer);
+  tileTimer.setSingleShot(true);
+  tileTimer.setInterval(1);
+  QObject::connect(&tileTimer, &QTimer::timeout, [this] {
+    if (songs) songs->TileTimerDue();
+  });
+}
 
 ProgramServices::~ProgramServices() {
+  tileTimer.stop();
   tts.reset();
   screenReader.reset();
   // Pending events run here, so every player is still alive for them.
@@ -57,7 +64,8 @@ void ProgramServices::StartSound() {
   sound->DSInit();
 }
 
-void ProgramServices::StartSpeech() {
+void ProgramServices::Start() {
+  StartSound();
   screenReader = std::make_unique<ScreenReaderWatch>();
   tts = std::make_unique<FRMTTS>();
   tts->SetBump([this] { PlaySound("boop2.wav"); });
@@ -71,7 +79,16 @@ void ProgramServices::StartSpeech() {
 // ---- Sound --------------------------------------------------------------
 
 int16_t ProgramServices::PlaySound(const std::string& name) { return sound ? sound->PlaySound(name) : 0; }
-int16_t ProgramServices::PlaySong(const std::string& path) { return sound ? sound->PlaySong(path) : 0; }
+SongHandle ProgramServices::OpenSong(const std::string& path) {
+  const int16_t index = sound ? sound->PlaySong(path) : 0;
+  // Song players answer 200 and above; anything else is no song.
+  const SongHandle song{static_cast<int16_t>(index > 200 ? index - 200 : 0)};
+  if (song) songs->UseSong(song.slot);
+  return song;
+}
+void ProgramServices::CloseSong(SongHandle song) {
+  if (song) DeleteSound(static_cast<int16_t>(song.slot + 200));
+}
 void ProgramServices::PlayTile(int16_t first, int16_t last, float length) { if (songs) songs->PlayTile(first, last, length); }
 void ProgramServices::PlayOriginalTile(int16_t tile, float length) { if (songs) songs->PlayOriginalTile(tile, length); }
 void ProgramServices::PlayEntireSong() { if (songs) songs->PlayEntireSong(); }
@@ -80,9 +97,8 @@ void ProgramServices::PlayPiece(int16_t tile, float length, float seconds) {
 }
 bool ProgramServices::IsSongPlaying() { return songs && songs->IsSongRunning(); }
 void ProgramServices::PauseMP3() { if (songs) songs->PauseMP3(); }
-void ProgramServices::TileTimerDue() { if (songs) songs->TileTimerDue(); }
 void ProgramServices::SetMP3Volume(int32_t vol) { if (songs) songs->SetMP3Volume(vol); }
-bool ProgramServices::IsSongTooShort() { return songs ? songs->IsSongTooShort() : false; }
+bool ProgramServices::IsSongTooShort(int tiles, float length) { return songs ? songs->IsSongTooShort(tiles, length) : false; }
 void ProgramServices::DeleteSound(int16_t index) { if (sound) sound->DeleteSound(index); }
 
 // ---- Speech -------------------------------------------------------------
@@ -164,17 +180,11 @@ void ProgramServices::EndProgram() {
   _exit(0);
 }
 
-// ---- The game as the sound layer sees it ---------------------------------
+// ---- The program as the sound layer sees it ------------------------------
 
 std::string ProgramServices::AppFolder() { return st.AppFolder; }
-int16_t ProgramServices::SongSlot() { return st.SongSlot; }
-int16_t ProgramServices::BoardRows() { return st.BoardRows; }
-int16_t ProgramServices::BoardColumns() { return st.BoardColumns; }
-float ProgramServices::TileDuration() { return st.TileDuration; }
-bool ProgramServices::Shuffling() { return st.Shuffling; }
-void ProgramServices::SetTileTimerInterval(int32_t ms) { if (window) window->Timer1.setInterval(ms); }
+void ProgramServices::SetTileTimerInterval(int32_t ms) { tileTimer.setInterval(ms); }
 void ProgramServices::SetTileTimerEnabled(bool on) {
-  if (!window) return;
-  if (on) window->Timer1.start();
-  else window->Timer1.stop();
+  if (on) tileTimer.start();
+  else tileTimer.stop();
 }

@@ -1,43 +1,51 @@
 #pragma once
-// The real layers behind GameServices, and the game as the sound layer sees it.
-#include "game/GameServices.h"
-#include "game/GameState.h"
+// The real layers behind the game's services and clock, and the program as
+// the sound layer sees it.
+#include "core/Clock.h"
+#include "core/GameServices.h"
+#include "core/GameState.h"
 
 #include "dialogs/DialogSpeech.h"
 #include "sound/SoundHost.h"
 
+#include <QTimer>
+#include <QWidget>
+
 #include <memory>
 
-class FRMMain;
 class Sound;
 class SongPlayers;
 class OggPlayers;
 class FRMTTS;
 class ScreenReaderWatch;
 
-class ProgramServices : public GameServices, public SoundHost, public DialogSpeech {
+class ProgramServices : public GameServices, public Clock, public SoundHost, public DialogSpeech {
  public:
   explicit ProgramServices(GameState& state);
-  ~ProgramServices() override;
-  void SetWindow(FRMMain* w) { window = w; }
-  // Opens the sound device and reads "sounds.ini"; first of all audio.
+  // For tests that need the engine alone.
   void StartSound();
-  // Creates the speech object and hands it to the dialogs.
-  void StartSpeech();
+  ~ProgramServices() override;
+  // The help viewer's parent.
+  void SetWindow(QWidget* w) { window = w; }
+  // Opens the sound device and reads "sounds.ini"; then the speech object,
+  // handed to the dialogs. Sound comes first: the built-in voice plays
+  // through the sound device's OpenAL context.
+  void Start();
 
   // GameServices
   int16_t PlaySound(const std::string& name) override;
-  int16_t PlaySong(const std::string& path) override;
+  SongHandle OpenSong(const std::string& path) override;
+  void CloseSong(SongHandle song) override;
   void PlayTile(int16_t first, int16_t last, float length) override;
   void PlayOriginalTile(int16_t tile, float length) override;
   void PlayEntireSong() override;
   void PlayPiece(int16_t tile, float length, float seconds) override;
   bool IsSongPlaying() override;
   void PauseMP3() override;
-  void TileTimerDue() override;
   void SetMP3Volume(int32_t vol) override;
-  bool IsSongTooShort() override;
-  void DeleteSound(int16_t index) override;
+  bool IsSongTooShort(int tiles, float length) override;
+  // Lets a sound index's player go: a cue, a song or an Ogg stream.
+  void DeleteSound(int16_t index);
   void speak(const std::string& text) override;
   void StopSpeech() override;
   void TTSSetup(int16_t type) override;
@@ -53,19 +61,16 @@ class ProgramServices : public GameServices, public SoundHost, public DialogSpee
   std::string SelectFile(const std::string& folder, const std::string& pattern, int16_t mode, const std::string& title,
                          std::string& errorText, const std::string& initial, const std::string& hint) override;
   void ShowHelp(const std::string& file) override;
-  void Wait(float seconds, bool noEvents) override;
-  double TimeOfDay() override;
   void Beep() override;
   void EndProgram() override;
+
+  // Clock
+  void Wait(float seconds, bool noEvents) override;
+  double TimeOfDay() override;
 
   // SoundHost
   std::string AppFolder() override;
   void StopSpeakingAll() override;
-  int16_t SongSlot() override;
-  int16_t BoardRows() override;
-  int16_t BoardColumns() override;
-  float TileDuration() override;
-  bool Shuffling() override;
   void SetTileTimerInterval(int32_t ms) override;
   void SetTileTimerEnabled(bool on) override;
 
@@ -76,7 +81,9 @@ class ProgramServices : public GameServices, public SoundHost, public DialogSpee
 
  private:
   GameState& st;
-  FRMMain* window = nullptr;
+  QWidget* window = nullptr;
+  // The one-shot tile timer the song players arm.
+  QTimer tileTimer;
   std::unique_ptr<SongPlayers> songs;
   std::unique_ptr<OggPlayers> oggs;
   std::unique_ptr<Sound> sound;

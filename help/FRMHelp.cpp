@@ -7,7 +7,7 @@
 #include "common/Keys.h"
 #include "common/ListFocus.h"
 #include "common/MsgBox.h"
-#include "common/Trace.h"
+#include "base/Trace.h"
 #include "common/Twips.h"
 #include "common/Wait.h"
 #include "help/StandaloneHelp.h"

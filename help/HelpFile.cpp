@@ -1,6 +1,6 @@
 #include "help/HelpFile.h"
 
-#include "common/Files.h"
+#include "base/Files.h"
 
 #include <QStringDecoder>
 #include <filesystem>

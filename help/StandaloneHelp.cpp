@@ -1,8 +1,8 @@
 #include "help/StandaloneHelp.h"
 
-#include "common/Files.h"
+#include "base/Files.h"
 #include "common/MsgBox.h"
-#include "common/VB.h"
+#include "base/VB.h"
 #include "help/FRMHelp.h"
 
 #include <QCoreApplication>

@@ -5,6 +5,24 @@
 #include <cstdint>
 #include <string>
 
+// The flags word of a sound's playback, one set for cues, songs and Ogg streams.
+namespace dsflags {
+enum : int16_t {
+  Duplicate = 1, Class3 = 2, NoPlay = 4, Loop = 8, Restart = 32, Class2 = 64, Class1 = 128,
+  ClassMinus1 = 256, NotStatic = 512, ThreeD = 1024, SkipIfPlaying = 2048, ConeAngles = 4096,
+  GlobalFocus = 8192,
+};
+}
+
+// ReuseClass from a flags word: the first of 2, 64, 128, 256 wins.
+inline int16_t ReuseClassFromFlags(int16_t DSFlags) {
+  if (DSFlags & dsflags::Class3) return 3;
+  if (DSFlags & dsflags::Class2) return 2;
+  if (DSFlags & dsflags::Class1) return 1;
+  if (DSFlags & dsflags::ClassMinus1) return -1;
+  return 0;
+}
+
 class IndexedPlayers {
  public:
   virtual ~IndexedPlayers() = default;

@@ -3,7 +3,7 @@
 #include "sound/SongDecoder.h"
 
 #include "common/SoundWake.h"
-#include "common/Trace.h"
+#include "base/Trace.h"
 
 #include <AL/al.h>
 #include <AL/alc.h>

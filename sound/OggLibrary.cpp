@@ -1,6 +1,6 @@
 #include "sound/OggLibrary.h"
 
-#include "common/Files.h"
+#include "base/Files.h"
 #include "customoggs/CustomOggS.h"
 
 #include <dlfcn.h>

@@ -1,29 +1,14 @@
 #include "sound/OggPlayers.h"
 
-#include "common/Files.h"
+#include "base/Files.h"
 #include "common/MsgBox.h"
 #include "common/SoundWake.h"
-#include "common/VB.h"
+#include "base/VB.h"
 
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
-
-namespace {
-
-constexpr int16_t kFlagHold = 2, kFlagPaused = 4, kFlagLoop = 8, kFlagClass2 = 64, kFlagClass1 = 128,
-                  kFlagClassFirst = 256, kFlag3D = 1024;
-
-int16_t ReuseClassOf(int16_t flags) {
-  if (flags & kFlagHold) return 3;
-  if (flags & kFlagClass2) return 2;
-  if (flags & kFlagClass1) return 1;
-  if (flags & kFlagClassFirst) return -1;
-  return 0;
-}
-
-}  // namespace
 
 OggPlayers::OggPlayers(SoundHost& host, Loader loader) : host_(host), loader_(std::move(loader)) {
   slots_.resize(21);
@@ -119,10 +104,10 @@ int16_t OggPlayers::Play(const std::string& name, int16_t Volume, int32_t Freque
   OggSlot& slot = slots_[chosen];
   if (slot.handle > 0) DeleteSound(chosen);
 
-  if (DSFlags & kFlag3D) SystemMsgBox("Standard OGG Files can not be 3d. File: " + path, msgbox::Critical, "Error.");
+  if (DSFlags & dsflags::ThreeD) SystemMsgBox("Standard OGG Files can not be 3d. File: " + path, msgbox::Critical, "Error.");
 
-  if (!(DSFlags & kFlagPaused)) soundwake::Wake();
-  slot.handle = lib->PlayOggFromDisc(found.string(), (DSFlags & kFlagLoop) ? 1 : 0);
+  if (!(DSFlags & dsflags::NoPlay)) soundwake::Wake();
+  slot.handle = lib->PlayOggFromDisc(found.string(), (DSFlags & dsflags::Loop) ? 1 : 0);
   slot.paused = false;
   slot.name = name;
   if (slot.handle == 0) return 0;
@@ -130,7 +115,7 @@ int16_t OggPlayers::Play(const std::string& name, int16_t Volume, int32_t Freque
   if (Volume < 0) SetVolume(chosen, Volume);
   if (Pan != 0) SetPan(chosen, Pan);
   if (Frequency > -1) SetFrequency(chosen, Frequency);
-  if (DSFlags & kFlagPaused) {
+  if (DSFlags & dsflags::NoPlay) {
     lib->PauseOgg(slot.handle);
     slot.paused = true;
   }
@@ -138,7 +123,7 @@ int16_t OggPlayers::Play(const std::string& name, int16_t Volume, int32_t Freque
     slot.paused = false;
     return 0;
   }
-  slot.ReuseClass = ReuseClassOf(DSFlags);
+  slot.ReuseClass = ReuseClassFromFlags(DSFlags);
   WakePump();
   return static_cast<int16_t>(100 + chosen);
 }

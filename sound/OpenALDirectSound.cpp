@@ -1,6 +1,6 @@
 #include "sound/OpenALDirectSound.h"
 
-#include "common/Files.h"
+#include "base/Files.h"
 #include "common/SoundWake.h"
 #include "sound/ServerOutput.h"
 

@@ -1,7 +1,7 @@
 #include "sound/OutputSleep.h"
 
 #include "common/SoundWake.h"
-#include "common/Trace.h"
+#include "base/Trace.h"
 
 #include <QThread>
 

@@ -1,6 +1,6 @@
 #include "sound/PulseOutput.h"
 
-#include "common/Trace.h"
+#include "base/Trace.h"
 #include "sound/PipeWireOutput.h"
 #include "sound/StreamNames.h"
 

@@ -41,9 +41,6 @@ class SongDecoder {
 // be missing); null when nothing in it decodes.
 std::unique_ptr<SongDecoder> OpenSongDecoder(const std::string& path);
 
-// Names the song selector lists, matched without regard to letter case.
-inline const char* const kSongFilePattern = "*.mp3;*.flac;*.ogg;*.oga;*.opus;*.wav";
-
 // Interleaved `channels`-channel frames to stereo: mono on both sides; of
 // more channels the first two (front left and right) are kept.
 void ToStereo(const float* in, int channels, int64_t frames, float* out);

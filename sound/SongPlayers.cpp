@@ -5,10 +5,10 @@
 #include <cmath>
 #include <filesystem>
 
-#include "common/Files.h"
+#include "base/Files.h"
 #include "common/MsgBox.h"
-#include "common/Trace.h"
-#include "common/VB.h"
+#include "base/Trace.h"
+#include "base/VB.h"
 #include "sound/SoundHost.h"
 
 namespace {
@@ -47,7 +47,7 @@ MediaGraph* SongPlayers::Graph(int16_t slot) {
   return s ? s->graph.get() : nullptr;
 }
 
-MediaGraph* SongPlayers::Song() { return Graph(host_.SongSlot()); }
+MediaGraph* SongPlayers::Song() { return Graph(song_); }
 
 void SongPlayers::Resize(int16_t count) {
   Shutdown();
@@ -91,7 +91,7 @@ int16_t SongPlayers::PlayMP3Sound(const std::string& waveFileIn, int16_t Volume,
   SongPlayer& s = players_[static_cast<size_t>(chosen)];
   if (s.graph) DeleteSound(chosen);
 
-  if (DSFlags & 1024)
+  if (DSFlags & dsflags::ThreeD)
     SystemMsgBox("Standard MP3 Files can not be 3d. File: " + path, msgbox::Critical, "Error.");
 
   // A file that does not decode gets no player: the caller sees 0 and can
@@ -111,18 +111,14 @@ int16_t SongPlayers::PlayMP3Sound(const std::string& waveFileIn, int16_t Volume,
   if (Volume < 0) SetVolume(chosen, Volume);
   if (Pan != 0) SetPan(chosen, Pan);
   if (Frequency > -1) SetFrequency(chosen, Frequency);
-  if (DSFlags & 4) {
+  if (DSFlags & dsflags::NoPlay) {
     s.paused = true;
   } else {
     s.graph->Run();
     Trace::write("songrun", {Seconds(0), "0"});
   }
 
-  if (DSFlags & 2) s.ReuseClass = 3;
-  else if (DSFlags & 64) s.ReuseClass = 2;
-  else if (DSFlags & 128) s.ReuseClass = 1;
-  else if (DSFlags & 256) s.ReuseClass = -1;
-  else s.ReuseClass = 0;
+  s.ReuseClass = ReuseClassFromFlags(DSFlags);
   return static_cast<int16_t>(200 + chosen);
 }
 
@@ -145,6 +141,7 @@ void SongPlayers::StopPlay(int16_t slot) {
 }
 
 void SongPlayers::DeleteSound(int16_t slot) {
+  if (slot == song_) song_ = 0;
   SongPlayer* s = Slot(slot);
   if (!s || !s->graph) return;
   s->graph->Stop();
@@ -175,7 +172,7 @@ bool SongPlayers::isMP3Playing() {
 }
 
 void SongPlayers::PauseMP3() {
-  if (host_.SongSlot() == 0) return;
+  if (song_ == 0) return;
   if (MediaGraph* g = Song()) {
     g->Pause();
     Trace::write("songpause", {Seconds(g->CurrentPosition())});
@@ -184,7 +181,7 @@ void SongPlayers::PauseMP3() {
 }
 
 void SongPlayers::TileTimerDue() {
-  MediaGraph* g = host_.SongSlot() ? Song() : nullptr;
+  MediaGraph* g = Song();
   double left = g ? g->RunLeft() : 0.0;
   if (left > 0 && std::chrono::steady_clock::now() < runDeadline_) {
     host_.SetTileTimerInterval(std::max<int32_t>(1, static_cast<int32_t>(std::ceil(left * 1000.0))));
@@ -194,14 +191,13 @@ void SongPlayers::TileTimerDue() {
   PauseMP3();
 }
 
-bool SongPlayers::IsSongTooShort() {
+bool SongPlayers::IsSongTooShort(int tiles, float length) {
   PauseMP3();
   MediaGraph* g = Song();
   if (!g) return true;
   // The last of rows x columns - 1 tiles starts here. Seeking a paused graph
   // answers as well as a running one, without a click of that tile.
-  int16_t lastStart = static_cast<int16_t>(host_.BoardRows() * host_.BoardColumns() - 2);
-  g->SetCurrentPosition(static_cast<double>(lastStart) * static_cast<double>(host_.TileDuration()));
+  g->SetCurrentPosition(static_cast<double>(tiles - 1) * static_cast<double>(length));
   bool tooShort = !isMP3Playing();
   PauseMP3();
   return tooShort;
@@ -220,7 +216,6 @@ void SongPlayers::StartRun(MediaGraph& g, double start, double stopAt, int32_t t
 }
 
 void SongPlayers::PlayTile(int16_t first, int16_t last, float length) {
-  if (host_.Shuffling()) return;
   PauseMP3();
   MediaGraph* g = Song();
   // An empty or backward run plays nothing rather than the rest of the song.
@@ -234,7 +229,6 @@ void SongPlayers::PlayTile(int16_t first, int16_t last, float length) {
 }
 
 void SongPlayers::PlayOriginalTile(double tile, double length) {
-  if (host_.Shuffling()) return;
   PauseMP3();
   MediaGraph* g = Song();
   if (!g || !(length > 0)) return;
@@ -250,7 +244,6 @@ void SongPlayers::PlayEntireSong() {
 }
 
 void SongPlayers::PlayPiece(int16_t tile, float length, float seconds) {
-  if (host_.Shuffling()) return;
   PauseMP3();
   MediaGraph* g = Song();
   if (!g || tile < 1 || !(length > 0) || !(seconds > 0)) return;
@@ -260,7 +253,7 @@ void SongPlayers::PlayPiece(int16_t tile, float length, float seconds) {
 }
 
 bool SongPlayers::IsSongRunning() {
-  MediaGraph* g = host_.SongSlot() ? Song() : nullptr;
+  MediaGraph* g = Song();
   return g && g->RunLeft() > 0;
 }
 

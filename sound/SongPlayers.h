@@ -27,15 +27,19 @@ class SongPlayers : public IndexedPlayers {
   int16_t PlayMP3Sound(const std::string& waveFileIn, int16_t Volume, int32_t Frequency, int16_t Pan,
                        int16_t DSFlags);
 
-  // The song (SongSlot) has not reached its end; a paused song counts.
+  // The song the operations below play: a slot PlayMP3Sound returned less 200
+  // (0: none). Deleting that slot forgets it.
+  void UseSong(int16_t slot) { song_ = slot; }
+
+  // The song has not reached its end; a paused song counts.
   bool isMP3Playing();
-  // Pauses the song and switches the tile timer off; nothing when SongSlot is 0.
+  // Pauses the song and switches the tile timer off; nothing without a song.
   void PauseMP3();
   // The tile timer fired: pauses the song once the run's last sample has
   // played, re-arming the timer for what is left until then.
   void TileTimerDue();
-  // The song does not reach past the start of the board's last tile. Leaves it paused.
-  bool IsSongTooShort();
+  // The song does not reach past the start of the last of `tiles` tiles. Leaves it paused.
+  bool IsSongTooShort(int tiles, float length);
   // Plays tiles first..last in one run; a timer pauses the song after the run.
   void PlayTile(int16_t first, int16_t last, float length);
   void PlayOriginalTile(double tile, double length);
@@ -89,4 +93,5 @@ class SongPlayers : public IndexedPlayers {
   // stopped consuming must not keep the timer firing for good).
   std::chrono::steady_clock::time_point runDeadline_{};
   std::vector<SongPlayer> players_;  // 0..count; slot 0 is never used
+  int16_t song_ = 0;
 };

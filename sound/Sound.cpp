@@ -1,10 +1,10 @@
 #include "sound/Sound.h"
 
 #include "common/Beep.h"
-#include "common/Files.h"
+#include "base/Files.h"
 #include "common/MsgBox.h"
-#include "common/Trace.h"
-#include "common/VB.h"
+#include "base/Trace.h"
+#include "base/VB.h"
 
 #include <QCoreApplication>
 
@@ -32,14 +32,6 @@ bool Contains(const std::string& s, const char* part) { return s.find(part) != s
 std::optional<int16_t> CountValue(const std::string& value) { return ToInt16(Val(value)); }
 
 }  // namespace
-
-int16_t ReuseClassFromFlags(int16_t DSFlags) {
-  if (Has(DSFlags, dsflags::Class3)) return 3;
-  if (Has(DSFlags, dsflags::Class2)) return 2;
-  if (Has(DSFlags, dsflags::Class1)) return 1;
-  if (Has(DSFlags, dsflags::ClassMinus1)) return -1;
-  return 0;
-}
 
 Sound::Sound(SoundHost& host, std::unique_ptr<DSDevice> device, QObject* parent)
     : QObject(parent), host_(host), device_(std::move(device)) {

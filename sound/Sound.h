@@ -16,17 +16,6 @@
 #include <string>
 #include <vector>
 
-namespace dsflags {
-enum : int16_t {
-  Duplicate = 1, Class3 = 2, NoPlay = 4, Loop = 8, Restart = 32, Class2 = 64, Class1 = 128,
-  ClassMinus1 = 256, NotStatic = 512, ThreeD = 1024, SkipIfPlaying = 2048, ConeAngles = 4096,
-  GlobalFocus = 8192,
-};
-}
-
-// ReuseClass from a flags word: the first of 2, 64, 128, 256 wins.
-int16_t ReuseClassFromFlags(int16_t DSFlags);
-
 class Sound : public QObject {
   Q_OBJECT
  public:

@@ -18,14 +18,8 @@ class SoundHost {
   // The spoken message box (button code as for the standard dialogs); returns the answer.
   virtual int16_t SpeakMsgBox(const std::string& text, int16_t buttons, const std::string& title) = 0;
 
-  // Game state read by the song operations.
-  virtual int16_t SongSlot() = 0;
-  virtual int16_t BoardRows() = 0;
-  virtual int16_t BoardColumns() = 0;
-  virtual float TileDuration() = 0;
-  virtual bool Shuffling() = 0;
-
-  // The main window's one-shot tile timer: interval in whole ms, and on/off.
+  // The program's one-shot tile timer, which calls the song players'
+  // TileTimerDue: interval in whole ms, and on/off.
   virtual void SetTileTimerInterval(int32_t ms) = 0;
   virtual void SetTileTimerEnabled(bool on) = 0;
 };

@@ -2,7 +2,7 @@
 
 #include "common/Keys.h"
 #include "common/MsgBox.h"
-#include "common/Trace.h"
+#include "base/Trace.h"
 #include "common/Wait.h"
 
 #include <QCoreApplication>

@@ -1,5 +1,5 @@
 // The shuffle's 1999 silent moves on the largest board.
-#include "game/Board.h"
+#include "core/Board.h"
 #include "tests/support/BoardBuilder.h"
 
 #include <benchmark/benchmark.h>

@@ -33,9 +33,8 @@ constexpr int kRate = 44100;
 constexpr double kSongSeconds = 360.0;
 using Clock = std::chrono::steady_clock;
 
-// The largest board, so every tile of a long song is in play.
 struct Host : QuietSoundHost {
-  Host() : QuietSoundHost("/") { rows = columns = 9; }
+  Host() : QuietSoundHost("/") {}
 };
 
 // Chords that change every half beat at 120 bpm, a noise hit on each beat
@@ -122,9 +121,9 @@ struct Env {
     players = std::make_unique<SongPlayers>(host);
     int16_t index = players->PlayMP3Sound(path, 0, -1, 0, 0);
     if (index <= 200) std::abort();
-    host.songSlot = static_cast<int16_t>(index - 200);
+    players->UseSong(static_cast<int16_t>(index - 200));
     players->PauseMP3();
-    graph = dynamic_cast<Mp3Graph*>(players->Graph(host.songSlot));
+    graph = dynamic_cast<Mp3Graph*>(players->Graph(static_cast<int16_t>(index - 200)));
   }
   ~Env() {
     players.reset();
@@ -300,9 +299,9 @@ void BM_Format(benchmark::State& state) {
   const int16_t index = players.PlayMP3Sound(path, 0, -1, 0, 0);
   const double openMs = std::chrono::duration<double, std::milli>(Clock::now() - o0).count();
   if (index <= 200) std::abort();
-  host.songSlot = static_cast<int16_t>(index - 200);
+  players.UseSong(static_cast<int16_t>(index - 200));
   players.PauseMP3();
-  auto* graph = dynamic_cast<Mp3Graph*>(players.Graph(host.songSlot));
+  auto* graph = dynamic_cast<Mp3Graph*>(players.Graph(static_cast<int16_t>(index - 200)));
 
   const float lengths[] = {2.0f, 2.5f, 3.0f, 1.5f, 4.0f};
   std::mt19937 rng(11);

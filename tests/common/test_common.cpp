@@ -1,7 +1,7 @@
-#include "common/Files.h"
+#include "base/Files.h"
 #include "common/Keys.h"
-#include "common/Trace.h"
-#include "common/VB.h"
+#include "base/Trace.h"
+#include "base/VB.h"
 #include "common/Wait.h"
 
 #include <QKeyEvent>

@@ -1,6 +1,6 @@
 #include "DialogTestSupport.h"
 
-#include "common/Trace.h"
+#include "base/Trace.h"
 #include "dialogs/SelectFile.h"
 
 #include <QFile>

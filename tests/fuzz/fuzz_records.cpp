@@ -2,8 +2,8 @@
 // or are refused, and a loaded game is always a board the game can play.
 #include "tests/fuzz/FuzzSupport.h"
 
-#include "game/Board.h"
-#include "game/Settings.h"
+#include "core/Board.h"
+#include "core/Settings.h"
 
 #include <algorithm>
 #include <cstdint>

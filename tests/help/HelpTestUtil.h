@@ -1,6 +1,6 @@
 #pragma once
 // Help files and trace reading for the help tests.
-#include "common/Trace.h"
+#include "base/Trace.h"
 #include "help/FRMHelp.h"
 #include "tests/support/TraceCapture.h"
 

@@ -4,7 +4,7 @@
 #include "tests/support/ScratchFolder.h"
 #include "tests/support/TraceCapture.h"
 
-#include "common/Trace.h"
+#include "base/Trace.h"
 
 #include <gtest/gtest.h>
 

@@ -47,9 +47,10 @@ class SongAudioTest : public ::testing::Test {
   Mp3Graph* Open(const std::string& path) {
     int16_t index = players->PlayMP3Sound(path, 0, -1, 0, 0);
     if (index <= 200) return nullptr;
-    host.songSlot = static_cast<int16_t>(index - 200);
+    slot = static_cast<int16_t>(index - 200);
+    players->UseSong(slot);
     players->PauseMP3();
-    return dynamic_cast<Mp3Graph*>(players->Graph(host.songSlot));
+    return dynamic_cast<Mp3Graph*>(players->Graph(slot));
   }
   static size_t Frames(double seconds) { return static_cast<size_t>(std::llround(seconds * kRate)); }
   static void ExpectSame(const float* got, const float* want, size_t frames, const char* what) {
@@ -67,6 +68,7 @@ class SongAudioTest : public ::testing::Test {
   Loopback loop;  // lives longer than the players, whose sources it holds
   FakeHost host;
   std::unique_ptr<SongPlayers> players = std::make_unique<SongPlayers>(host);
+  int16_t slot = 0;  // the open song's
 };
 
 TEST_F(SongAudioTest, ATileSoundsExactlyItsOwnStretchAndThenSilence) {
@@ -181,7 +183,7 @@ TEST_F(SongAudioTest, TooShortOnThreeByThreeWithTwoSecondTiles) {
     Mp3Graph* g = Open(*c.path);
     ASSERT_NE(g, nullptr);
     g->Run();  // sounding when asked
-    EXPECT_EQ(players->IsSongTooShort(), c.tooShort);
+    EXPECT_EQ(players->IsSongTooShort(8, 2.0f), c.tooShort);
     EXPECT_TRUE(Silent(loop.Render(g, 4096).data(), 4096)) << "left paused";
   }
 }
@@ -190,7 +192,7 @@ TEST_F(SongAudioTest, VolumeAndBalanceAreAppliedToWhatIsHeard) {
   Mp3Graph* g = Open(songs().cbr);
   ASSERT_NE(g, nullptr);
   std::vector<float> straight = StraightDecode(songs().cbr);
-  players->SetPan(host.songSlot, 2000);  // left side 20 dB down
+  players->SetPan(slot, 2000);  // left side 20 dB down
   players->SetMP3Volume(-600);
   players->PlayTile(2, 2, 0.5f);
   std::vector<float> out = loop.Render(g, 8000);
@@ -238,8 +240,8 @@ TEST(SongSilentTest, WithoutADeviceTheSongStillOpensAndKeepsTime) {
   SongPlayers players(host);
   int16_t index = players.PlayMP3Sound("S15.MP3", 0, -1, 0, 0);
   ASSERT_GT(index, 200);
-  host.songSlot = static_cast<int16_t>(index - 200);
-  auto* g = dynamic_cast<Mp3Graph*>(players.Graph(host.songSlot));
+  players.UseSong(static_cast<int16_t>(index - 200));
+  auto* g = dynamic_cast<Mp3Graph*>(players.Graph(static_cast<int16_t>(index - 200)));
   ASSERT_NE(g, nullptr);
   EXPECT_FALSE(g->HasDevice());
   EXPECT_DOUBLE_EQ(g->StopTime(), 15.0);
@@ -253,7 +255,7 @@ TEST(SongSilentTest, WithoutADeviceTheSongStillOpensAndKeepsTime) {
   EXPECT_DOUBLE_EQ(g->CurrentPosition(), 0.3) << "holds at the run's end";
   players.PauseMP3();
   EXPECT_DOUBLE_EQ(g->CurrentPosition(), 0.3);
-  EXPECT_FALSE(players.IsSongTooShort());
+  EXPECT_FALSE(players.IsSongTooShort(8, 2.0f));
   players.PlayEntireSong();
   EXPECT_LT(g->CurrentPosition(), 1.0);
 }

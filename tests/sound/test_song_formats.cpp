@@ -237,8 +237,9 @@ TEST(SongFormats, TilesOfOtherFormatsAreHeardExactly) {
     SongPlayers players(host);
     const int16_t index = players.PlayMP3Sound(path, 0, -1, 0, 0);
     ASSERT_GT(index, 200);
-    host.songSlot = static_cast<int16_t>(index - 200);
-    auto* g = dynamic_cast<Mp3Graph*>(players.Graph(host.songSlot));
+    const int16_t slot = static_cast<int16_t>(index - 200);
+    players.UseSong(slot);
+    auto* g = dynamic_cast<Mp3Graph*>(players.Graph(slot));
     ASSERT_TRUE(g && g->HasDevice());
     EXPECT_DOUBLE_EQ(g->StopTime(), kTiles * kTile);
     const std::vector<float> straight = DecodeAll(path);

@@ -5,7 +5,7 @@
 
 #include <cstdlib>
 
-#include "common/Trace.h"
+#include "base/Trace.h"
 #include "sound/SongPlayers.h"
 #include "test_song_util.h"
 
@@ -27,7 +27,7 @@ class SongPlayersTest : public ::testing::Test {
     nextLength = length;
     int16_t index = players.PlaySound("SONG.MP3");
     EXPECT_GT(index, 200);
-    host.songSlot = static_cast<int16_t>(index - 200);
+    players.UseSong(static_cast<int16_t>(index - 200));
     return *graphs.back();
   }
   std::string Trace() { return trace.Text(); }
@@ -172,40 +172,30 @@ TEST_F(SongPlayersTest, SilentCases) {
   EXPECT_FALSE(g.running);
   EXPECT_FALSE(host.timerEnabled);
 
-  int calls = host.timerCalls, pauses = g.pauses;
-  host.shuffling = true;
   players.PlayTile(2, 2, 2.0f);
-  players.PlayOriginalTile(3, 2.0);
-  EXPECT_FALSE(g.running);
-  EXPECT_EQ(g.pauses, pauses);
-  EXPECT_EQ(host.timerCalls, calls);
-  host.shuffling = false;
-
-  players.PlayTile(2, 2, 2.0f);
-  host.songSlot = 0;
+  players.UseSong(0);
   players.PauseMP3();
   EXPECT_TRUE(host.timerEnabled) << "no song: the timer is left as it was";
   EXPECT_TRUE(g.running);
   EXPECT_FALSE(players.isMP3Playing());
   players.PlayTile(1, 1, 2.0f);
   players.PlayEntireSong();
-  EXPECT_TRUE(players.IsSongTooShort());
+  EXPECT_TRUE(players.IsSongTooShort(8, 2.0f));
 }
 
 TEST_F(SongPlayersTest, TooShortOnThreeByThreeWithTwoSecondTiles) {
   for (double length : {13.0, 14.0, 14.5, 15.0}) {
     SCOPED_TRACE(length);
     FakeGraph& g = OpenSong(length);
-    EXPECT_EQ(players.IsSongTooShort(), length <= 14.0);
+    EXPECT_EQ(players.IsSongTooShort(8, 2.0f), length <= 14.0);
     EXPECT_FALSE(g.running) << "left paused";
     EXPECT_FALSE(host.timerEnabled);
   }
-  host.rows = 9;
-  host.columns = 9;
+  // 9 × 9: the last of 80 tiles starts at 158 s.
   OpenSong(158.0);
-  EXPECT_TRUE(players.IsSongTooShort());
+  EXPECT_TRUE(players.IsSongTooShort(80, 2.0f));
   OpenSong(158.5);
-  EXPECT_FALSE(players.IsSongTooShort());
+  EXPECT_FALSE(players.IsSongTooShort(80, 2.0f));
 }
 
 TEST_F(SongPlayersTest, PlayerTable) {

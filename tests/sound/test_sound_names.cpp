@@ -1,7 +1,7 @@
 // Sound names: texts, wildcards, letter case and the choice of player.
 #include "test_sound_support.h"
 
-#include "common/VB.h"
+#include "base/VB.h"
 
 using namespace soundtest;
 

@@ -5,7 +5,7 @@
 #include "tests/support/QuietSoundHost.h"
 #include "tests/support/ScratchFolder.h"
 #include "tests/support/TraceCapture.h"
-#include "common/Trace.h"
+#include "base/Trace.h"
 #include "sound/IndexedPlayers.h"
 #include "sound/Sound.h"
 #include "sound/SoundHost.h"

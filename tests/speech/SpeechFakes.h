@@ -2,7 +2,7 @@
 // Fake engines that log every call, a key script that plays the main
 // window's part in key loops, and a trace file per test.
 #include "common/Keys.h"
-#include "common/Trace.h"
+#include "base/Trace.h"
 #include "speech/FRMTTS.h"
 
 #include <QTemporaryDir>

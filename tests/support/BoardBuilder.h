@@ -1,8 +1,8 @@
 #pragma once
 // Boards for tests and benchmarks: the solved board, or one laid out from
 // rows of tile numbers (0 is the empty square).
-#include "game/Board.h"
-#include "game/GameState.h"
+#include "core/Board.h"
+#include "core/GameState.h"
 
 #include <vector>
 

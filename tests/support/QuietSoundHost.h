@@ -1,5 +1,5 @@
 #pragma once
-// A sound host with no game behind it: settable state, silent speech and
+// A sound host with no game behind it: a recorded tile timer, silent speech and
 // dialogs. For tests and benchmarks, which derive from it to record more.
 #include "sound/SoundHost.h"
 
@@ -11,10 +11,6 @@ class QuietSoundHost : public SoundHost {
   explicit QuietSoundHost(std::string appFolder) : folder(std::move(appFolder)) {}
 
   std::string folder;
-  int16_t songSlot = 0;
-  int16_t rows = 3, columns = 3;
-  float tileDuration = 2.0f;
-  bool shuffling = false;
   int32_t timerInterval = -1;
   bool timerEnabled = false;
   int timerCalls = 0;
@@ -23,11 +19,6 @@ class QuietSoundHost : public SoundHost {
   void speak(const std::string&) override {}
   void StopSpeakingAll() override {}
   int16_t SpeakMsgBox(const std::string&, int16_t, const std::string&) override { return 1; }
-  int16_t SongSlot() override { return songSlot; }
-  int16_t BoardRows() override { return rows; }
-  int16_t BoardColumns() override { return columns; }
-  float TileDuration() override { return tileDuration; }
-  bool Shuffling() override { return shuffling; }
   void SetTileTimerInterval(int32_t ms) override {
     timerInterval = ms;
     ++timerCalls;

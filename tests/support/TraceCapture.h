@@ -1,7 +1,7 @@
 #pragma once
 // Points the trace at a file of the test's own for the object's life and keeps
 // the platform's message boxes silent. The one trace capture of the tests.
-#include "common/Trace.h"
+#include "base/Trace.h"
 #include "tests/support/ScratchFolder.h"
 
 #include <cstdlib>

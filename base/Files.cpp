@@ -1,8 +1,7 @@
-#include "common/Files.h"
+#include "base/Files.h"
 
-#include "common/VB.h"
+#include "base/VB.h"
 
-#include <QCoreApplication>
 #include <fstream>
 #include <random>
 #include <sstream>

@@ -1,22 +1,27 @@
 #pragma once
 // Records every outward effect of the game as a line, and answers dialogs
-// from queues the test fills.
-#include "game/GameServices.h"
+// from queues the test fills. Also the game's clock (waits pass at once) and
+// its board view (a window 9000 twips high).
+#include "core/BoardView.h"
+#include "core/Clock.h"
+#include "core/Game.h"
+#include "core/GameServices.h"
 
 #include <deque>
 #include <string>
 #include <vector>
 
-class FakeServices : public GameServices {
+class FakeServices : public GameServices, public Clock, public BoardView {
  public:
   std::vector<std::string> log;
   std::deque<std::string> picks, files;
   std::deque<int16_t> answers;
-  std::deque<int16_t> songIndexes;  // results of opening songs, before nextSongIndex
+  std::deque<int16_t> songSlots;  // results of opening songs (0: cannot be played), before nextSongSlot
   double now = 1000.0;
   bool ended = false;
   bool capture = false;
-  int16_t nextSongIndex = 201;
+  int16_t nextSongSlot = 1;
+  int laidOut = 0, shown = 0;
   int16_t capturedKey = 0, capturedShift = 0;
   int16_t activeSpeech = 0;
 
@@ -29,13 +34,16 @@ class FakeServices : public GameServices {
 
   int16_t PlaySound(const std::string& name) override {
     log.push_back("sound " + name);
-    if (name.find(".mp3") != std::string::npos && !songIndexes.empty()) {
-      int16_t i = songIndexes.front();
-      songIndexes.pop_front();
-      return i;
-    }
-    return name.find(".mp3") != std::string::npos || name.find(".MP3") != std::string::npos ? nextSongIndex : 3;
+    return 3;
   }
+  SongHandle OpenSong(const std::string& path) override {
+    log.push_back("song " + path);
+    if (songSlots.empty()) return {nextSongSlot};
+    const int16_t slot = songSlots.front();
+    songSlots.pop_front();
+    return {slot};
+  }
+  void CloseSong(SongHandle song) override { log.push_back("closesong " + std::to_string(song.slot)); }
   void PlayTile(int16_t a, int16_t b, float len) override {
     log.push_back("tile " + std::to_string(a) + "-" + std::to_string(b) + " " + std::to_string(len).substr(0, 3));
   }
@@ -44,8 +52,11 @@ class FakeServices : public GameServices {
   void PlayPiece(int16_t t, float, float) override { log.push_back("piece " + std::to_string(t)); }
   void PauseMP3() override { log.push_back("pause"); }
   void SetMP3Volume(int32_t v) override { log.push_back("volume " + std::to_string(v)); }
-  bool IsSongTooShort() override { log.push_back("tooshort?"); return false; }
-  void DeleteSound(int16_t i) override { log.push_back("delete " + std::to_string(i)); }
+  bool IsSongPlaying() override { return false; }
+  bool IsSongTooShort(int tiles, float) override {
+    log.push_back("tooshort? " + std::to_string(tiles));
+    return false;
+  }
   void speak(const std::string& t) override { log.push_back("say " + t); }
   void StopSpeech() override { log.push_back("stopspeech"); }
   void TTSSetup(int16_t t) override { log.push_back("tts " + std::to_string(t)); activeSpeech = t; }
@@ -59,7 +70,7 @@ class FakeServices : public GameServices {
   void StoreCapturedKey(int16_t c, int16_t s) override { capturedKey = c; capturedShift = s; }
   int16_t SpeakMsgBox(const std::string& text, int16_t, const std::string& title) override {
     log.push_back("msgbox " + title + ": " + text);
-    if (answers.empty()) return mb::Cancel;
+    if (answers.empty()) return msgbox::Cancel;
     int16_t a = answers.front();
     answers.pop_front();
     return a;
@@ -80,8 +91,16 @@ class FakeServices : public GameServices {
     return a;
   }
   void ShowHelp(const std::string& f) override { log.push_back("help " + f); }
-  void Wait(float, bool) override {}
-  double TimeOfDay() override { return now; }
   void Beep() override { log.push_back("beep"); }
   void EndProgram() override { ended = true; log.push_back("end"); }
+
+  // Clock
+  void Wait(float, bool) override {}
+  double TimeOfDay() override { return now; }
+
+  // BoardView
+  void LaidOut() override { ++laidOut; }
+  void Changed() override {}
+  void Shown(const std::string&) override { ++shown; }
+  int HeightTwips() const override { return 9000; }
 };

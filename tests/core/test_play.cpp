@@ -1,13 +1,14 @@
 // Whole games, driven as a player would: keys and clicks into one window.
 #include "FakeServices.h"
 
-#include "game/Board.h"
-#include "game/FRMMain.h"
-#include "game/Records.h"
-#include "game/Settings.h"
+#include "core/Board.h"
+#include "core/Game.h"
+#include "core/Layout.h"
+#include "core/Records.h"
+#include "core/Settings.h"
 
-#include "common/Files.h"
-#include "common/Keys.h"
+#include "base/Files.h"
+#include "base/VirtualKeys.h"
 
 #include <filesystem>
 #include <fstream>
@@ -55,17 +56,17 @@ class Play : public ::testing::Test {
   fs::path dir;
   GameState st;
   FakeServices svc;
-  FRMMain win{st, svc};
+  Game game{st, svc, svc, svc};
   void SetUp() override {
     dir = fs::temp_directory_path() / ("tunzle-play-" + std::to_string(::getpid()) + "-" +
                                        ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::remove_all(dir);
     fs::create_directories(dir);
     st.PlayerFolder = st.MusicLibraryFolder = dir.string() + "/";
-    win.Seed(42);
+    game.Seed(42);
   }
   void TearDown() override { fs::remove_all(dir); }
-  void key(int16_t code, int16_t shift = 0) { win.form_keydown(code, shift); }
+  void key(int16_t code, int16_t shift = 0) { game.form_keydown(code, shift); }
   // Walks the cursor with arrows to (r, c).
   void walkTo(int r, int c) {
     while (st.CursorRow < r) key(vk::Down);
@@ -90,7 +91,7 @@ TEST_F(Play, AScrambledGamePlayedToTheWinFromTheKeyboard) {
     walkTo(st.EmptyRow + dr[d], st.EmptyColumn + dc[d]);
     const int before = st.TilesInOrder;
     const size_t mark = svc.log.size();
-    if (i + 1 == path.size()) svc.answers = {mb::Yes};
+    if (i + 1 == path.size()) svc.answers = {msgbox::Yes};
     if (i + 1 == path.size()) svc.picks = {"4"}, svc.files = {""};
     key(vk::Space);
     if (i + 1 == path.size()) break;
@@ -134,11 +135,11 @@ TEST_F(Play, TenThousandRandomKeysAndClicksKeepTheBoardWholeAndRefusalsAudible) 
   for (int i = 0; i < 10000; ++i) {
     svc.clear();
     svc.picks = {std::uniform_int_distribution<int>(0, 1)(rng) ? "2.5" : "*1.5"};
-    svc.answers = {mb::Cancel};
+    svc.answers = {msgbox::Cancel};
     if (i % 7 == 3) {
-      const auto& s = win.Tile(std::uniform_int_distribution<int>(1, 16)(rng));
+      const Rect s = LayOut(st, svc.HeightTwips()).squares[std::uniform_int_distribution<size_t>(0, 15)(rng)].rect;
       const int16_t button = std::array<int16_t, 3>{1, 2, 4}[std::uniform_int_distribution<int>(0, 2)(rng)];
-      win.Form_MouseDown(button, 0, s.left + static_cast<float>(std::uniform_int_distribution<int>(-60, s.width + 60)(rng)),
+      game.Form_MouseDown(button, 0, s.left + static_cast<float>(std::uniform_int_distribution<int>(-60, s.width + 60)(rng)),
                          s.top + static_cast<float>(std::uniform_int_distribution<int>(-60, s.height + 60)(rng)));
     } else {
       const int16_t k = keys[std::uniform_int_distribution<size_t>(0, keys.size() - 1)(rng)];

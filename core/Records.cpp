@@ -1,6 +1,6 @@
-#include "game/Records.h"
+#include "core/Records.h"
 
-#include "common/VB.h"
+#include "base/VB.h"
 
 #include <cmath>
 

@@ -1,8 +1,17 @@
 #pragma once
 // The game's program-wide state, under the names the rest of the game uses.
+#include "core/Rules.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
+
+// The song the game has open, as the sound layer numbers its song players; 0 is none.
+struct SongHandle {
+  int16_t slot = 0;
+  explicit operator bool() const { return slot > 0; }
+  bool operator==(const SongHandle&) const = default;
+};
 
 struct GameState {
   // Board(r, c), 1-based; 0 marks the empty square.
@@ -17,17 +26,14 @@ struct GameState {
   int16_t CursorRow = 1, CursorColumn = 1;
   int16_t TilesInOrder = 0;
   int16_t MarkedTile = 0;
-  int16_t TileSize = 0;
   bool AnnounceCoordinates = false;
   bool AnnounceStatus = false;
-  float TileDuration = 2.0f;
+  float TileDuration = rules::DefaultTileSeconds;
   std::string SongFile;
   int32_t SongVolume = 0;
-  int16_t SongSlot = 0;
+  SongHandle Song;
   bool PuzzleSolved = false;
-  bool Shuffling = false;
   bool NoKeyYet = true;
-  bool SuppressMarkSound = false;
   // A saved game whose song could not be played: kept on disk until a new save replaces it.
   bool KeepSavedGame = false;
   int16_t SpeechType = -1;

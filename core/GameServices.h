@@ -1,7 +1,11 @@
 #pragma once
 // Everything the game does to the world outside its state: sound, song,
-// speech, dialogs, help, time. The program wires the real layers in; tests
-// use a recording fake.
+// speech, dialogs, help. The program wires the real layers in; tests use a
+// recording fake. Time is the Clock's.
+#include "core/GameState.h"
+
+#include "base/MsgBoxCodes.h"
+
 #include <cstdint>
 #include <string>
 
@@ -9,31 +13,32 @@ class GameServices {
  public:
   virtual ~GameServices() = default;
 
-  // Sound engine: a cue or the song by name, with default playback values.
+  // Sound engine: a cue by name, with default playback values.
   virtual int16_t PlaySound(const std::string& name) = 0;
-  // The song file, in a song player whatever its extension.
-  virtual int16_t PlaySong(const std::string& path) { return PlaySound(path); }
-  // Song operations.
+  // Opens the song file in a song player, which then plays the song
+  // operations below; a false handle when it cannot be played.
+  virtual SongHandle OpenSong(const std::string& path) = 0;
+  // Lets the song's player go.
+  virtual void CloseSong(SongHandle song) = 0;
+  // Song operations, on the song opened last.
   virtual void PlayTile(int16_t first, int16_t last, float length) = 0;
   virtual void PlayOriginalTile(int16_t tile, float length) = 0;
   virtual void PlayEntireSong() = 0;
   // A short stretch from the start of a tile, to hear a new volume by.
-  virtual void PlayPiece(int16_t tile, float length, float seconds) { (void)seconds; PlayTile(tile, tile, length); }
+  virtual void PlayPiece(int16_t tile, float length, float seconds) = 0;
   // The song is still running (not paused, not at its end).
-  virtual bool IsSongPlaying() { return false; }
+  virtual bool IsSongPlaying() = 0;
   virtual void PauseMP3() = 0;
-  // The tile timer fired; the song decides whether its run has played out.
-  virtual void TileTimerDue() { PauseMP3(); }
   virtual void SetMP3Volume(int32_t vol) = 0;
-  virtual bool IsSongTooShort() = 0;
-  virtual void DeleteSound(int16_t index) = 0;
+  // The song does not reach the start of the last of `tiles` tiles.
+  virtual bool IsSongTooShort(int tiles, float length) = 0;
 
   // Speech.
   virtual void speak(const std::string& text) = 0;
   virtual void StopSpeech() = 0;
   virtual void TTSSetup(int16_t type) = 0;
   // Before any speech is chosen: the built-in voice if it can start, quietly otherwise.
-  virtual void SpeakBeforeChoice() {}
+  virtual void SpeakBeforeChoice() = 0;
   virtual void AdjustVoice(int16_t& voice) = 0;
   virtual void AdjustRate(int16_t& rate) = 0;
   virtual void AdjustVolume(int16_t& volume) = 0;
@@ -47,7 +52,7 @@ class GameServices {
   virtual bool KeyCapture() = 0;
   virtual void StoreCapturedKey(int16_t code, int16_t shift) = 0;
 
-  // Dialogs.
+  // Dialogs; buttons and answers as in base/MsgBoxCodes.h.
   virtual int16_t SpeakMsgBox(const std::string& text, int16_t buttons, const std::string& title) = 0;
   virtual std::string PickList(const std::string& spec) = 0;
   virtual std::string SelectFile(const std::string& folder, const std::string& pattern, int16_t mode,
@@ -55,16 +60,7 @@ class GameServices {
                                  const std::string& hint) = 0;
   virtual void ShowHelp(const std::string& file) = 0;
 
-  // Time and the end.
-  virtual void Wait(float seconds, bool noEvents) = 0;
-  virtual double TimeOfDay() = 0;
   virtual void Beep() = 0;
   // Ends the program at once; does not return in the real program.
   virtual void EndProgram() = 0;
 };
-
-// Message-box button codes and answers used by the game.
-namespace mb {
-enum : int16_t { OkOnly = 0, OkCancel = 1, YesNoCancel = 3, YesNo = 4 };
-enum : int16_t { Ok = 1, Cancel = 2, Yes = 6, No = 7 };
-}  // namespace mb

@@ -1,7 +1,8 @@
 #pragma once
 // The puzzle's rules, free of windows and sound: numbering, moves, the
 // in-order count and the shuffle.
-#include "game/GameState.h"
+#include "core/GameState.h"
+#include "core/Rules.h"
 
 #include <functional>
 
@@ -17,14 +18,14 @@ int16_t CountInOrder(const GameState& s, int limit);
 // Sizes the board and lays it out solved, empty square last.
 void LaySolved(GameState& s, int16_t rows);
 
-// Moves the neighbour's tile into the empty square and recounts the in-order
-// run; the empty square's position is left for FinishMove, so the caller can
-// sound the move first. Returns the moved tile, or 0 when the move would
-// leave the board (then nothing changed).
-int16_t ApplyMove(GameState& s, int Direction);
-void FinishMove(GameState& s, int Direction);
+// Moves the neighbour's tile into the empty square, moves the empty square,
+// and recounts the in-order run. Returns the moved tile, or 0 when the move
+// would leave the board (then nothing changed).
+int16_t Move(GameState& s, int Direction);
+// Counts the in-order run afresh (a board laid out from elsewhere).
+void Recount(GameState& s);
 
-// 1999 random slides of the empty square; `draw` gives numbers in [0, 1).
+// Random slides of the empty square (rules::ShuffleMoves); `draw` gives numbers in [0, 1).
 void ShuffleMoves(GameState& s, const std::function<double()>& draw);
 
 // Every number 0 … n−1 once, the empty square where it is said to be.

@@ -1,12 +1,12 @@
 #include "FakeServices.h"
 
-#include "game/Board.h"
-#include "game/FRMMain.h"
-#include "game/Records.h"
-#include "game/Settings.h"
-#include "game/Startup.h"
+#include "core/Board.h"
+#include "core/Game.h"
+#include "core/Layout.h"
+#include "core/Records.h"
+#include "core/Settings.h"
 
-#include "common/Files.h"
+#include "base/Files.h"
 
 #include <algorithm>
 #include <clocale>
@@ -115,8 +115,7 @@ class SavedGames : public Files {
     board::LaySolved(st, 3);
     st.EmptyRow = st.EmptyColumn = 3;
     // One legal move away from solved: 8 and the empty square swapped.
-    board::ApplyMove(st, 4);
-    board::FinishMove(st, 4);
+    board::Move(st, 4);
     st.CursorRow = 2; st.CursorColumn = 3;
     st.MarkedTile = 5; st.AnnounceStatus = true; st.AnnounceCoordinates = false;
     st.TileDuration = 2.5f; st.SongFile = "/music/Song.mp3"; st.SongVolume = -600;
@@ -182,26 +181,24 @@ TEST_F(SavedGames, DeleteIgnoresLetterCaseAndMissingFiles) {
 }
 
 TEST_F(SavedGames, QuitWithYesThenResumeRestoresTheGame) {
-  FRMMain win(st, svc);
+  Game game(st, svc, svc, svc);
   lay3();
-  win.BuildSquare(false);
   board::LaySolved(st, 3);
   st.EmptyRow = st.EmptyColumn = 3;
-  board::ApplyMove(st, 4);
-  board::FinishMove(st, 4);
-  st.SongSlot = 1;
+  board::Move(st, 4);
+  st.Song = SongHandle{1};
   st.NoKeyYet = false;
-  svc.answers = {mb::Yes};
-  win.form_keydown('Q', 0);
+  svc.answers = {msgbox::Yes};
+  game.form_keydown('Q', 0);
   EXPECT_TRUE(svc.ended);
   EXPECT_FALSE(read("config.ini").empty());
 
   GameState next;
   next.PlayerFolder = st.PlayerFolder;
   FakeServices svc2;
-  FRMMain win2(next, svc2);
-  svc2.answers = {mb::Yes};
-  OfferSavedGame(next, svc2, win2);
+  Game game2(next, svc2, svc2, svc2);
+  svc2.answers = {msgbox::Yes};
+  game2.OfferSavedGame();
   EXPECT_EQ(next.Cells, st.Cells);
   EXPECT_EQ(next.CursorRow, 2);
   EXPECT_EQ(next.CursorColumn, 3);
@@ -209,10 +206,12 @@ TEST_F(SavedGames, QuitWithYesThenResumeRestoresTheGame) {
   EXPECT_TRUE(next.AnnounceStatus);
   EXPECT_FLOAT_EQ(next.TileDuration, 2.5f);
   EXPECT_EQ(next.SongVolume, -600);
-  EXPECT_EQ(next.SongSlot, 1);
-  EXPECT_TRUE(win2.Tile(10).visible);
-  EXPECT_EQ(win2.Tile(5).border, FRMMain::White);
-  EXPECT_EQ(win2.Tile(6).border, FRMMain::Yellow);
+  EXPECT_EQ(next.Song.slot, 1);
+  const BoardLayout drawn = LayOut(next, svc2.HeightTwips());
+  EXPECT_TRUE(drawn.mark.has_value());
+  EXPECT_FALSE(drawn.squares[4].cursor);
+  EXPECT_TRUE(drawn.squares[5].cursor);
+  EXPECT_EQ(svc2.laidOut, 1);
   // The game is said, heard out, and then the in-order run plays.
   const auto said = std::find(svc2.log.begin(), svc2.log.end(),
                               "say Saved game, 3 by 3. The cursor is on row 2, column 3, the empty square on row 3, column 2.");
@@ -222,43 +221,37 @@ TEST_F(SavedGames, QuitWithYesThenResumeRestoresTheGame) {
   EXPECT_TRUE(fs::exists(dir / "SaveGame.gam")) << "resuming keeps the file until the next quit";
 
   // Nothing in order: said, not bumped.
-  GameState third;
-  third.PlayerFolder = st.PlayerFolder;
-  FakeServices svc3;
-  FRMMain win3(third, svc3);
-  svc3.answers = {mb::Yes};
-  OfferSavedGame(third, svc3, win3);
-  third.TilesInOrder = 0;
-  svc3.clear();
-  win3.Resumed();
-  EXPECT_EQ(svc3.log.back(), "say No tile is in order yet.");
-  EXPECT_EQ(svc3.count("sound boop2.wav"), 0);
+  next.TilesInOrder = 0;
+  svc2.clear();
+  game2.Resumed();
+  EXPECT_EQ(svc2.log.back(), "say No tile is in order yet.");
+  EXPECT_EQ(svc2.count("sound boop2.wav"), 0);
 }
 
 TEST_F(SavedGames, CancelKeepsTheFileNoDeletesItDamagedStartsAnew) {
   put("savegame.gam", "damaged");
-  svc.answers = {mb::Cancel};
-  FRMMain win(st, svc);
-  OfferSavedGame(st, svc, win);
+  svc.answers = {msgbox::Cancel};
+  Game game(st, svc, svc, svc);
+  game.OfferSavedGame();
   EXPECT_FALSE(st.HasBoard());
   EXPECT_TRUE(fs::exists(dir / "savegame.gam"));
   // Quit without a board: nothing to save, and the kept file stays.
   svc.clear();
-  win.form_keydown('Q', 0);
+  game.form_keydown('Q', 0);
   EXPECT_EQ(svc.count("msgbox Save Game?: Would you like to save your game?"), 0);
   EXPECT_TRUE(fs::exists(dir / "savegame.gam"));
 
-  svc.answers = {mb::Yes, mb::Ok};
+  svc.answers = {msgbox::Yes, msgbox::Ok};
   svc.picks = {"3"};
   svc.clear();
-  OfferSavedGame(st, svc, win);
+  game.OfferSavedGame();
   EXPECT_EQ(svc.count("msgbox Error: The saved game is damaged and cannot be played. A new game starts."), 1);
   EXPECT_TRUE(st.HasBoard());
   EXPECT_TRUE(fs::exists(dir / "savegame.gam")) << "left until the next quit";
 
-  svc.answers = {mb::No};
+  svc.answers = {msgbox::No};
   svc.picks = {"3"};
-  OfferSavedGame(st, svc, win);
+  game.OfferSavedGame();
   EXPECT_FALSE(fs::exists(dir / "savegame.gam"));
 }
 
@@ -268,22 +261,22 @@ TEST_F(SavedGames, AResumedGameWhoseSongCannotPlayIsSaidAndKeptWhileANewGameStar
   const std::string saved = read("SaveGame.gam");
   GameState next;
   next.PlayerFolder = next.MusicLibraryFolder = st.PlayerFolder;
-  FRMMain win(next, svc);
-  svc.answers = {mb::Yes, mb::Ok};
-  svc.songIndexes = {0};
+  Game game(next, svc, svc, svc);
+  svc.answers = {msgbox::Yes, msgbox::Ok};
+  svc.songSlots = {0};
   svc.files = {"/music/other.mp3"};
   svc.picks = {"4"};
-  OfferSavedGame(next, svc, win);
+  game.OfferSavedGame();
   EXPECT_EQ(svc.count("msgbox Error: The song /music/Song.mp3 of your saved game could not be played. Your saved game "
                       "is kept. Please choose a song for a new game."),
             1);
   EXPECT_EQ(svc.count("select Select Music File to tunzle in " + st.PlayerFolder), 1);
   EXPECT_EQ(next.SongFile, "/music/other.mp3");
   EXPECT_EQ(next.BoardRows, 4);
-  EXPECT_GT(next.SongSlot, 0);
+  EXPECT_TRUE(next.Song);
   // Quitting the new game without saving it leaves the old one alone.
-  svc.answers = {mb::No};
-  win.form_keydown('Q', 0);
+  svc.answers = {msgbox::No};
+  game.form_keydown('Q', 0);
   EXPECT_TRUE(svc.ended);
   EXPECT_EQ(read("SaveGame.gam"), saved);
 }
@@ -291,25 +284,25 @@ TEST_F(SavedGames, AResumedGameWhoseSongCannotPlayIsSaidAndKeptWhileANewGameStar
 TEST_F(SavedGames, OnlyAnExplicitNoDeletesTheSavedGame) {
   lay3();
   ASSERT_TRUE(SaveGame(st));
-  FRMMain win(st, svc);
+  Game game(st, svc, svc, svc);
   st.NoKeyYet = false;
-  st.SongSlot = 1;
+  st.Song = SongHandle{1};
   // A box closed without an answer (0) is not No: neither at start-up, nor
   // at the quit, nor at the win.
   GameState fresh;
   fresh.PlayerFolder = st.PlayerFolder;
-  FRMMain win2(fresh, svc);
+  Game game2(fresh, svc, svc, svc);
   svc.answers = {0};
-  OfferSavedGame(fresh, svc, win2);
+  game2.OfferSavedGame();
   EXPECT_FALSE(fresh.HasBoard());
   EXPECT_TRUE(fs::exists(dir / "SaveGame.gam"));
   svc.answers = {0};
-  win.form_keydown('Q', 0);
+  game.form_keydown('Q', 0);
   EXPECT_FALSE(svc.ended);
   EXPECT_TRUE(fs::exists(dir / "SaveGame.gam"));
   svc.answers = {0};
   st.CursorRow = 3; st.CursorColumn = 3;
-  win.form_keydown(' ', 0);  // the last tile home
+  game.form_keydown(' ', 0);  // the last tile home
   EXPECT_EQ(svc.count("msgbox Congratulations: Would you like another game?"), 1);
   EXPECT_FALSE(svc.ended);
   EXPECT_FALSE(st.PuzzleSolved);
@@ -317,12 +310,12 @@ TEST_F(SavedGames, OnlyAnExplicitNoDeletesTheSavedGame) {
 }
 
 TEST_F(SavedGames, AFailedSaveAbandonsTheQuit) {
-  FRMMain win(st, svc);
+  Game game(st, svc, svc, svc);
   lay3();
   st.NoKeyYet = false;
   st.PlayerFolder = (dir / "gone").string() + "/";
-  svc.answers = {mb::Ok, mb::Yes, mb::Ok};  // settings error, save question, save error
-  win.form_keydown('Q', 0);
+  svc.answers = {msgbox::Ok, msgbox::Yes, msgbox::Ok};  // settings error, save question, save error
+  game.form_keydown('Q', 0);
   EXPECT_FALSE(svc.ended);
   EXPECT_EQ(svc.count("msgbox Error: Could not write the saved game " + st.PlayerFolder + "SaveGame.gam"), 1);
 }
@@ -342,11 +335,11 @@ TEST_F(SavedGames, AnEmptyOrRelativePlayerFolderIsRefusedNotWrittenHere) {
     EXPECT_EQ(read("players/SaveGame.gam"), "kept") << folder;
     fs::remove_all(dir / "players");
 
-    FRMMain win(st, svc);
+    Game game(st, svc, svc, svc);
     st.NoKeyYet = false;
     svc.clear();
-    svc.answers = {mb::Ok, mb::Yes, mb::Ok};
-    win.form_keydown('Q', 0);
+    svc.answers = {msgbox::Ok, msgbox::Yes, msgbox::Ok};
+    game.form_keydown('Q', 0);
     EXPECT_FALSE(svc.ended) << "the game would be lost";
     EXPECT_EQ(svc.count("msgbox Error: Could not write the saved game " + folder + "SaveGame.gam"), 1);
   }
@@ -379,9 +372,9 @@ TEST_F(Files, FirstRunCopiesTheSampleAsksForSpeechAndStartsAGame) {
   GameState g;
   g.AppFolder = (dir / "app").string() + "/";
   FakeServices s;
-  FRMMain win(g, s);
+  Game game(g, s, s, s);
   s.picks = {"3", "4"};
-  RunStartup(g, s, win, "");
+  game.Start("");
   unsetenv("appdata");
   EXPECT_EQ(*ReadWholeFile(dir / "data" / "Music Tunzle" / "sample.mp3"), "song");
   EXPECT_EQ(g.SpeechType, 3);
@@ -390,6 +383,7 @@ TEST_F(Files, FirstRunCopiesTheSampleAsksForSpeechAndStartsAGame) {
   EXPECT_EQ(s.log[1], "pick p:Select Speech Type|No speech:0|Screen reader:1|*Built-in voice:3");
   EXPECT_EQ(s.count("tts 3"), 1);
   EXPECT_EQ(s.log[3], "sound intro0.wav");
+  EXPECT_EQ(s.shown, 1) << "the window is shown before the intro";
   EXPECT_EQ(s.count("say Music Tunzle."), 1);
   EXPECT_EQ(s.count("say A Korvel Game."), 1);
   EXPECT_EQ(g.BoardRows, 4);
@@ -399,10 +393,10 @@ TEST_F(Files, FirstRunCopiesTheSampleAsksForSpeechAndStartsAGame) {
   GameState g2;
   g2.AppFolder = g.AppFolder;
   FakeServices s2;
-  FRMMain win2(g2, s2);
+  Game game2(g2, s2, s2, s2);
   s2.picks = {"3"};
   setenv("appdata", (dir / "data").c_str(), 1);
-  RunStartup(g2, s2, win2, "abc");
+  game2.Start("abc");
   unsetenv("appdata");
   EXPECT_EQ(g2.SpeechType, 0);
   EXPECT_EQ(s2.count("voice before choice"), 0);

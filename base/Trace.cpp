@@ -1,4 +1,4 @@
-#include "common/Trace.h"
+#include "base/Trace.h"
 
 #include <chrono>
 #include <cstdio>

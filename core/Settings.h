@@ -1,9 +1,13 @@
 #pragma once
 // The settings file "config.ini" and the saved game "SaveGame.gam", both in
 // the player folder.
-#include "game/GameState.h"
+#include "core/GameState.h"
 
 #include <string>
+
+// The player folder: "appdata"/Music Tunzle/ when that variable is set, else
+// the per-user data folder, else the program folder. Created when missing.
+std::string SettlePlayerFolder(const std::string& appFolder);
 
 // Reads the six settings into the state; anything missing or out of range
 // keeps its default.

@@ -1,4 +1,4 @@
-#include "game/Board.h"
+#include "core/Board.h"
 #include "tests/support/BoardBuilder.h"
 
 #include <gtest/gtest.h>
@@ -32,30 +32,27 @@ TEST(Board, CalcRCAtRowEnds) {
 TEST(Board, MovesOffTheBoardAreRefusedAndChangeNothing) {
   GameState s = solved(3);
   const auto before = s.Cells;
-  EXPECT_EQ(board::ApplyMove(s, 2), 0);  // right from the last column
-  EXPECT_EQ(board::ApplyMove(s, 3), 0);  // down from the last row
-  EXPECT_EQ(board::ApplyMove(s, 0), 0);
-  EXPECT_EQ(board::ApplyMove(s, 5), 0);
+  EXPECT_EQ(board::Move(s, 2), 0);  // right from the last column
+  EXPECT_EQ(board::Move(s, 3), 0);  // down from the last row
+  EXPECT_EQ(board::Move(s, 0), 0);
+  EXPECT_EQ(board::Move(s, 5), 0);
   EXPECT_EQ(s.Cells, before);
   s.EmptyRow = s.EmptyColumn = 1;
   s.Board(1, 1) = 0;
   s.Board(3, 3) = 1;
-  EXPECT_EQ(board::ApplyMove(s, 1), 0);
-  EXPECT_EQ(board::ApplyMove(s, 4), 0);
+  EXPECT_EQ(board::Move(s, 1), 0);
+  EXPECT_EQ(board::Move(s, 4), 0);
 }
 
 TEST(Board, InOrderCountFollowsMoves) {
   GameState s = solved(3);
   // The empty square goes up: tile 6 drops into (3,3).
-  EXPECT_EQ(board::ApplyMove(s, 1), 6);
-  board::FinishMove(s, 1);
+  EXPECT_EQ(board::Move(s, 1), 6);
   EXPECT_EQ(s.EmptyRow, 2);
   EXPECT_EQ(s.TilesInOrder, 5);
-  EXPECT_EQ(board::ApplyMove(s, 4), 5);  // tile 5 slides right
-  board::FinishMove(s, 4);
+  EXPECT_EQ(board::Move(s, 4), 5);  // tile 5 slides right
   EXPECT_EQ(s.TilesInOrder, 4);
-  EXPECT_EQ(board::ApplyMove(s, 2), 5);  // and back
-  board::FinishMove(s, 2);
+  EXPECT_EQ(board::Move(s, 2), 5);  // and back
   EXPECT_EQ(s.TilesInOrder, 5);
   EXPECT_TRUE(board::IsConsistent(s));
 }
@@ -82,8 +79,7 @@ TEST(Board, SolvabilityCatchesASwappedPair) {
     EXPECT_FALSE(board::IsSolvable(s)) << n;
     // Moving the empty square keeps a board's solvability.
     GameState t = solved(n);
-    board::ApplyMove(t, 1);
-    board::FinishMove(t, 1);
+    board::Move(t, 1);
     EXPECT_TRUE(board::IsSolvable(t)) << n;
   }
   GameState dup = solved(3);

@@ -1,4 +1,4 @@
-#include "common/VB.h"
+#include "base/VB.h"
 
 #include <cctype>
 #include <charconv>

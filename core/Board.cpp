@@ -1,4 +1,4 @@
-#include "game/Board.h"
+#include "core/Board.h"
 
 namespace board {
 
@@ -50,7 +50,7 @@ void LaySolved(GameState& s, int16_t rows) {
   for (int k = 1; k < rows * rows; ++k) s.Cells[static_cast<size_t>(k - 1)] = static_cast<int16_t>(k);
 }
 
-int16_t ApplyMove(GameState& s, int Direction) {
+int16_t Move(GameState& s, int Direction) {
   if (refused(s, Direction)) return 0;
   Step d = stepOf(Direction);
   int16_t& hole = s.Board(s.EmptyRow, s.EmptyColumn);
@@ -58,22 +58,17 @@ int16_t ApplyMove(GameState& s, int Direction) {
   int16_t m = next;
   hole = m;
   next = 0;
-  s.TilesInOrder = CountInOrder(s, s.BoardRows * s.BoardColumns - 1);
+  s.EmptyRow = static_cast<int16_t>(s.EmptyRow + d.dr);
+  s.EmptyColumn = static_cast<int16_t>(s.EmptyColumn + d.dc);
+  Recount(s);
   return m;
 }
 
-void FinishMove(GameState& s, int Direction) {
-  Step d = stepOf(Direction);
-  s.EmptyRow = static_cast<int16_t>(s.EmptyRow + d.dr);
-  s.EmptyColumn = static_cast<int16_t>(s.EmptyColumn + d.dc);
-}
+void Recount(GameState& s) { s.TilesInOrder = CountInOrder(s, s.BoardRows * s.BoardColumns - 1); }
 
 void ShuffleMoves(GameState& s, const std::function<double()>& draw) {
   s.TilesInOrder = 0;
-  for (int i = 0; i < 1999; ++i) {
-    int Direction = static_cast<int>(draw() * 4) + 1;
-    if (ApplyMove(s, Direction) != 0) FinishMove(s, Direction);
-  }
+  for (int i = 0; i < rules::ShuffleMoves; ++i) Move(s, static_cast<int>(draw() * 4) + 1);
 }
 
 bool IsConsistent(const GameState& s) {

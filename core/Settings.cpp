@@ -1,10 +1,11 @@
-#include "game/Settings.h"
+#include "core/Settings.h"
 
-#include "game/Board.h"
-#include "game/Records.h"
+#include "core/Board.h"
+#include "core/Records.h"
 
-#include "common/Files.h"
+#include "base/Files.h"
 
+#include <cstdlib>
 #include <filesystem>
 #include <system_error>
 #include <vector>
@@ -37,7 +38,7 @@ void LoadSettings(GameState& st) {
     // A stray value would leave a player without speech and no way to ask.
     st.SpeechType = (*v == 0 || *v == 1 || *v == 3) ? *v : int16_t(-1);
   }
-  if (auto v = r.Float()) st.TileDuration = (*v >= 1.0f && *v <= 5.0f) ? *v : 2.0f;
+  if (auto v = r.Float()) st.TileDuration = (*v >= rules::ShortestTile && *v <= rules::LongestTile) ? *v : rules::DefaultTileSeconds;
   if (st.MusicLibraryFolder.empty()) st.MusicLibraryFolder = st.PlayerFolder;
 }
 
@@ -94,15 +95,15 @@ bool ReadSavedGame(const std::string& path, GameState& out) {
   auto song = r.Str();
   auto volume = r.Int32();
   if (!cr || !cc || !er || !ec || !rows || !cols || !len || !status || !mark || !coords || !song || !volume) return false;
-  if (*rows < 3 || *rows > 9 || *cols != *rows) return false;
-  if (!(*len >= 1.0f && *len <= 5.0f)) return false;
+  if (*rows < rules::SmallestBoard || *rows > rules::LargestBoard || *cols != *rows) return false;
+  if (!(*len >= rules::ShortestTile && *len <= rules::LongestTile)) return false;
   const int n = *rows * *cols;
   if (*cr < 1 || *cr > *rows || *cc < 1 || *cc > *cols) return false;
   if (*mark < 0 || *mark >= n) return false;
   g.CursorRow = *cr; g.CursorColumn = *cc; g.EmptyRow = *er; g.EmptyColumn = *ec;
   g.BoardRows = *rows; g.BoardColumns = *cols; g.TileDuration = *len; g.AnnounceStatus = *status;
   g.MarkedTile = *mark; g.AnnounceCoordinates = *coords; g.SongFile = *song;
-  g.SongVolume = std::clamp<int32_t>(*volume, -3000, 0);
+  g.SongVolume = std::clamp<int32_t>(*volume, rules::VolumeFloor, rules::VolumeCeiling);
   g.Cells.assign(static_cast<size_t>(n), 0);
   for (int i = 0; i < n; ++i) {
     auto v = r.Int16();
@@ -110,7 +111,24 @@ bool ReadSavedGame(const std::string& path, GameState& out) {
     g.Cells[static_cast<size_t>(i)] = *v;
   }
   if (!board::IsSolvable(g)) return false;
-  g.TilesInOrder = board::CountInOrder(g, n - 1);
+  board::Recount(g);
   out = g;
   return true;
+}
+
+std::string SettlePlayerFolder(const std::string& appFolder) {
+  std::string parent;
+  if (const char* appdata = std::getenv("appdata"); appdata && *appdata) {
+    parent = appdata;
+  } else if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg) {
+    parent = xdg;
+  } else if (const char* home = std::getenv("HOME"); home && *home) {
+    parent = std::string(home) + "/.local/share";
+  }
+  if (parent.empty()) return WithTrailingSeparator(appFolder);
+  std::string folder = WithTrailingSeparator(parent) + "Music Tunzle/";
+  std::error_code ec;
+  fs::create_directories(folder, ec);
+  if (!fs::is_directory(folder, ec)) return WithTrailingSeparator(appFolder);
+  return folder;
 }

@@ -1,0 +1,590 @@
+#include "core/Game.h"
+
+#include "core/Board.h"
+#include "core/Layout.h"
+#include "core/Rules.h"
+#include "core/Settings.h"
+#include "core/Texts.h"
+
+#include "base/Files.h"
+#include "base/Trace.h"
+#include "base/VB.h"
+#include "base/VirtualKeys.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace {
+// Commands that need a game on the board.
+bool NeedsBoard(Command c) { return c >= Command::Up && c <= Command::SayEmpty; }
+}  // namespace
+
+Game::Game(GameState& state, GameServices& services, Clock& clk, BoardView& v)
+    : st(state), svc(services), clock(clk), view(v) {}
+
+// ---- Start-up -------------------------------------------------------------
+
+void Game::Start(const std::string& commandLine) {
+  st.TileDuration = rules::DefaultTileSeconds;
+  st.HelpName = "MT";
+  st.NoKeyYet = true;
+  st.PlayerFolder = SettlePlayerFolder(st.AppFolder);
+  st.MusicLibraryFolder = st.PlayerFolder;
+
+  if (!FindFileNoCase(st.PlayerFolder, "sample.mp3")) {
+    if (!CopyFile(st.AppFolder + "sample.mp3", st.PlayerFolder + "sample.mp3"))
+      svc.SpeakMsgBox(text::SampleCopyFailed, msgbox::OkOnly, text::WarningTitle);
+  }
+
+  st.SapiVoiceNumber = 1;
+  st.SapiRate = 0;
+  st.SapiVolume = 95;
+  st.SpeechType = -1;
+  LoadSettings(st);
+
+  if (!Trim(commandLine).empty()) {
+    st.SpeechType = IsNumeric(commandLine) ? static_cast<int16_t>(Val(commandLine)) : int16_t(0);
+    // Without this a player who starts with 3 would hear nothing.
+    svc.TTSSetup(st.SpeechType);
+  } else if (st.SpeechType < 0) {
+    // Nothing is chosen yet: the built-in voice asks, and speaks on if the
+    // player leaves the question (it comes again at the next start).
+    svc.SpeakBeforeChoice();
+    ChooseSpeechType();
+  } else {
+    svc.TTSSetup(st.SpeechType);
+  }
+
+  view.Shown(text::Caption);
+  Trace::write("window", {text::Caption});
+
+  svc.PlaySound("intro0.wav");
+  clock.Wait(rules::IntroSound, true);
+  Say(text::IntroTitle);
+  clock.Wait(rules::IntroTitle, true);
+  Say(text::IntroMaker);
+  Say(text::IntroDevelopers);
+  clock.Wait(rules::IntroCredits, true);
+  // What follows stops speech: let the credit line finish first.
+  svc.WaitForSpeech(rules::IntroWordsWait, true);
+
+  OfferSavedGame();
+}
+
+void Game::OfferSavedGame() {
+  const std::string path = SavedGamePath(st);
+  if (path.empty()) {
+    Run(Command::NewGame, true, false);
+    return;
+  }
+  const int16_t answer = svc.SpeakMsgBox(text::ResumeQuestion, msgbox::YesNoCancel, text::SaveTitle);
+  if (answer == msgbox::No) {
+    DeleteSavedGame(st);
+    Run(Command::NewGame, true, false);
+    return;
+  }
+  // Cancel, or a box closed without an answer: no game, and the file stays.
+  if (answer != msgbox::Yes) return;
+  GameState saved = st;
+  if (!ReadSavedGame(path, saved)) {
+    // Left on disk: the next quit replaces it.
+    svc.SpeakMsgBox(text::SavedGameDamaged, msgbox::OkOnly, text::ErrorTitle);
+    Run(Command::NewGame, true, false);
+    return;
+  }
+  const SongHandle song = svc.OpenSong(saved.SongFile);
+  if (!song) {
+    // A silent board is no game; the song may come back (a drive plugged in
+    // again), so the file stays until a new save replaces it.
+    st.KeepSavedGame = true;
+    svc.SpeakMsgBox(text::SavedSongUnplayable(saved.SongFile), msgbox::OkOnly, text::ErrorTitle);
+    Run(Command::NewGame, true, false);
+    return;
+  }
+  // The saved header and board; the rest of the state was copied in unchanged.
+  st = saved;
+  st.Song = song;
+  svc.SetMP3Volume(st.SongVolume);
+  board::Recount(st);
+  ++boardBuilds;
+  view.LaidOut();
+  clock.Wait(rules::ResumePause, false);
+  Resumed();
+}
+
+void Game::Resumed() {
+  st.NoKeyYet = false;
+  Say(text::Announce(text::SavedGame, st));
+  // What is in order plays after the words, unless the player went on already.
+  const unsigned keys = keyEvents;
+  svc.WaitForSpeech(rules::ResumeWordsWait, false);
+  if (keys != keyEvents) return;
+  if (st.TilesInOrder > 0) Run(Command::PlayRun, true, false);
+  else Say(text::NothingInOrder);
+}
+
+// ---- The board --------------------------------------------------------------
+
+void Game::NewBoard() {
+  board::LaySolved(st, st.BoardRows);
+  st.EmptyRow = st.BoardRows;
+  st.EmptyColumn = st.BoardColumns;
+  st.MarkedTile = 0;
+  std::uniform_real_distribution<double> unit(0.0, 1.0);
+  board::ShuffleMoves(st, [&] { return unit(rng); });
+  st.CursorRow = st.CursorColumn = 1;
+  ++boardBuilds;
+  view.LaidOut();
+}
+
+void Game::MoveHole(int Direction) {
+  const int16_t m = board::Move(st, Direction);
+  if (m == 0) return;
+  ++boardMoves;
+  view.Changed();
+  if (m > st.TilesInOrder) return;
+  // The winning move: the solved board is shown, and keys wait for the question.
+  const bool wins = st.TilesInOrder == st.BoardRows * st.BoardColumns - 1;
+  if (wins) celebrating = true;
+  const unsigned moves = boardMoves, game = boardBuilds;
+  for (int k = m; k <= st.TilesInOrder; ++k) {
+    svc.PlaySound("note.wav");
+    clock.Wait(rules::NoteGap, false);
+    // A key handled during the wait changed the board and sounded it itself.
+    if (moves != boardMoves || game != boardBuilds) {
+      celebrating = false;
+      return;
+    }
+  }
+  if (wins) {
+    WinSequence();
+    return;
+  }
+  svc.PlayTile(1, st.TilesInOrder, st.TileDuration);
+}
+
+void Game::WinSequence() {
+  celebrating = true;
+  view.Changed();
+  for (int i = 0; i < rules::WinNotes; ++i) {
+    svc.PlaySound("note.wav");
+    clock.Wait(rules::WinNoteGap, false);
+  }
+  // The whole song is heard before the question is spoken, never under it;
+  // a key during the song goes straight on to the question.
+  skipReward = false;
+  svc.PlayEntireSong();
+  while (!skipReward && svc.IsSongPlaying()) clock.Wait(rules::PollSeconds, false);
+  if (skipReward) svc.PauseMP3();
+  celebrating = false;
+  const int16_t answer = svc.SpeakMsgBox(text::AnotherGame, msgbox::YesNo, text::WinTitle);
+  if (answer == msgbox::Yes) {
+    Run(Command::NewGame, true, false);
+  } else if (answer == msgbox::No) {
+    st.PuzzleSolved = true;
+    Run(Command::Quit, true, false);
+  }
+}
+
+void Game::AnnounceSquare() {
+  const int16_t t = st.Board(st.CursorRow, st.CursorColumn);
+  std::vector<std::string> words;
+  if (t == 0 && st.AnnounceStatus) words.push_back(text::EmptyWord);
+  if (st.AnnounceCoordinates) words.push_back(text::Square(st.CursorRow, st.CursorColumn));
+  if (st.AnnounceStatus) {
+    const SquareKind kind = KindOf(st, board::SquareNumber(st, st.CursorRow, st.CursorColumn));
+    if (kind == SquareKind::OutOfRun) words.push_back(text::OutOfRunWord);
+    else if (kind == SquareKind::InRun) words.push_back(text::InRunWord);
+  }
+  // The words come before the tile, never over it, nor over the in-order run
+  // a slide has just started. A key pressed meanwhile has announced its own square.
+  if (!words.empty()) {
+    const unsigned keys = keyEvents;
+    while (svc.IsSongPlaying()) {
+      clock.Wait(rules::PollSeconds, false);
+      if (keys != keyEvents) return;
+    }
+    for (const auto& w : words) Say(w);
+    svc.WaitForSpeech(rules::SquareWordsWait, false);
+    if (keys != keyEvents) return;
+  }
+  if (t == 0) {
+    svc.PlaySound("noTile.wav");
+  } else {
+    svc.PlayTile(t, t, st.TileDuration);
+    if (t == st.MarkedTile) svc.PlaySound("marker.wav");
+  }
+}
+
+void Game::MoveCursorTo(int r, int c) {
+  st.CursorRow = static_cast<int16_t>(r);
+  st.CursorColumn = static_cast<int16_t>(c);
+  view.Changed();
+  AnnounceSquare();
+}
+
+bool Game::Slide() {
+  if (st.CursorRow == st.EmptyRow && st.CursorColumn == st.EmptyColumn) return false;
+  if (st.CursorRow != st.EmptyRow && st.CursorColumn != st.EmptyColumn) return false;
+  const int dr = st.EmptyRow - st.CursorRow, dc = st.EmptyColumn - st.CursorColumn;
+  const int Direction = dr >= 1 ? 1 : dr <= -1 ? 3 : dc >= 1 ? 4 : 2;
+  const int toRow = st.CursorRow, toColumn = st.CursorColumn;
+  // Checked before every step: a key or click handled during a note's wait
+  // may have moved the empty square already, or started another game.
+  auto stillOnTheWay = [&] {
+    switch (Direction) {
+      case 1: return st.EmptyColumn == toColumn && st.EmptyRow > toRow;
+      case 3: return st.EmptyColumn == toColumn && st.EmptyRow < toRow;
+      case 4: return st.EmptyRow == toRow && st.EmptyColumn > toColumn;
+      default: return st.EmptyRow == toRow && st.EmptyColumn < toColumn;
+    }
+  };
+  const unsigned game = boardBuilds;
+  while (!quitStarted && game == boardBuilds && stillOnTheWay()) MoveHole(Direction);
+  // After a win answered with a new game, its cursor stays on the top-left square.
+  if (quitStarted || game != boardBuilds) return true;
+  MoveCursorTo(st.EmptyRow, st.EmptyColumn);
+  return true;
+}
+
+void Game::PlayInOrder(bool rowOnly, bool& bump) {
+  int n = board::CountInOrder(st, st.BoardRows * st.BoardColumns - 1);
+  if (n == 0) { bump = true; return; }
+  if (!rowOnly) { svc.PlayTile(1, static_cast<int16_t>(n), st.TileDuration); return; }
+  const int s = (st.CursorRow - 1) * st.BoardColumns + 1;
+  if (n > s + st.BoardColumns - 1) n = s + st.BoardColumns - 1;
+  // A run that stops before this row has nothing of the row to play.
+  if (board::TileInPlace(st, s) && n >= s) svc.PlayTile(static_cast<int16_t>(s), static_cast<int16_t>(n), st.TileDuration);
+  else bump = true;
+}
+
+// ---- Commands ---------------------------------------------------------------
+
+void Game::form_keydown(int16_t KeyCode, int16_t Shift) { Key(KeyCode, Shift, false); }
+
+void Game::Key(int16_t code, int16_t shift, bool silent) {
+  st.NoKeyYet = false;
+  if (svc.KeyCapture()) {
+    svc.StoreCapturedKey(code, shift);
+    return;
+  }
+  const KeyBinding* binding = FindBinding(code, shift);
+  Run(binding ? binding->command : Command::None, code > 0, silent);
+}
+
+void Game::Run(Command command, bool aKey, bool silent) {
+  st.NoKeyYet = false;
+  const unsigned thisKey = ++keyEvents;
+  if (celebrating) {
+    if (aKey) skipReward = true;
+    return;
+  }
+  if (aKey) svc.StopSpeech();
+  if (command == Command::Louder || command == Command::Softer) {
+    ChangeVolume(command == Command::Louder ? rules::VolumeStep : -rules::VolumeStep);
+    return;
+  }
+  if (st.Song) svc.PauseMP3();
+
+  bool bump = false;
+  // Until a game exists, only the commands that need no board do anything.
+  if (NeedsBoard(command) && !st.HasBoard()) {
+    if (noGameSaid) svc.PlaySound("boop2.wav");
+    else Say(text::NoGame);
+    noGameSaid = true;
+    return;
+  }
+
+  switch (command) {
+    case Command::Up:
+    case Command::Down:
+    case Command::Left:
+    case Command::Right: {
+      int r = st.CursorRow, c = st.CursorColumn;
+      if (command == Command::Up) --r;
+      if (command == Command::Down) ++r;
+      if (command == Command::Left) --c;
+      if (command == Command::Right) ++c;
+      if (r < 1 || r > st.BoardRows || c < 1 || c > st.BoardColumns) {
+        bump = true;
+        r = st.CursorRow;
+        c = st.CursorColumn;
+      }
+      MoveCursorTo(r, c);
+      break;
+    }
+    case Command::RowStart: MoveCursorTo(st.CursorRow, 1); break;
+    case Command::RowEnd: MoveCursorTo(st.CursorRow, st.BoardColumns); break;
+    case Command::ColumnTop: MoveCursorTo(1, st.CursorColumn); break;
+    case Command::ColumnBottom: MoveCursorTo(st.BoardRows, st.CursorColumn); break;
+    case Command::Slide:
+      if (!Slide()) svc.Beep();
+      break;
+    case Command::EndOfRun:
+      if (st.TilesInOrder > 0) {
+        int16_t r, c;
+        board::calcRC(st, st.TilesInOrder, r, c);
+        MoveCursorTo(r, c);
+      } else {
+        bump = true;  // no run to go to; silence would leave the player guessing
+      }
+      break;
+    case Command::PlayRun: PlayInOrder(false, bump); break;
+    case Command::PlayRowRun: PlayInOrder(true, bump); break;
+    case Command::PlaySong: svc.PlayTile(1, static_cast<int16_t>(st.BoardRows * st.BoardColumns - 1), st.TileDuration); break;
+    case Command::PlayHomeTile:
+      svc.PlayOriginalTile(static_cast<int16_t>(board::SquareNumber(st, st.CursorRow, st.CursorColumn)), st.TileDuration);
+      break;
+    case Command::Mark: Mark(silent); break;
+    case Command::GoToMark: GoToMark(bump); break;
+    case Command::GoToEmpty: MoveCursorTo(st.EmptyRow, st.EmptyColumn); break;
+    case Command::SayEmpty: Say(text::Square(st.EmptyRow, st.EmptyColumn)); break;
+    case Command::ToggleCoordinates: ToggleCoordinates(); break;
+    case Command::ToggleStatus:
+      st.AnnounceStatus = !st.AnnounceStatus;
+      Say(st.AnnounceStatus ? text::StatusOn : text::StatusOff);
+      break;
+    case Command::NewGame: NewGame(); break;
+    case Command::Quit: Quit(); break;
+    case Command::Help: svc.ShowHelp(st.AppFolder + st.HelpName + ".TXT"); break;
+    case Command::LibraryFolder: ChooseLibraryFolder(); break;
+    case Command::SpeechType: ChooseSpeechType(); break;
+    // The voice that speaks, not the type chosen: a screen reader that failed
+    // leaves the voice speaking, and its settings must still be reachable.
+    case Command::Voice: if (svc.ActiveSpeechType() == 3) svc.AdjustVoice(st.SapiVoiceNumber); break;
+    case Command::VoiceRate: if (svc.ActiveSpeechType() == 3) svc.AdjustRate(st.SapiRate); break;
+    case Command::VoiceVolume: if (svc.ActiveSpeechType() == 3) svc.AdjustVolume(st.SapiVolume); break;
+    case Command::TileLength: ChooseTileLength(bump); break;
+    default: break;
+  }
+  // A later key pressed while this one's words were said has its own sounds:
+  // a bump now would seem to be that key's.
+  if (bump && thisKey == keyEvents) svc.PlaySound("boop2.wav");
+}
+
+void Game::ChangeVolume(int step) {
+  const int32_t before = st.SongVolume;
+  st.SongVolume = std::clamp<int32_t>(st.SongVolume + step, rules::VolumeFloor, rules::VolumeCeiling);
+  svc.SetMP3Volume(st.SongVolume);
+  // At the limit nothing changes; say so rather than stay silent.
+  if (st.SongVolume == before) {
+    svc.PlaySound("boop2.wav");
+  } else if (st.HasBoard() && st.Song) {
+    // The new volume is heard on a piece of the tile under the cursor.
+    const int16_t t = st.Board(st.CursorRow, st.CursorColumn);
+    svc.PlayPiece(t > 0 ? t : int16_t(1), st.TileDuration, rules::VolumePieceSeconds);
+  }
+}
+
+void Game::Mark(bool silent) {
+  const bool hadMark = st.MarkedTile > 0;
+  st.MarkedTile = st.Board(st.CursorRow, st.CursorColumn);
+  view.Changed();
+  if (silent) return;
+  if (st.MarkedTile > 0) svc.PlaySound("marker.wav");
+  // The empty square takes no mark: say so, rather than nothing.
+  else Say(hadMark ? text::NoTileToMarkMarkRemoved : text::NoTileToMark);
+}
+
+void Game::GoToMark(bool& bump) {
+  if (st.MarkedTile == 0) {
+    bump = true;
+    AnnounceSquare();
+    return;
+  }
+  int fr = 0, fc = 0;
+  for (int r = 1; r <= st.BoardRows && !fr; ++r)
+    for (int c = 1; c <= st.BoardColumns; ++c)
+      if (st.Board(r, c) == st.MarkedTile) { fr = r; fc = c; break; }
+  if (!fr) { bump = true; fr = fc = 1; }
+  MoveCursorTo(fr, fc);
+}
+
+void Game::ToggleCoordinates() {
+  st.AnnounceCoordinates = !st.AnnounceCoordinates;
+  Say(st.AnnounceCoordinates ? text::CoordinatesOn : text::CoordinatesOff);
+  if (!st.HasBoard()) return;
+  // Switched off, the square has no words to wait for: its tile must
+  // still not start over these.
+  const unsigned keys = keyEvents;
+  svc.WaitForSpeech(rules::SquareWordsWait, false);
+  if (keys == keyEvents) AnnounceSquare();
+}
+
+// ---- New game, and the end ---------------------------------------------------
+
+SongHandle Game::OpenSong(const std::string& path) {
+  // The old song's player is let go, or twenty new games would fill every slot.
+  if (st.Song) svc.CloseSong(st.Song);
+  st.Song = svc.OpenSong(path);
+  return st.Song;
+}
+
+void Game::NewGame() {
+  const std::string sample = st.PlayerFolder + "sample.mp3";
+  const std::string oldFile = st.SongFile;
+  std::string path;
+  bool sampleFailed = false;
+  for (;;) {
+    st.FileDialogError.clear();
+    path = svc.SelectFile(st.MusicLibraryFolder, rules::SongFilePattern, 1, text::SelectSongTitle, st.FileDialogError, "",
+                          text::SelectSongHint);
+    const bool chosen = st.FileDialogError.empty() && !path.empty();
+    // Once the sample has failed, backing out of the selector must lead
+    // somewhere other than the same sample again.
+    if (!chosen && sampleFailed) {
+      BackOutOfNewGame(oldFile);
+      return;
+    }
+    if (!chosen) path = sample;
+    if (OpenSong(path)) break;
+    // Say why the selector comes back, rather than looping without a word.
+    if (chosen) {
+      svc.SpeakMsgBox(text::SongUnplayable(path), msgbox::OkOnly, text::ErrorTitle);
+    } else {
+      sampleFailed = true;
+      svc.SpeakMsgBox(text::SongUnplayableOrBack(path), msgbox::OkOnly, text::ErrorTitle);
+    }
+  }
+  svc.PauseMP3();
+  svc.SetMP3Volume(st.SongVolume);
+  const std::string size = svc.PickList(text::SizeList());
+  if (size.empty()) {
+    svc.CloseSong(st.Song);
+    st.Song = {};
+    BackOutOfNewGame(oldFile);
+    return;
+  }
+  st.SongFile = path;
+  st.PuzzleSolved = false;
+  st.BoardRows = st.BoardColumns =
+      static_cast<int16_t>(std::clamp<int>(static_cast<int>(Val(size)), rules::SmallestBoard, rules::LargestBoard));
+  if (svc.IsSongTooShort(st.BoardRows * st.BoardColumns - 1, st.TileDuration))
+    svc.SpeakMsgBox(text::SongTooShort, msgbox::OkOnly, text::TooShortTitle);
+  NewBoard();
+  Say(text::Announce(text::NewGame, st));
+}
+
+void Game::BackOutOfNewGame(const std::string& oldFile) {
+  if (!st.HasBoard()) {
+    Say(text::NoGame);
+    noGameSaid = true;
+    return;
+  }
+  // The game in progress gets its song back; the selector let it go.
+  if (!st.Song && !oldFile.empty() && OpenSong(oldFile)) {
+    svc.PauseMP3();
+    svc.SetMP3Volume(st.SongVolume);
+  }
+  AnnounceSquare();
+}
+
+void Game::Quit() {
+  if (!SaveSettings(st))
+    svc.SpeakMsgBox(text::SettingsUnwritable(st.PlayerFolder + "config.ini"), msgbox::OkOnly, text::ErrorTitle);
+  // Without a board there is no game to save, and a kept saved game stays.
+  bool remove = st.PuzzleSolved && st.HasBoard();
+  if (!st.PuzzleSolved && st.HasBoard()) {
+    const int16_t answer = svc.SpeakMsgBox(text::SaveQuestion, msgbox::YesNoCancel, text::SaveTitle);
+    if (answer == msgbox::Yes) {
+      if (!SaveGame(st)) {
+        // Without the file the game would be lost: stay in it.
+        svc.SpeakMsgBox(text::SaveUnwritable(st.PlayerFolder + "SaveGame.gam"), msgbox::OkOnly, text::ErrorTitle);
+        return;
+      }
+    } else if (answer == msgbox::No) {
+      remove = true;
+    } else {
+      return;  // Cancel, or a box closed without an answer: the game goes on
+    }
+  }
+  if (remove && !st.KeepSavedGame) DeleteSavedGame(st);
+  quitStarted = true;
+  Say(text::Farewell);
+  // Heard to its end; without speech, a pause.
+  if (!svc.WaitForSpeech(rules::FarewellWait, false)) clock.Wait(rules::SilentFarewell, false);
+  svc.EndProgram();
+}
+
+void Game::CloseRequested() {
+  // The window manager's close is the quit command; Cancel keeps the game.
+  if (!quitStarted) form_keydown('Q', 0);
+}
+
+void Game::ChooseLibraryFolder() {
+  st.FileDialogError.clear();
+  std::string path = svc.SelectFile(st.MusicLibraryFolder, rules::SongFilePattern, 1, text::LibraryTitle,
+                                    st.FileDialogError, "", text::LibraryHint);
+  if (!st.FileDialogError.empty()) svc.SpeakMsgBox(st.FileDialogError, msgbox::OkOnly, text::ErrorTitle);
+  auto slash = path.rfind('/');
+  if (!path.empty() && slash != std::string::npos) {
+    st.MusicLibraryFolder = path.substr(0, slash + 1);
+    Say(text::LibraryFolder(st.MusicLibraryFolder));
+  }
+}
+
+void Game::ChooseTileLength(bool& bump) {
+  std::string answer = svc.PickList(text::TileLengthList(st.TileDuration));
+  if (!answer.empty() && answer[0] == '*') answer.erase(0, 1);
+  if (!IsNumeric(answer)) return;
+  st.TileDuration = static_cast<float>(Val(answer));
+  if (st.TileDuration < rules::ShortestTile) {
+    bump = true;
+    st.TileDuration = rules::DefaultTileSeconds;
+  }
+}
+
+void Game::ChooseSpeechType() {
+  // Opens on the speech in use: one Enter by mistake changes nothing.
+  const std::string answer = svc.PickList(text::SpeechTypeList(st.SpeechType));
+  if (IsNumeric(answer)) {
+    st.SpeechType = static_cast<int16_t>(Val(answer));
+    svc.TTSSetup(st.SpeechType);
+  }
+}
+
+// ---- Mouse --------------------------------------------------------------------
+
+int Game::SquareAt(float X, float Y) const { return HitTest(LayOut(st, view.HeightTwips()), X, Y); }
+
+void Game::Form_MouseDown(int16_t Button, int16_t, float X, float Y) {
+  if (Button < 1 || !st.HasBoard()) return;
+  if (celebrating) {
+    skipReward = true;  // a click, like a key, goes on to the question
+    return;
+  }
+  const int k = SquareAt(X, Y);
+  if (k == 0) return;
+  board::calcRC(st, k, st.CursorRow, st.CursorColumn);
+  view.Changed();
+  if (Button == 1) Key(vk::Space, 0, false);
+  else if (Button == 2) Key('M', 0, true);
+}
+
+void Game::Form_MouseMove(int16_t Button, int16_t, float X, float Y) {
+  if (st.NoKeyYet || !st.HasBoard() || celebrating) return;
+  if (std::abs(X - mouseX) < rules::HoverJitterTwips && std::abs(Y - mouseY) < rules::HoverJitterTwips) return;
+  mouseX = X;
+  mouseY = Y;
+  const double now = clock.TimeOfDay();
+  if (mouseTime == 0) {
+    mouseTime = static_cast<float>(now);
+    return;
+  }
+  if (std::abs(now - mouseTime) < rules::HoverSeconds) return;
+  mouseTime = static_cast<float>(now);
+  if (Button != 0) return;
+  const int k = SquareAt(X, Y);
+  if (k == 0) {
+    lastHoverTile = 0;
+    return;
+  }
+  board::calcRC(st, k, st.CursorRow, st.CursorColumn);
+  view.Changed();
+  const int16_t t = st.Board(st.CursorRow, st.CursorColumn);
+  if (t == lastHoverTile) return;
+  if (t != 0) svc.PlayTile(t, t, st.TileDuration);
+  else svc.PlaySound("noTile.wav");
+  lastHoverTile = t;
+}

@@ -1,0 +1,84 @@
+#pragma once
+// The game: keys and clicks in, effects out through GameServices, the Clock
+// and the BoardView. Holds the commands, the rules beyond the board's and
+// the flows from start-up to the farewell. No windows here.
+#include "core/BoardView.h"
+#include "core/Clock.h"
+#include "core/GameServices.h"
+#include "core/GameState.h"
+#include "core/KeyTable.h"
+
+#include <cstdint>
+#include <random>
+#include <string>
+
+class Game {
+ public:
+  Game(GameState& state, GameServices& services, Clock& clock, BoardView& view);
+
+  // Random numbers for the shuffle.
+  void Seed(uint32_t seed) { rng.seed(seed); }
+
+  // After the engines exist: folders, sample song, settings, speech type,
+  // the intro and the saved-game offer. `commandLine` is the program's argument text.
+  void Start(const std::string& commandLine);
+  // The saved-game offer: resume, start anew, or (Cancel) leave no game.
+  void OfferSavedGame();
+  // A saved game was laid out: say it, then play what is in order.
+  void Resumed();
+
+  // A key, as a virtual-key code and shift mask.
+  void form_keydown(int16_t KeyCode, int16_t Shift);
+  // The mouse, at (X, Y) in twips of the window; Button 1 left, 2 right, 4 middle.
+  void Form_MouseDown(int16_t Button, int16_t Shift, float X, float Y);
+  void Form_MouseMove(int16_t Button, int16_t Shift, float X, float Y);
+  // The window system asked to close the window, or took it away.
+  void CloseRequested();
+
+  // A command asked to end the game (win answered No, quit).
+  bool quitting() const { return quitStarted; }
+
+ private:
+  GameState& st;
+  GameServices& svc;
+  Clock& clock;
+  BoardView& view;
+  std::mt19937 rng{12345};
+  bool quitStarted = false;
+  // Counts keys, so a command that waited knows whether the player went on meanwhile.
+  unsigned keyEvents = 0;
+  // From the winning move to the question: keys do not touch the board.
+  bool celebrating = false;
+  bool skipReward = false;
+  // "No game" is said once; later board keys only bump.
+  bool noGameSaid = false;
+  // Tell a command that waited whether the board is still the same game, as it left it.
+  unsigned boardBuilds = 0, boardMoves = 0;
+  // The pointer: where and when it last counted, and the tile it last played.
+  float mouseTime = 0, mouseX = 0, mouseY = 0;
+  int16_t lastHoverTile = 0;
+
+  // What a key runs once it is not the speech adjusters'; `silent` leaves a mark unsounded.
+  void Key(int16_t code, int16_t shift, bool silent);
+  void Run(Command command, bool aKey, bool silent);
+  void NewBoard();
+  void MoveHole(int Direction);
+  void WinSequence();
+  void AnnounceSquare();
+  void MoveCursorTo(int r, int c);
+  int SquareAt(float X, float Y) const;
+  bool Slide();
+  void PlayInOrder(bool rowOnly, bool& bump);
+  void ChangeVolume(int step);
+  void Mark(bool silent);
+  void GoToMark(bool& bump);
+  void ToggleCoordinates();
+  void NewGame();
+  void BackOutOfNewGame(const std::string& oldFile);
+  SongHandle OpenSong(const std::string& path);
+  void Quit();
+  void ChooseLibraryFolder();
+  void ChooseTileLength(bool& bump);
+  void ChooseSpeechType();
+  void Say(const std::string& text) { svc.speak(text); }
+};

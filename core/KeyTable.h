@@ -1,0 +1,26 @@
+#pragma once
+// Which key does what on the board: one table, which the help's list of keys
+// must name in full.
+#include <cstdint>
+
+enum class Command {
+  None,
+  Up, Down, Left, Right, RowStart, RowEnd, ColumnTop, ColumnBottom,
+  Slide, EndOfRun, PlayRun, PlayRowRun, PlaySong, PlayHomeTile, Mark, GoToMark, GoToEmpty, SayEmpty,
+  ToggleCoordinates, ToggleStatus,
+  NewGame, Quit, Help, LibraryFolder, Louder, Softer, SpeechType, Voice, VoiceRate, VoiceVolume, TileLength,
+};
+
+struct KeyBinding {
+  int16_t code;
+  int16_t shift;  // AnyShift: whatever shift keys are held
+  Command command;
+  bool needsBoard;    // without a game on the board only "No game" is said
+  const char* name;   // as the help names the key
+};
+constexpr int16_t AnyShift = -1;
+
+// Every binding; an exact shift wins over AnyShift.
+const KeyBinding* KeyBindings(int& count);
+// The binding of a key, or null when the key does nothing on the board.
+const KeyBinding* FindBinding(int16_t code, int16_t shift);

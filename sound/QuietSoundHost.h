@@ -1,3 +1,0 @@
-#pragma once
-// Moved to the test support library; this path stays for existing includes.
-#include "tests/support/QuietSoundHost.h"
