@@ -58,7 +58,9 @@ class Compositor:
     runs as root. Its windows get title bars, as on a desktop."""
 
     def __init__(self, size=(1280, 800)):
-        self.folder = tempfile.mkdtemp(prefix="tunzle-sway-")
+        root = os.geteuid() == 0
+        # Where the unprivileged compositor can reach its folder, whatever TMPDIR is.
+        self.folder = tempfile.mkdtemp(prefix="tunzle-sway-", dir="/tmp" if root else None)
         config = os.path.join(self.folder, "config")
         with open(config, "w") as f:
             f.write(f"xwayland disable\noutput HEADLESS-1 resolution {size[0]}x{size[1]}\n")
@@ -66,7 +68,7 @@ class Compositor:
                "HOME": self.folder, "WLR_BACKENDS": "headless", "WLR_LIBINPUT_NO_DEVICES": "1",
                "WLR_RENDERER": "pixman"}
         command = ["sway", "-c", config]
-        if os.geteuid() == 0:
+        if root:
             # The folder is the compositor's runtime folder: its own, private.
             os.chown(self.folder, NOBODY, NOBODY)
             os.chown(config, NOBODY, NOBODY)
@@ -82,19 +84,24 @@ class Compositor:
                                 if n.startswith("wayland-") and not n.endswith(".lock")), None)
             self.ipc = next((os.path.join(self.folder, n) for n in names if n.startswith("sway-ipc.")), None)
             if self.proc.poll() is not None or time.time() > deadline:
-                self.close()
-                raise RuntimeError("sway did not start")
+                self._fail("sway did not start")
             time.sleep(0.05)
         # Ready once it answers on its control socket.
         while subprocess.run(["swaymsg", "-s", self.ipc, "-t", "get_outputs"], capture_output=True).returncode:
             if self.proc.poll() is not None or time.time() > deadline:
-                self.close()
-                raise RuntimeError("sway did not answer")
+                self._fail("sway did not answer")
             time.sleep(0.05)
         # From the start, so every client has bound its pointer before a click;
         # the cursor rests on the title bars' row, over no client.
         self.devices = InputDevices(self.socket)
         self.msg("seat", "seat0", "cursor", "set", "0", "0")
+
+    def _fail(self, what):
+        self.log.flush()
+        with open(self.log.name, errors="replace") as f:
+            told = f.read()[-2000:]
+        self.close()
+        raise RuntimeError(f"{what}; its log ends:\n{told}")
 
     def client_env(self):
         # An absolute socket path: the client needs no runtime folder of the compositor's user.
