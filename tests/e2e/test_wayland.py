@@ -58,8 +58,9 @@ def whole_board(rows):
     if len(rows) != ROWS or any(len(row) != ROWS for row in rows):
         return f"{[len(row) for row in rows]} squares by row"
     sizes = {(r[2], r[3]) for row in rows for r in row}
-    if max(w for w, _ in sizes) - min(w for w, _ in sizes) > 1 or max(h for _, h in sizes) - min(h for _, h in sizes) > 1:
-        return f"squares of sizes {sorted(sizes)}"
+    for side in zip(*sizes):
+        if max(side) - min(side) > 1:
+            return f"squares of sizes {sorted(sizes)}"
     if sum(r[4] == BLACK for row in rows for r in row) != 1:
         return "not one empty square"
     return None
