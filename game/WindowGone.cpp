@@ -2,8 +2,14 @@
 
 #include <QAbstractNativeEventFilter>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QPointer>
+#include <QThread>
 #include <QTimer>
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
 #include <xcb/xcb.h>
 
 namespace {
@@ -29,7 +35,67 @@ class DestroyWatch : public QAbstractNativeEventFilter {
   std::function<void()> gone_;
 };
 
+// Qt 6.4's Wayland client warns and then calls _exit() when its connection
+// fails, from whichever thread noticed; its warning is the last moment the
+// program has.
+struct DisplayLoss {
+  std::function<void()> last;
+  QtMessageHandler previous = nullptr;
+  bool installed = false;
+  std::atomic<bool> noticed{false}, ran{false};
+  std::mutex m;
+  std::condition_variable cv;
+  bool done = false;
+};
+
+DisplayLoss& loss() {
+  static DisplayLoss* l = new DisplayLoss;  // never destroyed: the handler may run during exit
+  return *l;
+}
+
+void RunLast() {
+  DisplayLoss& l = loss();
+  if (!l.ran.exchange(true) && l.last) l.last();
+  {
+    std::lock_guard<std::mutex> lock(l.m);
+    l.done = true;
+  }
+  l.cv.notify_all();
+}
+
+bool ConnectionFailed(const QString& message) {
+  return message.startsWith(QLatin1String("The Wayland connection broke")) ||
+         message.startsWith(QLatin1String("The Wayland connection experienced a fatal error"));
+}
+
+void LossHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+  DisplayLoss& l = loss();
+  if (l.previous) l.previous(type, context, message);
+  if (type != QtWarningMsg || !ConnectionFailed(message)) return;
+  auto* app = QCoreApplication::instance();
+  if (!app) return;
+  if (QThread::currentThread() == app->thread()) {
+    RunLast();
+    return;
+  }
+  // Qt's event thread: the game's state belongs to the GUI thread, which is
+  // most likely waiting in its event loop. If it is stuck elsewhere, the
+  // program still ends.
+  if (!l.noticed.exchange(true)) QMetaObject::invokeMethod(app, RunLast, Qt::QueuedConnection);
+  std::unique_lock<std::mutex> lock(l.m);
+  l.cv.wait_for(lock, std::chrono::seconds(5), [&l] { return l.done; });
+}
+
 }  // namespace
+
+void OnDisplayLost(std::function<void()> last) {
+  if (QGuiApplication::platformName() != QLatin1String("wayland")) return;
+  DisplayLoss& l = loss();
+  l.last = std::move(last);
+  if (l.installed) return;
+  l.installed = true;
+  l.previous = qInstallMessageHandler(LossHandler);
+}
 
 void OnNativeWindowDestroyed(QWidget& widget, std::function<void()> gone) {
   auto* watch = new DestroyWatch(widget, std::move(gone));

@@ -4,11 +4,12 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev
+  qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev qt6-wayland
   libopenal-dev libopenal1 libpulse-dev libpipewire-0.3-dev libsndfile1-dev libmpg123-dev libflac-dev libvorbis-dev libopusfile-dev
   libespeak-ng-dev espeak-ng libspeechd-dev speech-dispatcher speech-dispatcher-espeak-ng
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool x11-utils imagemagick sox
+  sway wtype grim util-linux
   pulseaudio pulseaudio-utils pipewire pipewire-pulse wireplumber
   desktop-file-utils appstream
   dpkg-dev debhelper lintian man-db

@@ -3,7 +3,10 @@ private D-Bus session with the accessibility bus, every dialog a player meets
 (song selector, board size, speech type, help, save question) is read from
 the accessibility tree. Every control the player can reach must have a role
 and a name, Tab must reach each of them, and the control holding the focus
-must be the one the game's own voice just spoke (read back from the trace)."""
+must be the one the game's own voice just spoke (read back from the trace).
+
+Usage: test_accessibility.py TUNZLE [wayland]: with "wayland", the game is a
+Wayland client of a headless sway instead of an X client of Xvfb."""
 import importlib.util
 import os
 import shutil
@@ -16,6 +19,7 @@ import driver  # noqa: E402
 
 SKIP = 77
 PROGRAM = sys.argv[1] if len(sys.argv) > 1 else ""
+WAYLAND = sys.argv[2:] == ["wayland"]
 BUS_LAUNCHERS = ("/usr/libexec/at-spi-bus-launcher", "/usr/lib/at-spi2-core/at-spi-bus-launcher")
 
 
@@ -60,7 +64,7 @@ class Services:
         if not self.address:
             self.close()
             skip("the D-Bus session daemon did not start")
-        self.env = {"DBUS_SESSION_BUS_ADDRESS": self.address, "DISPLAY": display.name}
+        self.env = {"DBUS_SESSION_BUS_ADDRESS": self.address, **display.client_env()}
         env = dict(os.environ)
         env.pop("AT_SPI_BUS_ADDRESS", None)
         env.update(self.env)
@@ -246,11 +250,11 @@ def main():
     if not PROGRAM or not os.access(PROGRAM, os.X_OK):
         raise SystemExit(f"usage: {sys.argv[0]} path/to/Tunzle")
     ensure_pyatspi()
-    for tool in ("Xvfb", "xdotool"):
+    for tool in ("sway", "wtype", "setpriv") if WAYLAND else ("Xvfb", "xdotool"):
         if not shutil.which(tool):
             skip(f"{tool} is not installed")
     started = time.time()
-    display = driver.Display()
+    display = driver.Compositor() if WAYLAND else driver.Display()
     services = None
     game = None
     appdata = driver.temp_player_folder()

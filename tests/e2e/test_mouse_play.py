@@ -60,30 +60,10 @@ def window_geometry(game):
 
 
 def screenshot(game):
-    """The whole screen as rows of (r, g, b)."""
+    """The whole screen."""
     data = subprocess.run(["import", "-window", "root", "-depth", "8", "ppm:-"], env=game.env, capture_output=True,
                           check=True).stdout
-    fields, pos = [], 0
-    while len(fields) < 4:  # P6, width, height, maximum
-        while data[pos:pos + 1].isspace():
-            pos += 1
-        if data[pos:pos + 1] == b"#":
-            pos = data.index(b"\n", pos) + 1
-            continue
-        end = pos
-        while not data[end:end + 1].isspace():
-            end += 1
-        fields.append(data[pos:end])
-        pos = end
-    pos += 1
-    assert fields[0] == b"P6" and fields[3] == b"255", fields
-    width = int(fields[1])
-
-    def pixel(x, y):
-        i = pos + (y * width + x) * 3
-        return tuple(data[i:i + 3])
-
-    return pixel
+    return driver.Image(data).pixel
 
 
 def move(game, x, y):

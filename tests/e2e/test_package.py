@@ -1,12 +1,12 @@
 """The Debian package of an already-built tree: lintian-clean, holds every file
 the install rule installs, and its unpacked game plays its intro and reaches
-the song selector, and its MTHelp opens the game's help, both headless."""
+the song selector as an X client and as a Wayland client, and its MTHelp
+opens the game's help headless."""
 import os
 import shutil
 import subprocess
 import sys
 import tempfile
-import types
 
 sys.path.insert(0, os.path.dirname(__file__))
 import driver  # noqa: E402
@@ -27,19 +27,34 @@ def packaged_files(root):
     return {os.path.relpath(os.path.join(d, f), root) for d, _, fs in os.walk(root) for f in fs}
 
 
-def headless(program, appdata, args=()):
-    # The offscreen platform needs no display.
-    return driver.Game(program, types.SimpleNamespace(name=""), appdata, args=args,
-                       env={"QT_QPA_PLATFORM": "offscreen"})
+def starts(program, root, display, appdata, games):
+    """The intro from the package's data, then the song selector on the
+    player's copy of the sample song."""
+    game = driver.Game(program, display, appdata, args=["3"])
+    games.append(game)
+    at = game.wait_for("sound", "INTRO0.WAV", timeout=30)
+    intro = game.lines()[at]
+    assert intro[2] != "0", "the intro sound was not found in the package's data folder"
+    game.wait_for("speak", "3", "Music Tunzle.", timeout=30)
+    at = game.wait_for("selectfile", timeout=30)
+    if isinstance(display, driver.Compositor):
+        display.wait_focus("Select Music File to tunzle")  # a window of the compositor's, not XWayland's
+    shown = game.lines()[at]
+    player = os.path.join(appdata, "Music Tunzle")
+    assert shown[2].rstrip("/") == player, f"the song selector shows {shown[2]}, not {player}"
+    with open(os.path.join(player, "sample.mp3"), "rb") as copied, \
+            open(os.path.join(root, "usr/share/games/music-tunzle/sample.mp3"), "rb") as shipped:
+        assert copied.read() == shipped.read(), "the player's sample song is not the package's"
+    game.kill()
 
 
 def main():
-    for tool in ("dpkg-deb", "lintian"):
+    for tool in ("dpkg-deb", "lintian", "Xvfb", "sway"):
         if not shutil.which(tool):
             print(f"SKIPPED: {tool} is not installed (scripts/setup.sh installs it)")
             return SKIP
     scratch = tempfile.mkdtemp(prefix="tunzle-package-")
-    games = []
+    games, displays = [], []
     try:
         made = subprocess.run(["bash", os.path.join(SOURCE, "scripts", "package.sh"), "--built", BUILD,
                                "--out", os.path.join(scratch, "out")],
@@ -63,25 +78,15 @@ def main():
                        if not f.startswith("usr/share/doc/music-tunzle/"))
         assert not extra, f"packaged but not installed: {extra}"
 
-        appdata = os.path.join(scratch, "player")
-        os.mkdir(appdata)
-        game = headless(os.path.join(root, "usr", "games", "Tunzle"), appdata, args=["3"])
-        games.append(game)
-        at = game.wait_for("sound", "INTRO0.WAV", timeout=30)
-        intro = game.lines()[at]
-        assert intro[2] != "0", "the intro sound was not found in the package's data folder"
-        game.wait_for("speak", "3", "Music Tunzle.", timeout=30)
-        at = game.wait_for("selectfile", timeout=30)
-        shown = game.lines()[at]
-        player = os.path.join(appdata, "Music Tunzle")
-        assert shown[2].rstrip("/") == player, f"the song selector shows {shown[2]}, not {player}"
-        with open(os.path.join(player, "sample.mp3"), "rb") as copied, \
-                open(os.path.join(root, "usr/share/games/music-tunzle/sample.mp3"), "rb") as shipped:
-            assert copied.read() == shipped.read(), "the player's sample song is not the package's"
-        game.kill()
+        for name, display in (("x", driver.Display), ("wayland", driver.Compositor)):
+            appdata = os.path.join(scratch, f"player-{name}")
+            os.mkdir(appdata)
+            displays.append(display())
+            starts(os.path.join(root, "usr", "games", "Tunzle"), root, displays[-1], appdata, games)
 
         os.mkdir(os.path.join(scratch, "help"))
-        helper = headless(os.path.join(root, "usr", "games", "MTHelp"), os.path.join(scratch, "help"))
+        helper = driver.Game(os.path.join(root, "usr", "games", "MTHelp"), driver.Offscreen(),
+                             os.path.join(scratch, "help"))
         games.append(helper)
         helper.wait_for("window", "HELP", timeout=30)
         assert helper.count("msgbox") == 0, f"MTHelp reported: {helper.lines()}"
@@ -90,6 +95,8 @@ def main():
     finally:
         for g in games:
             g.kill()
+        for d in displays:
+            d.close()
         shutil.rmtree(scratch, ignore_errors=True)
 
 
