@@ -34,7 +34,7 @@ void Game::Start(const std::string& commandLine) {
 
   if (!FindFileNoCase(st.PlayerFolder, "sample.mp3")) {
     if (!CopyFile(st.AppFolder + "sample.mp3", st.PlayerFolder + "sample.mp3"))
-      svc.SpeakMsgBox(text::SampleCopyFailed, msgbox::OkOnly, text::WarningTitle);
+      svc.SpeakMsgBox(text::SampleCopyFailed(), msgbox::OkOnly, text::WarningTitle());
   }
 
   st.SapiVoiceNumber = 1;
@@ -56,15 +56,15 @@ void Game::Start(const std::string& commandLine) {
     svc.TTSSetup(st.SpeechType);
   }
 
-  view.Shown(text::Caption);
-  Trace::write("window", {text::Caption});
+  view.Shown(text::Caption());
+  Trace::write("window", {text::Caption()});
 
   svc.PlaySound("intro0.wav");
   clock.Wait(rules::IntroSound, true);
-  Say(text::IntroTitle);
+  Say(text::IntroTitle());
   clock.Wait(rules::IntroTitle, true);
-  Say(text::IntroMaker);
-  Say(text::IntroDevelopers);
+  Say(text::IntroMaker());
+  Say(text::IntroDevelopers());
   clock.Wait(rules::IntroCredits, true);
   // What follows stops speech: let the credit line finish first.
   svc.WaitForSpeech(rules::IntroWordsWait, true);
@@ -78,7 +78,7 @@ void Game::OfferSavedGame() {
     Run(Command::NewGame, true, false);
     return;
   }
-  const int16_t answer = svc.SpeakMsgBox(text::ResumeQuestion, msgbox::YesNoCancel, text::SaveTitle);
+  const int16_t answer = svc.SpeakMsgBox(text::ResumeQuestion(), msgbox::YesNoCancel, text::SaveTitle());
   if (answer == msgbox::No) {
     DeleteSavedGame(st);
     Run(Command::NewGame, true, false);
@@ -89,7 +89,7 @@ void Game::OfferSavedGame() {
   GameState saved = st;
   if (!ReadSavedGame(path, saved)) {
     // Left on disk: the next quit replaces it.
-    svc.SpeakMsgBox(text::SavedGameDamaged, msgbox::OkOnly, text::ErrorTitle);
+    svc.SpeakMsgBox(text::SavedGameDamaged(), msgbox::OkOnly, text::ErrorTitle());
     Run(Command::NewGame, true, false);
     return;
   }
@@ -98,7 +98,7 @@ void Game::OfferSavedGame() {
     // A silent board is no game; the song may come back (a drive plugged in
     // again), so the file stays until a new save replaces it.
     st.KeepSavedGame = true;
-    svc.SpeakMsgBox(text::SavedSongUnplayable(saved.SongFile), msgbox::OkOnly, text::ErrorTitle);
+    svc.SpeakMsgBox(text::SavedSongUnplayable(saved.SongFile), msgbox::OkOnly, text::ErrorTitle());
     Run(Command::NewGame, true, false);
     return;
   }
@@ -115,13 +115,13 @@ void Game::OfferSavedGame() {
 
 void Game::Resumed() {
   st.NoKeyYet = false;
-  Say(text::Announce(text::SavedGame, st));
+  Say(text::Announce(text::SavedGame(), st));
   // What is in order plays after the words, unless the player went on already.
   const unsigned keys = keyEvents;
   svc.WaitForSpeech(rules::ResumeWordsWait, false);
   if (keys != keyEvents) return;
   if (st.TilesInOrder > 0) Run(Command::PlayRun, true, false);
-  else Say(text::NothingInOrder);
+  else Say(text::NothingInOrder());
 }
 
 // ---- The board --------------------------------------------------------------
@@ -178,7 +178,7 @@ void Game::WinSequence() {
   while (!skipReward && svc.IsSongPlaying()) clock.Wait(rules::PollSeconds, false);
   if (skipReward) svc.PauseMP3();
   celebrating = false;
-  const int16_t answer = svc.SpeakMsgBox(text::AnotherGame, msgbox::YesNo, text::WinTitle);
+  const int16_t answer = svc.SpeakMsgBox(text::AnotherGame(), msgbox::YesNo, text::WinTitle());
   if (answer == msgbox::Yes) {
     Run(Command::NewGame, true, false);
   } else if (answer == msgbox::No) {
@@ -190,12 +190,12 @@ void Game::WinSequence() {
 void Game::AnnounceSquare() {
   const int16_t t = st.Board(st.CursorRow, st.CursorColumn);
   std::vector<std::string> words;
-  if (t == 0 && st.AnnounceStatus) words.push_back(text::EmptyWord);
+  if (t == 0 && st.AnnounceStatus) words.push_back(text::EmptyWord());
   if (st.AnnounceCoordinates) words.push_back(text::Square(st.CursorRow, st.CursorColumn));
   if (st.AnnounceStatus) {
     const SquareKind kind = KindOf(st, board::SquareNumber(st, st.CursorRow, st.CursorColumn));
-    if (kind == SquareKind::OutOfRun) words.push_back(text::OutOfRunWord);
-    else if (kind == SquareKind::InRun) words.push_back(text::InRunWord);
+    if (kind == SquareKind::OutOfRun) words.push_back(text::OutOfRunWord());
+    else if (kind == SquareKind::InRun) words.push_back(text::InRunWord());
   }
   // The words come before the tile, never over it, nor over the in-order run
   // a slide has just started. A key pressed meanwhile has announced its own square.
@@ -291,7 +291,7 @@ void Game::Run(Command command, bool aKey, bool silent) {
   // Until a game exists, only the commands that need no board do anything.
   if (NeedsBoard(command) && !st.HasBoard()) {
     if (noGameSaid) svc.PlaySound("boop2.wav");
-    else Say(text::NoGame);
+    else Say(text::NoGame());
     noGameSaid = true;
     return;
   }
@@ -343,7 +343,7 @@ void Game::Run(Command command, bool aKey, bool silent) {
     case Command::ToggleCoordinates: ToggleCoordinates(); break;
     case Command::ToggleStatus:
       st.AnnounceStatus = !st.AnnounceStatus;
-      Say(st.AnnounceStatus ? text::StatusOn : text::StatusOff);
+      Say(st.AnnounceStatus ? text::StatusOn() : text::StatusOff());
       break;
     case Command::NewGame: NewGame(); break;
     case Command::Quit: Quit(); break;
@@ -384,7 +384,7 @@ void Game::Mark(bool silent) {
   if (silent) return;
   if (st.MarkedTile > 0) svc.PlaySound("marker.wav");
   // The empty square takes no mark: say so, rather than nothing.
-  else Say(hadMark ? text::NoTileToMarkMarkRemoved : text::NoTileToMark);
+  else Say(hadMark ? text::NoTileToMarkMarkRemoved() : text::NoTileToMark());
 }
 
 void Game::GoToMark(bool& bump) {
@@ -403,7 +403,7 @@ void Game::GoToMark(bool& bump) {
 
 void Game::ToggleCoordinates() {
   st.AnnounceCoordinates = !st.AnnounceCoordinates;
-  Say(st.AnnounceCoordinates ? text::CoordinatesOn : text::CoordinatesOff);
+  Say(st.AnnounceCoordinates ? text::CoordinatesOn() : text::CoordinatesOff());
   if (!st.HasBoard()) return;
   // Switched off, the square has no words to wait for: its tile must
   // still not start over these.
@@ -428,8 +428,8 @@ void Game::NewGame() {
   bool sampleFailed = false;
   for (;;) {
     st.FileDialogError.clear();
-    path = svc.SelectFile(st.MusicLibraryFolder, rules::SongFilePattern, 1, text::SelectSongTitle, st.FileDialogError, "",
-                          text::SelectSongHint);
+    path = svc.SelectFile(st.MusicLibraryFolder, rules::SongFilePattern, 1, text::SelectSongTitle(), st.FileDialogError, "",
+                          text::SelectSongHint());
     const bool chosen = st.FileDialogError.empty() && !path.empty();
     // Once the sample has failed, backing out of the selector must lead
     // somewhere other than the same sample again.
@@ -441,10 +441,10 @@ void Game::NewGame() {
     if (OpenSong(path)) break;
     // Say why the selector comes back, rather than looping without a word.
     if (chosen) {
-      svc.SpeakMsgBox(text::SongUnplayable(path), msgbox::OkOnly, text::ErrorTitle);
+      svc.SpeakMsgBox(text::SongUnplayable(path), msgbox::OkOnly, text::ErrorTitle());
     } else {
       sampleFailed = true;
-      svc.SpeakMsgBox(text::SongUnplayableOrBack(path), msgbox::OkOnly, text::ErrorTitle);
+      svc.SpeakMsgBox(text::SongUnplayableOrBack(path), msgbox::OkOnly, text::ErrorTitle());
     }
   }
   svc.PauseMP3();
@@ -461,14 +461,14 @@ void Game::NewGame() {
   st.BoardRows = st.BoardColumns =
       static_cast<int16_t>(std::clamp<int>(static_cast<int>(Val(size)), rules::SmallestBoard, rules::LargestBoard));
   if (svc.IsSongTooShort(st.BoardRows * st.BoardColumns - 1, st.TileDuration))
-    svc.SpeakMsgBox(text::SongTooShort, msgbox::OkOnly, text::TooShortTitle);
+    svc.SpeakMsgBox(text::SongTooShort(), msgbox::OkOnly, text::TooShortTitle());
   NewBoard();
-  Say(text::Announce(text::NewGame, st));
+  Say(text::Announce(text::NewGame(), st));
 }
 
 void Game::BackOutOfNewGame(const std::string& oldFile) {
   if (!st.HasBoard()) {
-    Say(text::NoGame);
+    Say(text::NoGame());
     noGameSaid = true;
     return;
   }
@@ -482,15 +482,15 @@ void Game::BackOutOfNewGame(const std::string& oldFile) {
 
 void Game::Quit() {
   if (!SaveSettings(st))
-    svc.SpeakMsgBox(text::SettingsUnwritable(st.PlayerFolder + "config.ini"), msgbox::OkOnly, text::ErrorTitle);
+    svc.SpeakMsgBox(text::SettingsUnwritable(st.PlayerFolder + "config.ini"), msgbox::OkOnly, text::ErrorTitle());
   // Without a board there is no game to save, and a kept saved game stays.
   bool remove = st.PuzzleSolved && st.HasBoard();
   if (!st.PuzzleSolved && st.HasBoard()) {
-    const int16_t answer = svc.SpeakMsgBox(text::SaveQuestion, msgbox::YesNoCancel, text::SaveTitle);
+    const int16_t answer = svc.SpeakMsgBox(text::SaveQuestion(), msgbox::YesNoCancel, text::SaveTitle());
     if (answer == msgbox::Yes) {
       if (!SaveGame(st)) {
         // Without the file the game would be lost: stay in it.
-        svc.SpeakMsgBox(text::SaveUnwritable(st.PlayerFolder + "SaveGame.gam"), msgbox::OkOnly, text::ErrorTitle);
+        svc.SpeakMsgBox(text::SaveUnwritable(st.PlayerFolder + "SaveGame.gam"), msgbox::OkOnly, text::ErrorTitle());
         return;
       }
     } else if (answer == msgbox::No) {
@@ -501,7 +501,7 @@ void Game::Quit() {
   }
   if (remove && !st.KeepSavedGame) DeleteSavedGame(st);
   quitStarted = true;
-  Say(text::Farewell);
+  Say(text::Farewell());
   // Heard to its end; without speech, a pause.
   if (!svc.WaitForSpeech(rules::FarewellWait, false)) clock.Wait(rules::SilentFarewell, false);
   svc.EndProgram();
@@ -512,11 +512,16 @@ void Game::CloseRequested() {
   if (!quitStarted) form_keydown('Q', 0);
 }
 
+void Game::KeepOnLoss() {
+  SaveSettings(st);
+  if (!st.PuzzleSolved && st.HasBoard() && !quitStarted) SaveGame(st);
+}
+
 void Game::ChooseLibraryFolder() {
   st.FileDialogError.clear();
-  std::string path = svc.SelectFile(st.MusicLibraryFolder, rules::SongFilePattern, 1, text::LibraryTitle,
-                                    st.FileDialogError, "", text::LibraryHint);
-  if (!st.FileDialogError.empty()) svc.SpeakMsgBox(st.FileDialogError, msgbox::OkOnly, text::ErrorTitle);
+  std::string path = svc.SelectFile(st.MusicLibraryFolder, rules::SongFilePattern, 1, text::LibraryTitle(),
+                                    st.FileDialogError, "", text::LibraryHint());
+  if (!st.FileDialogError.empty()) svc.SpeakMsgBox(st.FileDialogError, msgbox::OkOnly, text::ErrorTitle());
   auto slash = path.rfind('/');
   if (!path.empty() && slash != std::string::npos) {
     st.MusicLibraryFolder = path.substr(0, slash + 1);

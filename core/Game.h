@@ -34,6 +34,9 @@ class Game {
   void Form_MouseMove(int16_t Button, int16_t Shift, float X, float Y);
   // The window system asked to close the window, or took it away.
   void CloseRequested();
+  // The display is gone for good and the program ends: keep the settings and
+  // an unfinished game, asking nothing.
+  void KeepOnLoss();
 
   // A command asked to end the game (win answered No, quit).
   bool quitting() const { return quitStarted; }

@@ -1,84 +1,90 @@
 #include "core/Texts.h"
 
+#include "base/Translate.h"
 #include "base/VB.h"
 
 namespace text {
 
-const char* const Caption = "Music Tunzle   Press F1 for Help";
+//: The window's caption; the game's name stays as it is.
+std::string Caption() { return Tr("text", "Music Tunzle   Press F1 for Help"); }
 
-const char* const IntroTitle = "Music Tunzle.";
-const char* const IntroMaker = "A Korvel Game.";
-const char* const IntroDevelopers = "By the Music Tunzle developers.";
-const char* const SampleCopyFailed = "Error copying sample.mp3 to user's game folder";
-const char* const ResumeQuestion = "Would you like to play your saved game?";
-const char* const SavedGameDamaged = "The saved game is damaged and cannot be played. A new game starts.";
+std::string IntroTitle() { return Tr("text", "Music Tunzle."); }
+//: The game's maker, a name: keep it.
+std::string IntroMaker() { return Tr("text", "A Korvel Game."); }
+std::string IntroDevelopers() { return Tr("text", "By the Music Tunzle developers."); }
+std::string SampleCopyFailed() { return Tr("text", "Error copying sample.mp3 to user's game folder"); }
+std::string ResumeQuestion() { return Tr("text", "Would you like to play your saved game?"); }
+std::string SavedGameDamaged() { return Tr("text", "The saved game is damaged and cannot be played. A new game starts."); }
 std::string SavedSongUnplayable(const std::string& path) {
-  return "The song " + path +
-         " of your saved game could not be played. Your saved game is kept. Please choose a song for a new game.";
+  return Fill(Tr("text", "The song %1 of your saved game could not be played. Your saved game is kept. Please choose a song for a new game."), {path});
 }
 
-const char* const WarningTitle = "Warning";
-const char* const ErrorTitle = "Error";
-const char* const SaveTitle = "Save Game?";
-const char* const WinTitle = "Congratulations";
-const char* const TooShortTitle = "Song Too Short";
+std::string WarningTitle() { return Tr("text", "Warning"); }
+std::string ErrorTitle() { return Tr("text", "Error"); }
+std::string SaveTitle() { return Tr("text", "Save Game?"); }
+std::string WinTitle() { return Tr("text", "Congratulations"); }
+std::string TooShortTitle() { return Tr("text", "Song Too Short"); }
 
-const char* const SelectSongTitle = "Select Music File to tunzle";
-const char* const SelectSongHint = "Escape plays the sample song.";
+std::string SelectSongTitle() { return Tr("text", "Select Music File to tunzle"); }
+std::string SelectSongHint() { return Tr("text", "Escape plays the sample song."); }
 std::string SongUnplayable(const std::string& path) {
-  return "The song " + path + " could not be played. Please choose another song.";
+  return Fill(Tr("text", "The song %1 could not be played. Please choose another song."), {path});
 }
 std::string SongUnplayableOrBack(const std::string& path) {
-  return "The song " + path + " could not be played. Please choose another song, or press Escape to go back without a new game.";
+  return Fill(Tr("text", "The song %1 could not be played. Please choose another song, or press Escape to go back without a new game."), {path});
 }
-const char* const SongTooShort =
-    "song is too short. Either reduce the duration of the song tiles, reduce the number of rows and columns, or "
-    "select a longer MP3.";
-const char* const NoGame = "No game. Press N for a new game or Q to quit.";
-const char* const NewGame = "New game";
-const char* const SavedGame = "Saved game";
+std::string SongTooShort() { return Tr("text", "song is too short. Either reduce the duration of the song tiles, reduce the number of rows and columns, or select a longer MP3."); }
+std::string NoGame() { return Tr("text", "No game. Press N for a new game or Q to quit."); }
+std::string NewGame() { return Tr("text", "New game"); }
+std::string SavedGame() { return Tr("text", "Saved game"); }
 std::string Announce(const std::string& which, const GameState& st) {
-  return which + ", " + std::to_string(st.BoardRows) + " by " + std::to_string(st.BoardColumns) + ". The cursor is on row " +
-         std::to_string(st.CursorRow) + ", column " + std::to_string(st.CursorColumn) + ", the empty square on row " +
-         std::to_string(st.EmptyRow) + ", column " + std::to_string(st.EmptyColumn) + ".";
+  //: %1 is "New game" or "Saved game"; %2 by %3 the board's size.
+  return Fill(Tr("text", "%1, %2 by %3. The cursor is on row %4, column %5, the empty square on row %6, column %7."),
+              {which, std::to_string(st.BoardRows), std::to_string(st.BoardColumns), std::to_string(st.CursorRow),
+               std::to_string(st.CursorColumn), std::to_string(st.EmptyRow), std::to_string(st.EmptyColumn)});
 }
-const char* const NothingInOrder = "No tile is in order yet.";
+std::string NothingInOrder() { return Tr("text", "No tile is in order yet."); }
 
-const char* const EmptyWord = "Space";
-const char* const InRunWord = "correct";
-const char* const OutOfRunWord = "wrong";
-std::string Square(int row, int column) { return std::to_string(row) + ", " + std::to_string(column); }
-const char* const CoordinatesOn = "Row and column on";
-const char* const CoordinatesOff = "Row and column off";
-const char* const StatusOn = "Correct and wrong on";
-const char* const StatusOff = "Correct and wrong off";
-const char* const NoTileToMark = "No tile to mark here.";
-const char* const NoTileToMarkMarkRemoved = "No tile to mark here. The mark is removed.";
+//: Said of the empty square when "correct" and "wrong" are on.
+std::string EmptyWord() { return Tr("text", "Space"); }
+std::string InRunWord() { return Tr("text", "correct"); }
+std::string OutOfRunWord() { return Tr("text", "wrong"); }
+std::string Square(int row, int column) {
+  //: A square's row, then its column.
+  return Fill(Tr("text", "%1, %2"), {std::to_string(row), std::to_string(column)});
+}
+std::string CoordinatesOn() { return Tr("text", "Row and column on"); }
+std::string CoordinatesOff() { return Tr("text", "Row and column off"); }
+std::string StatusOn() { return Tr("text", "Correct and wrong on"); }
+std::string StatusOff() { return Tr("text", "Correct and wrong off"); }
+std::string NoTileToMark() { return Tr("text", "No tile to mark here."); }
+std::string NoTileToMarkMarkRemoved() { return Tr("text", "No tile to mark here. The mark is removed."); }
 
-const char* const AnotherGame = "Would you like another game?";
-const char* const SaveQuestion = "Would you like to save your game?";
-std::string SettingsUnwritable(const std::string& path) { return "Could not write the settings file " + path; }
-std::string SaveUnwritable(const std::string& path) { return "Could not write the saved game " + path; }
+std::string AnotherGame() { return Tr("text", "Would you like another game?"); }
+std::string SaveQuestion() { return Tr("text", "Would you like to save your game?"); }
+std::string SettingsUnwritable(const std::string& path) {
+  return Fill(Tr("text", "Could not write the settings file %1"), {path});
+}
+std::string SaveUnwritable(const std::string& path) { return Fill(Tr("text", "Could not write the saved game %1"), {path}); }
 // The farewell names the game's makers and where to find them.
-const char* const Farewell =
-    "Thank you for playing Music Tunzle, from the Music Tunzle developers. "
-    "Visit the Music Tunzle project page for new versions and help.";
+std::string Farewell() { return Tr("text", "Thank you for playing Music Tunzle, from the Music Tunzle developers. Visit the Music Tunzle project page for new versions and help."); }
 
-const char* const LibraryTitle = "Select Music Library Folder by Selecting Any File from that Folder";
-const char* const LibraryHint = "Escape keeps the folder as it is.";
-std::string LibraryFolder(const std::string& folder) { return "Music library folder " + folder; }
+std::string LibraryTitle() { return Tr("text", "Select Music Library Folder by Selecting Any File from that Folder"); }
+std::string LibraryHint() { return Tr("text", "Escape keeps the folder as it is."); }
+std::string LibraryFolder(const std::string& folder) { return Fill(Tr("text", "Music library folder %1"), {folder}); }
 
 std::string SpeechTypeList(int16_t current) {
   // Nothing chosen yet: the built-in voice is what asks, so Enter keeps it.
   const int16_t starred = current < 0 ? 3 : current;
-  auto item = [starred](const char* name, int16_t type) {
-    return std::string("|") + (starred == type ? "*" : "") + name + ":" + std::to_string(type);
+  auto item = [starred](const std::string& name, int16_t type) {
+    return "|" + std::string(starred == type ? "*" : "") + name + ":" + std::to_string(type);
   };
-  return "p:Select Speech Type" + item("No speech", 0) + item("Screen reader", 1) + item("Built-in voice", 3);
+  return "p:" + Tr("text", "Select Speech Type") + item(Tr("text", "No speech"), 0) + item(Tr("text", "Screen reader"), 1) +
+         item(Tr("text", "Built-in voice"), 3);
 }
 
 std::string SizeList() {
-  std::string spec = "p:Select square size";
+  std::string spec = "p:" + Tr("text", "Select square size");
   for (int n = rules::SmallestBoard; n <= rules::LargestBoard; ++n) spec += "|" + std::to_string(n);
   return spec;
 }
@@ -87,10 +93,15 @@ std::string TileLengthList(float current) {
   // The list opens on the length in use, so Enter keeps it.
   bool starred = false;
   for (const char* length : rules::TileLengths) starred = starred || static_cast<float>(Val(length)) == current;
-  std::string spec = "p:Song tile duration in seconds";
+  std::string spec = "p:" + Tr("text", "Song tile duration in seconds");
+  // Said with the language's decimal mark; the value stays the number.
+  //: The decimal mark of numbers such as 1.5 (seconds), as a voice reads it best.
+  const std::string point = Tr("text", ".");
   for (const char* length : rules::TileLengths) {
     const bool mark = starred ? static_cast<float>(Val(length)) == current : std::string(length) == rules::FallbackTileLength;
-    spec += std::string("|") + (mark ? "*" : "") + length;
+    std::string label = length;
+    if (const size_t dot = label.find('.'); dot != std::string::npos) label.replace(dot, 1, point);
+    spec += "|" + std::string(mark ? "*" : "") + label + (label == length ? "" : std::string(":") + length);
   }
   return spec;
 }

@@ -1,6 +1,6 @@
 #pragma once
 // Every text the game says or shows, and the pick lists it offers, in one
-// place. The English here is the source of any translation.
+// place, each in the player's language. The English here is the source.
 #include "core/GameState.h"
 
 #include <string>
@@ -8,60 +8,60 @@
 namespace text {
 
 // The window's caption.
-extern const char* const Caption;
+std::string Caption();
 
 // Start-up.
-extern const char* const IntroTitle;
-extern const char* const IntroMaker;
-extern const char* const IntroDevelopers;
-extern const char* const SampleCopyFailed;
-extern const char* const ResumeQuestion;
-extern const char* const SavedGameDamaged;
+std::string IntroTitle();
+std::string IntroMaker();
+std::string IntroDevelopers();
+std::string SampleCopyFailed();
+std::string ResumeQuestion();
+std::string SavedGameDamaged();
 std::string SavedSongUnplayable(const std::string& path);
 
 // Titles of message boxes.
-extern const char* const WarningTitle;
-extern const char* const ErrorTitle;
-extern const char* const SaveTitle;
-extern const char* const WinTitle;
-extern const char* const TooShortTitle;
+std::string WarningTitle();
+std::string ErrorTitle();
+std::string SaveTitle();
+std::string WinTitle();
+std::string TooShortTitle();
 
 // New game.
-extern const char* const SelectSongTitle;
-extern const char* const SelectSongHint;
+std::string SelectSongTitle();
+std::string SelectSongHint();
 std::string SongUnplayable(const std::string& path);
 // After the sample itself failed: Escape leads back without a new game.
 std::string SongUnplayableOrBack(const std::string& path);
-extern const char* const SongTooShort;
-extern const char* const NoGame;
+std::string SongTooShort();
+std::string NoGame();
 // "New game" or "Saved game", with the board and where the cursor and the empty square are.
-extern const char* const NewGame;
-extern const char* const SavedGame;
+std::string NewGame();
+std::string SavedGame();
 std::string Announce(const std::string& which, const GameState& st);
-extern const char* const NothingInOrder;
+std::string NothingInOrder();
 
 // On the board.
-extern const char* const EmptyWord;
-extern const char* const InRunWord;
-extern const char* const OutOfRunWord;
+std::string EmptyWord();
+std::string InRunWord();
+std::string OutOfRunWord();
 std::string Square(int row, int column);
-extern const char* const CoordinatesOn;
-extern const char* const CoordinatesOff;
-extern const char* const StatusOn;
-extern const char* const StatusOff;
-extern const char* const NoTileToMark;
-extern const char* const NoTileToMarkMarkRemoved;
+std::string CoordinatesOn();
+std::string CoordinatesOff();
+std::string StatusOn();
+std::string StatusOff();
+std::string NoTileToMark();
+std::string NoTileToMarkMarkRemoved();
 
 // The win and the end.
-extern const char* const AnotherGame;
-extern const char* const SaveQuestion;
+std::string AnotherGame();
+std::string SaveQuestion();
 std::string SettingsUnwritable(const std::string& path);
 std::string SaveUnwritable(const std::string& path);
-extern const char* const Farewell;
+std::string Farewell();
 
 // The library folder.
-extern const char* const LibraryTitle;
-extern const char* const LibraryHint;
+std::string LibraryTitle();
+std::string LibraryHint();
 std::string LibraryFolder(const std::string& folder);
 
 // Pick lists: "p:" and the title, then "|" before each item; "*" marks the

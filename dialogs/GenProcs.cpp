@@ -3,6 +3,7 @@
 #include "common/Beep.h"
 #include "common/MsgBox.h"
 #include "base/Trace.h"
+#include "base/Translate.h"
 #include "base/VB.h"
 #include "common/Wait.h"
 #include "dialogs/GenDialog.h"
@@ -113,7 +114,7 @@ QWidget* controlOf(GenDialog& f, int32_t kind, int16_t index) {
   }
 }
 
-bool isFolderEntry(const std::string& s) { return s.find("[folder]") != std::string::npos; }
+bool isFolderEntry(const std::string& s) { return s.find(FolderMark()) != std::string::npos; }
 
 void speakFocus(GenDialog& f, int32_t kind, int16_t index) {
   switch (kind) {
@@ -129,13 +130,13 @@ void speakFocus(GenDialog& f, int32_t kind, int16_t index) {
       if (auto* o = at(f.OPTControl, index)) {
         Say(GenDialog::TagOf(o));
         Say(o->text().toStdString());
-        Say(o->isChecked() ? "selected" : "unselected");
+        Say(o->isChecked() ? Tr("Dialog", "selected") : Tr("Dialog", "unselected"));
       }
       break;
     case ControlKind::List:
       if (auto* l = at(f.LstControl, index)) {
         Say(GenDialog::TagOf(l));
-        if (l->count() == 0) Say(GenProcs().GDFormCode == "FOLDER" ? "This folder is empty." : "Empty.");
+        if (l->count() == 0) Say(GenProcs().GDFormCode == "FOLDER" ? Tr("Dialog", "This folder is empty.") : Tr("Dialog", "Empty."));
         else Say(itemText(l));
       }
       break;
@@ -143,9 +144,9 @@ void speakFocus(GenDialog& f, int32_t kind, int16_t index) {
       if (auto* c = at(f.CHKControl, index)) {
         Say(c->text().toStdString());
         switch (GenDialog::CheckValue(c)) {
-          case 0: Say("Unchecked"); break;
-          case 1: Say("checked"); break;
-          default: Say("greyed"); break;
+          case 0: Say(Tr("Dialog", "Unchecked")); break;
+          case 1: Say(Tr("Dialog", "checked")); break;
+          default: Say(Tr("Dialog", "greyed")); break;
         }
       }
       break;
@@ -309,7 +310,7 @@ void DialogEvent(int32_t kind, int16_t index, int32_t event, int16_t key, int16_
 
   if (event == DialogEventCode::Click) {
     if (kind == ControlKind::Check) {
-      if (auto* c = at(f.CHKControl, index)) Say(GenDialog::CheckValue(c) == 0 ? "Unchecked" : "Checked");
+      if (auto* c = at(f.CHKControl, index)) Say(GenDialog::CheckValue(c) == 0 ? Tr("Dialog", "Unchecked") : Tr("Dialog", "Checked"));
     } else if (kind == ControlKind::List) {
       Say(itemText(at(f.LstControl, index)));
     }
@@ -337,13 +338,15 @@ int16_t SpeakMsgBox(const std::string& message, int16_t buttons, const std::stri
   Trace::write("msgbox", {title, message});
 
   std::vector<std::string> captions;
+  std::vector<int16_t> answers;  // each caption's answer
   int cancelAt = 0;  // 1-based; 0 none
+  const std::string ok = Tr("MsgBox", "Ok"), cancel = Tr("MsgBox", "Cancel");
   switch (set) {
-    case 0: captions = {"Ok"}; cancelAt = 1; break;
-    case 1: captions = {"Ok", "Cancel"}; cancelAt = 2; break;
-    case 3: captions = {"Yes", "no", "Cancel"}; cancelAt = 3; break;
+    case 0: captions = {ok}; answers = {1}; cancelAt = 1; break;
+    case 1: captions = {ok, cancel}; answers = {1, 2}; cancelAt = 2; break;
+    case 3: captions = {Tr("MsgBox", "Yes"), Tr("MsgBox", "no"), cancel}; answers = {6, 7, 2}; cancelAt = 3; break;
     // No is the safe answer when it is the default, and Escape may give it.
-    case 4: captions = {"yes", "No"}; cancelAt = def == 2 ? 2 : 0; break;
+    case 4: captions = {Tr("MsgBox", "yes"), Tr("MsgBox", "No")}; answers = {6, 7}; cancelAt = def == 2 ? 2 : 0; break;
     default: break;
   }
 
@@ -371,7 +374,7 @@ int16_t SpeakMsgBox(const std::string& message, int16_t buttons, const std::stri
                                                                  QString::fromStdString(caption).mid(1));
     }
     int16_t rt = -1000, rl = 2000, rh = 400, rw = 2000;
-    f.MakeCommand(rt, rl, rh, rw, "Repeat Message", Variant(int16_t(0)));
+    f.MakeCommand(rt, rl, rh, rw, Tr("MsgBox", "Repeat Message"), Variant(int16_t(0)));
     gp.GDResult(1) = def;
     f.ShowForm(500, 500);
   } catch (const DialogError&) {
@@ -385,10 +388,8 @@ int16_t SpeakMsgBox(const std::string& message, int16_t buttons, const std::stri
 
   const std::string closedBy = UCase(VariantToString(gp.GDResult(1)));
   int16_t answer = 0;
-  if (closedBy == "YES") answer = 6;
-  else if (closedBy == "NO") answer = 7;
-  else if (closedBy == "CANCEL") answer = 2;
-  else if (closedBy == "OK") answer = 1;
+  for (size_t i = 0; i < captions.size(); ++i)
+    if (closedBy == UCase(captions[i])) answer = answers[i];
   Trace::write("answer", {std::to_string(answer)});
   return answer;
 }
@@ -455,7 +456,7 @@ std::string PickList(const std::string& spec) {
       if (hh > 32767) throw DialogError("Overflow: pick list title");
       H = static_cast<int16_t>(hh);
     }
-    f.Form_Init("PICK", "Select");
+    f.Form_Init("PICK", Tr("Dialog", "Select"));
     int16_t t = -400, l = 0, w = 5500;
     f.MakeLabel(t, l, H, w, Trim(p.title));
     int16_t lt = -1, ll = 0, lh = 1500, lw = W;
@@ -482,12 +483,12 @@ std::string PickList(const std::string& spec) {
     if (T + 500 > 32767) throw DialogError("Overflow: pick list button");
     int16_t ot = static_cast<int16_t>(T + 500), ol = static_cast<int16_t>(B + 500);
     int16_t oh = 400, ow = 800;
-    f.MakeCommand(ot, ol, oh, ow, "OK", Variant(int16_t(0)));
+    f.MakeCommand(ot, ol, oh, ow, Tr("Dialog", "OK"), Variant(int16_t(0)));
     int16_t ct = -400, cl = static_cast<int16_t>(B + 500), ch = 0, cw = 0;
-    f.MakeCommand(ct, cl, ch, cw, "Cancel", Variant(int16_t(0)));
+    f.MakeCommand(ct, cl, ch, cw, Tr("Dialog", "Cancel"), Variant(int16_t(0)));
     f.SetCommandButtons(0, 1);
     gp.IntroTitle.clear();
-    gp.IntroHint = "Up and Down to choose, Enter to select, Escape to cancel.";
+    gp.IntroHint = Tr("Dialog", "Up and Down to choose, Enter to select, Escape to cancel.");
     f.ShowForm(500, 500);
   } catch (const DialogError&) {
     f.Abandon();
@@ -501,3 +502,5 @@ std::string PickList(const std::string& spec) {
   if (chosen < 1 || chosen > static_cast<int32_t>(p.values.size())) return answer(std::string());
   return answer(p.values[static_cast<size_t>(chosen - 1)]);
 }
+
+std::string FolderMark() { return "[" + Tr("SelectFile", "folder") + "]"; }

@@ -65,6 +65,9 @@ bool ScreenReaderRunning();
 // Quiet while a screen reader runs: it reads the dialog itself.
 void Say(const std::string& t, int16_t unused = 0);
 
+// What marks a folder's entry in the song selector's list, after its name.
+std::string FolderMark();
+
 // True (-1) when value is k1 or k2, or one of k3..k8 before the first -9999.
 int16_t IsOneOf(int16_t value, int16_t k1, int16_t k2, int16_t k3 = -9999, int16_t k4 = -9999,
                 int16_t k5 = -9999, int16_t k6 = -9999, int16_t k7 = -9999, int16_t k8 = -9999);

@@ -2,6 +2,7 @@
 
 #include "common/Beep.h"
 #include "base/Trace.h"
+#include "base/Translate.h"
 #include "dialogs/GenDialog.h"
 #include "dialogs/GenProcs.h"
 
@@ -179,7 +180,7 @@ std::string SelectFile(const std::string& folder, const std::string& pattern, in
     Trace::write("answer", {path});
     return path;
   };
-  auto report = [&](const std::string& text) { SpeakMsgBox(text, 0, "Error"); };
+  auto report = [&](const std::string& text) { SpeakMsgBox(text, 0, Tr("SelectFile", "Error")); };
 
   while (true) {
     if (gp.GDActive != 0) {
@@ -197,7 +198,7 @@ std::string SelectFile(const std::string& folder, const std::string& pattern, in
     gp.GDResult(4) = typed;
 
     int16_t t = 500, l = 500, h = 3500, w = 5500;
-    f.MakeList(t, l, h, w, Variant{}, 0, "Folder");
+    f.MakeList(t, l, h, w, Variant{}, 0, Tr("SelectFile", "Folder"));
     QListWidget* list = f.LstControl[0];
 
     std::string listing = current.size() < 1 ? std::string(1, kSep) : current;
@@ -205,7 +206,7 @@ std::string SelectFile(const std::string& folder, const std::string& pattern, in
     std::vector<std::string> folders, files;
     listFolder(listing, pattern, folders, files);
     for (size_t i = 0; i < folders.size(); ++i) {
-      names.push_back(folders[i] + " [folder]");
+      names.push_back(folders[i] + " " + FolderMark());
       list->addItem(QString::fromStdString(names.back()));
       if (!cameFrom.empty() && folders[i] == cameFrom) preselect = static_cast<int>(i);
     }
@@ -215,22 +216,23 @@ std::string SelectFile(const std::string& folder, const std::string& pattern, in
     }
 
     int16_t lt = -400, ll = 0, lh = 295, lw = 0;
-    const int16_t label = f.MakeLabel(lt, ll, lh, lw, "filename");
+    const int16_t label = f.MakeLabel(lt, ll, lh, lw, Tr("SelectFile", "filename"));
     int16_t tt = -1, tl = 0, th = 0, tw = 0;
     const int16_t box = f.MakeTextBox(tt, tl, th, tw, typed);
     // What a screen reader calls the field, and the label that names it.
-    f.TXTControl[static_cast<size_t>(box)]->setAccessibleName("File name");
+    f.TXTControl[static_cast<size_t>(box)]->setAccessibleName(QString::fromStdString(Tr("SelectFile", "File name")));
     f.LBLControl[static_cast<size_t>(label)]->setBuddy(f.TXTControl[static_cast<size_t>(box)]);
     if (list->count() > 0) list->setCurrentRow(preselect);
 
     int16_t bt = 500, bl = -400, bh = 400, bw = 1000;
-    f.MakeCommand(bt, bl, bh, bw, "OK", Variant(int16_t(0)));
+    f.MakeCommand(bt, bl, bh, bw, Tr("Dialog", "OK"), Variant(int16_t(0)));
     int16_t ct = -100, cl = 0, ch = 0, cw = 0;
-    f.MakeCommand(ct, cl, ch, cw, "Cancel", Variant(int16_t(0)));
+    f.MakeCommand(ct, cl, ch, cw, Tr("Dialog", "Cancel"), Variant(int16_t(0)));
     int16_t dt = -100, dl = 0, dh = 0, dw = 0;
-    const int16_t del = f.MakeCommand(dt, dl, dh, dw, "Delete Del", Variant(int16_t(0)));
+    //: A button: what it does, then its key.
+    const int16_t del = f.MakeCommand(dt, dl, dh, dw, Tr("SelectFile", "Delete Del"), Variant(int16_t(0)));
     // The caption shows the key; the button's name is what it does.
-    f.CMDControl[static_cast<size_t>(del)]->setAccessibleName("Delete");
+    f.CMDControl[static_cast<size_t>(del)]->setAccessibleName(QString::fromStdString(Tr("SelectFile", "Delete")));
     f.SetCommandButtons(-1, 1);
     Trace::write("selectfile", {title, listing});
     if (firstPass) {
@@ -263,7 +265,7 @@ std::string SelectFile(const std::string& folder, const std::string& pattern, in
       const int32_t key = VariantToInt(gp.GDResult(1));
       selected = entry(gp.GDResult(2));
       typed = VariantToString(gp.GDResult(4));
-      const bool isFolder = selected.find("[folder]") != std::string::npos;
+      const bool isFolder = selected.find(FolderMark()) != std::string::npos;
       // A typed folder, full or in this one, is opened rather than refused as no file.
       const std::string typedPath = typed.find(kSep) != std::string::npos ? typed : joined(current, typed);
       std::error_code ec;
@@ -289,13 +291,13 @@ std::string SelectFile(const std::string& folder, const std::string& pattern, in
         }
         continue;
       } else if (isFolder && typed.empty()) {
-        std::string folderName = selected.substr(0, selected.find("[folder]"));
+        std::string folderName = selected.substr(0, selected.find(FolderMark()));
         if (!folderName.empty() && folderName.back() == ' ') folderName.pop_back();
         current = joined(current, folderName);
         continue;
       } else if (gp.GDButton == 1) {
         if (typed.empty()) {
-          errorText = "No filename was entered as new filename.";
+          errorText = Tr("SelectFile", "No filename was entered as new filename.");
           report(errorText);
           continue;
         }
@@ -309,8 +311,8 @@ std::string SelectFile(const std::string& folder, const std::string& pattern, in
     if (doDelete) {
       const std::string target = joined(current, typed.empty() ? selected : typed);
       if (!fileExists(target)) {
-        SpeakMsgBox(target + " not found.", 0, "Error");
-      } else if (SpeakMsgBox("Delete " + target + "?", 4 + 256, "Delete") == 6) {
+        SpeakMsgBox(Fill(Tr("SelectFile", "%1 not found."), {target}), 0, Tr("SelectFile", "Error"));
+      } else if (SpeakMsgBox(Fill(Tr("SelectFile", "Delete %1?"), {target}), 4 + 256, Tr("SelectFile", "Delete")) == 6) {
         std::error_code ec;
         fs::remove(fs::path(target), ec);
       }
@@ -321,13 +323,13 @@ std::string SelectFile(const std::string& folder, const std::string& pattern, in
     // The existence check.
     if (fileExists(path)) {
       if (mode & 4) {
-        errorText = "File " + path + " already exists.";
+        errorText = Fill(Tr("SelectFile", "File %1 already exists."), {path});
         report(errorText);
         current = folderPath;
         continue;
       }
     } else if (mode & 1) {
-      errorText = "File " + path + " not found.";
+      errorText = Fill(Tr("SelectFile", "File %1 not found."), {path});
       report(errorText);
       current = folderPath;
       continue;

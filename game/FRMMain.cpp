@@ -27,7 +27,7 @@ namespace {
 // A plain widget reports itself as filler; the board is the game's window.
 QAccessibleInterface* boardAccessible(const QString& className, QObject* object) {
   if (className == QLatin1String("FRMMain") && object && object->isWidgetType())
-    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window, QString::fromUtf8(text::Caption));
+    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window, QString::fromUtf8(text::Caption()));
   return nullptr;
 }
 
@@ -49,8 +49,8 @@ float twips(double pixels) { return static_cast<float>(PixelsToTwips(pixels)); }
 FRMMain::FRMMain(const GameState& state, QWidget* parent) : QWidget(parent), st(state) {
   static const bool factory = (QAccessible::installFactory(boardAccessible), true);
   (void)factory;
-  setWindowTitle(QString::fromUtf8(text::Caption));
-  setAccessibleName(QString::fromUtf8(text::Caption));
+  setWindowTitle(QString::fromUtf8(text::Caption()));
+  setAccessibleName(QString::fromUtf8(text::Caption()));
   setFocusPolicy(Qt::StrongFocus);
   setMouseTracking(true);
   setAutoFillBackground(true);

@@ -6,6 +6,7 @@
 #include "game/WindowGone.h"
 
 #include "base/Files.h"
+#include "common/Language.h"
 
 #include <QApplication>
 #include <QTime>
@@ -18,6 +19,8 @@ int TunzleMain(int argc, char** argv) {
   app.setQuitOnLastWindowClosed(false);
   GameState st;
   st.AppFolder = DataFolder();
+  // Before anything speaks or is shown: every text and voice follows it.
+  UseDesktopLanguage(st.AppFolder);
   ProgramServices svc(st);
   svc.Start();
   FRMMain window(st);
@@ -28,6 +31,7 @@ int TunzleMain(int argc, char** argv) {
   std::string commandLine;
   for (int i = 1; i < argc; ++i) commandLine += (i > 1 ? " " : "") + std::string(argv[i]);
   OnNativeWindowDestroyed(window, [&window] { window.WindowDestroyed(); });
+  OnDisplayLost([&game] { game.KeepOnLoss(); });
   game.Start(commandLine);
   return app.exec();
 }

@@ -1,5 +1,7 @@
 #include "help/FRMHelp.h"
 
+#include "base/Translate.h"
+
 #include <utility>
 #include "common/ListFocus.h"
 
@@ -46,27 +48,28 @@ HelpOptions HelpOptions::Standalone() {
 }
 
 FRMHelp::FRMHelp(HelpOptions options, QWidget* parent) : QDialog(parent), options_(std::move(options)) {
-  setWindowTitle("HELP");
-  setAccessibleName("HELP");
+  const QString caption = QString::fromStdString(Tr("Help", "HELP"));
+  setWindowTitle(caption);
+  setAccessibleName(caption);
   setModal(true);
   setFixedSize(TwipsToPixels(9600), TwipsToPixels(6900));
 
   LSTIndex = new QListWidget(this);
   LSTIndex->setObjectName("LSTIndex");
-  LSTIndex->setAccessibleName("Help index");
+  LSTIndex->setAccessibleName(QString::fromStdString(Tr("Help", "Help index")));
   AnnounceCurrentItemOnFocus(LSTIndex);
   LSTIndex->setGeometry(twipsRect(300, 0, 5000, 1815));
 
   TXTHelp = new QPlainTextEdit(this);
   TXTHelp->setObjectName("TXTHelp");
-  TXTHelp->setAccessibleName("Help text");
+  TXTHelp->setAccessibleName(QString::fromStdString(Tr("Help", "Help text")));
   TXTHelp->setReadOnly(true);
   // Read-only, yet the caret must move and select from the keyboard.
   TXTHelp->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
   TXTHelp->setTabChangesFocus(true);
   TXTHelp->setGeometry(twipsRect(300, 2000, 9000, 4500));
 
-  CMDOk = new QPushButton("&Close", this);
+  CMDOk = new QPushButton(QString::fromStdString(Tr("Help", "&Close")), this);
   CMDOk->setObjectName("CMDOk");
   CMDOk->setAccessibleName("Close");
   // Enter in the index or the pane must not fall through to a default button.
@@ -116,8 +119,8 @@ FRMHelp::Result FRMHelp::Load(const std::string& helpFile) {
   titleSaid_ = false;
   const int error = Index.Load(HelpFile);
   if (error) {
-    SystemMsgBox("Error loading help.  Error number :" + std::to_string(error) + " file " + HelpFile,
-                 msgbox::OkOnly, "Error! ");
+    SystemMsgBox(Fill(Tr("Help", "Error loading help.  Error number :%1 file %2"), {std::to_string(error), HelpFile}),
+                 msgbox::OkOnly, Tr("Help", "Error! "));
     CloseViewer();
     return LoadFailed;
   }
@@ -125,7 +128,7 @@ FRMHelp::Result FRMHelp::Load(const std::string& helpFile) {
   try {
     ShowIndex(QString(), true);
   } catch (const std::exception& e) {
-    SystemMsgBox(std::string("Error in help data. ") + e.what(), msgbox::OkOnly, "Error! ");
+    SystemMsgBox(Tr("Help", "Error in help data. ") + e.what(), msgbox::OkOnly, Tr("Help", "Error! "));
     CloseViewer();
     return LoadFailed;
   }
@@ -152,11 +155,11 @@ void FRMHelp::ShowIndex(const QString& parentTitle, bool oneLevelDown) {
     LSTIndex->setCurrentRow(0);
     return;
   }
-  const std::string text = "Help file error loading indexes subordinate to " + prefix.toStdString();
+  const std::string text = Fill(Tr("Help", "Help file error loading indexes subordinate to %1"), {prefix.toStdString()});
   if (options_.message)
-    options_.message(text, "Help");
+    options_.message(text, Tr("Help", "Help"));
   else
-    SystemMsgBox(text, msgbox::OkOnly, "Help");
+    SystemMsgBox(text, msgbox::OkOnly, Tr("Help", "Help"));
   CloseViewer();
 }
 
@@ -256,10 +259,10 @@ bool FRMHelp::eventFilter(QObject* watched, QEvent* event) {
     const auto reason = static_cast<QFocusEvent*>(event)->reason();
     if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason && LSTIndex->currentItem()) {
       const std::string item = LSTIndex->currentItem()->text().toStdString();
-      Speak(std::exchange(titleSaid_, true) ? item : "Help. " + item);
+      Speak(std::exchange(titleSaid_, true) ? item : Fill(Tr("Help", "Help. %1"), {item}));
     }
   } else if (event->type() == QEvent::FocusIn && watched == CMDOk) {
-    Speak("Close button");
+    Speak(Tr("Help", "Close button"));
   } else if (event->type() == QEvent::FocusIn && watched == TXTHelp) {
     // Coming back to the window is not a new visit to the pane.
     const auto reason = static_cast<QFocusEvent*>(event)->reason();
@@ -272,7 +275,7 @@ bool FRMHelp::eventFilter(QObject* watched, QEvent* event) {
       PauseForReader();
       if (!closed_) SelectBlockFromCaret();
       // Nothing to select yet: say where the focus is.
-      if (TXTHelp->toPlainText().isEmpty()) Speak("Help text, empty. Choose a topic in the index first.");
+      if (TXTHelp->toPlainText().isEmpty()) Speak(Tr("Help", "Help text, empty. Choose a topic in the index first."));
       PauseForReader();
       inFocusSelect_ = false;
     }
@@ -379,7 +382,7 @@ FRMHelp::Result ShowHelpFile(const std::string& helpFile, QWidget* parent, HelpO
   }
   FRMHelp viewer(std::move(options), parent);
   openViewer = &viewer;
-  const FRMHelp::Result r = viewer.OpenFile(helpFile);
+  const FRMHelp::Result r = viewer.OpenFile(helpfile::Localized(helpFile));
   openViewer = nullptr;
   return r;
 }

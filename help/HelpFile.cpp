@@ -1,6 +1,9 @@
 #include "help/HelpFile.h"
 
 #include "base/Files.h"
+#include "base/Translate.h"
+
+#include <algorithm>
 
 #include <QStringDecoder>
 #include <filesystem>
@@ -26,6 +29,20 @@ QString FromWindows1252(const std::string& bytes) {
 }
 
 }  // namespace
+
+std::string Localized(const std::string& path) {
+  const std::filesystem::path p(path);
+  std::string tag = i18n::Language();
+  std::replace(tag.begin(), tag.end(), '-', '_');
+  // "pt_BR", then "pt".
+  for (std::string lang = tag; lang != "en" && !lang.empty();) {
+    const std::string name = p.stem().string() + "_" + lang + p.extension().string();
+    if (auto found = FindFileNoCase(p.parent_path(), name)) return found->string();
+    const size_t cut = lang.rfind('_');
+    lang = cut == std::string::npos ? std::string() : lang.substr(0, cut);
+  }
+  return path;
+}
 
 QStringList ReadLines(const std::string& requested, int& error) {
   error = 0;

@@ -25,6 +25,10 @@ enum : int {
 // success, else one of the codes above.
 QStringList ReadLines(const std::string& path, int& error);
 
+// The help file in the player's language where there is one ("MT_de.TXT" or
+// "MT_pt_BR.TXT" beside "MT.TXT"), else `path` itself.
+std::string Localized(const std::string& path);
+
 }  // namespace helpfile
 
 // Everything the index needs from the file, read once when the viewer opens.

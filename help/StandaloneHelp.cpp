@@ -1,5 +1,7 @@
 #include "help/StandaloneHelp.h"
 
+#include "base/Translate.h"
+
 #include "base/Files.h"
 #include "common/MsgBox.h"
 #include "base/VB.h"
@@ -57,7 +59,7 @@ void StandaloneWait(float seconds, const std::function<double()>& clock) {
   }
 }
 
-void ShowError(const std::string& message) { SystemMsgBox(message, msgbox::OkOnly, "Error! "); }
+void ShowError(const std::string& message) { SystemMsgBox(message, msgbox::OkOnly, Tr("Help", "Error! ")); }
 
 int RunStandaloneHelp(const std::string& programPath) {
   const StandaloneHelpFile file = HelpFileForProgram(programPath, ProgramFolder());

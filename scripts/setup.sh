@@ -5,6 +5,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev qt6-wayland
+  qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
   libopenal-dev libopenal1 libpulse-dev libpipewire-0.3-dev libsndfile1-dev libmpg123-dev libflac-dev libvorbis-dev libopusfile-dev
   libespeak-ng-dev espeak-ng libspeechd-dev speech-dispatcher speech-dispatcher-espeak-ng
   libgtest-dev libgmock-dev libbenchmark-dev

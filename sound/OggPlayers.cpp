@@ -3,6 +3,7 @@
 #include "base/Files.h"
 #include "common/MsgBox.h"
 #include "common/SoundWake.h"
+#include "base/Translate.h"
 #include "base/VB.h"
 
 #include <algorithm>
@@ -86,7 +87,7 @@ int16_t OggPlayers::Play(const std::string& name, int16_t Volume, int32_t Freque
   const std::filesystem::path found = ResolvePathNoCase(path);
   std::error_code ec;
   if (!std::filesystem::is_regular_file(found, ec)) {
-    SystemMsgBox("File: " + name + " does not exist!", msgbox::Critical, "File not found.");
+    SystemMsgBox(Fill(Tr("Sound", "File: %1 does not exist!"), {name}), msgbox::Critical, Tr("Sound", "File not found."));
     return 0;
   }
 

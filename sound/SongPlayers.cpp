@@ -8,6 +8,7 @@
 #include "base/Files.h"
 #include "common/MsgBox.h"
 #include "base/Trace.h"
+#include "base/Translate.h"
 #include "base/VB.h"
 #include "sound/SoundHost.h"
 
@@ -73,7 +74,7 @@ int16_t SongPlayers::PlayMP3Sound(const std::string& waveFileIn, int16_t Volume,
   std::filesystem::path real = ResolvePathNoCase(path);
   std::error_code ec;
   if (!std::filesystem::is_regular_file(real, ec)) {
-    SystemMsgBox("File: " + name + " does not exist!", msgbox::Critical, "File not found.");
+    SystemMsgBox(Fill(Tr("Sound", "File: %1 does not exist!"), {name}), msgbox::Critical, Tr("Sound", "File not found."));
     return 0;
   }
 

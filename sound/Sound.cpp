@@ -1,5 +1,7 @@
 #include "sound/Sound.h"
 
+#include "base/Translate.h"
+
 #include "common/Beep.h"
 #include "base/Files.h"
 #include "common/MsgBox.h"
@@ -22,7 +24,9 @@ namespace {
 // The engine whose tone the beep plays; another engine's release leaves it alone.
 Sound* beepOwner = nullptr;
 
-const char* const kNoDevice = "The game found no sound output. Check the sound card or the sound server; the game goes on without sound.";
+std::string noDevice() {
+  return Tr("Sound", "The game found no sound output. Check the sound card or the sound server; the game goes on without sound.");
+}
 
 bool Has(int16_t flags, int16_t bit) { return (flags & bit) != 0; }
 
@@ -96,7 +100,7 @@ void Sound::ReadSoundsIni() {
     } else if (key == "MINIMAL SOUNDS") {
       MinimalSounds = Val(value) > 0;
     } else {
-      host_.SpeakMsgBox("Error in sounds.ini file - unrecognized parameter in line " + line, 1, "");
+      host_.SpeakMsgBox(Fill(Tr("Sound", "Error in sounds.ini file - unrecognized parameter in line %1"), {line}), 1, "");
     }
   }
 }
@@ -105,7 +109,7 @@ void Sound::InitDevice() {
   deviceReady_ = false;
   // Each step needs the one before; a failed step ends the start with one message.
   if (!device_->LoadLibrary() || !device_->OpenDevice() || !device_->CreatePrimary()) {
-    SystemMsgBox(kNoDevice);
+    SystemMsgBox(noDevice());
     return;
   }
   deviceReady_ = true;
@@ -113,7 +117,7 @@ void Sound::InitDevice() {
     device_->SetListenerDistanceFactor(1.0f);
     device_->SetListenerRolloffFactor(3.4f);
   } else {
-    SystemMsgBox(kNoDevice);
+    SystemMsgBox(noDevice());
   }
   MakeBeepTone();
   if (device_->CanPauseOutput())

@@ -1,5 +1,7 @@
 #include "speech/CharacterTable.h"
 
+#include "base/Translate.h"
+
 namespace {
 
 CharacterRows build() {
@@ -12,13 +14,13 @@ CharacterRows build() {
   }
   for (int d = 0; d < 10; ++d) t[row++] = {static_cast<int16_t>(48 + d), std::string(1, static_cast<char>('0' + d)), ""};
   const CharacterRow rest[] = {
-      {188, ",", "comma"},
-      {190, ".", "period"},
+      {188, ",", TrNoop("Characters", "comma")},
+      {190, ".", TrNoop("Characters", "period")},
       {191, "/", ""},
-      {1188, "<", "less"},
-      {1190, ">", "greater"},
-      {1191, "?", "question"},
-      {1049, "!", "exclaim"},
+      {1188, "<", TrNoop("Characters", "less")},
+      {1190, ">", TrNoop("Characters", "greater")},
+      {1191, "?", TrNoop("Characters", "question")},
+      {1049, "!", TrNoop("Characters", "exclaim")},
       {1050, "@", ""},
       {1051, "#", ""},
       {1052, "$", ""},
@@ -26,26 +28,26 @@ CharacterRows build() {
       {1054, "^", ""},
       {1055, "&", ""},
       {1056, "*", ""},
-      {1057, "(", "left parren"},
-      {1048, ")", "right parren"},
+      {1057, "(", TrNoop("Characters", "left parren")},
+      {1048, ")", TrNoop("Characters", "right parren")},
       {1189, "_", ""},
       {1187, "+", ""},
       {0, "", ""},  // row 81 stays empty
       {192, "`", ""},
       {1192, "~", ""},
-      {189, "-", "dash"},
+      {189, "-", TrNoop("Characters", "dash")},
       {187, "=", ""},
-      {186, ";", "semi colan"},
-      {222, "'", "apostrophe"},
-      {1186, ":", "colan"},
-      {1222, "\"", "quote"},
-      {219, "[", "left bracket"},
-      {221, "]", "right bracket"},
-      {1219, "{", "left brace"},
-      {1221, "}", "right brace"},
-      {32, " ", "space"},
-      {220, "\\", "back slash"},
-      {1220, "|", "vertical bar"},
+      {186, ";", TrNoop("Characters", "semi colan")},
+      {222, "'", TrNoop("Characters", "apostrophe")},
+      {1186, ":", TrNoop("Characters", "colan")},
+      {1222, "\"", TrNoop("Characters", "quote")},
+      {219, "[", TrNoop("Characters", "left bracket")},
+      {221, "]", TrNoop("Characters", "right bracket")},
+      {1219, "{", TrNoop("Characters", "left brace")},
+      {1221, "}", TrNoop("Characters", "right brace")},
+      {32, " ", TrNoop("Characters", "space")},
+      {220, "\\", TrNoop("Characters", "back slash")},
+      {1220, "|", TrNoop("Characters", "vertical bar")},
   };
   for (const auto& r : rest) t[row++] = r;
   return t;
@@ -57,3 +59,5 @@ const CharacterRows& DefaultCharacterTable() {
   static const CharacterRows table = build();
   return table;
 }
+
+std::string CharacterRow::Spoken() const { return name.empty() ? character : Tr("Characters", name.c_str()); }

@@ -10,8 +10,8 @@ struct CharacterRow {
   std::string character;  // one character, or empty
   std::string name;       // empty: say the character itself
 
-  // What to say for this row.
-  const std::string& Spoken() const { return name.empty() ? character : name; }
+  // What to say for this row, in the player's language.
+  std::string Spoken() const;
 };
 
 // Rows 1 to 96; element 0 is unused so row numbers read as written.

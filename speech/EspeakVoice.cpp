@@ -1,5 +1,8 @@
 #include "speech/EspeakVoice.h"
 
+#include "base/Trace.h"
+#include "base/Translate.h"
+
 #include "common/SoundWake.h"
 
 #define AL_ALEXT_PROTOTYPES
@@ -100,7 +103,9 @@ EspeakVoice::EspeakVoice() {
     std::lock_guard g(espeakLock());
     sampleRate_ = startEspeak();
   }
-  voice_ = "en";
+  // The player's language, until a voice is chosen.
+  voice_ = i18n::Language();
+  Trace::write("voice", {voice_});
 
   context_ = alcGetCurrentContext();
   if (!context_) {
@@ -287,6 +292,7 @@ VoiceTokens EspeakVoice::GetVoices(const std::string&, const std::string&) {
 void EspeakVoice::SetVoice(const VoiceToken& token) {
   std::lock_guard g(lock_);
   voice_ = token.id;
+  Trace::write("voice", {voice_});
 }
 
 int32_t EspeakVoice::Rate() const {

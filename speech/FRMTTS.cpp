@@ -3,6 +3,7 @@
 #include "common/Keys.h"
 #include "common/MsgBox.h"
 #include "base/Trace.h"
+#include "base/Translate.h"
 #include "common/Wait.h"
 
 #include <QCoreApplication>
@@ -10,10 +11,11 @@
 
 namespace {
 
-const char* const kEngineError = "Error starting the screen reader or the built-in voice.";
-const char* const kErrorTitle = "Error! ";
-const char* const kReaderStopped =
-    "The screen reader stopped speaking. The built-in voice speaks instead; press F5 to choose again.";
+std::string engineError() { return Tr("Speech", "Error starting the screen reader or the built-in voice."); }
+std::string errorTitle() { return Tr("Speech", "Error! "); }
+std::string readerStopped() {
+  return Tr("Speech", "The screen reader stopped speaking. The built-in voice speaks instead; press F5 to choose again.");
+}
 
 std::string trimSpaces(const std::string& s) {
   const auto b = s.find_first_not_of(' ');
@@ -40,7 +42,7 @@ std::vector<std::string> characters(const std::string& s) {
 FRMTTS::FRMTTS(std::unique_ptr<SpeechEngineFactory> engines, QWidget* parent)
     : QWidget(parent), engines_(std::move(engines)), table_(DefaultCharacterTable()) {
   if (!engines_) engines_ = RealSpeechEngines();
-  setWindowTitle("Speech");
+  setWindowTitle(QString::fromStdString(Tr("Speech", "Speech")));
   setFocusPolicy(Qt::StrongFocus);
   waiter_ = [](float seconds) {
     if (seconds > 0) Wait(seconds, false);
@@ -128,8 +130,8 @@ void FRMTTS::TTSSetup(int16_t TTSType) {
   }
   if (failures == 0) return;
   // The platform's box is silent: the engine that took over says it first.
-  speak(kEngineError);
-  for (int i = 0; i < failures; ++i) SystemMsgBox(kEngineError, msgbox::Critical, kErrorTitle);
+  speak(engineError());
+  for (int i = 0; i < failures; ++i) SystemMsgBox(engineError(), msgbox::Critical, errorTitle());
 }
 
 void FRMTTS::UseVoiceUntilChosen() {
@@ -150,7 +152,7 @@ void FRMTTS::readerCallFailed(const std::string* lostText) {
     activeSpeechType_ = 0;
     return;
   }
-  speak(kReaderStopped);
+  speak(readerStopped());
   if (lostText) speak(*lostText);
 }
 

@@ -1,5 +1,7 @@
 #include "speech/SpeechDispatcher.h"
 
+#include "base/Translate.h"
+
 #include <libspeechd.h>
 
 #include <fcntl.h>
@@ -248,6 +250,8 @@ struct SpeechDispatcherReader::Channel {
             // Refused, a text counts as spoken until its bound runs out.
             spd_set_notification_on(conn, SPD_END);
             spd_set_notification_on(conn, SPD_CANCEL);
+            // The server's voice speaks the language the texts are in.
+            spd_set_language(conn, i18n::Language().c_str());
           }
         }
         g.lock();

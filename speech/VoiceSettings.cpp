@@ -3,6 +3,8 @@
 #include "common/MsgBox.h"
 #include "speech/FRMTTS.h"
 
+#include "base/Translate.h"
+
 namespace {
 
 bool isPrevious(int16_t k) { return k == vk::Up || k == vk::Left || k == 'J' || k == 'I'; }
@@ -39,14 +41,14 @@ bool FRMTTS::applyVoice(int16_t n) {
     return false;
   }
   // Each voice says its own name, so the player knows which one to keep.
-  speak(name.empty() ? "Voice " + std::to_string(n) : name);
+  speak(name.empty() ? Fill(Tr("Speech", "Voice %1"), {std::to_string(n)}) : name);
   return true;
 }
 
 void FRMTTS::AdjustVoice(int16_t& CurrentVoice) {
   if (activeSpeechType_ != 3 || !voices_[1]) return;
   auto& keys = TheKeyHandOver();
-  speak("Use the arrows  to select voice. Press Enter when done.");
+  speak(Tr("Speech", "Use the arrows  to select voice. Press Enter when done."));
   CaptureOn capture;
   int16_t n = -1;
   int16_t m = 32767;
@@ -67,7 +69,7 @@ void FRMTTS::AdjustVoice(int16_t& CurrentVoice) {
     }
     if (keys.CapturedKey != 0 && !applyVoice(n)) {
       if (n == 0) {
-        SystemMsgBox("No voices were found for the built-in voice.", msgbox::Critical, "Error! ");
+        SystemMsgBox(Tr("Speech", "No voices were found for the built-in voice."), msgbox::Critical, Tr("Speech", "Error! "));
         break;
       }
       // Past the last voice: that number is the new limit.
@@ -109,15 +111,15 @@ int32_t FRMTTS::arrowLoop(const std::string& prompt, const std::string& heard, i
 
 void FRMTTS::AdjustRate(int16_t& CurrentRate) {
   if (activeSpeechType_ != 3 || !voices_[1]) return;
-  CurrentRate = static_cast<int16_t>(arrowLoop("Use the arrows to adjust rate. Press Enter when done.",
-                                               "Rate", voices_[1]->Rate(), 1, -10, 21,
+  CurrentRate = static_cast<int16_t>(arrowLoop(Tr("Speech", "Use the arrows to adjust rate. Press Enter when done."),
+                                               Tr("Speech", "Rate"), voices_[1]->Rate(), 1, -10, 21,
                                                [this](int32_t r) { voices_[1]->SetRate(r); }));
 }
 
 void FRMTTS::AdjustVolume(int16_t& CurrentVolume) {
   if (activeSpeechType_ != 3 || !voices_[1]) return;
-  CurrentVolume = static_cast<int16_t>(arrowLoop("Use the arrows to adjust volume. Press Enter when done.",
-                                                 "Volume", voices_[1]->Volume(), 5, 0, 100,
+  CurrentVolume = static_cast<int16_t>(arrowLoop(Tr("Speech", "Use the arrows to adjust volume. Press Enter when done."),
+                                                 Tr("Speech", "Volume"), voices_[1]->Volume(), 5, 0, 100,
                                                  [this](int32_t v) { voices_[1]->SetVolume(v); }));
 }
 

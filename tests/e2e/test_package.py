@@ -77,6 +77,10 @@ def main():
         extra = sorted(f for f in inside - set(expected) - {f + ".gz" for f in expected}
                        if not f.startswith("usr/share/doc/music-tunzle/"))
         assert not extra, f"packaged but not installed: {extra}"
+        data = "usr/share/games/music-tunzle/"
+        for language in ("de", "es", "fr", "pt_BR"):
+            for name in (f"tunzle_{language}.qm", f"MT_{language}.TXT", f"DRV_{language}.TXT"):
+                assert data + name in inside, f"the {language} translation is not packaged: {name}"
 
         for name, display in (("x", driver.Display), ("wayland", driver.Compositor)):
             appdata = os.path.join(scratch, f"player-{name}")

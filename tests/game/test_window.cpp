@@ -86,7 +86,7 @@ TEST(BoardWindow, ScreenReadersSeeAWindowNamedByItsCaption) {
   QAccessibleInterface* a = QAccessible::queryAccessibleInterface(&win);
   ASSERT_NE(a, nullptr);
   EXPECT_EQ(a->role(), QAccessible::Window);
-  EXPECT_EQ(a->text(QAccessible::Name).toStdString(), text::Caption);
+  EXPECT_EQ(a->text(QAccessible::Name).toStdString(), text::Caption());
 }
 
 }  // namespace

@@ -122,7 +122,7 @@ TEST(RealSpeech, UnreachableServerFallsBackToTheVoiceWhichSpeaks) {
     for (auto end = Clock::now() + 10s; p == 0 && Clock::now() < end; std::this_thread::sleep_for(1ms)) p = lb.peak(512);
     EXPECT_GT(p, 0.f);
   }
-  EXPECT_THAT(trace.lines(), ElementsAre("speak\t3\tError starting the screen reader or the built-in voice.",
+  EXPECT_THAT(trace.lines(), ElementsAre("voice\ten", "speak\t3\tError starting the screen reader or the built-in voice.",
                                          "msgbox\tError! \tError starting the screen reader or the built-in voice.", "answer\t1",
                                          "speak\t3\tMusic Tunzle."));
 }
@@ -333,7 +333,7 @@ TEST(RealSpeech, ServerThatNeverAnswersIsGivenUpSoonAndTheVoiceSaysSo) {
     EXPECT_EQ(tts.ActiveSpeechType(), 3);
   }
   unsetenv("SPEECHD_ADDRESS");
-  EXPECT_THAT(trace.lines(), ElementsAre("speak\t3\tError starting the screen reader or the built-in voice.",
+  EXPECT_THAT(trace.lines(), ElementsAre("voice\ten", "speak\t3\tError starting the screen reader or the built-in voice.",
                                          "msgbox\tError! \tError starting the screen reader or the built-in voice.", "answer\t1"));
 }
 

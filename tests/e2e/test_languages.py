@@ -1,0 +1,133 @@
+"""The game in the player's language, heard through the built-in voice: a
+first run under LANG=<locale> (the speech question, the song selector, the
+size question, the new game, a slide, the help, the quit question), each text
+the translation of its English source and the voice one of that language.
+With `pseudo`, every text is replaced by a generated pseudo-translation and
+the walk finds no text of the program's left in plain English.
+
+Usage: test_languages.py TUNZLE SOURCE_DIR LRELEASE LANGUAGE|pseudo"""
+import os
+import re
+import subprocess
+import sys
+import tempfile
+import xml.etree.ElementTree as ET
+
+sys.path.insert(0, os.path.dirname(__file__))
+import driver  # noqa: E402
+
+PROGRAM, ROOT, LRELEASE, LANGUAGE = sys.argv[1:5]
+LOCALES = {"de": "de_DE.UTF-8", "es": "es_ES.UTF-8", "fr": "fr_FR.UTF-8", "pt_BR": "pt_BR.UTF-8"}
+VOICES = {"de": "de", "es": "es", "fr": "fr", "pt_BR": "pt-BR"}
+OPEN, CLOSE = "\u00ab", "\u00bb"  # the pseudo-translation's marks
+
+
+def catalogue(ts):
+    """(context, source) -> translation."""
+    return {(c.findtext("name"), m.findtext("source")): m.findtext("translation") or ""
+            for c in ET.parse(ts).getroot().iter("context") for m in c.iter("message")}
+
+
+def pseudo_translation(folder):
+    """A .qm whose every text is its source between marks, made from the
+    sources of a real translation (all hold the same)."""
+    tree = ET.parse(os.path.join(ROOT, "translations", "tunzle_de.ts"))
+    tree.getroot().set("language", "en")
+    for m in tree.getroot().iter("message"):
+        t = m.find("translation")
+        t.text = OPEN + m.findtext("source") + CLOSE
+        t.attrib.pop("type", None)
+    ts, qm = os.path.join(folder, "pseudo.ts"), os.path.join(folder, "pseudo.qm")
+    tree.write(ts, encoding="utf-8", xml_declaration=True)
+    subprocess.run([LRELEASE, "-silent", ts, "-qm", qm], check=True)
+    return qm, {key: OPEN + key[1] + CLOSE for key in catalogue(ts)}
+
+
+def fill(template, *values):
+    return re.sub(r"%(\d)", lambda m: values[int(m.group(1)) - 1], template)
+
+
+def walk(env, tr, help_file):
+    """Plays the walk; returns the game's trace lines."""
+    display = driver.Display()
+    appdata = driver.temp_player_folder()
+    game = None
+    speak = ("speak", "3")
+    try:
+        game = driver.Game(PROGRAM, display, appdata, env=env)
+        title = tr[("text", "Select Speech Type")]
+        game.wait_for("pick", title, timeout=20)
+        game.wait_for(*speak, tr[("Dialog", "Up and Down to choose, Enter to select, Escape to cancel.")])
+        game.key("Return")
+        game.wait_for("answer", "3")
+
+        game.wait_for("selectfile", tr[("text", "Select Music File to tunzle")], timeout=30)
+        game.wait_for(*speak, tr[("text", "Escape plays the sample song.")])
+        game.key("Escape")
+        game.wait_for("pick", tr[("text", "Select square size")])
+        mark = game.wait_for(*speak, tr[("Dialog", "Up and Down to choose, Enter to select, Escape to cancel.")],
+                             after=game.wait_for("pick", tr[("text", "Select square size")]))
+        game.key("Return")
+        announce = tr[("text", "%1, %2 by %3. The cursor is on row %4, column %5, the empty square on row %6, column %7.")]
+        pattern = re.escape(fill(announce, tr[("text", "New game")], "3", "3", "1", "1", "@R", "@C"))
+        pattern = pattern.replace("@R", r"(\d)").replace("@C", r"(\d)")
+        i = game.wait_for(*speak, timeout=10, after=mark + 1)
+        said = game.lines()[i][2]
+        m = re.fullmatch(pattern, said)
+        assert m, f"the new game was said as {said!r}, not as {pattern!r}"
+        row, column = int(m.group(1)), int(m.group(2))
+
+        # A slide: along the empty square's row to it, from its first square.
+        game.settle(1.0)
+        keys = ["Down"] * (row - 1) + (["Right"] if column == 1 else []) + ["space"]
+        game.key(*keys)
+        game.wait_for("sound", "NOTILE.WAV", after=i)
+        game.key("b")
+        game.wait_for(*speak, fill(tr[("text", "%1, %2")], str(row), str(2 if column == 1 else 1)), after=i)
+
+        game.key("F1")
+        with open(help_file, encoding="utf-8") as f:
+            first = next(line for line in f if line.startswith("+")).lstrip("+").rstrip("\r\n")
+        game.wait_for(*speak, fill(tr[("Help", "Help. %1")], first), after=i)
+        game.settle(0.5)
+        game.key("Escape")
+        game.settle(1.0)
+        game.key("q")
+        game.wait_for("msgbox", tr[("text", "Save Game?")], tr[("text", "Would you like to save your game?")], after=i)
+        game.settle(1.0)
+        game.key("Escape")
+        game.wait_for("answer", "2", after=i)
+        return game.lines()
+    finally:
+        if game:
+            game.kill()
+        display.close()
+        driver.cleanup(appdata)
+
+
+def plain(**env):
+    """The desktop's language as a session sets it; nothing else decides."""
+    return {"LANGUAGE": "", "LC_ALL": "", "LC_MESSAGES": "", "TUNZLE_TRANSLATION": "", **env}
+
+
+def main():
+    if LANGUAGE == "pseudo":
+        with tempfile.TemporaryDirectory() as folder:
+            qm, tr = pseudo_translation(folder)
+            lines = walk(plain(LANG="C.UTF-8", TUNZLE_TRANSLATION=qm), tr, os.path.join(ROOT, "helptext", "MT.TXT"))
+        shown = [line[2] if line[0] == "speak" else line[1] for line in lines
+                 if line[0] in ("speak", "pick", "msgbox", "selectfile", "window") and len(line) > 1]
+        # Left as they are: names of files and folders, numbers, the voices' own names.
+        english = [t for t in shown if OPEN not in t and not re.fullmatch(r"[\d\s.,*]*|.*\.mp3|/.*|[\w ()-]+ \(.*\)", t)]
+        assert not english, f"texts not translated: {english}"
+        print(f"{len(shown)} texts, every one translated")
+        return
+    tr = catalogue(os.path.join(ROOT, "translations", f"tunzle_{LANGUAGE}.ts"))
+    lines = walk(plain(LANG=LOCALES[LANGUAGE]), tr, os.path.join(ROOT, "helptext", LANGUAGE, "MT.TXT"))
+    assert ["language", VOICES[LANGUAGE]] in lines, "the game did not take the desktop's language"
+    assert ["voice", VOICES[LANGUAGE]] in lines, f"the built-in voice is not one of {LANGUAGE}: {[l for l in lines if l[0] == 'voice']}"
+    print(f"{LANGUAGE}: every step spoken in its language")
+
+
+if __name__ == "__main__":
+    main()
