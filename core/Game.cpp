@@ -32,10 +32,8 @@ void Game::Start(const std::string& commandLine) {
   st.PlayerFolder = SettlePlayerFolder(st.AppFolder);
   st.MusicLibraryFolder = st.PlayerFolder;
 
-  if (!FindFileNoCase(st.PlayerFolder, "sample.mp3")) {
-    if (!CopyFile(st.AppFolder + "sample.mp3", st.PlayerFolder + "sample.mp3"))
-      svc.SpeakMsgBox(text::SampleCopyFailed(), msgbox::OkOnly, text::WarningTitle());
-  }
+  const bool sampleCopied =
+      FindFileNoCase(st.PlayerFolder, "sample.mp3") || CopyFile(st.AppFolder + "sample.mp3", st.PlayerFolder + "sample.mp3");
 
   st.SapiVoiceNumber = 1;
   st.SapiRate = 0;
@@ -55,6 +53,9 @@ void Game::Start(const std::string& commandLine) {
   } else {
     svc.TTSSetup(st.SpeechType);
   }
+
+  // Said once there is speech to say it; the game's own copy still plays.
+  if (!sampleCopied) svc.SpeakMsgBox(text::SampleCopyFailed(), msgbox::OkOnly, text::WarningTitle());
 
   view.Shown(text::Caption());
   Trace::write("window", {text::Caption()});
@@ -105,6 +106,8 @@ void Game::OfferSavedGame() {
   // The saved header and board; the rest of the state was copied in unchanged.
   st = saved;
   st.Song = song;
+  // An opened song starts playing: silence under the resume's words.
+  svc.PauseMP3();
   svc.SetMP3Volume(st.SongVolume);
   board::Recount(st);
   ++boardBuilds;
@@ -422,7 +425,10 @@ SongHandle Game::OpenSong(const std::string& path) {
 }
 
 void Game::NewGame() {
-  const std::string sample = st.PlayerFolder + "sample.mp3";
+  // The player's copy of the sample, else the game's own: Escape promises it.
+  const std::string sample = !FindFileNoCase(st.PlayerFolder, "sample.mp3") && FindFileNoCase(st.AppFolder, "sample.mp3")
+                                 ? st.AppFolder + "sample.mp3"
+                                 : st.PlayerFolder + "sample.mp3";
   const std::string oldFile = st.SongFile;
   std::string path;
   bool sampleFailed = false;

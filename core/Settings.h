@@ -22,9 +22,6 @@ void DeleteSavedGame(const GameState& st);
 // The saved game's path when one exists.
 std::string SavedGamePath(const GameState& st);
 
-struct SavedGame {
-  GameState header;  // the twelve header fields and the board
-};
 // Reads and checks a saved game; false when it is damaged or impossible,
 // and `st` is then untouched.
 bool ReadSavedGame(const std::string& path, GameState& st);

@@ -29,7 +29,7 @@ run_tests() {  # folder, ctest arguments
 
 # Every part runs even after a failure, so one run shows all that is wrong.
 status=0
-unit_tests=(common_tests dialogs_tests game_tests help_tests sound_tests speech_tests tools_tests)
+unit_tests=(common_tests core_tests dialogs_tests game_tests help_tests sound_tests speech_tests tools_tests)
 fuzzers=(fuzz_records fuzz_sounds_ini fuzz_helpfile)
 
 echo "== AddressSanitizer + UndefinedBehaviorSanitizer"

@@ -212,6 +212,9 @@ TEST_F(SavedGames, QuitWithYesThenResumeRestoresTheGame) {
   EXPECT_FALSE(drawn.squares[4].cursor);
   EXPECT_TRUE(drawn.squares[5].cursor);
   EXPECT_EQ(svc2.laidOut, 1);
+  const auto opened = std::find(svc2.log.begin(), svc2.log.end(), "song /music/Song.mp3");
+  ASSERT_NE(opened, svc2.log.end());
+  EXPECT_EQ(opened[1], "pause") << "the song played on under the words";
   // The game is said, heard out, and then the in-order run plays.
   const auto said = std::find(svc2.log.begin(), svc2.log.end(),
                               "say Saved game, 3 by 3. The cursor is on row 2, column 3, the empty square on row 3, column 2.");
@@ -401,6 +404,30 @@ TEST_F(Files, FirstRunCopiesTheSampleAsksForSpeechAndStartsAGame) {
   EXPECT_EQ(g2.SpeechType, 0);
   EXPECT_EQ(s2.count("voice before choice"), 0);
   EXPECT_EQ(s2.count("tts 0"), 1);
+}
+
+TEST_F(Files, WithoutThePlayersSampleTheWarningIsSpokenAndTheGamesOwnCopyPlays) {
+  // Nothing to copy: the warning comes once speech is chosen, not before.
+  GameState g;
+  g.AppFolder = (dir / "app").string() + "/";
+  FakeServices s;
+  Game game(g, s, s, s);
+  s.picks = {"3"};
+  setenv("appdata", (dir / "data").c_str(), 1);
+  game.Start("");
+  unsetenv("appdata");
+  const auto warned = std::find(s.log.begin(), s.log.end(), "msgbox Warning: Error copying sample.mp3 to user's game folder");
+  ASSERT_NE(warned, s.log.end());
+  EXPECT_GT(warned - std::find(s.log.begin(), s.log.end(), "tts 3"), 0) << "warned before anything could speak";
+
+  // The game's own sample, where the player's copy is missing.
+  fs::create_directories(dir / "app");
+  std::ofstream(dir / "app" / "sample.mp3") << "song";
+  s.clear();
+  s.files = {""};
+  s.picks = {"3"};
+  game.form_keydown('N', 0);
+  EXPECT_EQ(s.count("song " + g.AppFolder + "sample.mp3"), 1);
 }
 
 }  // namespace
