@@ -3,6 +3,7 @@
 #include "core/Board.h"
 #include "core/Game.h"
 #include "core/Layout.h"
+#include "core/Progress.h"
 #include "core/Records.h"
 #include "core/Settings.h"
 
@@ -226,6 +227,32 @@ TEST_F(SavedGames, QuitWithYesThenResumeRestoresTheGame) {
   game2.Resumed();
   EXPECT_EQ(svc2.log.back(), "say No tile is in order yet.");
   EXPECT_EQ(svc2.count("sound boop2.wav"), 0);
+}
+
+TEST_F(Files, ProgressRoundTripsAndLeavesOutDamagedRecords) {
+  Progress p;
+  p.savedGame = Fingerprint("a saved game");
+  p.moves = 12;
+  p.seconds = 63;
+  p.best[{3, 2.0f}] = {31, 124};
+  p.best[{9, 4.5f}] = {800, 7200};
+  ASSERT_TRUE(SaveProgress(st.PlayerFolder, p));
+  const std::string text = read("Progress.dat");
+  EXPECT_EQ(text, "\"Music Tunzle progress\",1\r\n\"game\",\"" + p.savedGame +
+                      "\",12,63\r\n\"best\",3,2,31,124\r\n\"best\",9,4.5,800,7200\r\n");
+  EXPECT_EQ(LoadProgress(st.PlayerFolder), p);
+
+  // Each damaged record is left out; what is sound stays, so a later write keeps it.
+  const std::string header = "\"Music Tunzle progress\",1\r\n";
+  Progress kept = ParseProgress(header + "\"game\",\"" + p.savedGame + "\",-1,5\r\n\"best\",3,2,31,124\r\n" +
+                                "\"best\",10,2,5,5\r\n\"best\",4,0.5,5,5\r\n\"best\",4,2,0,5\r\n\"best\",4,2\r\n" +
+                                "\"later\",1,2\r\n\"best\",3,2,40,100\r\n");
+  EXPECT_TRUE(kept.savedGame.empty());
+  ASSERT_EQ(kept.best.size(), 1u);
+  EXPECT_EQ(kept.best.at({3, 2.0f}), (Best{31, 100})) << "the same size and length twice: the better of each";
+  // Not this file at all, or a later version: nothing of it.
+  EXPECT_EQ(ParseProgress("\"Music Tunzle progress\",2\r\n\"best\",3,2,31,124\r\n"), Progress{});
+  EXPECT_EQ(ParseProgress("\"best\",3,2,31,124\r\n"), Progress{});
 }
 
 TEST_F(SavedGames, CancelKeepsTheFileNoDeletesItDamagedStartsAnew) {
