@@ -55,6 +55,45 @@ const char* const StatusOff = "Correct and wrong off";
 const char* const NoTileToMark = "No tile to mark here.";
 const char* const NoTileToMarkMarkRemoved = "No tile to mark here. The mark is removed.";
 
+namespace {
+std::string count(int32_t n, const char* one, const char* many) { return std::to_string(n) + " " + (n == 1 ? one : many); }
+// Plain words for a voice: "1 hour 2 minutes 5 seconds", "3 minutes", "0 seconds".
+std::string duration(int32_t seconds) {
+  const int32_t h = seconds / 3600, m = seconds / 60 % 60, s = seconds % 60;
+  std::string out;
+  auto part = [&out](int32_t n, const char* one, const char* many) {
+    if (!out.empty()) out += " ";
+    out += count(n, one, many);
+  };
+  if (h > 0) part(h, "hour", "hours");
+  if (m > 0) part(m, "minute", "minutes");
+  if (s > 0 || out.empty()) part(s, "second", "seconds");
+  return out;
+}
+std::string boardAndLength(int size, float tileLength) {
+  return std::to_string(size) + " by " + std::to_string(size) + " with tiles of " + FloatToText(tileLength) +
+         (tileLength == 1.0f ? " second" : " seconds");
+}
+}  // namespace
+
+std::string Progress(int inOrder, int tiles, int32_t moves, int32_t seconds) {
+  return std::to_string(inOrder) + " of " + std::to_string(tiles) + " tiles in order, " + count(moves, "move", "moves") +
+         ", " + duration(seconds) + ".";
+}
+std::string Solved(int32_t moves, int32_t seconds) {
+  return "Solved in " + count(moves, "move", "moves") + " and " + duration(seconds) + ".";
+}
+std::string NewBest(bool fewestMoves, bool fastest, int size, float tileLength) {
+  const std::string which = fewestMoves && fastest ? "the fewest moves and the fastest time"
+                            : fewestMoves          ? "the fewest moves"
+                                                   : "the fastest time";
+  return "Your best for " + boardAndLength(size, tileLength) + ": " + which + ".";
+}
+std::string BestResult(int size, float tileLength, int32_t moves, int32_t seconds) {
+  return boardAndLength(size, tileLength) + ": fewest moves " + std::to_string(moves) + ", fastest " + duration(seconds) + ".";
+}
+const char* const NoBestResults = "No best results yet.";
+
 const char* const AnotherGame = "Would you like another game?";
 const char* const SaveQuestion = "Would you like to save your game?";
 std::string SettingsUnwritable(const std::string& path) { return "Could not write the settings file " + path; }

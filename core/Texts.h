@@ -52,6 +52,15 @@ extern const char* const StatusOff;
 extern const char* const NoTileToMark;
 extern const char* const NoTileToMarkMarkRemoved;
 
+// Progress: where the game stands, the win's result, the best results.
+// Times in whole seconds, said as hours, minutes and seconds.
+std::string Progress(int inOrder, int tiles, int32_t moves, int32_t seconds);
+std::string Solved(int32_t moves, int32_t seconds);
+// A result better than every earlier one of this board size and tile length.
+std::string NewBest(bool fewestMoves, bool fastest, int size, float tileLength);
+std::string BestResult(int size, float tileLength, int32_t moves, int32_t seconds);
+extern const char* const NoBestResults;
+
 // The win and the end.
 extern const char* const AnotherGame;
 extern const char* const SaveQuestion;

@@ -112,6 +112,13 @@ TEST_F(Files, RecordsReadAcrossLinesAndQuotes) {
 class SavedGames : public Files {
  protected:
   FakeServices svc;
+  // A new game, so its moves and time count, laid out as lay3's.
+  void play3(Game& game) {
+    svc.files = {""};
+    svc.picks = {"3"};
+    game.form_keydown('N', 0);
+    lay3();
+  }
   void lay3() {
     board::LaySolved(st, 3);
     st.EmptyRow = st.EmptyColumn = 3;
@@ -183,12 +190,15 @@ TEST_F(SavedGames, DeleteIgnoresLetterCaseAndMissingFiles) {
 
 TEST_F(SavedGames, QuitWithYesThenResumeRestoresTheGame) {
   Game game(st, svc, svc, svc);
-  lay3();
-  board::LaySolved(st, 3);
-  st.EmptyRow = st.EmptyColumn = 3;
-  board::Move(st, 4);
-  st.Song = SongHandle{1};
   st.NoKeyYet = false;
+  play3(game);
+  // Two moves (a slide and its undo) and 75 seconds; the save question's time is not played.
+  st.CursorRow = 2; st.CursorColumn = 2;
+  game.form_keydown(' ', 0);
+  game.form_keydown('U', 0);
+  svc.steady += 75;
+  svc.dialogSeconds = 500;
+  st.CursorRow = 2; st.CursorColumn = 3;
   svc.answers = {msgbox::Yes};
   game.form_keydown('Q', 0);
   EXPECT_TRUE(svc.ended);
@@ -213,11 +223,12 @@ TEST_F(SavedGames, QuitWithYesThenResumeRestoresTheGame) {
   EXPECT_FALSE(drawn.squares[4].cursor);
   EXPECT_TRUE(drawn.squares[5].cursor);
   EXPECT_EQ(svc2.laidOut, 1);
-  // The game is said, heard out, and then the in-order run plays.
+  // The game is said with its progress, heard out, and then the in-order run plays.
   const auto said = std::find(svc2.log.begin(), svc2.log.end(),
                               "say Saved game, 3 by 3. The cursor is on row 2, column 3, the empty square on row 3, column 2.");
   ASSERT_NE(said, svc2.log.end());
-  EXPECT_EQ(said[1].rfind("waitspeech", 0), 0u);
+  EXPECT_EQ(said[1], "say 7 of 8 tiles in order, 2 moves, 1 minute 15 seconds.");
+  EXPECT_EQ(said[2].rfind("waitspeech", 0), 0u);
   EXPECT_EQ(svc2.log.back(), "tile 1-7 2.5");
   EXPECT_TRUE(fs::exists(dir / "SaveGame.gam")) << "resuming keeps the file until the next quit";
 
@@ -227,6 +238,40 @@ TEST_F(SavedGames, QuitWithYesThenResumeRestoresTheGame) {
   game2.Resumed();
   EXPECT_EQ(svc2.log.back(), "say No tile is in order yet.");
   EXPECT_EQ(svc2.count("sound boop2.wav"), 0);
+}
+
+TEST_F(SavedGames, ProgressOfAnotherSavedGameOrDamagedIsIgnoredAndTheGameGoesOn) {
+  st.NoKeyYet = false;
+  {
+    Game game(st, svc, svc, svc);
+    play3(game);
+    svc.answers = {msgbox::Yes};
+    svc.steady += 30;
+    game.form_keydown('Q', 0);
+  }
+  const std::string progress = read("Progress.dat");
+  ASSERT_NE(progress.find("\r\n\"game\",\"" + Fingerprint(read("SaveGame.gam")) + "\",0,30\r\n"), std::string::npos) << progress;
+  st.CursorRow = 1;
+  ASSERT_TRUE(SaveGame(st));  // another saved game, written without its progress
+  const std::string other = read("SaveGame.gam");
+  for (const std::string& damaged : {progress, std::string("\"Music Tunzle progress\",1\r\n\"game\",\"zz\",5,5\r\n"),
+                                     std::string("\x01\xff garbage")}) {
+    put("Progress.dat", damaged);
+    GameState next;
+    next.PlayerFolder = st.PlayerFolder;
+    FakeServices svc2;
+    Game game(next, svc2, svc2, svc2);
+    svc2.answers = {msgbox::Yes};
+    game.OfferSavedGame();
+    EXPECT_EQ(next.Cells, st.Cells);
+    EXPECT_EQ(svc2.count("say 7 of 8 tiles in order, 0 moves, 0 seconds."), 1) << damaged;
+    // Played to the win, it is said, but sets no best: its earlier moves are not known.
+    next.CursorRow = 3; next.CursorColumn = 3;
+    game.form_keydown(' ', 0);
+    EXPECT_EQ(svc2.count("say Solved in 1 move and 0 seconds."), 1);
+    EXPECT_TRUE(LoadProgress(st.PlayerFolder).best.empty());
+    EXPECT_EQ(read("SaveGame.gam"), other);
+  }
 }
 
 TEST_F(Files, ProgressRoundTripsAndLeavesOutDamagedRecords) {
