@@ -119,6 +119,17 @@ class SavedGames : public Files {
     game.form_keydown('N', 0);
     lay3();
   }
+  // The next start, which resumes the saved game.
+  struct Resumed {
+    GameState st;
+    FakeServices svc;
+    Game game{st, svc, svc, svc};
+    explicit Resumed(const std::string& folder) {
+      st.PlayerFolder = folder;
+      svc.answers = {msgbox::Yes};
+      game.OfferSavedGame();
+    }
+  };
   void lay3() {
     board::LaySolved(st, 3);
     st.EmptyRow = st.EmptyColumn = 3;
@@ -204,12 +215,9 @@ TEST_F(SavedGames, QuitWithYesThenResumeRestoresTheGame) {
   EXPECT_TRUE(svc.ended);
   EXPECT_FALSE(read("config.ini").empty());
 
-  GameState next;
-  next.PlayerFolder = st.PlayerFolder;
-  FakeServices svc2;
-  Game game2(next, svc2, svc2, svc2);
-  svc2.answers = {msgbox::Yes};
-  game2.OfferSavedGame();
+  Resumed resumed(st.PlayerFolder);
+  GameState& next = resumed.st;
+  FakeServices& svc2 = resumed.svc;
   EXPECT_EQ(next.Cells, st.Cells);
   EXPECT_EQ(next.CursorRow, 2);
   EXPECT_EQ(next.CursorColumn, 3);
@@ -235,7 +243,7 @@ TEST_F(SavedGames, QuitWithYesThenResumeRestoresTheGame) {
   // Nothing in order: said, not bumped.
   next.TilesInOrder = 0;
   svc2.clear();
-  game2.Resumed();
+  resumed.game.Resumed();
   EXPECT_EQ(svc2.log.back(), "say No tile is in order yet.");
   EXPECT_EQ(svc2.count("sound boop2.wav"), 0);
 }
@@ -257,18 +265,13 @@ TEST_F(SavedGames, ProgressOfAnotherSavedGameOrDamagedIsIgnoredAndTheGameGoesOn)
   for (const std::string& damaged : {progress, std::string("\"Music Tunzle progress\",1\r\n\"game\",\"zz\",5,5\r\n"),
                                      std::string("\x01\xff garbage")}) {
     put("Progress.dat", damaged);
-    GameState next;
-    next.PlayerFolder = st.PlayerFolder;
-    FakeServices svc2;
-    Game game(next, svc2, svc2, svc2);
-    svc2.answers = {msgbox::Yes};
-    game.OfferSavedGame();
-    EXPECT_EQ(next.Cells, st.Cells);
-    EXPECT_EQ(svc2.count("say 7 of 8 tiles in order, 0 moves, 0 seconds."), 1) << damaged;
+    Resumed next(st.PlayerFolder);
+    EXPECT_EQ(next.st.Cells, st.Cells);
+    EXPECT_EQ(next.svc.count("say 7 of 8 tiles in order, 0 moves, 0 seconds."), 1) << damaged;
     // Played to the win, it is said, but sets no best: its earlier moves are not known.
-    next.CursorRow = 3; next.CursorColumn = 3;
-    game.form_keydown(' ', 0);
-    EXPECT_EQ(svc2.count("say Solved in 1 move and 0 seconds."), 1);
+    next.st.CursorRow = 3; next.st.CursorColumn = 3;
+    next.game.form_keydown(' ', 0);
+    EXPECT_EQ(next.svc.count("say Solved in 1 move and 0 seconds."), 1);
     EXPECT_TRUE(LoadProgress(st.PlayerFolder).best.empty());
     EXPECT_EQ(read("SaveGame.gam"), other);
   }
