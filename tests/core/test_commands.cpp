@@ -281,6 +281,7 @@ TEST_F(Commands, SpaceOffLineBeepsAndAThreeTileSlideMovesThree) {
 TEST_F(Commands, ASlideStopsWhereTheEmptySquareReachesTheCursorWhateverRanMeanwhile) {
   // Tile 1 goes home first, with a note; Space again during its wait brings 2 home.
   setBoard({{0, 1, 2, 4}, {5, 6, 7, 8}, {9, 10, 11, 12}, {13, 14, 15, 3}});
+  const auto start = st.Cells;
   cursor(1, 3);
   svc.duringWait = [&] { key(vk::Space); };
   key(vk::Space);
@@ -289,6 +290,10 @@ TEST_F(Commands, ASlideStopsWhereTheEmptySquareReachesTheCursorWhateverRanMeanwh
   EXPECT_EQ(st.CursorColumn, 3);
   EXPECT_EQ(svc.count("sound note.wav"), 2) << "one note per tile home, not again for the inner slide's";
   EXPECT_EQ(svc.count("tile 1-2 2.0"), 1);
+  // Each slide takes back the steps it made itself.
+  key('U');
+  key('U');
+  EXPECT_EQ(st.Cells, start);
 
   // A new game started during the wait: the old slide moves none of its tiles.
   setBoard({{0, 1, 2, 4}, {5, 6, 7, 8}, {9, 10, 11, 12}, {13, 14, 15, 3}});
