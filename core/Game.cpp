@@ -164,7 +164,9 @@ void Game::MoveHole(int Direction, unsigned slide) {
   const bool wins = st.TilesInOrder == st.BoardRows * st.BoardColumns - 1;
   if (wins) {
     celebrating = true;
+    // The game is over: its time and moves are its result, and its slides are no longer to be taken back.
     playTime.Stop(clock.SteadySeconds());
+    slidesMade.clear();
   }
   const unsigned moves = boardMoves, game = boardBuilds;
   for (int k = m; k <= st.TilesInOrder; ++k) {

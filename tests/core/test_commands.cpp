@@ -229,6 +229,9 @@ TEST_F(Commands, TheWinSaysMovesAndTimeAndKeepsTheFewestAndFastestApart) {
   EXPECT_EQ(win(0, 20), (Lines{"Solved in 1 move and 20 seconds."})) << "a tie is no new best";
   st.TileDuration = 1.0f;
   EXPECT_EQ(win(0, 75), (Lines{"Solved in 1 move and 1 minute 15 seconds."})) << "another tile length starts afresh";
+  svc.clear();
+  key('U');
+  EXPECT_EQ(without({"stopspeech", "pause"}), (Lines{"sound boop2.wav"})) << "a solved game's slides stay made";
 
   // Read out, and kept in the player folder.
   svc.clear();
