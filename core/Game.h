@@ -96,7 +96,8 @@ class Game {
   void NewBoard();
   void MoveHole(int Direction, unsigned slide);
   void WinSequence();
-  // From the start of a game: no moves, the time running from `seconds`.
+  // A game begins or resumes: its moves and time go on from these; without
+  // `counts` it sets no best result.
   void BeginCounting(int32_t fromMoves, double seconds, bool counts);
   bool Undo();
   Progress& KeptProgress();
