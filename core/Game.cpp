@@ -55,7 +55,7 @@ void Game::Start(const std::string& commandLine) {
   }
 
   // Said once there is speech to say it; the game's own copy still plays.
-  if (!sampleCopied) svc.SpeakMsgBox(text::SampleCopyFailed(), msgbox::OkOnly, text::WarningTitle());
+  if (!sampleCopied) SpeakMsgBox(text::SampleCopyFailed(), msgbox::OkOnly, text::WarningTitle());
 
   view.Shown(text::Caption());
   Trace::write("window", {text::Caption()});
@@ -79,7 +79,7 @@ void Game::OfferSavedGame() {
     Run(Command::NewGame, true, false);
     return;
   }
-  const int16_t answer = svc.SpeakMsgBox(text::ResumeQuestion(), msgbox::YesNoCancel, text::SaveTitle());
+  const int16_t answer = SpeakMsgBox(text::ResumeQuestion(), msgbox::YesNoCancel, text::SaveTitle());
   if (answer == msgbox::No) {
     DeleteSavedGame(st);
     Run(Command::NewGame, true, false);
@@ -90,7 +90,7 @@ void Game::OfferSavedGame() {
   GameState saved = st;
   if (!ReadSavedGame(path, saved)) {
     // Left on disk: the next quit replaces it.
-    svc.SpeakMsgBox(text::SavedGameDamaged(), msgbox::OkOnly, text::ErrorTitle());
+    SpeakMsgBox(text::SavedGameDamaged(), msgbox::OkOnly, text::ErrorTitle());
     Run(Command::NewGame, true, false);
     return;
   }
@@ -99,10 +99,14 @@ void Game::OfferSavedGame() {
     // A silent board is no game; the song may come back (a drive plugged in
     // again), so the file stays until a new save replaces it.
     st.KeepSavedGame = true;
-    svc.SpeakMsgBox(text::SavedSongUnplayable(saved.SongFile), msgbox::OkOnly, text::ErrorTitle());
+    SpeakMsgBox(text::SavedSongUnplayable(saved.SongFile), msgbox::OkOnly, text::ErrorTitle());
     Run(Command::NewGame, true, false);
     return;
   }
+  // Its moves and time, when the progress file has them for this very file.
+  const Progress& progress = KeptProgress();
+  const auto bytes = ReadWholeFile(path);
+  const bool known = bytes && !progress.savedGame.empty() && progress.savedGame == Fingerprint(*bytes);
   // The saved header and board; the rest of the state was copied in unchanged.
   st = saved;
   st.Song = song;
@@ -111,6 +115,7 @@ void Game::OfferSavedGame() {
   svc.SetMP3Volume(st.SongVolume);
   board::Recount(st);
   ++boardBuilds;
+  BeginCounting(known ? progress.moves : 0, known ? progress.seconds : 0, known);
   view.LaidOut();
   clock.Wait(rules::ResumePause, false);
   Resumed();
@@ -119,6 +124,7 @@ void Game::OfferSavedGame() {
 void Game::Resumed() {
   st.NoKeyYet = false;
   Say(text::Announce(text::SavedGame(), st));
+  SayProgress();
   // What is in order plays after the words, unless the player went on already.
   const unsigned keys = keyEvents;
   svc.WaitForSpeech(rules::ResumeWordsWait, false);
@@ -138,18 +144,33 @@ void Game::NewBoard() {
   board::ShuffleMoves(st, [&] { return unit(rng); });
   st.CursorRow = st.CursorColumn = 1;
   ++boardBuilds;
+  BeginCounting(0, 0, true);
   view.LaidOut();
 }
 
-void Game::MoveHole(int Direction) {
+void Game::BeginCounting(int32_t fromMoves, double seconds, bool counts) {
+  moveCount = fromMoves;
+  resultCounts = counts;
+  slidesMade.clear();
+  playTime.Start(clock.SteadySeconds(), seconds);
+}
+
+void Game::MoveHole(int Direction, unsigned slide) {
   const int16_t m = board::Move(st, Direction);
   if (m == 0) return;
   ++boardMoves;
+  if (!slidesMade.empty() && slidesMade.back().slide == slide) ++slidesMade.back().steps;
+  else slidesMade.push_back({slide, Direction, 1});
   view.Changed();
   if (m > st.TilesInOrder) return;
   // The winning move: the solved board is shown, and keys wait for the question.
   const bool wins = st.TilesInOrder == st.BoardRows * st.BoardColumns - 1;
-  if (wins) celebrating = true;
+  if (wins) {
+    celebrating = true;
+    // The game is over: its time and moves are its result, and its slides are no longer to be taken back.
+    playTime.Stop(clock.SteadySeconds());
+    slidesMade.clear();
+  }
   const unsigned moves = boardMoves, game = boardBuilds;
   for (int k = m; k <= st.TilesInOrder; ++k) {
     svc.PlaySound("note.wav");
@@ -180,14 +201,63 @@ void Game::WinSequence() {
   svc.PlayEntireSong();
   while (!skipReward && svc.IsSongPlaying()) clock.Wait(rules::PollSeconds, false);
   if (skipReward) svc.PauseMP3();
+  SayResult();
   celebrating = false;
-  const int16_t answer = svc.SpeakMsgBox(text::AnotherGame(), msgbox::YesNo, text::WinTitle());
+  const int16_t answer = SpeakMsgBox(text::AnotherGame(), msgbox::YesNo, text::WinTitle());
   if (answer == msgbox::Yes) {
     Run(Command::NewGame, true, false);
   } else if (answer == msgbox::No) {
     st.PuzzleSolved = true;
     Run(Command::Quit, true, false);
   }
+}
+
+bool Game::Undo() {
+  if (slidesMade.empty()) return false;
+  const SlideSteps last = slidesMade.back();
+  slidesMade.pop_back();
+  // The empty square walks back the way it came; no notes, the run is recounted.
+  const int back = (last.direction + 1) % 4 + 1;  // up and down, left and right
+  for (int i = 0; i < last.steps; ++i) board::Move(st, back);
+  ++moveCount;
+  ++boardMoves;
+  // As after a slide: the cursor stands on the empty square, which is announced.
+  MoveCursorTo(st.EmptyRow, st.EmptyColumn);
+  return true;
+}
+
+void Game::SayProgress() {
+  Say(text::Progress(st.TilesInOrder, st.BoardRows * st.BoardColumns - 1, moveCount, static_cast<int32_t>(PlayedSeconds())));
+}
+
+Progress& Game::KeptProgress() {
+  if (!kept) kept = LoadProgress(st.PlayerFolder);
+  return *kept;
+}
+
+void Game::SayResult() {
+  const int32_t seconds = static_cast<int32_t>(PlayedSeconds());
+  Say(text::Solved(moveCount, seconds));
+  if (resultCounts) {
+    Progress& progress = KeptProgress();
+    const BestKey key{st.BoardRows, st.TileDuration};
+    const auto [it, first] = progress.best.try_emplace(key, Best{moveCount, seconds});
+    Best& best = it->second;
+    // The first result of a size and length is the only one: nothing to beat yet.
+    const bool fewer = !first && moveCount < best.moves, faster = !first && seconds < best.seconds;
+    if (fewer) best.moves = moveCount;
+    if (faster) best.seconds = seconds;
+    if (fewer || faster) Say(text::NewBest(fewer, faster, st.BoardRows, st.TileDuration));
+    if (first || fewer || faster) SaveProgress(st.PlayerFolder, progress);
+  }
+  // The question that follows cuts speech: let the result be heard first.
+  svc.WaitForSpeech(rules::ResultWordsWait, false);
+}
+
+void Game::SayBestResults() {
+  const Progress& progress = KeptProgress();
+  if (progress.best.empty()) Say(text::NoBestResults());
+  for (const auto& [key, best] : progress.best) Say(text::BestResult(key.size, key.tileLength, best.moves, best.seconds));
 }
 
 void Game::AnnounceSquare() {
@@ -243,8 +313,9 @@ bool Game::Slide() {
       default: return st.EmptyRow == toRow && st.EmptyColumn < toColumn;
     }
   };
-  const unsigned game = boardBuilds;
-  while (!quitStarted && game == boardBuilds && stillOnTheWay()) MoveHole(Direction);
+  const unsigned game = boardBuilds, slide = ++slidesStarted;
+  ++moveCount;
+  while (!quitStarted && game == boardBuilds && stillOnTheWay()) MoveHole(Direction, slide);
   // After a win answered with a new game, its cursor stays on the top-left square.
   if (quitStarted || game != boardBuilds) return true;
   MoveCursorTo(st.EmptyRow, st.EmptyColumn);
@@ -324,6 +395,10 @@ void Game::Run(Command command, bool aKey, bool silent) {
     case Command::Slide:
       if (!Slide()) svc.Beep();
       break;
+    case Command::Undo:
+      if (!Undo()) bump = true;
+      break;
+    case Command::SayProgress: SayProgress(); break;
     case Command::EndOfRun:
       if (st.TilesInOrder > 0) {
         int16_t r, c;
@@ -348,16 +423,28 @@ void Game::Run(Command command, bool aKey, bool silent) {
       st.AnnounceStatus = !st.AnnounceStatus;
       Say(st.AnnounceStatus ? text::StatusOn() : text::StatusOff());
       break;
+    case Command::BestResults: SayBestResults(); break;
     case Command::NewGame: NewGame(); break;
     case Command::Quit: Quit(); break;
-    case Command::Help: svc.ShowHelp(st.AppFolder + st.HelpName + ".TXT"); break;
+    case Command::Help: {
+      TimeHeld held(*this);
+      svc.ShowHelp(st.AppFolder + st.HelpName + ".TXT");
+      break;
+    }
     case Command::LibraryFolder: ChooseLibraryFolder(); break;
     case Command::SpeechType: ChooseSpeechType(); break;
     // The voice that speaks, not the type chosen: a screen reader that failed
     // leaves the voice speaking, and its settings must still be reachable.
-    case Command::Voice: if (svc.ActiveSpeechType() == 3) svc.AdjustVoice(st.SapiVoiceNumber); break;
-    case Command::VoiceRate: if (svc.ActiveSpeechType() == 3) svc.AdjustRate(st.SapiRate); break;
-    case Command::VoiceVolume: if (svc.ActiveSpeechType() == 3) svc.AdjustVolume(st.SapiVolume); break;
+    case Command::Voice:
+    case Command::VoiceRate:
+    case Command::VoiceVolume: {
+      if (svc.ActiveSpeechType() != 3) break;
+      TimeHeld held(*this);
+      if (command == Command::Voice) svc.AdjustVoice(st.SapiVoiceNumber);
+      else if (command == Command::VoiceRate) svc.AdjustRate(st.SapiRate);
+      else svc.AdjustVolume(st.SapiVolume);
+      break;
+    }
     case Command::TileLength: ChooseTileLength(bump); break;
     default: break;
   }
@@ -433,9 +520,7 @@ void Game::NewGame() {
   std::string path;
   bool sampleFailed = false;
   for (;;) {
-    st.FileDialogError.clear();
-    path = svc.SelectFile(st.MusicLibraryFolder, rules::SongFilePattern, 1, text::SelectSongTitle(), st.FileDialogError, "",
-                          text::SelectSongHint());
+    path = SelectFile(st.MusicLibraryFolder, text::SelectSongTitle(), text::SelectSongHint());
     const bool chosen = st.FileDialogError.empty() && !path.empty();
     // Once the sample has failed, backing out of the selector must lead
     // somewhere other than the same sample again.
@@ -447,15 +532,15 @@ void Game::NewGame() {
     if (OpenSong(path)) break;
     // Say why the selector comes back, rather than looping without a word.
     if (chosen) {
-      svc.SpeakMsgBox(text::SongUnplayable(path), msgbox::OkOnly, text::ErrorTitle());
+      SpeakMsgBox(text::SongUnplayable(path), msgbox::OkOnly, text::ErrorTitle());
     } else {
       sampleFailed = true;
-      svc.SpeakMsgBox(text::SongUnplayableOrBack(path), msgbox::OkOnly, text::ErrorTitle());
+      SpeakMsgBox(text::SongUnplayableOrBack(path), msgbox::OkOnly, text::ErrorTitle());
     }
   }
   svc.PauseMP3();
   svc.SetMP3Volume(st.SongVolume);
-  const std::string size = svc.PickList(text::SizeList());
+  const std::string size = PickList(text::SizeList());
   if (size.empty()) {
     svc.CloseSong(st.Song);
     st.Song = {};
@@ -467,7 +552,7 @@ void Game::NewGame() {
   st.BoardRows = st.BoardColumns =
       static_cast<int16_t>(std::clamp<int>(static_cast<int>(Val(size)), rules::SmallestBoard, rules::LargestBoard));
   if (svc.IsSongTooShort(st.BoardRows * st.BoardColumns - 1, st.TileDuration))
-    svc.SpeakMsgBox(text::SongTooShort(), msgbox::OkOnly, text::TooShortTitle());
+    SpeakMsgBox(text::SongTooShort(), msgbox::OkOnly, text::TooShortTitle());
   NewBoard();
   Say(text::Announce(text::NewGame(), st));
 }
@@ -488,15 +573,15 @@ void Game::BackOutOfNewGame(const std::string& oldFile) {
 
 void Game::Quit() {
   if (!SaveSettings(st))
-    svc.SpeakMsgBox(text::SettingsUnwritable(st.PlayerFolder + "config.ini"), msgbox::OkOnly, text::ErrorTitle());
+    SpeakMsgBox(text::SettingsUnwritable(st.PlayerFolder + "config.ini"), msgbox::OkOnly, text::ErrorTitle());
   // Without a board there is no game to save, and a kept saved game stays.
   bool remove = st.PuzzleSolved && st.HasBoard();
   if (!st.PuzzleSolved && st.HasBoard()) {
-    const int16_t answer = svc.SpeakMsgBox(text::SaveQuestion(), msgbox::YesNoCancel, text::SaveTitle());
+    const int16_t answer = SpeakMsgBox(text::SaveQuestion(), msgbox::YesNoCancel, text::SaveTitle());
     if (answer == msgbox::Yes) {
-      if (!SaveGame(st)) {
+      if (!KeepGame()) {
         // Without the file the game would be lost: stay in it.
-        svc.SpeakMsgBox(text::SaveUnwritable(st.PlayerFolder + "SaveGame.gam"), msgbox::OkOnly, text::ErrorTitle());
+        SpeakMsgBox(text::SaveUnwritable(st.PlayerFolder + "SaveGame.gam"), msgbox::OkOnly, text::ErrorTitle());
         return;
       }
     } else if (answer == msgbox::No) {
@@ -518,16 +603,25 @@ void Game::CloseRequested() {
   if (!quitStarted) form_keydown('Q', 0);
 }
 
+bool Game::KeepGame() {
+  if (!SaveGame(st)) return false;
+  // Beside it, its moves and time; without them the game still resumes, counted afresh.
+  Progress& progress = KeptProgress();
+  progress.savedGame = Fingerprint(SavedGameText(st));
+  progress.moves = moveCount;
+  progress.seconds = static_cast<int32_t>(PlayedSeconds());
+  SaveProgress(st.PlayerFolder, progress);
+  return true;
+}
+
 void Game::KeepOnLoss() {
   SaveSettings(st);
-  if (!st.PuzzleSolved && st.HasBoard() && !quitStarted) SaveGame(st);
+  if (!st.PuzzleSolved && st.HasBoard() && !quitStarted) KeepGame();
 }
 
 void Game::ChooseLibraryFolder() {
-  st.FileDialogError.clear();
-  std::string path = svc.SelectFile(st.MusicLibraryFolder, rules::SongFilePattern, 1, text::LibraryTitle(),
-                                    st.FileDialogError, "", text::LibraryHint());
-  if (!st.FileDialogError.empty()) svc.SpeakMsgBox(st.FileDialogError, msgbox::OkOnly, text::ErrorTitle());
+  std::string path = SelectFile(st.MusicLibraryFolder, text::LibraryTitle(), text::LibraryHint());
+  if (!st.FileDialogError.empty()) SpeakMsgBox(st.FileDialogError, msgbox::OkOnly, text::ErrorTitle());
   auto slash = path.rfind('/');
   if (!path.empty() && slash != std::string::npos) {
     st.MusicLibraryFolder = path.substr(0, slash + 1);
@@ -536,7 +630,7 @@ void Game::ChooseLibraryFolder() {
 }
 
 void Game::ChooseTileLength(bool& bump) {
-  std::string answer = svc.PickList(text::TileLengthList(st.TileDuration));
+  std::string answer = PickList(text::TileLengthList(st.TileDuration));
   if (!answer.empty() && answer[0] == '*') answer.erase(0, 1);
   if (!IsNumeric(answer)) return;
   st.TileDuration = static_cast<float>(Val(answer));
@@ -548,11 +642,29 @@ void Game::ChooseTileLength(bool& bump) {
 
 void Game::ChooseSpeechType() {
   // Opens on the speech in use: one Enter by mistake changes nothing.
-  const std::string answer = svc.PickList(text::SpeechTypeList(st.SpeechType));
+  const std::string answer = PickList(text::SpeechTypeList(st.SpeechType));
   if (IsNumeric(answer)) {
     st.SpeechType = static_cast<int16_t>(Val(answer));
     svc.TTSSetup(st.SpeechType);
   }
+}
+
+// ---- Dialogs: the game's time stands still while one is open --------------------
+
+int16_t Game::SpeakMsgBox(const std::string& message, int16_t buttons, const std::string& title) {
+  TimeHeld held(*this);
+  return svc.SpeakMsgBox(message, buttons, title);
+}
+
+std::string Game::PickList(const std::string& spec) {
+  TimeHeld held(*this);
+  return svc.PickList(spec);
+}
+
+std::string Game::SelectFile(const std::string& folder, const std::string& title, const std::string& hint) {
+  TimeHeld held(*this);
+  st.FileDialogError.clear();
+  return svc.SelectFile(folder, rules::SongFilePattern, 1, title, st.FileDialogError, "", hint);
 }
 
 // ---- Mouse --------------------------------------------------------------------

@@ -7,10 +7,13 @@
 #include "core/GameServices.h"
 #include "core/GameState.h"
 #include "core/KeyTable.h"
+#include "core/Progress.h"
 
 #include <cstdint>
+#include <optional>
 #include <random>
 #include <string>
+#include <vector>
 
 class Game {
  public:
@@ -61,12 +64,50 @@ class Game {
   float mouseTime = 0, mouseX = 0, mouseY = 0;
   int16_t lastHoverTile = 0;
 
+  // The game's moves and time; a slide or an undo is one move, however many tiles it moves.
+  int32_t moveCount = 0;
+  PlayTime playTime;
+  // A resumed game whose earlier moves and time were not found sets no best result.
+  bool resultCounts = true;
+  // The slides an undo takes back, since the game began or was resumed: the
+  // empty square's steps, in order. A slide is one entry, unless another
+  // slide ran during its notes: each then has the steps it made.
+  struct SlideSteps {
+    unsigned slide;
+    int direction, steps;
+  };
+  std::vector<SlideSteps> slidesMade;
+  unsigned slidesStarted = 0;
+  // The progress file as read at the first need, with what the game added since.
+  std::optional<Progress> kept;
+
+  // The time stands still while a dialog, the help or a voice adjuster is open.
+  struct TimeHeld {
+    Game& game;
+    explicit TimeHeld(Game& g) : game(g) { game.playTime.Hold(game.clock.SteadySeconds()); }
+    ~TimeHeld() { game.playTime.Release(game.clock.SteadySeconds()); }
+    TimeHeld(const TimeHeld&) = delete;
+    TimeHeld& operator=(const TimeHeld&) = delete;
+  };
+  int16_t SpeakMsgBox(const std::string& text, int16_t buttons, const std::string& title);
+  std::string PickList(const std::string& spec);
+  std::string SelectFile(const std::string& folder, const std::string& title, const std::string& hint);
+
   // What a key runs once it is not the speech adjusters'; `silent` leaves a mark unsounded.
   void Key(int16_t code, int16_t shift, bool silent);
   void Run(Command command, bool aKey, bool silent);
   void NewBoard();
-  void MoveHole(int Direction);
+  void MoveHole(int Direction, unsigned slide);
   void WinSequence();
+  // A game begins or resumes: its moves and time go on from these; without
+  // `counts` it sets no best result.
+  void BeginCounting(int32_t fromMoves, double seconds, bool counts);
+  bool Undo();
+  Progress& KeptProgress();
+  double PlayedSeconds() { return playTime.Seconds(clock.SteadySeconds()); }
+  void SayProgress();
+  void SayResult();
+  void SayBestResults();
   void AnnounceSquare();
   void MoveCursorTo(int r, int c);
   int SquareAt(float X, float Y) const;
@@ -80,6 +121,8 @@ class Game {
   void BackOutOfNewGame(const std::string& oldFile);
   SongHandle OpenSong(const std::string& path);
   void Quit();
+  // Writes the saved game and its moves and time; false when the game could not be written.
+  bool KeepGame();
   void ChooseLibraryFolder();
   void ChooseTileLength(bool& bump);
   void ChooseSpeechType();

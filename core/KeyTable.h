@@ -6,8 +6,8 @@
 enum class Command {
   None,
   Up, Down, Left, Right, RowStart, RowEnd, ColumnTop, ColumnBottom,
-  Slide, EndOfRun, PlayRun, PlayRowRun, PlaySong, PlayHomeTile, Mark, GoToMark, GoToEmpty, SayEmpty,
-  ToggleCoordinates, ToggleStatus,
+  Slide, Undo, SayProgress, EndOfRun, PlayRun, PlayRowRun, PlaySong, PlayHomeTile, Mark, GoToMark, GoToEmpty, SayEmpty,
+  ToggleCoordinates, ToggleStatus, BestResults,
   NewGame, Quit, Help, LibraryFolder, Louder, Softer, SpeechType, Voice, VoiceRate, VoiceVolume, TileLength,
 };
 

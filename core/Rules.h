@@ -34,8 +34,9 @@ constexpr float WinNoteGap = 0.15f;
 constexpr float PollSeconds = 0.05f;
 
 // Waits for speech to be heard, at most: a square's words, a resumed game's,
-// the farewell; and without speech the farewell's pause.
+// the farewell, the win's result; and without speech the farewell's pause.
 constexpr float SquareWordsWait = 5.0f, ResumeWordsWait = 10.0f, FarewellWait = 10.0f, SilentFarewell = 5.0f;
+constexpr float ResultWordsWait = 10.0f;
 
 // The intro: its sound, the title after it, the credits after that, and at
 // most this long for the credits to be heard out.

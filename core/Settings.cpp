@@ -12,12 +12,12 @@
 
 namespace fs = std::filesystem;
 
-namespace {
 // Only an absolute folder is a player folder: an empty or relative one would
 // scatter the player's files into whatever folder the program started in.
-bool usableFolder(const GameState& st) {
-  return !st.PlayerFolder.empty() && fs::path(st.PlayerFolder).is_absolute();
-}
+bool UsablePlayerFolder(const std::string& folder) { return !folder.empty() && fs::path(folder).is_absolute(); }
+
+namespace {
+bool usableFolder(const GameState& st) { return UsablePlayerFolder(st.PlayerFolder); }
 
 std::string configPath(const GameState& st) {
   auto found = FindFileNoCase(st.PlayerFolder, "config.ini");
@@ -55,16 +55,20 @@ std::string SavedGamePath(const GameState& st) {
   return found ? found->string() : std::string();
 }
 
-bool SaveGame(const GameState& st) {
-  if (!usableFolder(st)) return false;
+std::string SavedGameText(const GameState& st) {
   RecordWriter w;
   w.Int(st.CursorRow).Int(st.CursorColumn).Int(st.EmptyRow).Int(st.EmptyColumn).Int(st.BoardRows)
       .Int(st.BoardColumns).Float(st.TileDuration).Bool(st.AnnounceStatus).Int(st.MarkedTile)
       .Bool(st.AnnounceCoordinates).Str(st.SongFile).Int(st.SongVolume).EndRecord();
   for (int16_t v : st.Cells) w.Int(v).EndRecord();
+  return w.text();
+}
+
+bool SaveGame(const GameState& st) {
+  if (!usableFolder(st)) return false;
   std::string path = SavedGamePath(st);
   if (path.empty()) path = st.PlayerFolder + "SaveGame.gam";
-  return WriteFileAtomic(path, w.text());
+  return WriteFileAtomic(path, SavedGameText(st));
 }
 
 void DeleteSavedGame(const GameState& st) {

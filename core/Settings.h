@@ -9,6 +9,9 @@
 // the per-user data folder, else the program folder. Created when missing.
 std::string SettlePlayerFolder(const std::string& appFolder);
 
+// An absolute folder: nothing is written into a relative or empty one.
+bool UsablePlayerFolder(const std::string& folder);
+
 // Reads the six settings into the state; anything missing or out of range
 // keeps its default.
 void LoadSettings(GameState& st);
@@ -16,6 +19,8 @@ void LoadSettings(GameState& st);
 // and always for an empty or relative player folder.
 bool SaveSettings(const GameState& st);
 bool SaveGame(const GameState& st);
+// The saved game's bytes, as SaveGame writes them.
+std::string SavedGameText(const GameState& st);
 // Deletes "savegame.gam" in any letter case; failures are ignored.
 void DeleteSavedGame(const GameState& st);
 

@@ -60,6 +60,58 @@ std::string StatusOff() { return Tr("text", "Correct and wrong off"); }
 std::string NoTileToMark() { return Tr("text", "No tile to mark here."); }
 std::string NoTileToMarkMarkRemoved() { return Tr("text", "No tile to mark here. The mark is removed."); }
 
+namespace {
+// "1 move", "2 moves": the source of either form is a whole phrase, so a
+// translation can say it its own way.
+std::string count(int32_t n, const std::string& one, const std::string& many) {
+  return Fill(n == 1 ? one : many, {std::to_string(n)});
+}
+// Plain words for a voice: "1 hour 2 minutes 5 seconds", "3 minutes", "0 seconds".
+std::string duration(int32_t seconds) {
+  const int32_t h = seconds / 3600, m = seconds / 60 % 60, s = seconds % 60;
+  std::string out;
+  auto part = [&out](const std::string& words) { out += (out.empty() ? "" : " ") + words; };
+  if (h > 0) part(count(h, Tr("text", "%1 hour"), Tr("text", "%1 hours")));
+  if (m > 0) part(count(m, Tr("text", "%1 minute"), Tr("text", "%1 minutes")));
+  if (s > 0 || out.empty()) part(count(s, Tr("text", "%1 second"), Tr("text", "%1 seconds")));
+  return out;
+}
+std::string moves(int32_t n) { return count(n, Tr("text", "%1 move"), Tr("text", "%1 moves")); }
+std::string boardAndLength(int size, float tileLength) {
+  //: %1 by %1 is the board's size, %2 the tile length in seconds.
+  return Fill(tileLength == 1.0f ? Tr("text", "%1 by %1 with tiles of %2 second") : Tr("text", "%1 by %1 with tiles of %2 seconds"),
+              {std::to_string(size), Decimal(FloatToText(tileLength))});
+}
+}  // namespace
+
+std::string Decimal(const std::string& number) {
+  //: The decimal mark of numbers such as 1.5 (seconds), as a voice reads it best.
+  const std::string point = Tr("text", ".");
+  std::string out = number;
+  if (const size_t dot = out.find('.'); dot != std::string::npos) out.replace(dot, 1, point);
+  return out;
+}
+
+std::string Progress(int inOrder, int tiles, int32_t moveCount, int32_t seconds) {
+  //: Tiles in order of all the tiles, then the moves and the time, each already in words.
+  return Fill(Tr("text", "%1 of %2 tiles in order, %3, %4."),
+              {std::to_string(inOrder), std::to_string(tiles), moves(moveCount), duration(seconds)});
+}
+std::string Solved(int32_t moveCount, int32_t seconds) {
+  return Fill(Tr("text", "Solved in %1 and %2."), {moves(moveCount), duration(seconds)});
+}
+std::string NewBest(bool fewestMoves, bool fastest, int size, float tileLength) {
+  const std::string which = fewestMoves && fastest ? Tr("text", "the fewest moves and the fastest time")
+                            : fewestMoves          ? Tr("text", "the fewest moves")
+                                                   : Tr("text", "the fastest time");
+  return Fill(Tr("text", "Your best for %1: %2."), {boardAndLength(size, tileLength), which});
+}
+std::string BestResult(int size, float tileLength, int32_t moveCount, int32_t seconds) {
+  return Fill(Tr("text", "%1: fewest moves %2, fastest %3."),
+              {boardAndLength(size, tileLength), std::to_string(moveCount), duration(seconds)});
+}
+std::string NoBestResults() { return Tr("text", "No best results yet."); }
+
 std::string AnotherGame() { return Tr("text", "Would you like another game?"); }
 std::string SaveQuestion() { return Tr("text", "Would you like to save your game?"); }
 std::string SettingsUnwritable(const std::string& path) {
@@ -95,12 +147,9 @@ std::string TileLengthList(float current) {
   for (const char* length : rules::TileLengths) starred = starred || static_cast<float>(Val(length)) == current;
   std::string spec = "p:" + Tr("text", "Song tile duration in seconds");
   // Said with the language's decimal mark; the value stays the number.
-  //: The decimal mark of numbers such as 1.5 (seconds), as a voice reads it best.
-  const std::string point = Tr("text", ".");
   for (const char* length : rules::TileLengths) {
     const bool mark = starred ? static_cast<float>(Val(length)) == current : std::string(length) == rules::FallbackTileLength;
-    std::string label = length;
-    if (const size_t dot = label.find('.'); dot != std::string::npos) label.replace(dot, 1, point);
+    const std::string label = Decimal(length);
     spec += "|" + std::string(mark ? "*" : "") + label + (label == length ? "" : std::string(":") + length);
   }
   return spec;

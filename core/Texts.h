@@ -52,6 +52,15 @@ std::string StatusOff();
 std::string NoTileToMark();
 std::string NoTileToMarkMarkRemoved();
 
+// Progress: where the game stands, the win's result, the best results.
+// Times in whole seconds, said as hours, minutes and seconds.
+std::string Progress(int inOrder, int tiles, int32_t moves, int32_t seconds);
+std::string Solved(int32_t moves, int32_t seconds);
+// A result better than every earlier one of this board size and tile length.
+std::string NewBest(bool fewestMoves, bool fastest, int size, float tileLength);
+std::string BestResult(int size, float tileLength, int32_t moves, int32_t seconds);
+std::string NoBestResults();
+
 // The win and the end.
 std::string AnotherGame();
 std::string SaveQuestion();
@@ -63,6 +72,9 @@ std::string Farewell();
 std::string LibraryTitle();
 std::string LibraryHint();
 std::string LibraryFolder(const std::string& folder);
+
+// A number such as "2.5" with the language's decimal mark.
+std::string Decimal(const std::string& number);
 
 // Pick lists: "p:" and the title, then "|" before each item; "*" marks the
 // one the list opens on, ":" gives an item's value.

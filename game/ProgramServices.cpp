@@ -167,6 +167,9 @@ void ProgramServices::ShowHelp(const std::string& file) {
 
 void ProgramServices::Wait(float seconds, bool noEvents) { ::Wait(seconds, noEvents); }
 double ProgramServices::TimeOfDay() { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0; }
+double ProgramServices::SteadySeconds() {
+  return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
+}
 void ProgramServices::Beep() { ::Beep(); }
 void ProgramServices::EndProgram() {
   Trace::write("end");

@@ -67,6 +67,7 @@ class ProgramServices : public GameServices, public Clock, public SoundHost, pub
   // Clock
   void Wait(float seconds, bool noEvents) override;
   double TimeOfDay() override;
+  double SteadySeconds() override;
 
   // SoundHost
   std::string AppFolder() override;

@@ -535,5 +535,79 @@
         <extracomment>The decimal mark of numbers such as 1.5 (seconds), as a voice reads it best.</extracomment>
         <translation>,</translation>
     </message>
+    <message>
+        <source>%1 hour</source>
+        <translation>%1 Stunde</translation>
+    </message>
+    <message>
+        <source>%1 hours</source>
+        <translation>%1 Stunden</translation>
+    </message>
+    <message>
+        <source>%1 minute</source>
+        <translation>%1 Minute</translation>
+    </message>
+    <message>
+        <source>%1 minutes</source>
+        <translation>%1 Minuten</translation>
+    </message>
+    <message>
+        <source>%1 second</source>
+        <translation>%1 Sekunde</translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 Sekunden</translation>
+    </message>
+    <message>
+        <source>%1 move</source>
+        <translation>%1 Zug</translation>
+    </message>
+    <message>
+        <source>%1 moves</source>
+        <translation>%1 Züge</translation>
+    </message>
+    <message>
+        <source>%1 by %1 with tiles of %2 second</source>
+        <extracomment>%1 by %1 is the board&apos;s size, %2 the tile length in seconds.</extracomment>
+        <translation>%1 mal %1 mit Kacheln von %2 Sekunde</translation>
+    </message>
+    <message>
+        <source>%1 by %1 with tiles of %2 seconds</source>
+        <translation>%1 mal %1 mit Kacheln von %2 Sekunden</translation>
+    </message>
+    <message>
+        <source>%1 of %2 tiles in order, %3, %4.</source>
+        <extracomment>Tiles in order of all the tiles, then the moves and the time, each already in words.</extracomment>
+        <translation>%1 von %2 Kacheln geordnet, %3, %4.</translation>
+    </message>
+    <message>
+        <source>Solved in %1 and %2.</source>
+        <translation>Gelöst: %1 in %2.</translation>
+    </message>
+    <message>
+        <source>the fewest moves and the fastest time</source>
+        <translation>die wenigsten Züge und die schnellste Zeit</translation>
+    </message>
+    <message>
+        <source>the fewest moves</source>
+        <translation>die wenigsten Züge</translation>
+    </message>
+    <message>
+        <source>the fastest time</source>
+        <translation>die schnellste Zeit</translation>
+    </message>
+    <message>
+        <source>Your best for %1: %2.</source>
+        <translation>Neuer Bestwert für %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1: fewest moves %2, fastest %3.</source>
+        <translation>%1: wenigste Züge %2, schnellste Zeit %3.</translation>
+    </message>
+    <message>
+        <source>No best results yet.</source>
+        <translation>Noch keine Bestwerte.</translation>
+    </message>
 </context>
 </TS>

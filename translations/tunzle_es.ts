@@ -535,5 +535,79 @@
         <extracomment>The decimal mark of numbers such as 1.5 (seconds), as a voice reads it best.</extracomment>
         <translation>,</translation>
     </message>
+    <message>
+        <source>%1 hour</source>
+        <translation>%1 hora</translation>
+    </message>
+    <message>
+        <source>%1 hours</source>
+        <translation>%1 horas</translation>
+    </message>
+    <message>
+        <source>%1 minute</source>
+        <translation>%1 minuto</translation>
+    </message>
+    <message>
+        <source>%1 minutes</source>
+        <translation>%1 minutos</translation>
+    </message>
+    <message>
+        <source>%1 second</source>
+        <translation>%1 segundo</translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 segundos</translation>
+    </message>
+    <message>
+        <source>%1 move</source>
+        <translation>%1 movimiento</translation>
+    </message>
+    <message>
+        <source>%1 moves</source>
+        <translation>%1 movimientos</translation>
+    </message>
+    <message>
+        <source>%1 by %1 with tiles of %2 second</source>
+        <extracomment>%1 by %1 is the board&apos;s size, %2 the tile length in seconds.</extracomment>
+        <translation>%1 por %1 con piezas de %2 segundo</translation>
+    </message>
+    <message>
+        <source>%1 by %1 with tiles of %2 seconds</source>
+        <translation>%1 por %1 con piezas de %2 segundos</translation>
+    </message>
+    <message>
+        <source>%1 of %2 tiles in order, %3, %4.</source>
+        <extracomment>Tiles in order of all the tiles, then the moves and the time, each already in words.</extracomment>
+        <translation>%1 de %2 piezas en orden, %3, %4.</translation>
+    </message>
+    <message>
+        <source>Solved in %1 and %2.</source>
+        <translation>Resuelto en %1 y %2.</translation>
+    </message>
+    <message>
+        <source>the fewest moves and the fastest time</source>
+        <translation>el menor número de movimientos y el mejor tiempo</translation>
+    </message>
+    <message>
+        <source>the fewest moves</source>
+        <translation>el menor número de movimientos</translation>
+    </message>
+    <message>
+        <source>the fastest time</source>
+        <translation>el mejor tiempo</translation>
+    </message>
+    <message>
+        <source>Your best for %1: %2.</source>
+        <translation>Su mejor resultado en %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1: fewest moves %2, fastest %3.</source>
+        <translation>%1: menor número de movimientos, %2; mejor tiempo, %3.</translation>
+    </message>
+    <message>
+        <source>No best results yet.</source>
+        <translation>Todavía no hay mejores resultados.</translation>
+    </message>
 </context>
 </TS>

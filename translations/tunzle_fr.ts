@@ -535,5 +535,79 @@
         <extracomment>The decimal mark of numbers such as 1.5 (seconds), as a voice reads it best.</extracomment>
         <translation>,</translation>
     </message>
+    <message>
+        <source>%1 hour</source>
+        <translation>%1 heure</translation>
+    </message>
+    <message>
+        <source>%1 hours</source>
+        <translation>%1 heures</translation>
+    </message>
+    <message>
+        <source>%1 minute</source>
+        <translation>%1 minute</translation>
+    </message>
+    <message>
+        <source>%1 minutes</source>
+        <translation>%1 minutes</translation>
+    </message>
+    <message>
+        <source>%1 second</source>
+        <translation>%1 seconde</translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 secondes</translation>
+    </message>
+    <message>
+        <source>%1 move</source>
+        <translation>%1 coup</translation>
+    </message>
+    <message>
+        <source>%1 moves</source>
+        <translation>%1 coups</translation>
+    </message>
+    <message>
+        <source>%1 by %1 with tiles of %2 second</source>
+        <extracomment>%1 by %1 is the board&apos;s size, %2 the tile length in seconds.</extracomment>
+        <translation>%1 sur %1 avec des tuiles de %2 seconde</translation>
+    </message>
+    <message>
+        <source>%1 by %1 with tiles of %2 seconds</source>
+        <translation>%1 sur %1 avec des tuiles de %2 secondes</translation>
+    </message>
+    <message>
+        <source>%1 of %2 tiles in order, %3, %4.</source>
+        <extracomment>Tiles in order of all the tiles, then the moves and the time, each already in words.</extracomment>
+        <translation>%1 sur %2 tuiles en ordre, %3, %4.</translation>
+    </message>
+    <message>
+        <source>Solved in %1 and %2.</source>
+        <translation>Résolu en %1 et %2.</translation>
+    </message>
+    <message>
+        <source>the fewest moves and the fastest time</source>
+        <translation>le moins de coups et le temps le plus court</translation>
+    </message>
+    <message>
+        <source>the fewest moves</source>
+        <translation>le moins de coups</translation>
+    </message>
+    <message>
+        <source>the fastest time</source>
+        <translation>le temps le plus court</translation>
+    </message>
+    <message>
+        <source>Your best for %1: %2.</source>
+        <translation>Votre meilleur résultat pour %1&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>%1: fewest moves %2, fastest %3.</source>
+        <translation>%1&#xa0;: le moins de coups, %2&#xa0;; le temps le plus court, %3.</translation>
+    </message>
+    <message>
+        <source>No best results yet.</source>
+        <translation>Aucun meilleur résultat pour le moment.</translation>
+    </message>
 </context>
 </TS>

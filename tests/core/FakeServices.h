@@ -1,7 +1,9 @@
 #pragma once
 // Records every outward effect of the game as a line, and answers dialogs
-// from queues the test fills. Also the game's clock (waits pass at once) and
-// its board view (a window 9000 twips high).
+// from queues the test fills. Also the game's clock (waits pass at once; the
+// steady count moves only when the test moves it, or by `dialogSeconds` while
+// each dialog, the help or an adjuster is open) and its board view (a window
+// 9000 twips high).
 #include "core/BoardView.h"
 #include "core/Clock.h"
 #include "core/Game.h"
@@ -18,6 +20,7 @@ class FakeServices : public GameServices, public Clock, public BoardView {
   std::deque<int16_t> answers;
   std::deque<int16_t> songSlots;  // results of opening songs (0: cannot be played), before nextSongSlot
   double now = 1000.0;
+  double steady = 0, dialogSeconds = 0;
   bool ended = false;
   bool capture = false;
   int16_t nextSongSlot = 1;
@@ -63,20 +66,20 @@ class FakeServices : public GameServices, public Clock, public BoardView {
   void SpeakBeforeChoice() override { log.push_back("voice before choice"); activeSpeech = 3; }
   int16_t ActiveSpeechType() const override { return activeSpeech; }
   bool WaitForSpeech(float s, bool) override { log.push_back("waitspeech " + std::to_string(s).substr(0, 4)); return true; }
-  void AdjustVoice(int16_t& v) override { log.push_back("adjustvoice " + std::to_string(v)); }
-  void AdjustRate(int16_t& v) override { log.push_back("adjustrate " + std::to_string(v)); }
-  void AdjustVolume(int16_t& v) override { log.push_back("adjustvolume " + std::to_string(v)); }
+  void AdjustVoice(int16_t& v) override { opened("adjustvoice " + std::to_string(v)); }
+  void AdjustRate(int16_t& v) override { opened("adjustrate " + std::to_string(v)); }
+  void AdjustVolume(int16_t& v) override { opened("adjustvolume " + std::to_string(v)); }
   bool KeyCapture() override { return capture; }
   void StoreCapturedKey(int16_t c, int16_t s) override { capturedKey = c; capturedShift = s; }
   int16_t SpeakMsgBox(const std::string& text, int16_t, const std::string& title) override {
-    log.push_back("msgbox " + title + ": " + text);
+    opened("msgbox " + title + ": " + text);
     if (answers.empty()) return msgbox::Cancel;
     int16_t a = answers.front();
     answers.pop_front();
     return a;
   }
   std::string PickList(const std::string& spec) override {
-    log.push_back("pick " + spec);
+    opened("pick " + spec);
     if (picks.empty()) return "";
     std::string a = picks.front();
     picks.pop_front();
@@ -84,23 +87,30 @@ class FakeServices : public GameServices, public Clock, public BoardView {
   }
   std::string SelectFile(const std::string& folder, const std::string&, int16_t, const std::string& title, std::string&,
                          const std::string&, const std::string&) override {
-    log.push_back("select " + title + " in " + folder);
+    opened("select " + title + " in " + folder);
     if (files.empty()) return "";
     std::string a = files.front();
     files.pop_front();
     return a;
   }
-  void ShowHelp(const std::string& f) override { log.push_back("help " + f); }
+  void ShowHelp(const std::string& f) override { opened("help " + f); }
   void Beep() override { log.push_back("beep"); }
   void EndProgram() override { ended = true; log.push_back("end"); }
 
   // Clock
   void Wait(float, bool) override {}
   double TimeOfDay() override { return now; }
+  double SteadySeconds() override { return steady; }
 
   // BoardView
   void LaidOut() override { ++laidOut; }
   void Changed() override {}
   void Shown(const std::string&) override { ++shown; }
   int HeightTwips() const override { return 9000; }
+
+ private:
+  void opened(const std::string& line) {
+    log.push_back(line);
+    steady += dialogSeconds;
+  }
 };

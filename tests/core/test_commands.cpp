@@ -3,6 +3,7 @@
 #include "core/Board.h"
 #include "core/Game.h"
 #include "core/Layout.h"
+#include "core/Progress.h"
 #include "tests/support/BoardBuilder.h"
 #include "tests/support/ScratchFolder.h"
 
@@ -17,6 +18,8 @@
 #include <gtest/gtest.h>
 
 namespace {
+
+using Lines = std::vector<std::string>;
 
 // The real wait runs events: a key pressed during a note's wait is handled there.
 class WaitingServices : public FakeServices {
@@ -56,6 +59,19 @@ class Commands : public ::testing::Test {
     st.Song = SongHandle{1};
     svc.clear();
   }
+  // A new game, its moves and time counted from nothing, laid out as these rows.
+  void newGame(std::vector<std::vector<int>> rows) {
+    svc.files = {""};
+    svc.picks = {std::to_string(rows.size())};
+    key('N');
+    setBoard(std::move(rows));
+  }
+  Lines said() const {
+    Lines out;
+    for (auto& l : svc.log)
+      if (l.rfind("say ", 0) == 0) out.push_back(l.substr(4));
+    return out;
+  }
   void cursor(int r, int c) { st.CursorRow = static_cast<int16_t>(r); st.CursorColumn = static_cast<int16_t>(c); }
   void key(int16_t code, int16_t shift = 0) { game.form_keydown(code, shift); }
   SquareShape square(int k) { return LayOut(st, svc.HeightTwips()).squares.at(static_cast<size_t>(k - 1)); }
@@ -66,8 +82,6 @@ class Commands : public ::testing::Test {
     return out;
   }
 };
-
-using Lines = std::vector<std::string>;
 
 TEST_F(Commands, SlidingTileOneHomePlaysOneNoteThenTileOne) {
   setBoard({{0, 3, 2}, {1, 5, 6}, {4, 7, 8}});
@@ -143,6 +157,92 @@ TEST_F(Commands, TheLastMoveWinsAndNeverBefore) {
   EXPECT_TRUE(svc.ended);
 }
 
+TEST_F(Commands, SlidesAndUndoesAreAMoveEachAndTheTimeStandsStillInDialogs) {
+  newGame({{0, 1, 2}, {3, 4, 5}, {6, 7, 8}});
+  const auto start = st.Cells;
+  cursor(1, 3);
+  key(vk::Space);  // 1 and 2 slide home together: one move
+  cursor(3, 3);
+  key(vk::Space);  // 5 and 8 up
+  EXPECT_EQ(st.TilesInOrder, 2);
+  svc.clear();
+  key('U');
+  EXPECT_EQ(st.Board(3, 3), 8);
+  EXPECT_EQ(st.Board(1, 3), 0);
+  EXPECT_EQ(st.CursorRow, 1);
+  EXPECT_EQ(st.CursorColumn, 3);
+  key('U');
+  // Back to the start, the run recounted; no notes, and the cursor's square said as after a slide.
+  EXPECT_EQ(st.Cells, start);
+  EXPECT_EQ(st.TilesInOrder, 0);
+  EXPECT_EQ(without({"stopspeech", "pause"}), (Lines{"sound noTile.wav", "sound noTile.wav"}));
+  svc.clear();
+  key('U');
+  EXPECT_EQ(without({"stopspeech", "pause"}), (Lines{"sound boop2.wav"})) << "nothing left to take back";
+  EXPECT_EQ(st.Cells, start);
+
+  svc.steady += 65;
+  key('I');
+  EXPECT_EQ(svc.log.back(), "say 0 of 8 tiles in order, 4 moves, 1 minute 5 seconds.");
+  // Help, a list, the song selector backed out of, a voice setting: none of it is playing time.
+  svc.dialogSeconds = 600;
+  svc.activeSpeech = 3;
+  svc.files = {""};
+  svc.picks = {"", ""};
+  for (int16_t k : {int16_t(vk::F1), int16_t(vk::F9), int16_t('N'), int16_t(vk::F7)}) key(k);
+  svc.dialogSeconds = 0;
+  svc.steady += 3600;
+  key('I');
+  EXPECT_EQ(svc.log.back(), "say 0 of 8 tiles in order, 4 moves, 1 hour 1 minute 5 seconds.");
+  EXPECT_EQ(st.Cells, start) << "the same game goes on";
+}
+
+TEST_F(Commands, TheWinSaysMovesAndTimeAndKeepsTheFewestAndFastestApart) {
+  // One slide from the win, after `detours` slides and undos, taking `seconds`.
+  auto win = [&](int detours, double seconds) {
+    newGame({{1, 2, 3}, {4, 5, 6}, {7, 0, 8}});
+    for (int i = 0; i < detours; ++i) {
+      cursor(2, 2);
+      key(vk::Space);
+      key('U');
+    }
+    svc.steady += seconds;
+    cursor(3, 3);
+    svc.clear();
+    key(vk::Space);
+    svc.steady += 100;  // the flourish and the song are no longer the game's time
+    // The result comes after the song, heard out before the question.
+    const auto entire = std::find(svc.log.begin(), svc.log.end(), "entire");
+    const auto asked = std::find(svc.log.begin(), svc.log.end(), "msgbox Congratulations: Would you like another game?");
+    EXPECT_LT(entire, asked);
+    EXPECT_EQ(asked[-1], "waitspeech 10.0");
+    EXPECT_TRUE(std::all_of(svc.log.begin(), entire, [](auto& l) { return l.rfind("say ", 0) != 0; }));
+    return said();
+  };
+  EXPECT_EQ(win(2, 40), (Lines{"Solved in 5 moves and 40 seconds."})) << "a first result beats nothing";
+  EXPECT_EQ(win(1, 30), (Lines{"Solved in 3 moves and 30 seconds.",
+                               "Your best for 3 by 3 with tiles of 2 seconds: the fewest moves and the fastest time."}));
+  EXPECT_EQ(win(0, 50), (Lines{"Solved in 1 move and 50 seconds.",
+                               "Your best for 3 by 3 with tiles of 2 seconds: the fewest moves."}));
+  EXPECT_EQ(win(2, 20), (Lines{"Solved in 5 moves and 20 seconds.",
+                               "Your best for 3 by 3 with tiles of 2 seconds: the fastest time."}));
+  EXPECT_EQ(win(0, 20), (Lines{"Solved in 1 move and 20 seconds."})) << "a tie is no new best";
+  st.TileDuration = 1.0f;
+  EXPECT_EQ(win(0, 75), (Lines{"Solved in 1 move and 1 minute 15 seconds."})) << "another tile length starts afresh";
+  svc.clear();
+  key('U');
+  EXPECT_EQ(without({"stopspeech", "pause"}), (Lines{"sound boop2.wav"})) << "a solved game's slides stay made";
+
+  // Read out, and kept in the player folder.
+  svc.clear();
+  key('I', shiftmask::Ctrl);
+  EXPECT_EQ(said(), (Lines{"3 by 3 with tiles of 1 second: fewest moves 1, fastest 1 minute 15 seconds.",
+                           "3 by 3 with tiles of 2 seconds: fewest moves 1, fastest 20 seconds."}));
+  const Progress kept = LoadProgress(st.PlayerFolder);
+  EXPECT_EQ(kept.best.size(), 2u);
+  EXPECT_EQ(kept.best.at(BestKey{3, 2.0f}), (Best{1, 20}));
+}
+
 TEST_F(Commands, CursorAtTheEdgeRepeatsTheSquareAndBumps) {
   setBoard({{1, 2, 3}, {4, 5, 6}, {7, 8, 0}});
   cursor(1, 3);
@@ -184,6 +284,7 @@ TEST_F(Commands, SpaceOffLineBeepsAndAThreeTileSlideMovesThree) {
 TEST_F(Commands, ASlideStopsWhereTheEmptySquareReachesTheCursorWhateverRanMeanwhile) {
   // Tile 1 goes home first, with a note; Space again during its wait brings 2 home.
   setBoard({{0, 1, 2, 4}, {5, 6, 7, 8}, {9, 10, 11, 12}, {13, 14, 15, 3}});
+  const auto start = st.Cells;
   cursor(1, 3);
   svc.duringWait = [&] { key(vk::Space); };
   key(vk::Space);
@@ -192,6 +293,10 @@ TEST_F(Commands, ASlideStopsWhereTheEmptySquareReachesTheCursorWhateverRanMeanwh
   EXPECT_EQ(st.CursorColumn, 3);
   EXPECT_EQ(svc.count("sound note.wav"), 2) << "one note per tile home, not again for the inner slide's";
   EXPECT_EQ(svc.count("tile 1-2 2.0"), 1);
+  // Each slide takes back the steps it made itself.
+  key('U');
+  key('U');
+  EXPECT_EQ(st.Cells, start);
 
   // A new game started during the wait: the old slide moves none of its tiles.
   setBoard({{0, 1, 2, 4}, {5, 6, 7, 8}, {9, 10, 11, 12}, {13, 14, 15, 3}});

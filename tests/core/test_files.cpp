@@ -3,6 +3,7 @@
 #include "core/Board.h"
 #include "core/Game.h"
 #include "core/Layout.h"
+#include "core/Progress.h"
 #include "core/Records.h"
 #include "core/Settings.h"
 
@@ -111,6 +112,24 @@ TEST_F(Files, RecordsReadAcrossLinesAndQuotes) {
 class SavedGames : public Files {
  protected:
   FakeServices svc;
+  // A new game, so its moves and time count, laid out as lay3's.
+  void play3(Game& game) {
+    svc.files = {""};
+    svc.picks = {"3"};
+    game.form_keydown('N', 0);
+    lay3();
+  }
+  // The next start, which resumes the saved game.
+  struct Resumed {
+    GameState st;
+    FakeServices svc;
+    Game game{st, svc, svc, svc};
+    explicit Resumed(const std::string& folder) {
+      st.PlayerFolder = folder;
+      svc.answers = {msgbox::Yes};
+      game.OfferSavedGame();
+    }
+  };
   void lay3() {
     board::LaySolved(st, 3);
     st.EmptyRow = st.EmptyColumn = 3;
@@ -182,23 +201,23 @@ TEST_F(SavedGames, DeleteIgnoresLetterCaseAndMissingFiles) {
 
 TEST_F(SavedGames, QuitWithYesThenResumeRestoresTheGame) {
   Game game(st, svc, svc, svc);
-  lay3();
-  board::LaySolved(st, 3);
-  st.EmptyRow = st.EmptyColumn = 3;
-  board::Move(st, 4);
-  st.Song = SongHandle{1};
   st.NoKeyYet = false;
+  play3(game);
+  // Two moves (a slide and its undo) and 75 seconds; the save question's time is not played.
+  st.CursorRow = 2; st.CursorColumn = 2;
+  game.form_keydown(' ', 0);
+  game.form_keydown('U', 0);
+  svc.steady += 75;
+  svc.dialogSeconds = 500;
+  st.CursorRow = 2; st.CursorColumn = 3;
   svc.answers = {msgbox::Yes};
   game.form_keydown('Q', 0);
   EXPECT_TRUE(svc.ended);
   EXPECT_FALSE(read("config.ini").empty());
 
-  GameState next;
-  next.PlayerFolder = st.PlayerFolder;
-  FakeServices svc2;
-  Game game2(next, svc2, svc2, svc2);
-  svc2.answers = {msgbox::Yes};
-  game2.OfferSavedGame();
+  Resumed resumed(st.PlayerFolder);
+  GameState& next = resumed.st;
+  FakeServices& svc2 = resumed.svc;
   EXPECT_EQ(next.Cells, st.Cells);
   EXPECT_EQ(next.CursorRow, 2);
   EXPECT_EQ(next.CursorColumn, 3);
@@ -215,20 +234,76 @@ TEST_F(SavedGames, QuitWithYesThenResumeRestoresTheGame) {
   const auto opened = std::find(svc2.log.begin(), svc2.log.end(), "song /music/Song.mp3");
   ASSERT_NE(opened, svc2.log.end());
   EXPECT_EQ(opened[1], "pause") << "the song played on under the words";
-  // The game is said, heard out, and then the in-order run plays.
+  // The game is said with its progress, heard out, and then the in-order run plays.
   const auto said = std::find(svc2.log.begin(), svc2.log.end(),
                               "say Saved game, 3 by 3. The cursor is on row 2, column 3, the empty square on row 3, column 2.");
   ASSERT_NE(said, svc2.log.end());
-  EXPECT_EQ(said[1].rfind("waitspeech", 0), 0u);
+  EXPECT_EQ(said[1], "say 7 of 8 tiles in order, 2 moves, 1 minute 15 seconds.");
+  EXPECT_EQ(said[2].rfind("waitspeech", 0), 0u);
   EXPECT_EQ(svc2.log.back(), "tile 1-7 2.5");
   EXPECT_TRUE(fs::exists(dir / "SaveGame.gam")) << "resuming keeps the file until the next quit";
 
   // Nothing in order: said, not bumped.
   next.TilesInOrder = 0;
   svc2.clear();
-  game2.Resumed();
+  resumed.game.Resumed();
   EXPECT_EQ(svc2.log.back(), "say No tile is in order yet.");
   EXPECT_EQ(svc2.count("sound boop2.wav"), 0);
+}
+
+TEST_F(SavedGames, ProgressOfAnotherSavedGameOrDamagedIsIgnoredAndTheGameGoesOn) {
+  st.NoKeyYet = false;
+  {
+    Game game(st, svc, svc, svc);
+    play3(game);
+    svc.answers = {msgbox::Yes};
+    svc.steady += 30;
+    game.form_keydown('Q', 0);
+  }
+  const std::string progress = read("Progress.dat");
+  ASSERT_NE(progress.find("\r\n\"game\",\"" + Fingerprint(read("SaveGame.gam")) + "\",0,30\r\n"), std::string::npos) << progress;
+  st.CursorRow = 1;
+  ASSERT_TRUE(SaveGame(st));  // another saved game, written without its progress
+  const std::string other = read("SaveGame.gam");
+  for (const std::string& damaged : {progress, std::string("\"Music Tunzle progress\",1\r\n\"game\",\"zz\",5,5\r\n"),
+                                     std::string("\x01\xff garbage")}) {
+    put("Progress.dat", damaged);
+    Resumed next(st.PlayerFolder);
+    EXPECT_EQ(next.st.Cells, st.Cells);
+    EXPECT_EQ(next.svc.count("say 7 of 8 tiles in order, 0 moves, 0 seconds."), 1) << damaged;
+    // Played to the win, it is said, but sets no best: its earlier moves are not known.
+    next.st.CursorRow = 3; next.st.CursorColumn = 3;
+    next.game.form_keydown(' ', 0);
+    EXPECT_EQ(next.svc.count("say Solved in 1 move and 0 seconds."), 1);
+    EXPECT_TRUE(LoadProgress(st.PlayerFolder).best.empty());
+    EXPECT_EQ(read("SaveGame.gam"), other);
+  }
+}
+
+TEST_F(Files, ProgressRoundTripsAndLeavesOutDamagedRecords) {
+  Progress p;
+  p.savedGame = Fingerprint("a saved game");
+  p.moves = 12;
+  p.seconds = 63;
+  p.best[{3, 2.0f}] = {31, 124};
+  p.best[{9, 4.5f}] = {800, 7200};
+  ASSERT_TRUE(SaveProgress(st.PlayerFolder, p));
+  const std::string text = read("Progress.dat");
+  EXPECT_EQ(text, "\"Music Tunzle progress\",1\r\n\"game\",\"" + p.savedGame +
+                      "\",12,63\r\n\"best\",3,2,31,124\r\n\"best\",9,4.5,800,7200\r\n");
+  EXPECT_EQ(LoadProgress(st.PlayerFolder), p);
+
+  // Each damaged record is left out; what is sound stays, so a later write keeps it.
+  const std::string header = "\"Music Tunzle progress\",1\r\n";
+  Progress kept = ParseProgress(header + "\"game\",\"" + p.savedGame + "\",-1,5\r\n\"best\",3,2,31,124\r\n" +
+                                "\"best\",10,2,5,5\r\n\"best\",4,0.5,5,5\r\n\"best\",4,2,0,5\r\n\"best\",4,2\r\n" +
+                                "\"later\",1,2\r\n\"best\",3,2,40,100\r\n");
+  EXPECT_TRUE(kept.savedGame.empty());
+  ASSERT_EQ(kept.best.size(), 1u);
+  EXPECT_EQ(kept.best.at({3, 2.0f}), (Best{31, 100})) << "the same size and length twice: the better of each";
+  // Not this file at all, or a later version: nothing of it.
+  EXPECT_EQ(ParseProgress("\"Music Tunzle progress\",2\r\n\"best\",3,2,31,124\r\n"), Progress{});
+  EXPECT_EQ(ParseProgress("\"best\",3,2,31,124\r\n"), Progress{});
 }
 
 TEST_F(SavedGames, CancelKeepsTheFileNoDeletesItDamagedStartsAnew) {

@@ -306,15 +306,24 @@ class Game:
 
     def wait_for(self, *fields, timeout=30, after=0):
         """Waits until a trace line starts with these fields; returns its index."""
+        return self.wait_until(lambda line: line[:len(fields)] == list(fields), fields, timeout, after)
+
+    def wait_said(self, start, timeout=30, after=0):
+        """Waits until the game says a text beginning with `start`; returns its index and the text."""
+        i = self.wait_until(lambda line: line[0] == "speak" and len(line) > 2 and line[2].startswith(start),
+                            ("speak", start), timeout, after)
+        return i, self.lines()[i][2]
+
+    def wait_until(self, matches, what, timeout, after):
         deadline = time.time() + timeout
         while time.time() < deadline:
             for i, line in enumerate(self.lines()):
-                if i >= after and line[:len(fields)] == list(fields):
+                if i >= after and matches(line):
                     return i
             if self.proc.poll() is not None:
                 break
             time.sleep(0.05)
-        raise AssertionError(f"trace never showed {fields}; last lines: {self.lines()[-8:]}")
+        raise AssertionError(f"trace never showed {what}; last lines: {self.lines()[-8:]}")
 
     def count(self, *fields):
         return sum(1 for line in self.lines() if line[:len(fields)] == list(fields))
@@ -328,35 +337,36 @@ class Game:
         except OSError:
             return []
 
-    def won(self, whole_songs_before, timeout=20):
+    def won(self, whole_songs_before, timeout=20, after=0):
         """After the winning move: the flourish and the whole song start; a key
-        goes on to the question without waiting for the song's end."""
+        goes on to the question (the first after trace line `after`) without
+        waiting for the song's end."""
         deadline = time.time() + timeout
         while self.count("songrun", "0", "0") == whole_songs_before:
             if time.time() > deadline:
                 raise AssertionError(f"the whole song never started; last lines: {self.lines()[-8:]}")
             time.sleep(0.05)
         self.key("Escape")
-        return self.wait_for("msgbox", "Congratulations", "Would you like another game?", timeout=timeout)
+        return self.wait_for("msgbox", "Congratulations", "Would you like another game?", timeout=timeout, after=after)
 
-    def new_game(self, size="3", song=None):
-        """From the end of the intro: the song (typed as a full path into the
-        file-name box) or the sample song (Escape), then the size."""
-        self.wait_for("selectfile", timeout=25)
+    def new_game(self, size="3", song=None, after=0):
+        """From the end of the intro, or from trace line `after`: the song (typed
+        as a full path into the file-name box) or the sample song (Escape), then the size."""
+        self.wait_for("selectfile", timeout=25, after=after)
         self.settle()
         if song:
             self.key("Tab", "ctrl+a")
             self.type(song)
             self.key("Return")
-            self.wait_for("answer", song)
+            self.wait_for("answer", song, after=after)
         else:
             self.key("Escape")
-        self.wait_for("pick", "Select square size")
+        self.wait_for("pick", "Select square size", after=after)
         self.settle()
         if size != "3":
             self.key(*(["Down"] * (int(size) - 3)))
         self.key("Return")
-        self.wait_for("answer", size)
+        self.wait_for("answer", size, after=after)
 
     def key(self, *keys, delay=60):
         self.display.key(self.env, keys, delay)

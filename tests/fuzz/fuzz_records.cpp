@@ -1,8 +1,10 @@
-// The settings file and the saved game as the game reads them: any bytes load
-// or are refused, and a loaded game is always a board the game can play.
+// The settings file, the saved game and the progress file as the game reads
+// them: any bytes load or are refused, a loaded game is always a board the
+// game can play, and the progress kept is in range and written back the same.
 #include "tests/fuzz/FuzzSupport.h"
 
 #include "core/Board.h"
+#include "core/Progress.h"
 #include "core/Settings.h"
 
 #include <algorithm>
@@ -15,6 +17,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const ScratchFolder& dir = FuzzFolder();
   const std::string game = dir.File("SaveGame.gam", bytes);
   dir.File("config.ini", bytes);
+  dir.File("Progress.dat", bytes);
+
+  const Progress progress = LoadProgress(dir.Folder());
+  FUZZ_CHECK(progress == ParseProgress(bytes));
+  FUZZ_CHECK(progress.savedGame.empty() || progress.savedGame.size() == 16);
+  FUZZ_CHECK(progress.moves >= 0 && progress.seconds >= 0);
+  for (const auto& [key, best] : progress.best) {
+    FUZZ_CHECK(key.size >= 3 && key.size <= 9);
+    FUZZ_CHECK(key.tileLength >= 1.0f && key.tileLength <= 5.0f);
+    FUZZ_CHECK(best.moves >= 1 && best.seconds >= 0);
+  }
+  FUZZ_CHECK(ParseProgress(ProgressText(progress)) == progress);
 
   GameState settings;
   settings.PlayerFolder = dir.Folder();

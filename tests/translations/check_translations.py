@@ -10,6 +10,8 @@ import sys
 import tempfile
 import xml.etree.ElementTree as ET
 
+PICK_ITEMS = {"No speech", "Screen reader", "Built-in voice", "."}
+PICK_TITLES = {"Select Speech Type", "Select square size", "Song tile duration in seconds"}
 LAYERS = ["base", "core", "common", "speech", "sound", "dialogs", "help", "helpprogram", "game"]
 
 
@@ -54,9 +56,11 @@ def main(root, lupdate, options):
                 continue
             if sorted(re.findall(r"%\d", source)) != sorted(re.findall(r"%\d", text)):
                 problems.append(f"{name}: placeholders differ: {source!r} -> {text!r}")
-            # Pick-list items are separated by | and give values after a colon.
-            if context == "text" and ("|" in text or ":" in text) and "|" not in source and ":" not in source:
-                problems.append(f"{name}: | or : would break a pick list: {text!r}")
+            # Pick lists: items are separated by | and give their values after a colon.
+            if context == "text" and source in PICK_ITEMS and ("|" in text or ":" in text):
+                problems.append(f"{name}: | or : would break a pick list item: {text!r}")
+            if context == "text" and source in PICK_TITLES and "|" in text:
+                problems.append(f"{name}: | would break a pick list's title: {text!r}")
     for english in ("MT.TXT", "DRV.TXT"):
         want = outline(os.path.join(root, "helptext", english))
         for path in sorted(glob.glob(os.path.join(root, "helptext", "*", english))):
