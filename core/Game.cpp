@@ -15,11 +15,6 @@
 #include <cmath>
 #include <vector>
 
-namespace {
-// Commands that need a game on the board.
-bool NeedsBoard(Command c) { return c >= Command::Up && c <= Command::SayEmpty; }
-}  // namespace
-
 Game::Game(GameState& state, GameServices& services, Clock& clk, BoardView& v)
     : st(state), svc(services), clock(clk), view(v) {}
 

@@ -3,6 +3,8 @@
 // must name in full.
 #include <cstdint>
 
+// The commands from Up to SayEmpty need a game on the board: without one only
+// "No game" is said.
 enum class Command {
   None,
   Up, Down, Left, Right, RowStart, RowEnd, ColumnTop, ColumnBottom,
@@ -15,10 +17,11 @@ struct KeyBinding {
   int16_t code;
   int16_t shift;  // AnyShift: whatever shift keys are held
   Command command;
-  bool needsBoard;    // without a game on the board only "No game" is said
   const char* name;   // as the help names the key
 };
 constexpr int16_t AnyShift = -1;
+
+inline bool NeedsBoard(Command c) { return c >= Command::Up && c <= Command::SayEmpty; }
 
 // Every binding; an exact shift wins over AnyShift.
 const KeyBinding* KeyBindings(int& count);
