@@ -350,11 +350,13 @@ class Session:
         assert ms > 0, run
         end = start + ms / 1000.0
         assert pos >= end - 0.0005, f"{keys}: the timer paused at {pos}, before the run's end {end}"
-        if asleep and not self.trace.count("output", "underrun", start=i, end=j):
+        ran_dry = self.trace.count("output", "underrun", start=i, end=j) + self.trace.count("songstarved", start=i, end=j)
+        if asleep and not ran_dry:
             # By the game's own clock, from its run to its pause: a wake that
             # held the sound back shows here whatever the recorder heard. (A
-            # stream the server found dry waits for the game as long as a busy
-            # machine made it late; what is heard of that run is judged below.)
+            # stream or a song source that ran dry waits for the game as long
+            # as a busy machine made it late; what is heard of that run is
+            # judged below, as any run's gaps are.)
             timed = self.game.timed()
             late = timed[j][0] - timed[i][0] - ms / 1000.0
             assert late <= RUN_LATE, \
