@@ -1,7 +1,7 @@
 #pragma once
 // Lets the output device sleep once nothing has sounded for a while, so an
-// idle game costs the machine (and the sound server's graph) nothing, and
-// wakes it before any sound starts. The one owner of "something plays / idle
+// idle game costs the machine nothing and the sound server asks nothing of
+// it, and wakes it before any sound starts. The one owner of "something plays / idle
 // since" for the whole process: every player plays through the one device,
 // and each calls soundwake::Wake before it starts a sound. While the device
 // sleeps no timer runs; while it is awake a check runs once a second.

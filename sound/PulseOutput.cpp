@@ -243,12 +243,26 @@ void PulseOutput::SetCorked(bool corked) {
   Impl& m = *impl_;
   if (!m.render) return;
   pa_threaded_mainloop_lock(m.loop);
-  // Even a corked stream keeps a PipeWire graph waking: the sleeping game
-  // has none. A new one is asked for a whole buffer at once, so the sound
-  // that woke it is at its front; until it is ready nothing is mixed, and
-  // playing sources wait where they are.
-  if (corked) m.DropStream();
-  else if (!m.stream) m.NewStream();
+  // A stream the server dropped is replaced at the next wake.
+  if (m.stream && !PA_STREAM_IS_GOOD(pa_stream_get_state(m.stream))) m.DropStream();
+  if (m.pipewire) {
+    // Even a corked stream keeps a PipeWire graph waking: the sleeping game
+    // has none. A new one is asked for a whole buffer at once, so the sound
+    // that woke it is at its front; until it is ready nothing is mixed, and
+    // playing sources wait where they are.
+    if (corked) m.DropStream();
+    else if (!m.stream) m.NewStream();
+  } else if (m.stream && m.started) {
+    // PulseAudio: corked, not closed. With no stream left a sink falls back
+    // to its longest latency and mixes that far ahead (a null sink two
+    // seconds); a new stream then waits until the sink has played out what it
+    // mixed, and the run it woke for ends that much late. Corked, our latency
+    // still holds, the server asks nothing of us, and an idle sink may still
+    // be suspended.
+    if (pa_operation* op = pa_stream_cork(m.stream, corked ? 1 : 0, nullptr, nullptr)) pa_operation_unref(op);
+  } else if (!corked && !m.stream) {
+    m.NewStream();
+  }
   pa_threaded_mainloop_unlock(m.loop);
 }
 

@@ -2,8 +2,8 @@
 // The game's own playback stream at the desktop's sound server. OpenAL Soft
 // mixes into it through a loopback device, so the stream carries the game's
 // name, icon and role, asks the server for exactly the period the game
-// wants, is filled when the server asks, and is closed while the game is
-// idle so the server's graph sleeps too.
+// wants, is filled when the server asks, and is corked or closed while the
+// game is idle, so neither runs for nothing.
 #include <functional>
 #include <memory>
 
@@ -25,8 +25,9 @@ class ServerOutput {
   // Opens the stream, playing: the server asks for `periodFrames` at a time
   // (and, where it queues, keeps `periods` of them). False when it cannot.
   virtual bool Open(Render render, int periodFrames, int periods) = 0;
-  // Corked, the stream is closed (the engine corks only after seconds of
-  // silence); uncorked, a new one is opened, without waiting for the server.
+  // Corked after seconds of silence: the server asks nothing of the game.
+  // PipeWire's stream is closed then and a new one opened when uncorked,
+  // without waiting for the server; PulseAudio's is corked and kept.
   virtual void SetCorked(bool corked) = 0;
   // The buffer the server granted, in frames (0 before Open).
   virtual int BufferFrames() const = 0;

@@ -2,7 +2,8 @@
 compared with what the sink's monitor recorded. Song: one steady tone per
 tile (tunzle_tone_song), so each heard stretch tells its tile and length.
 
-  test_listen.py TUNZLE TONE_SONG_TOOL stereo [SERVER]    tiles, runs, notes, win (no speech), the stream's identity
+  test_listen.py TUNZLE TONE_SONG_TOOL stereo [SERVER]    keys after the output slept, tiles, runs, notes, win (no
+                                                         speech), the stream's identity
   test_listen.py TUNZLE TONE_SONG_TOOL mono [SERVER]      a mono sink: intro, tiles, cues, both voices
   test_listen.py TUNZLE TONE_SONG_TOOL flac [SERVER]      the stereo game with a FLAC song
   test_listen.py TUNZLE TONE_SONG_TOOL dropouts [SERVER]  40 tiles, each play the same to the sample
@@ -41,6 +42,12 @@ LATE = 0.4
 INTRO_LATE = 2.0
 # ... and not before it, less the trace's own polling and write delay.
 EARLY = 0.1
+# A run begun on a sleeping output ends, by the game's clock, at most this
+# late: the stream's latency and the timer's, not the server's wake.
+RUN_LATE = 0.150
+# A recorder that holds the server to no short latency, as when nobody
+# records: its idle sink then mixes this far ahead.
+IDLE_RECORDER_MSEC = 500
 
 
 def whole_cycle_end(tone):
@@ -118,6 +125,19 @@ class Trace(threading.Thread):
                     raise AssertionError(f"trace never showed {fields}; last: {[l for _, l in self.seen[-6:]]}")
                 self.cond.wait(min(left, 0.1))
 
+    def wait_asleep(self, timeout=15):
+        """Waits until the game's output has gone to sleep and not woken since."""
+        deadline = time.monotonic() + timeout
+        with self.cond:
+            while True:
+                states = [l[1] for _, l in self.seen if l[:1] == ["output"] and l[1:2] in (["sleep"], ["wake"])]
+                if states and states[-1] == "sleep":
+                    return
+                left = deadline - time.monotonic()
+                if left <= 0 or self.game.proc.poll() is not None:
+                    raise AssertionError(f"the output never went to sleep; last: {[l for _, l in self.seen[-6:]]}")
+                self.cond.wait(min(left, 0.1))
+
     def count(self, *fields, start=0, end=None):
         with self.cond:
             return sum(1 for _, l in self.seen[start:end] if l[:len(fields)] == list(fields))
@@ -162,6 +182,25 @@ def tiles_heard(samples):
         else:
             out.append([tile, 1, at])
     return [tuple(t) for t in out]
+
+
+def tile_stretches(samples):
+    """As tiles_heard, joined across the odd window a dropout or a tile's edge
+    makes unclear: [tile, windows, first frame] per tile heard in turn."""
+    out = []
+    for tile, n, at in tiles_heard(samples):
+        if n * WINDOW < 0.1:
+            continue
+        if out and out[-1][0] == tile:
+            out[-1][1] += n
+        else:
+            out.append([tile, n, at])
+    return out
+
+
+def short_tiles(stretches):
+    """Tiles heard for less than their length, less what a busy server may drop."""
+    return [(tile, n * WINDOW) for tile, n, _ in stretches if n * WINDOW < TILE * (1 - MAX_GAPS)]
 
 
 def onsets(levels, floor=2000, rise=1.5, window=220):
@@ -293,11 +332,15 @@ class Session:
         assert total >= min_length * (1 - MAX_GAPS), f"{what}: heard {total:.3f} s, wanted {min_length} s"
         return f0 + s
 
-    def play_run(self, *keys, tile=None):
+    def play_run(self, *keys, tile=None, asleep=False):
         """Presses keys that start one run of tiles and waits for the tile timer
         to end it; checks the trace's pause against the run's end and the heard
-        stretch against the run's length (and its pitch for a single tile)."""
+        stretch against the run's length, each of its tiles heard in turn (and
+        its pitch for a single tile). `asleep`: the keys wait for the game's
+        output to sleep, and the pause must come on time after its wake."""
         self.wait_quiet()
+        if asleep:
+            self.trace.wait_asleep()
         mark = self.trace.mark()
         pressed = time.monotonic()
         self.key(*keys)
@@ -307,6 +350,17 @@ class Session:
         assert ms > 0, run
         end = start + ms / 1000.0
         assert pos >= end - 0.0005, f"{keys}: the timer paused at {pos}, before the run's end {end}"
+        ran_dry = self.trace.count("output", "underrun", start=i, end=j) + self.trace.count("songstarved", start=i, end=j)
+        if asleep and not ran_dry:
+            # By the game's own clock, from its run to its pause: a wake that
+            # held the sound back shows here whatever the recorder heard. (A
+            # stream or a song source that ran dry waits for the game as long
+            # as a busy machine made it late; what is heard of that run is
+            # judged below, as any run's gaps are.)
+            timed = self.game.timed()
+            late = timed[j][0] - timed[i][0] - ms / 1000.0
+            assert late <= RUN_LATE, \
+                f"{keys}: after a sleep the run of {ms} ms ended {late * 1000:.0f} ms late: {timed[i:j + 1]}"
         # A busy machine makes the server miss some of the device's short
         # periods (seen under a load of 10 on 2 cores): a gap of silence that
         # delays the rest of the run or stands for samples it dropped. So what
@@ -344,6 +398,12 @@ class Session:
         self.dropouts += len(found) - 1
         assert gaps <= MAX_GAPS * want, f"{keys}: {gaps * 1000:.0f} ms of dropouts in {found}"
         length = extent
+        if ms > TILE * 1000:
+            first = round(start / TILE) + 1
+            tiles = tile_stretches(tone)
+            assert [t for t, _, _ in tiles] == list(range(first, first + round(ms / 1000 / TILE))), \
+                f"{keys}: the run's tiles in turn, heard {tiles}"
+            assert not short_tiles(tiles), f"{keys}: tiles heard too briefly: {short_tiles(tiles)} in {tiles}"
         if tile is not None:
             assert round(start / TILE) + 1 == tile, f"{keys}: the trace ran tile {start / TILE + 1}, not {tile}"
             a, b = max(found, key=lambda span: span[1] - span[0])
@@ -407,11 +467,26 @@ def check_identity(s):
     s.wait_quiet()
 
 
-def stereo(server, program, tone_tool, song="tones.mp3"):
+def after_sleep(s):
+    """A player who thinks between moves: each key once the output has slept,
+    on the first row (the cursor ends where it began), then the whole board.
+    Recorded so the server idles as it does with nobody recording."""
+    s.rec.close()
+    s.rec = s.server.record(latency_msec=IDLE_RECORDER_MSEC)
+    for key, tile in (("o", 1), ("Right", 2), ("o", 2), ("Left", 1), ("o", 1)):
+        s.play_run(key, tile=tile, asleep=True)
+    s.play_run("f", asleep=True)
+    s.rec.close()
+    s.rec = s.server.record()
+
+
+def stereo(server, program, tone_tool, song="tones.mp3", asleep=False):
     # 1 2 3 / _ 5 6 / 4 7 8: sliding 4 up joins 4, 5 and 6; then 7, then 8 wins.
     s = Session(server, 0, [1, 2, 3, 0, 5, 6, 4, 7, 8], (1, 1), program, tone_tool, song=song)
     with s:
         s.resume()
+        if asleep:
+            after_sleep(s)
         check_identity(s)
         # Twenty tiles in a row, by arrows and by O, none cut short.
         steps = [("Right", 2), ("o", 2), ("Right", 3), ("o", 3), ("Down", 6), ("o", 6), ("Left", 5), ("o", 5),
@@ -463,21 +538,11 @@ def stereo(server, program, tone_tool, song="tones.mp3"):
         assert notes == 11, f"the trace played {notes} notes for the last tile and the win"
         f0, found = s.heard(pressed, t_song + TILES * TILE + 1.0)
         assert found, "nothing heard of the win"
-        heard = tiles_heard(s.rec.channel(0, f0, f0 + found[-1][1]))
-        # Stretches of one tile, joined across the odd window a dropout or a
-        # tile's edge makes unclear.
-        song = []
-        for tile, n, at in heard:
-            if n * WINDOW < 0.1:
-                continue
-            if song and song[-1][0] == tile:
-                song[-1][1] += n
-            else:
-                song.append([tile, n, at])
+        song = tile_stretches(s.rec.channel(0, f0, f0 + found[-1][1]))
         assert [tile for tile, _, _ in song[-TILES:]] == list(range(1, TILES + 1)), \
             f"the whole song in order after the notes: heard tiles {song}; heard {found}; " \
             f"the game's trace: {[l for _, l in s.trace.seen[mark:]]}"
-        short = [(tile, n * WINDOW) for tile, n, _ in song[-TILES:] if n * WINDOW < TILE * (1 - MAX_GAPS)]
+        short = short_tiles(song[-TILES:])
         assert not short, f"tiles of the whole song heard too briefly: {short} in {song}; heard {found}"
         # The song ends on its last sample (checked as runs are), so it began
         # its length before that; the last note fades out over its first 150 ms.
@@ -619,7 +684,9 @@ def main():
             dropouts(server, program, tone_tool)
         else:
             # The same game with a FLAC song: its tiles must be heard as exactly.
-            stereo(server, program, tone_tool, song="tones.flac" if mode == "flac" else "tones.mp3")
+            # The keys after a sleep are played once, with the MP3.
+            stereo(server, program, tone_tool, song="tones.flac" if mode == "flac" else "tones.mp3",
+                   asleep=mode == "stereo")
     finally:
         server.close()
     print("1 passed, 0 failed")

@@ -167,8 +167,8 @@ class SoundServer:
                 return found
             time.sleep(0.05)
 
-    def record(self):
-        return Recorder(self)
+    def record(self, latency_msec=10):
+        return Recorder(self, latency_msec)
 
     def _speechd_pids(self):
         pids = []
@@ -223,9 +223,10 @@ def _stop(pid):
 class Recorder:
     """Records the sink's monitor as 16-bit samples. Each chunk read is stamped
     with the monotonic clock, so a sample's time is found from the chunks
-    around it: the null sink's clock drifts against the system's."""
+    around it: the null sink's clock drifts against the system's. Its latency
+    binds the sink too: while it records, the sink mixes no further ahead."""
 
-    def __init__(self, server):
+    def __init__(self, server, latency_msec=10):
         self.channels = server.channels
         self.rate = server.rate
         self.samples = array.array("h")
@@ -233,7 +234,7 @@ class Recorder:
         self.lock = threading.Lock()
         self.proc = subprocess.Popen(
             ["parec", "-d", "out.monitor", "--raw", "--format=s16le", f"--rate={self.rate}",
-             f"--channels={self.channels}", "--latency-msec=10"],
+             f"--channels={self.channels}", f"--latency-msec={latency_msec}"],
             env=server.environ(), stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
         self.thread = threading.Thread(target=self._read, daemon=True)
         self.thread.start()
