@@ -34,6 +34,13 @@ class Files : public ::testing::Test {
   void TearDown() override { fs::remove_all(dir); }
   void put(const std::string& name, const std::string& text) { std::ofstream(dir / name, std::ios::binary) << text; }
   std::string read(const std::string& name) { return ReadWholeFile(dir / name).value_or("<missing>"); }
+  // Starts a game whose player folder lies in this test's own "data" folder.
+  void startIn(Game& game, const std::string& commandLine) {
+    fs::create_directories(dir / "data");
+    setenv("appdata", (dir / "data").c_str(), 1);
+    game.Start(commandLine);
+    unsetenv("appdata");
+  }
 };
 
 TEST_F(Files, SettingsAreWrittenToTheByte) {
@@ -445,15 +452,12 @@ TEST_F(Files, PlayerFolderFollowsAppdataThenTheDataFolder) {
 TEST_F(Files, FirstRunCopiesTheSampleAsksForSpeechAndStartsAGame) {
   fs::create_directories(dir / "app");
   std::ofstream(dir / "app" / "sample.mp3") << "song";
-  setenv("appdata", (dir / "data").c_str(), 1);
-  fs::create_directories(dir / "data");
   GameState g;
   g.AppFolder = (dir / "app").string() + "/";
   FakeServices s;
   Game game(g, s, s, s);
   s.picks = {"3", "4"};
-  game.Start("");
-  unsetenv("appdata");
+  startIn(game, "");
   EXPECT_EQ(*ReadWholeFile(dir / "data" / "Music Tunzle" / "sample.mp3"), "song");
   EXPECT_EQ(g.SpeechType, 3);
   // The question is asked by the built-in voice, which it opens on.
@@ -473,9 +477,7 @@ TEST_F(Files, FirstRunCopiesTheSampleAsksForSpeechAndStartsAGame) {
   FakeServices s2;
   Game game2(g2, s2, s2, s2);
   s2.picks = {"3"};
-  setenv("appdata", (dir / "data").c_str(), 1);
-  game2.Start("abc");
-  unsetenv("appdata");
+  startIn(game2, "abc");
   EXPECT_EQ(g2.SpeechType, 0);
   EXPECT_EQ(s2.count("voice before choice"), 0);
   EXPECT_EQ(s2.count("tts 0"), 1);
@@ -488,9 +490,7 @@ TEST_F(Files, WithoutThePlayersSampleTheWarningIsSpokenAndTheGamesOwnCopyPlays) 
   FakeServices s;
   Game game(g, s, s, s);
   s.picks = {"3"};
-  setenv("appdata", (dir / "data").c_str(), 1);
-  game.Start("");
-  unsetenv("appdata");
+  startIn(game, "");
   const auto warned = std::find(s.log.begin(), s.log.end(), "msgbox Warning: Error copying sample.mp3 to user's game folder");
   ASSERT_NE(warned, s.log.end());
   EXPECT_GT(warned - std::find(s.log.begin(), s.log.end(), "tts 3"), 0) << "warned before anything could speak";
