@@ -422,7 +422,10 @@ class Session:
         mark = self.trace.mark()
         self.key("Return")
         # The resumed game plays its in-order tiles: wait for the timer to end them.
-        i, _, _ = self.trace.wait("songrun", after=mark)
+        # Opening the song starts it untimed, and the game pauses it at once.
+        i, _, line = self.trace.wait("songrun", after=mark)
+        while line[2] == "0":
+            i, _, line = self.trace.wait("songrun", after=i + 1, timeout=30)
         self.trace.wait("songpause", after=i + 1, timeout=30)
         # Any key stops the voice, still reading what came before.
         self.key("z")
