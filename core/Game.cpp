@@ -196,6 +196,7 @@ void Game::WinSequence() {
   svc.PlayEntireSong();
   while (!skipReward && svc.IsSongPlaying()) clock.Wait(rules::PollSeconds, false);
   if (skipReward) svc.PauseMP3();
+  else clock.Wait(rules::AfterSongPause, false);
   SayResult();
   celebrating = false;
   const int16_t answer = SpeakMsgBox(text::AnotherGame(), msgbox::YesNo, text::WinTitle());

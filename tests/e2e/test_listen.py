@@ -536,10 +536,13 @@ def stereo(server, program, tone_tool, song="tones.mp3", asleep=False):
         s.key("space")
         i, t_song, run = s.trace.wait("songrun", "0", "0", after=mark, timeout=15)
         # The question comes once the whole song has been heard.
-        s.trace.wait("msgbox", "Congratulations", after=mark, timeout=TILES * TILE + 15)
+        q, _, _ = s.trace.wait("msgbox", "Congratulations", after=mark, timeout=TILES * TILE + 15)
         notes = s.trace.count("sound", "NOTE.WAV", start=mark, end=i)
         assert notes == 11, f"the trace played {notes} notes for the last tile and the win"
-        f0, found = s.heard(pressed, t_song + TILES * TILE + 1.0)
+        # The moves and time are said after the song (and a pause): the song is heard up to them.
+        with s.trace.cond:
+            words = [t for t, line in s.trace.seen[i:q] if line[:1] == ["speak"]]
+        f0, found = s.heard(pressed, min([t_song + TILES * TILE + 1.0] + words))
         assert found, "nothing heard of the win"
         song = tile_stretches(s.rec.channel(0, f0, f0 + found[-1][1]))
         assert [tile for tile, _, _ in song[-TILES:]] == list(range(1, TILES + 1)), \
