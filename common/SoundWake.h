@@ -12,4 +12,10 @@ void Wake(double seconds = 0.0);
 using Handler = void (*)(double seconds);
 void SetHandler(Handler handler);
 
+// The engine's sound server went away (false) or answers again (true); told
+// from the engine's own thread. The program installs the handler.
+void LinkChanged(bool up);
+using LinkHandler = void (*)(bool up);
+void SetLinkHandler(LinkHandler handler);
+
 }  // namespace soundwake

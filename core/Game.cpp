@@ -615,6 +615,13 @@ void Game::KeepOnLoss() {
   if (!st.PuzzleSolved && st.HasBoard() && !quitStarted) KeepGame();
 }
 
+void Game::SoundServerChanged(bool up) {
+  // The built-in voice plays through the lost output: only another voice can
+  // say it is gone. Either says that it is back.
+  if (!up && svc.ActiveSpeechType() == 3) return;
+  svc.speak(up ? text::SoundBack() : text::SoundGone());
+}
+
 void Game::ChooseLibraryFolder() {
   std::string path = SelectFile(st.MusicLibraryFolder, text::LibraryTitle(), text::LibraryHint());
   if (!st.FileDialogError.empty()) SpeakMsgBox(st.FileDialogError, msgbox::OkOnly, text::ErrorTitle());
@@ -628,12 +635,18 @@ void Game::ChooseLibraryFolder() {
 void Game::ChooseTileLength(bool& bump) {
   std::string answer = PickList(text::TileLengthList(st.TileDuration));
   if (!answer.empty() && answer[0] == '*') answer.erase(0, 1);
-  if (!IsNumeric(answer)) return;
+  if (!IsNumeric(answer)) {
+    Say(text::TileLengthKept(st.TileDuration));
+    return;
+  }
   st.TileDuration = static_cast<float>(Val(answer));
   if (st.TileDuration < rules::ShortestTile) {
     bump = true;
     st.TileDuration = rules::DefaultTileSeconds;
+    return;
   }
+  // The board's tiles are cut anew at once: say so.
+  Say(text::TileLengthNow(st.TileDuration));
 }
 
 void Game::ChooseSpeechType() {

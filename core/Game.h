@@ -40,6 +40,8 @@ class Game {
   // The display is gone for good and the program ends: keep the settings and
   // an unfinished game, asking nothing.
   void KeepOnLoss();
+  // The sound server went away (false) or plays again (true).
+  void SoundServerChanged(bool up);
 
   // A command asked to end the game (win answered No, quit).
   bool quitting() const { return quitStarted; }

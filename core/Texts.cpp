@@ -19,6 +19,9 @@ std::string SavedSongUnplayable(const std::string& path) {
   return Fill(Tr("text", "The song %1 of your saved game could not be played. Your saved game is kept. Please choose a song for a new game."), {path});
 }
 
+std::string SoundGone() { return Tr("text", "The sound is gone. The game waits for it to come back."); }
+std::string SoundBack() { return Tr("text", "The sound is back."); }
+
 std::string WarningTitle() { return Tr("text", "Warning"); }
 std::string ErrorTitle() { return Tr("text", "Error"); }
 std::string SaveTitle() { return Tr("text", "Save Game?"); }
@@ -91,6 +94,17 @@ std::string Decimal(const std::string& number) {
   if (const size_t dot = out.find('.'); dot != std::string::npos) out.replace(dot, 1, point);
   return out;
 }
+
+namespace {
+std::string tileSeconds(float length) {
+  const std::string n = Decimal(FloatToText(length));
+  return Fill(length == 1.0f ? Tr("text", "%1 second") : Tr("text", "%1 seconds"), {n});
+}
+}  // namespace
+
+//: %1 is a length in words, such as "2.5 seconds".
+std::string TileLengthNow(float length) { return Fill(Tr("text", "Tiles are now %1 long."), {tileSeconds(length)}); }
+std::string TileLengthKept(float length) { return Fill(Tr("text", "Tiles stay %1 long."), {tileSeconds(length)}); }
 
 std::string Progress(int inOrder, int tiles, int32_t moveCount, int32_t seconds) {
   //: Tiles in order of all the tiles, then the moves and the time, each already in words.

@@ -19,6 +19,10 @@ std::string ResumeQuestion();
 std::string SavedGameDamaged();
 std::string SavedSongUnplayable(const std::string& path);
 
+// The sound server went away, or answers again.
+std::string SoundGone();
+std::string SoundBack();
+
 // Titles of message boxes.
 std::string WarningTitle();
 std::string ErrorTitle();
@@ -81,5 +85,8 @@ std::string Decimal(const std::string& number);
 std::string SpeechTypeList(int16_t current);
 std::string SizeList();
 std::string TileLengthList(float current);
+// After the tile-length list: the length chosen, or the one kept on Escape.
+std::string TileLengthNow(float length);
+std::string TileLengthKept(float length);
 
 }  // namespace text

@@ -7,9 +7,18 @@
 
 #include "base/Files.h"
 #include "common/Language.h"
+#include "common/SoundWake.h"
 
 #include <QApplication>
 #include <QTime>
+
+namespace {
+// Told from the sound engine's thread; the game hears it on the window's.
+Game* linkGame = nullptr;
+void SoundLinkChanged(bool up) {
+  QMetaObject::invokeMethod(qApp, [up] { if (linkGame) linkGame->SoundServerChanged(up); }, Qt::QueuedConnection);
+}
+}  // namespace
 
 int TunzleMain(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -32,6 +41,11 @@ int TunzleMain(int argc, char** argv) {
   for (int i = 1; i < argc; ++i) commandLine += (i > 1 ? " " : "") + std::string(argv[i]);
   OnNativeWindowDestroyed(window, [&window] { window.WindowDestroyed(); });
   OnDisplayLost([&game] { game.KeepOnLoss(); });
+  linkGame = &game;
+  soundwake::SetLinkHandler(SoundLinkChanged);
   game.Start(commandLine);
-  return app.exec();
+  const int code = app.exec();
+  soundwake::SetLinkHandler(nullptr);
+  linkGame = nullptr;
+  return code;
 }

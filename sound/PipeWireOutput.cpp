@@ -8,6 +8,8 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
+#include <cerrno>
 #include <string>
 
 namespace {
@@ -30,6 +32,8 @@ struct PipeWireOutput::Impl {
   pw_core* core = nullptr;
   pw_stream* stream = nullptr;
   spa_hook listener{};
+  spa_hook coreListener{};
+  std::atomic<bool> lost{false};
   int rate = 0;
   Render render;
   int periodFrames = 0;
@@ -38,7 +42,10 @@ struct PipeWireOutput::Impl {
     if (!loop) return;
     pw_thread_loop_lock(loop);
     DropStream();
-    if (core) pw_core_disconnect(core);
+    if (core) {
+      spa_hook_remove(&coreListener);
+      pw_core_disconnect(core);
+    }
     pw_thread_loop_unlock(loop);
     pw_thread_loop_stop(loop);
     if (context) pw_context_destroy(context);
@@ -69,8 +76,10 @@ struct PipeWireOutput::Impl {
       pw_stream_events e{};
       e.version = PW_VERSION_STREAM_EVENTS;
       e.process = &Impl::Process;
-      e.state_changed = [](void* self, pw_stream_state, pw_stream_state, const char*) {
-        pw_thread_loop_signal(static_cast<Impl*>(self)->loop, false);
+      e.state_changed = [](void* self, pw_stream_state, pw_stream_state state, const char*) {
+        auto* impl = static_cast<Impl*>(self);
+        if (state == PW_STREAM_STATE_ERROR) impl->lost = true;
+        pw_thread_loop_signal(impl->loop, false);
       };
       return e;
     }();
@@ -136,12 +145,26 @@ std::unique_ptr<PipeWireOutput> PipeWireOutput::Connect(int rate) {
   if (!impl->context || pw_thread_loop_start(impl->loop) < 0) return nullptr;
   pw_thread_loop_lock(impl->loop);
   impl->core = pw_context_connect(impl->context, nullptr, 0);
+  if (impl->core) {
+    // The server gone (killed, restarted) shows as a broken pipe on the core.
+    static const pw_core_events events = [] {
+      pw_core_events e{};
+      e.version = PW_VERSION_CORE_EVENTS;
+      e.error = [](void* self, uint32_t id, int, int res, const char*) {
+        if (id == PW_ID_CORE && res == -EPIPE) static_cast<Impl*>(self)->lost = true;
+      };
+      return e;
+    }();
+    pw_core_add_listener(impl->core, &impl->coreListener, &events, impl.get());
+  }
   pw_thread_loop_unlock(impl->loop);
   if (!impl->core) return nullptr;
   return std::unique_ptr<PipeWireOutput>(new PipeWireOutput(std::move(impl)));
 }
 
 int PipeWireOutput::Rate() const { return impl_->rate; }
+
+bool PipeWireOutput::Lost() const { return impl_->lost; }
 
 int PipeWireOutput::BufferFrames() const { return impl_->render ? impl_->periodFrames : 0; }
 
@@ -171,8 +194,9 @@ void PipeWireOutput::SetCorked(bool corked) {
   Impl& m = *impl_;
   if (!m.render) return;
   pw_thread_loop_lock(m.loop);
-  // A paused node still holds the graph awake: the sleeping game has none.
-  if (corked) m.DropStream();
-  else if (!m.stream) m.NewStream();
+  // An inactive stream keeps its link, so waking costs no new link from the
+  // session manager (up to a second late, seen idle); nor does it keep the
+  // sink from suspending.
+  if (m.stream) pw_stream_set_active(m.stream, !corked);
   pw_thread_loop_unlock(m.loop);
 }

@@ -20,6 +20,7 @@ class PipeWireOutput : public ServerOutput {
   bool Open(Render render, int periodFrames, int periods) override;
   void SetCorked(bool corked) override;
   int BufferFrames() const override;
+  bool Lost() const override;
 
  private:
   struct Impl;

@@ -1,7 +1,6 @@
 #include "sound/PulseOutput.h"
 
 #include "base/Trace.h"
-#include "sound/PipeWireOutput.h"
 #include "sound/StreamNames.h"
 
 #include <pulse/pulseaudio.h>
@@ -9,6 +8,7 @@
 #include <sched.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cstring>
 
 namespace {
@@ -32,7 +32,21 @@ struct PulseOutput::Impl {
   bool prioritySet = false;
   bool pipewire = false;
   bool started = false;  // the stream has had its first buffer and runs
+  bool corkWanted = false;  // corked before it started: it stays corked then
   size_t leadBytes = 0;  // silence still to go before the first sound
+  std::atomic<bool> lost{false};
+
+  // Context or stream state changes, on the loop's thread.
+  static void ContextState(pa_context* c, void* self) {
+    auto* impl = static_cast<Impl*>(self);
+    if (!PA_CONTEXT_IS_GOOD(pa_context_get_state(c))) impl->lost = true;
+    Signal(impl->loop);
+  }
+  static void StreamState(pa_stream* s, void* self) {
+    auto* impl = static_cast<Impl*>(self);
+    if (pa_stream_get_state(s) == PA_STREAM_FAILED) impl->lost = true;
+    Signal(impl->loop);
+  }
 
   ~Impl() {
     if (!loop) return;
@@ -70,8 +84,7 @@ struct PulseOutput::Impl {
     // lost sound instead of holding it back.
     attr.prebuf = static_cast<uint32_t>(-1);
     attr.fragsize = static_cast<uint32_t>(-1);
-    pa_stream_set_state_callback(
-        stream, [](pa_stream*, void* l) { Signal(static_cast<pa_threaded_mainloop*>(l)); }, loop);
+    pa_stream_set_state_callback(stream, &Impl::StreamState, this);
     pa_stream_set_write_callback(stream, &Impl::Write, this);
     pa_stream_set_underflow_callback(
         stream, [](pa_stream*, void*) { Trace::write("output", {"underrun"}); }, nullptr);
@@ -138,7 +151,8 @@ struct PulseOutput::Impl {
     }
     if (!impl->started) {
       impl->started = true;
-      if (pa_operation* op = pa_stream_cork(s, 0, nullptr, nullptr)) pa_operation_unref(op);
+      if (!impl->corkWanted)
+        if (pa_operation* op = pa_stream_cork(s, 0, nullptr, nullptr)) pa_operation_unref(op);
     }
   }
 };
@@ -146,7 +160,7 @@ struct PulseOutput::Impl {
 PulseOutput::PulseOutput(std::unique_ptr<Impl> impl) : impl_(std::move(impl)) {}
 PulseOutput::~PulseOutput() = default;
 
-std::unique_ptr<PulseOutput> PulseOutput::Connect() {
+std::unique_ptr<PulseOutput> PulseOutput::Connect(int streamRate) {
   auto impl = std::make_unique<Impl>();
   impl->loop = pa_threaded_mainloop_new();
   if (!impl->loop) return nullptr;
@@ -164,8 +178,7 @@ std::unique_ptr<PulseOutput> PulseOutput::Connect() {
   pa_proplist_free(props);
   bool ready = false;
   if (impl->context) {
-    pa_context_set_state_callback(
-        impl->context, [](pa_context*, void* loop) { Signal(static_cast<pa_threaded_mainloop*>(loop)); }, impl->loop);
+    pa_context_set_state_callback(impl->context, &Impl::ContextState, impl.get());
     if (pa_context_connect(impl->context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) >= 0) {
       for (;;) {
         pa_context_state_t st = pa_context_get_state(impl->context);
@@ -201,7 +214,7 @@ std::unique_ptr<PulseOutput> PulseOutput::Connect() {
       while (!ask.done && pa_operation_get_state(op) == PA_OPERATION_RUNNING) pa_threaded_mainloop_wait(impl->loop);
       pa_operation_unref(op);
     }
-    impl->rate = ask.rate > 0 ? ask.rate : 44100;
+    impl->rate = streamRate > 0 ? streamRate : ask.rate > 0 ? ask.rate : 44100;
     impl->pipewire = ask.pipewire;
   }
   pa_threaded_mainloop_unlock(impl->loop);
@@ -214,6 +227,8 @@ int PulseOutput::Rate() const { return impl_->rate; }
 bool PulseOutput::PipeWire() const { return impl_->pipewire; }
 
 int PulseOutput::BufferFrames() const { return impl_->bufferFrames; }
+
+bool PulseOutput::Lost() const { return impl_->lost; }
 
 bool PulseOutput::Open(Render render, int periodFrames, int periods) {
   Impl& m = *impl_;
@@ -243,6 +258,7 @@ void PulseOutput::SetCorked(bool corked) {
   Impl& m = *impl_;
   if (!m.render) return;
   pa_threaded_mainloop_lock(m.loop);
+  m.corkWanted = corked;
   // A stream the server dropped is replaced at the next wake.
   if (m.stream && !PA_STREAM_IS_GOOD(pa_stream_get_state(m.stream))) m.DropStream();
   if (m.pipewire) {
@@ -264,13 +280,4 @@ void PulseOutput::SetCorked(bool corked) {
     m.NewStream();
   }
   pa_threaded_mainloop_unlock(m.loop);
-}
-
-std::unique_ptr<ServerOutput> ServerOutput::Connect() {
-  auto pulse = PulseOutput::Connect();
-  // Asked first through the pulse protocol: a PipeWire that runs beside
-  // PulseAudio (for screen sharing, say) has no sink worth playing to.
-  if (pulse && pulse->PipeWire())
-    if (auto own = PipeWireOutput::Connect(pulse->Rate())) return own;
-  return pulse;
 }

@@ -4,8 +4,9 @@
 
 class PulseOutput : public ServerOutput {
  public:
-  // Connects to the session's server without starting one; nullptr when none answers.
-  static std::unique_ptr<PulseOutput> Connect();
+  // Connects to the session's server without starting one; nullptr when none
+  // answers. The stream runs at `streamRate`, or at the server's rate if 0.
+  static std::unique_ptr<PulseOutput> Connect(int streamRate = 0);
   ~PulseOutput() override;
   PulseOutput(const PulseOutput&) = delete;
   PulseOutput& operator=(const PulseOutput&) = delete;
@@ -16,6 +17,7 @@ class PulseOutput : public ServerOutput {
   bool Open(Render render, int periodFrames, int periods) override;
   void SetCorked(bool corked) override;
   int BufferFrames() const override;
+  bool Lost() const override;
 
  private:
   struct Impl;

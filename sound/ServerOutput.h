@@ -2,7 +2,7 @@
 // The game's own playback stream at the desktop's sound server. OpenAL Soft
 // mixes into it through a loopback device, so the stream carries the game's
 // name, icon and role, asks the server for exactly the period the game
-// wants, is filled when the server asks, and is corked or closed while the
+// wants, is filled when the server asks, and is corked while the
 // game is idle, so neither runs for nothing.
 #include <functional>
 #include <memory>
@@ -14,7 +14,8 @@ class ServerOutput {
 
   // The session's server, without starting one; nullptr when none answers.
   // Where PipeWire serves the desktop's audio the stream is PipeWire's own,
-  // else the PulseAudio protocol's.
+  // else the PulseAudio protocol's. It outlives the server: once lost, it
+  // connects again to whichever answers.
   static std::unique_ptr<ServerOutput> Connect();
   virtual ~ServerOutput() = default;
 
@@ -25,10 +26,12 @@ class ServerOutput {
   // Opens the stream, playing: the server asks for `periodFrames` at a time
   // (and, where it queues, keeps `periods` of them). False when it cannot.
   virtual bool Open(Render render, int periodFrames, int periods) = 0;
-  // Corked after seconds of silence: the server asks nothing of the game.
-  // PipeWire's stream is closed then and a new one opened when uncorked,
-  // without waiting for the server; PulseAudio's is corked and kept.
+  // Corked after seconds of silence: the server asks nothing of the game,
+  // and the stream stays linked so that uncorking plays at once.
   virtual void SetCorked(bool corked) = 0;
   // The buffer the server granted, in frames (0 before Open).
   virtual int BufferFrames() const = 0;
+  // The server went away or dropped the stream: this connection will ask
+  // nothing more of the game. Safe from any thread.
+  virtual bool Lost() const = 0;
 };

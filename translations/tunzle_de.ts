@@ -609,5 +609,22 @@
         <source>No best results yet.</source>
         <translation>Noch keine Bestwerte.</translation>
     </message>
+    <message>
+        <source>The sound is gone. The game waits for it to come back.</source>
+        <translation>Der Ton ist weg. Das Spiel wartet, bis er wiederkommt.</translation>
+    </message>
+    <message>
+        <source>The sound is back.</source>
+        <translation>Der Ton ist wieder da.</translation>
+    </message>
+    <message>
+        <source>Tiles are now %1 long.</source>
+        <extracomment>%1 is a length in words, such as &quot;2.5 seconds&quot;.</extracomment>
+        <translation>Kacheln sind jetzt %1 lang.</translation>
+    </message>
+    <message>
+        <source>Tiles stay %1 long.</source>
+        <translation>Kacheln bleiben %1 lang.</translation>
+    </message>
 </context>
 </TS>

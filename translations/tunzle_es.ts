@@ -609,5 +609,22 @@
         <source>No best results yet.</source>
         <translation>Todavía no hay mejores resultados.</translation>
     </message>
+    <message>
+        <source>The sound is gone. The game waits for it to come back.</source>
+        <translation>El sonido se ha perdido. El juego espera a que vuelva.</translation>
+    </message>
+    <message>
+        <source>The sound is back.</source>
+        <translation>El sonido ha vuelto.</translation>
+    </message>
+    <message>
+        <source>Tiles are now %1 long.</source>
+        <extracomment>%1 is a length in words, such as &quot;2.5 seconds&quot;.</extracomment>
+        <translation>Las fichas duran ahora %1.</translation>
+    </message>
+    <message>
+        <source>Tiles stay %1 long.</source>
+        <translation>Las fichas siguen durando %1.</translation>
+    </message>
 </context>
 </TS>

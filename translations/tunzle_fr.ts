@@ -609,5 +609,22 @@
         <source>No best results yet.</source>
         <translation>Aucun meilleur résultat pour le moment.</translation>
     </message>
+    <message>
+        <source>The sound is gone. The game waits for it to come back.</source>
+        <translation>Le son est coupé. Le jeu attend son retour.</translation>
+    </message>
+    <message>
+        <source>The sound is back.</source>
+        <translation>Le son est revenu.</translation>
+    </message>
+    <message>
+        <source>Tiles are now %1 long.</source>
+        <extracomment>%1 is a length in words, such as &quot;2.5 seconds&quot;.</extracomment>
+        <translation>Les tuiles durent maintenant %1.</translation>
+    </message>
+    <message>
+        <source>Tiles stay %1 long.</source>
+        <translation>Les tuiles durent toujours %1.</translation>
+    </message>
 </context>
 </TS>

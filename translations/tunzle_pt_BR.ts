@@ -609,5 +609,22 @@
         <source>No best results yet.</source>
         <translation>Ainda não há melhores resultados.</translation>
     </message>
+    <message>
+        <source>The sound is gone. The game waits for it to come back.</source>
+        <translation>O som sumiu. O jogo espera que ele volte.</translation>
+    </message>
+    <message>
+        <source>The sound is back.</source>
+        <translation>O som voltou.</translation>
+    </message>
+    <message>
+        <source>Tiles are now %1 long.</source>
+        <extracomment>%1 is a length in words, such as &quot;2.5 seconds&quot;.</extracomment>
+        <translation>As peças agora duram %1.</translation>
+    </message>
+    <message>
+        <source>Tiles stay %1 long.</source>
+        <translation>As peças continuam durando %1.</translation>
+    </message>
 </context>
 </TS>

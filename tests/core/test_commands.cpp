@@ -360,14 +360,35 @@ TEST_F(Commands, TileLengthFromThePickList) {
   svc.picks = {"*2.5"};
   key(vk::F9);
   EXPECT_FLOAT_EQ(st.TileDuration, 2.5f);
+  // The board's tiles are cut anew: the player hears it.
+  EXPECT_EQ(svc.log.back(), "say Tiles are now 2.5 seconds long.");
   svc.picks = {"0.5"};
   key(vk::F9);
   EXPECT_FLOAT_EQ(st.TileDuration, 2.0f);
   EXPECT_EQ(svc.log.back(), "sound boop2.wav");
+  svc.picks = {"1"};
+  key(vk::F9);
+  EXPECT_EQ(svc.log.back(), "say Tiles are now 1 second long.");
   svc.picks = {""};
   st.TileDuration = 3.0f;
   key(vk::F9);
   EXPECT_FLOAT_EQ(st.TileDuration, 3.0f);
+  EXPECT_EQ(svc.log.back(), "say Tiles stay 3 seconds long.");
+}
+
+TEST_F(Commands, TheSoundServerGoingAndComingBackIsSaidByAVoiceThatCanBeHeard) {
+  svc.activeSpeech = 1;
+  game.SoundServerChanged(false);
+  EXPECT_EQ(svc.log.back(), "say The sound is gone. The game waits for it to come back.");
+  game.SoundServerChanged(true);
+  EXPECT_EQ(svc.log.back(), "say The sound is back.");
+  // The built-in voice plays through the lost output: it waits to say it is back.
+  svc.activeSpeech = 3;
+  svc.log.clear();
+  game.SoundServerChanged(false);
+  EXPECT_TRUE(svc.log.empty());
+  game.SoundServerChanged(true);
+  EXPECT_EQ(svc.log.back(), "say The sound is back.");
 }
 
 TEST_F(Commands, MarkAndGoToTheMark) {

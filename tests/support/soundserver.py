@@ -87,6 +87,9 @@ class SoundServer:
         self._spawn(["dbus-daemon", "--session", "--nofork", "--nopidfile", "--address=unix:path=" + bus],
                     "dbus.log")
         self._wait(lambda: os.path.exists(bus), "the session bus is up")
+        self._start_pipewire_daemons()
+
+    def _start_pipewire_daemons(self):
         self._spawn(["pipewire"], "pipewire.log")
         self._wait(lambda: os.path.exists(os.path.join(self.runtime, "pipewire-0")), "pipewire is up")
         self._spawn(["wireplumber"], "wireplumber.log")
@@ -102,8 +105,30 @@ class SoundServer:
                                for line in self.pactl("list", "short", "sinks").splitlines()), "the null sink is listed")
         self._wait(lambda: self._pactl_ok("set-default-sink", "out"), "the null sink is the default")
 
+    def stop(self):
+        """Kills the server as a crash would (its session bus stays), so a
+        client sees its connection fail."""
+        for proc, _ in reversed(self.procs):
+            if proc.args[0] != "dbus-daemon" and proc.poll() is None:
+                proc.kill()
+                proc.wait()
+        self.procs = [(p, log) for p, log in self.procs if p.args[0] == "dbus-daemon"]
+        # What a killed server leaves behind would pass for the new one being up.
+        for name in ("pipewire-0", "pipewire-0.lock", "pipewire-0-manager", "pipewire-0-manager.lock", "pulse/native"):
+            try:
+                os.unlink(os.path.join(self.runtime, name))
+            except OSError:
+                pass
+
+    def start(self):
+        """Starts the server again in the same runtime folder, with the same null sink."""
+        if self.kind == "pipewire":
+            self._start_pipewire_daemons()
+        else:
+            self._start_pulseaudio()
+
     def _spawn(self, argv, log):
-        with open(os.path.join(self.runtime, log), "wb") as out:
+        with open(os.path.join(self.runtime, log), "ab") as out:
             proc = subprocess.Popen(argv, env=self.environ(), stdin=subprocess.DEVNULL, stdout=out,
                                     stderr=subprocess.STDOUT)
         self.procs.append((proc, log))
