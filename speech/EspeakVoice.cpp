@@ -58,7 +58,12 @@ int startEspeak() {
   espeak_SetSynthCallback(synthCallback);
   if (const espeak_VOICE** list = espeak_ListVoices(nullptr)) {
     for (; *list; ++list)
-      if ((*list)->identifier) p.voices.push_back({(*list)->identifier, (*list)->name ? (*list)->name : ""});
+      if ((*list)->identifier) {
+        // Languages come as a priority byte and a tag, the best first.
+        const char* languages = (*list)->languages;
+        p.voices.push_back({(*list)->identifier, (*list)->name ? (*list)->name : "",
+                            languages && *languages ? languages + 1 : ""});
+      }
   }
   std::sort(p.voices.begin(), p.voices.end(), [](const VoiceToken& a, const VoiceToken& b) { return a.id < b.id; });
   p.sampleRate = rate;
@@ -293,6 +298,22 @@ void EspeakVoice::SetVoice(const VoiceToken& token) {
   std::lock_guard g(lock_);
   voice_ = token.id;
   Trace::write("voice", {voice_});
+}
+
+std::string EspeakVoice::VoiceId() const {
+  std::string id;
+  {
+    std::lock_guard g(lock_);
+    id = voice_;
+  }
+  std::lock_guard g(espeakLock());
+  auto& p = espeakProcess();
+  for (const auto& t : p.voices)
+    if (t.id == id) return id;
+  // A language tag: the voice espeak-ng speaks it with.
+  if (p.sampleRate > 0 && espeak_SetVoiceByName(id.c_str()) == EE_OK)
+    if (const espeak_VOICE* v = espeak_GetCurrentVoice(); v && v->identifier) return v->identifier;
+  return id;
 }
 
 int32_t EspeakVoice::Rate() const {

@@ -21,6 +21,7 @@ class EspeakVoice : public SpeechVoiceEngine {
   int32_t Speak(const std::string& text, int32_t flags) override;
   VoiceTokens GetVoices(const std::string& RequiredAttributes, const std::string& OptionalAttributes) override;
   void SetVoice(const VoiceToken& token) override;
+  std::string VoiceId() const override;
   int32_t Rate() const override;
   void SetRate(int32_t rate) override;
   int32_t Volume() const override;

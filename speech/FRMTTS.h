@@ -11,6 +11,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 class FRMTTS : public QWidget {
   Q_OBJECT
@@ -40,6 +41,9 @@ class FRMTTS : public QWidget {
 
   // Voice settings; each does nothing unless the voice is the active engine.
   void AdjustVoice(int16_t& CurrentVoice);
+  // Engine numbers of the voices as the list offers them: those of
+  // `language` first, then by name.
+  static std::vector<int16_t> VoiceOrder(const VoiceTokens& tokens, const std::string& language);
   void AdjustRate(int16_t& CurrentRate);
   void AdjustVolume(int16_t& CurrentVolume);
   void AdjustRate2(int16_t Jump, int16_t& CurrentRate);

@@ -31,8 +31,9 @@ class ScreenReaderEngine {
 };
 
 struct VoiceToken {
-  std::string id;    // what SetVoice needs
-  std::string name;  // for people
+  std::string id;        // what SetVoice needs
+  std::string name;      // for people
+  std::string language;  // its language tag ("en-gb"), if known
 };
 
 // The installed voices, in a stable order; Item throws past the end.
@@ -59,6 +60,8 @@ class SpeechVoiceEngine {
   virtual int32_t Speak(const std::string& text, int32_t flags) = 0;
   virtual VoiceTokens GetVoices(const std::string& RequiredAttributes, const std::string& OptionalAttributes) = 0;
   virtual void SetVoice(const VoiceToken& token) = 0;
+  // The id of the voice in use: a token's id, or a language tag until one is set.
+  virtual std::string VoiceId() const { return {}; }
   // -10..10 is the normal range, 0 the engine's default pace.
   virtual int32_t Rate() const = 0;
   virtual void SetRate(int32_t rate) = 0;

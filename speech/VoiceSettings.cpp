@@ -5,6 +5,9 @@
 
 #include "base/Translate.h"
 
+#include <algorithm>
+#include <cctype>
+
 namespace {
 
 bool isPrevious(int16_t k) { return k == vk::Up || k == vk::Left || k == 'J' || k == 'I'; }
@@ -45,13 +48,69 @@ bool FRMTTS::applyVoice(int16_t n) {
   return true;
 }
 
+namespace {
+
+std::string lowered(std::string s) {
+  for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return s;
+}
+
+// "en" of "en-gb", "pt" of "pt_BR".
+std::string primaryLanguage(const std::string& tag) { return lowered(tag.substr(0, tag.find_first_of("-_"))); }
+
+}  // namespace
+
+std::vector<int16_t> FRMTTS::VoiceOrder(const VoiceTokens& tokens, const std::string& language) {
+  std::vector<int16_t> order;
+  for (int32_t i = 0; i < tokens.Count() && i < 32767; ++i) order.push_back(static_cast<int16_t>(i));
+  const std::string mine = primaryLanguage(language);
+  std::stable_sort(order.begin(), order.end(), [&](int16_t a, int16_t b) {
+    const VoiceToken& x = tokens.Item(a);
+    const VoiceToken& y = tokens.Item(b);
+    const bool xm = primaryLanguage(x.language) == mine, ym = primaryLanguage(y.language) == mine;
+    if (xm != ym) return xm;
+    return lowered(x.name) < lowered(y.name);
+  });
+  return order;
+}
+
+// The voices in the order a player looks for them: their own language's
+// first, then by name. The list opens on the voice in use and says it;
+// Enter keeps the voice reached, Escape puts the old one back.
 void FRMTTS::AdjustVoice(int16_t& CurrentVoice) {
   if (activeSpeechType_ != 3 || !voices_[1]) return;
+  VoiceTokens tokens;
+  try {
+    tokens = voices_[1]->GetVoices("", "");
+  } catch (const SpeechEngineError&) {
+  }
+  if (tokens.Count() == 0) {
+    SystemMsgBox(Tr("Speech", "No voices were found for the built-in voice."), msgbox::Critical, Tr("Speech", "Error! "));
+    return;
+  }
+  const std::string inUse = voices_[1]->VoiceId();
+  const std::vector<int16_t> order = VoiceOrder(tokens, i18n::Language());
+  // The voice in use, else the first of its language (a voice not yet
+  // chosen is the player's language), else the first.
+  size_t p = 0;
+  auto find = [&](auto&& match) {
+    for (size_t i = 0; i < order.size(); ++i)
+      if (match(tokens.Item(order[i]))) return i;
+    return order.size();
+  };
+  if (size_t i = find([&](const VoiceToken& t) { return t.id == inUse; }); i < order.size()) p = i;
+  else if (size_t j = find([&](const VoiceToken& t) { return primaryLanguage(t.language) == primaryLanguage(inUse); });
+           !inUse.empty() && j < order.size())
+    p = j;
+  const size_t first = p;
+  auto nameAt = [&](size_t i) {
+    const std::string& name = tokens.Item(order[i]).name;
+    return name.empty() ? Fill(Tr("Speech", "Voice %1"), {std::to_string(order[i])}) : name;
+  };
   auto& keys = TheKeyHandOver();
-  speak(Tr("Speech", "Use the arrows  to select voice. Press Enter when done."));
+  speak(Tr("Speech", "Use the arrows  to select voice. Press Enter when done.") + " " + nameAt(p));
   CaptureOn capture;
-  int16_t n = -1;
-  int16_t m = 32767;
+  bool changed = false;
   for (;;) {
     do {
       keys.CapturedKey = 0;
@@ -59,25 +118,33 @@ void FRMTTS::AdjustVoice(int16_t& CurrentVoice) {
     } while (keys.CapturedKey == 0);
     StopSpeech();
     const int16_t key = keys.CapturedKey;
-    if (isEnd(key)) break;
-    if (isPrevious(key)) {
-      if (n > 0) --n;
-      else refuse();
-    } else if (isNext(key)) {
-      if (n < m) ++n;
-      else refuse();
-    }
-    if (keys.CapturedKey != 0 && !applyVoice(n)) {
-      if (n == 0) {
-        SystemMsgBox(Tr("Speech", "No voices were found for the built-in voice."), msgbox::Critical, Tr("Speech", "Error! "));
-        break;
+    if (key == vk::Escape) {
+      if (changed) {
+        try {
+          voices_[1]->SetVoice({inUse, "", ""});
+        } catch (const SpeechEngineError&) {
+        }
       }
-      // Past the last voice: that number is the new limit.
-      m = static_cast<int16_t>(n - 1);
-      refuse();
+      speak(nameAt(first));
+      return;
     }
+    if (key == vk::Return) {
+      CurrentVoice = order[p];
+      speak(nameAt(p));
+      return;
+    }
+    size_t next = p;
+    if (isPrevious(key)) next = p > 0 ? p - 1 : p;
+    else if (isNext(key)) next = p + 1 < order.size() ? p + 1 : p;
+    else continue;
+    if (next == p) {
+      refuse();
+      continue;
+    }
+    p = next;
+    changed = true;
+    if (!applyVoice(order[p])) refuse();
   }
-  CurrentVoice = n;
 }
 
 // The arrows step a value within lo..hi until Enter or Escape; every step

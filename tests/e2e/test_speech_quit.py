@@ -133,9 +133,12 @@ def hung_server_run(display, appdata, server):
         # The voice speaks, so its settings are in reach.
         game.settle()
         game.key("F6")
-        game.wait_for("speak", "3", "Use the arrows  to select voice. Press Enter when done.", timeout=10)
+        # The voice list opens on the voice in use and names it; Escape keeps it.
+        opened = game.wait_for("speak", "3", "Use the arrows  to select voice. Press Enter when done. "
+                               "English (Great Britain)", timeout=10)
         game.settle()
         game.key("Escape")
+        game.wait_for("speak", "3", "English (Great Britain)", after=opened + 1, timeout=10)
         game.settle()
 
         game.key("q")

@@ -15,6 +15,8 @@ struct EngineLog {
   bool readerFails = false, voiceFails = false;  // creation
   bool sayFails = false, stopFails = false, rateFails = false;
   int voiceCount = 2;
+  std::vector<VoiceToken> voices;  // when given, instead of voiceCount English ones
+  std::string voiceInUse;
   int32_t rate = 0, volume = 100;
 
   std::vector<std::string> spoken() const {
@@ -46,11 +48,16 @@ struct FakeVoice : SpeechVoiceEngine {
     return 1;
   }
   VoiceTokens GetVoices(const std::string&, const std::string&) override {
+    if (!l->voices.empty()) return VoiceTokens(l->voices);
     std::vector<VoiceToken> v;
-    for (int i = 0; i < l->voiceCount; ++i) v.push_back({"v" + std::to_string(i), "English " + std::to_string(i)});
+    for (int i = 0; i < l->voiceCount; ++i) v.push_back({"v" + std::to_string(i), "English " + std::to_string(i), "en"});
     return VoiceTokens(v);
   }
-  void SetVoice(const VoiceToken& t) override { l->log("voice:" + t.id); }
+  void SetVoice(const VoiceToken& t) override {
+    l->voiceInUse = t.id;
+    l->log("voice:" + t.id);
+  }
+  std::string VoiceId() const override { return l->voiceInUse; }
   int32_t Rate() const override { return l->rate; }
   void SetRate(int32_t r) override { l->fail(l->rateFails); l->rate = r; l->log("rate:" + std::to_string(r)); }
   int32_t Volume() const override { return l->volume; }

@@ -103,7 +103,13 @@ TEST(EspeakVoice, VoicesComeInAStableOrderAndCanBeChosen) {
   ASSERT_GT(a.Count(), 1);
   for (int i = 0; i < a.Count(); ++i) EXPECT_EQ(a.Item(i).id, b.Item(i).id);
   EXPECT_THROW(a.Item(a.Count()), SpeechEngineError);
+  // Before a voice is chosen, the one in use is the player's language's, named as the list names it.
+  const std::string first = v.VoiceId();
+  bool listed = false;
+  for (int i = 0; i < a.Count(); ++i) listed = listed || (a.Item(i).id == first && a.Item(i).language.rfind("en", 0) == 0);
+  EXPECT_TRUE(listed) << first;
   v.SetVoice(a.Item(a.Count() - 1));
+  EXPECT_EQ(v.VoiceId(), a.Item(a.Count() - 1).id);
   v.Speak("Here is the current voice", svsf::Async);
   EXPECT_GT(lb.drain(v).first, 0);
 }

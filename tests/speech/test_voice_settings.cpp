@@ -36,28 +36,43 @@ TEST(Adjusters, DoNothingUnlessTheVoiceIsActive) {
   EXPECT_EQ(s.keys.size(), 2u) << "no key was taken";
 }
 
-TEST(AdjustVoice, FindsTheLastVoiceByRunningPastIt) {
+TEST(AdjustVoice, OpensOnTheVoiceInUseWithThePlayersLanguageFirstAndEscapePutsItBack) {
   Speech s(3);
-  s.press(vk::Up).press(vk::Down).press('K').press(vk::Right).press(0).press(vk::Up).press(vk::Down).press(vk::Return);
+  s.log->voices = {{"vi", "Vietnamese", "vi"},
+                   {"de", "German", "de"},
+                   {"en", "English (Great Britain)", "en-gb"},
+                   {"af", "Afrikaans", "af"},
+                   {"en-US", "English (America)", "en-us"}};
+  s.log->voiceInUse = "en";
+  // English first (the player's language), then by name; Up at the top bumps.
+  s.press(vk::Up).press(vk::Up).press(vk::Down).press(vk::Return);
   int16_t n = 42;
   s.tts.AdjustVoice(n);
   EXPECT_FALSE(s.ranOut);
-  EXPECT_FALSE(s.captureWasOff);
   EXPECT_FALSE(TheKeyHandOver().KeyCapture);
-  // Each voice says its name; a step past either end is bumped.
-  EXPECT_THAT(effects(s), ElementsAre(kVoicePrompt, "bump", "voice:v0", "speak:English 0", "voice:v1", "speak:English 1",
-                                      "bump", "voice:v1", "speak:English 1", "bump"));
-  EXPECT_EQ(n, 1);
+  EXPECT_THAT(effects(s), ElementsAre(std::string(kVoicePrompt) + " English (Great Britain)", "voice:en-US",
+                                      "speak:English (America)", "bump", "voice:en", "speak:English (Great Britain)",
+                                      "speak:English (Great Britain)"));
+  EXPECT_EQ(n, 2) << "the engine's number of the voice chosen";
 
-  s.press(vk::Down).press(vk::Down).press(vk::Down).press(vk::Escape);
+  // Escape puts back the voice the list opened on, and says it.
+  s.press(vk::Down).press(vk::Down).press(vk::Escape);
   s.tts.AdjustVoice(n);
-  EXPECT_EQ(n, 2) << "the failed number is what comes back";
+  EXPECT_THAT(effects(s), ElementsAre(std::string(kVoicePrompt) + " English (Great Britain)", "voice:af",
+                                      "speak:Afrikaans", "voice:de", "speak:German", "voice:en",
+                                      "speak:English (Great Britain)"));
+  EXPECT_EQ(n, 2);
 
-  s.press('A').press(vk::Down).press(vk::Up).press(vk::Return);  // voice -1 fails: no step is possible
-  s.log->calls.clear();
+  // Down at the bottom bumps; a voice not in the list opens on the first.
+  s.log->voiceInUse = "vi";
+  s.press(vk::Down).press(vk::Escape);
   s.tts.AdjustVoice(n);
-  EXPECT_THAT(effects(s), ElementsAre(kVoicePrompt, "bump", "bump", "bump"));
-  EXPECT_EQ(n, -1);
+  EXPECT_THAT(effects(s), ElementsAre(std::string(kVoicePrompt) + " Vietnamese", "bump", "speak:Vietnamese"));
+  s.log->voiceInUse = "xx";
+  s.press(vk::Return);
+  s.tts.AdjustVoice(n);
+  EXPECT_THAT(effects(s), ElementsAre(std::string(kVoicePrompt) + " English (America)", "speak:English (America)"));
+  EXPECT_EQ(n, 4);
 }
 
 TEST(AdjustVoice, NoVoicesGivesTheMessageAndTheKeysBack) {
@@ -68,8 +83,8 @@ TEST(AdjustVoice, NoVoicesGivesTheMessageAndTheKeysBack) {
   int16_t n = 5;
   s.tts.AdjustVoice(n);
   EXPECT_FALSE(TheKeyHandOver().KeyCapture);
-  EXPECT_EQ(s.keys.size(), 1u);
-  EXPECT_EQ(n, 0);
+  EXPECT_EQ(s.keys.size(), 2u);
+  EXPECT_EQ(n, 5) << "the voice number is kept";
   EXPECT_THAT(trace.lines("msgbox"), ElementsAre("msgbox\tError! \tNo voices were found for the built-in voice."));
 }
 
