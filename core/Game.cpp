@@ -699,17 +699,35 @@ void Game::Form_MouseMove(int16_t Button, int16_t, float X, float Y) {
   if (std::abs(X - mouseX) < rules::HoverJitterTwips && std::abs(Y - mouseY) < rules::HoverJitterTwips) return;
   mouseX = X;
   mouseY = Y;
+  mouseButton = Button;
   const double now = clock.TimeOfDay();
-  if (mouseTime == 0) {
-    mouseTime = static_cast<float>(now);
+  // At most one square each half second. A move that comes sooner (or the
+  // first) is heard once the half second has passed, if the pointer rests.
+  if (mouseTime == 0) mouseTime = static_cast<float>(now);
+  const double since = std::abs(now - mouseTime);
+  if (since < rules::HoverSeconds) {
+    hoverPending = true;
+    svc.HoverLater(static_cast<float>(rules::HoverSeconds - since));
     return;
   }
-  if (std::abs(now - mouseTime) < rules::HoverSeconds) return;
   mouseTime = static_cast<float>(now);
+  hoverPending = false;
+  HoverAt(X, Y, Button);
+}
+
+void Game::HoverRested() {
+  if (!hoverPending) return;
+  hoverPending = false;
+  if (st.NoKeyYet || !st.HasBoard() || celebrating) return;
+  mouseTime = static_cast<float>(clock.TimeOfDay());
+  HoverAt(mouseX, mouseY, mouseButton);
+}
+
+void Game::HoverAt(float X, float Y, int16_t Button) {
   if (Button != 0) return;
   const int k = SquareAt(X, Y);
   if (k == 0) {
-    lastHoverTile = 0;
+    lastHoverTile = -1;
     return;
   }
   board::calcRC(st, k, st.CursorRow, st.CursorColumn);

@@ -35,6 +35,8 @@ class Game {
   // The mouse, at (X, Y) in twips of the window; Button 1 left, 2 right, 4 middle.
   void Form_MouseDown(int16_t Button, int16_t Shift, float X, float Y);
   void Form_MouseMove(int16_t Button, int16_t Shift, float X, float Y);
+  // The pointer rested after a move that came too soon to count.
+  void HoverRested();
   // The window system asked to close the window, or took it away.
   void CloseRequested();
   // The display is gone for good and the program ends: keep the settings and
@@ -64,7 +66,10 @@ class Game {
   unsigned boardBuilds = 0, boardMoves = 0;
   // The pointer: where and when it last counted, and the tile it last played.
   float mouseTime = 0, mouseX = 0, mouseY = 0;
-  int16_t lastHoverTile = 0;
+  int16_t mouseButton = 0;
+  bool hoverPending = false;  // a move waits for the half second to pass
+  int16_t lastHoverTile = -1;  // -1: none yet, or the pointer was off the board
+  void HoverAt(float X, float Y, int16_t Button);
 
   // The game's moves and time; a slide or an undo is one move, however many tiles it moves.
   int32_t moveCount = 0;

@@ -61,6 +61,9 @@ class GameServices {
   virtual void ShowHelp(const std::string& file) = 0;
 
   virtual void Beep() = 0;
+  // Calls the game's HoverRested once, `seconds` from now; a new call replaces
+  // the one pending.
+  virtual void HoverLater(float seconds) = 0;
   // Ends the program at once; does not return in the real program.
   virtual void EndProgram() = 0;
 };

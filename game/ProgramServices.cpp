@@ -17,6 +17,7 @@
 
 #include <QApplication>
 #include <QTime>
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <unistd.h>
@@ -29,10 +30,15 @@ ProgramServices::ProgramServices(GameState& state) : st(state) {
   QObject::connect(&tileTimer, &QTimer::timeout, [this] {
     if (songs) songs->TileTimerDue();
   });
+  hoverTimer.setSingleShot(true);
+  QObject::connect(&hoverTimer, &QTimer::timeout, [this] {
+    if (hoverRested) hoverRested();
+  });
 }
 
 ProgramServices::~ProgramServices() {
   tileTimer.stop();
+  hoverTimer.stop();
   tts.reset();
   screenReader.reset();
   // Pending events run here, so every player is still alive for them.
@@ -171,6 +177,7 @@ double ProgramServices::SteadySeconds() {
   return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
 }
 void ProgramServices::Beep() { ::Beep(); }
+void ProgramServices::HoverLater(float seconds) { hoverTimer.start(std::max(1, static_cast<int>(seconds * 1000 + 0.5f))); }
 void ProgramServices::EndProgram() {
   Trace::write("end");
   if (songs) songs->Shutdown();

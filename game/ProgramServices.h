@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 
 class Sound;
@@ -62,6 +63,9 @@ class ProgramServices : public GameServices, public Clock, public SoundHost, pub
                          std::string& errorText, const std::string& initial, const std::string& hint) override;
   void ShowHelp(const std::string& file) override;
   void Beep() override;
+  void HoverLater(float seconds) override;
+  // What HoverLater calls: the game's HoverRested.
+  void OnHoverRest(std::function<void()> rested) { hoverRested = std::move(rested); }
   void EndProgram() override;
 
   // Clock
@@ -85,6 +89,8 @@ class ProgramServices : public GameServices, public Clock, public SoundHost, pub
   QWidget* window = nullptr;
   // The one-shot tile timer the song players arm.
   QTimer tileTimer;
+  QTimer hoverTimer;
+  std::function<void()> hoverRested;
   std::unique_ptr<SongPlayers> songs;
   std::unique_ptr<OggPlayers> oggs;
   std::unique_ptr<Sound> sound;

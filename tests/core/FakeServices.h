@@ -95,6 +95,9 @@ class FakeServices : public GameServices, public Clock, public BoardView {
   }
   void ShowHelp(const std::string& f) override { opened("help " + f); }
   void Beep() override { log.push_back("beep"); }
+  // The pending rest's delay (-1: none); a test calls HoverRested itself.
+  float hoverDue = -1;
+  void HoverLater(float seconds) override { hoverDue = seconds; }
   void EndProgram() override { ended = true; log.push_back("end"); }
 
   // Clock

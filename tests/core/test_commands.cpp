@@ -602,19 +602,34 @@ TEST_F(Commands, HoverStartsAfterAKeyAndKeepsItsRhythm) {
   const float x = sq.left + 10, y = sq.top + 10;
   game.Form_MouseMove(0, 0, x, y);
   EXPECT_TRUE(svc.log.empty());
+  EXPECT_EQ(svc.hoverDue, -1);
   st.NoKeyYet = false;
-  game.Form_MouseMove(0, 0, x, y);  // first real move only starts the clock
+  // The first move is heard once the pointer has rested half a second.
+  game.Form_MouseMove(0, 0, x, y);
   EXPECT_TRUE(svc.log.empty());
-  svc.now += 0.6;
-  game.Form_MouseMove(0, 0, x + 20, y);
+  EXPECT_FLOAT_EQ(svc.hoverDue, 0.5f);
+  svc.now += 0.5;
+  game.HoverRested();
   EXPECT_EQ(svc.log, (Lines{"tile 1-1 2.0"}));
   svc.now += 0.6;
   game.Form_MouseMove(0, 0, x + 40, y);  // same tile: not repeated
   EXPECT_EQ(svc.log.size(), 1u);
-  const Rect sq2 = square(2).rect;
+  // Moved on too soon, then resting: the square under it plays and takes the cursor.
+  const Rect sq2 = square(2).rect, sq4 = square(4).rect;
   svc.now += 0.2;
-  game.Form_MouseMove(0, 0, sq2.left + 10, y);  // too soon
+  svc.hoverDue = -1;
+  game.Form_MouseMove(0, 0, sq2.left + 10, y);
+  svc.now += 0.1;
+  game.Form_MouseMove(0, 0, sq4.left + 10, sq4.top + 10);
   EXPECT_EQ(svc.log.size(), 1u);
+  EXPECT_NEAR(svc.hoverDue, 0.2f, 0.01f);
+  svc.now += 0.2;
+  game.HoverRested();
+  EXPECT_EQ(svc.log.back(), "tile 4-4 2.0");
+  EXPECT_EQ(st.CursorRow, 2);
+  EXPECT_EQ(st.CursorColumn, 1);
+  game.HoverRested();  // a stale timer plays nothing more
+  EXPECT_EQ(svc.log.size(), 2u);
   svc.now += 0.6;
   game.Form_MouseMove(0, 0, sq2.left + 30, y);
   EXPECT_EQ(svc.log.back(), "tile 2-2 2.0");
@@ -624,11 +639,16 @@ TEST_F(Commands, HoverStartsAfterAKeyAndKeepsItsRhythm) {
   svc.now += 0.6;
   game.Form_MouseMove(0, 0, sq2.left + 10, y);
   EXPECT_EQ(svc.count("tile 2-2 2.0"), 2);
-  // From a tile onto the empty square: the empty cue.
+  // From a tile onto the empty square: the empty cue; and from off the board too.
   const Rect empty = square(9).rect;
   svc.now += 0.6;
   game.Form_MouseMove(0, 0, empty.left + 10, empty.top + 10);
   EXPECT_EQ(svc.log.back(), "sound noTile.wav");
+  svc.now += 0.6;
+  game.Form_MouseMove(0, 0, empty.left + empty.width + 400, empty.top + 10);
+  svc.now += 0.6;
+  game.Form_MouseMove(0, 0, empty.left + 20, empty.top + 10);
+  EXPECT_EQ(svc.count("sound noTile.wav"), 2);
 }
 
 TEST_F(Commands, ClicksSlideAndMark) {

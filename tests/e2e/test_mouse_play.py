@@ -77,15 +77,9 @@ def hover(game, board, r, c):
     cx, cy = board.centre(r, c)
     move(game, cx, cy)
     deadline = time.time() + 10
-    nudge = time.time() + 1.0
     played = None
+    # No nudge: a pointer that rests is heard once the half second has passed.
     while played is None and time.time() < deadline:
-        # A move within half a second of the last hover is ignored, and a
-        # resting pointer sends nothing more: nudge it as a hand would.
-        if time.time() > nudge:
-            cx += 2 if cx % 4 < 2 else -2
-            move(game, cx, cy)
-            nudge = time.time() + 1.0
         for line in game.lines()[mark:]:
             if line[0] == "songrun":
                 played = round(float(line[1]) / TILE_SECONDS) + 1
@@ -132,12 +126,9 @@ def main():
         while len(game.lines()) == mark and time.time() < deadline:
             time.sleep(0.05)
         game.settle(0.5)
-        move(game, x + width - 40, y + height // 2)  # off the board: the first move only starts the clock
+        move(game, x + width - 40, y + height // 2)  # off the board
         time.sleep(HOVER_GAP)
-        # The empty square reached straight from off the board plays nothing
-        # (the game's hover rule: nothing was played before it), so the survey
-        # starts from a tile; one shuffle in nine leaves the empty square first.
-        # Not (1, 1) itself: the same tile twice in a row is not repeated.
+        # Not (1, 1) first: the same tile twice in a row is not repeated.
         hover(game, board, *next(sq for sq in ((2, 2), (2, 1)) if sq != empty[0]))
         cells = []
         for r in range(1, ROWS + 1):
