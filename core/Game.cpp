@@ -282,7 +282,8 @@ void Game::AnnounceSquare() {
     svc.PlaySound("noTile.wav");
   } else {
     svc.PlayTile(t, t, st.TileDuration);
-    if (t == st.MarkedTile) svc.PlaySound("marker.wav");
+    // After the tile, not over its start.
+    if (t == st.MarkedTile) svc.PlaySoundAfterRun("marker.wav");
   }
 }
 
@@ -376,12 +377,15 @@ void Game::Run(Command command, bool aKey, bool silent) {
       if (command == Command::Down) ++r;
       if (command == Command::Left) --c;
       if (command == Command::Right) ++c;
-      if (r < 1 || r > st.BoardRows || c < 1 || c > st.BoardColumns) {
-        bump = true;
+      const bool edge = r < 1 || r > st.BoardRows || c < 1 || c > st.BoardColumns;
+      if (edge) {
         r = st.CursorRow;
         c = st.CursorColumn;
       }
       MoveCursorTo(r, c);
+      // The square again, whole, then the bump: a key held at the edge
+      // restarts the square and drops the bump still waiting.
+      if (edge && thisKey == keyEvents) svc.PlaySoundAfterRun("boop2.wav");
       break;
     }
     case Command::RowStart: MoveCursorTo(st.CursorRow, 1); break;
@@ -425,10 +429,16 @@ void Game::Run(Command command, bool aKey, bool silent) {
     case Command::Help: {
       TimeHeld held(*this);
       svc.ShowHelp(st.AppFolder + st.HelpName + ".TXT");
+      // Closing help would otherwise end in silence.
+      Say(st.HasBoard() ? text::BackToBoard() : text::NoGame());
       break;
     }
     case Command::LibraryFolder: ChooseLibraryFolder(); break;
-    case Command::SpeechType: ChooseSpeechType(); break;
+    case Command::SpeechType:
+      ChooseSpeechType();
+      // Back on the board, the speech in use says its name: the choice was taken, or kept.
+      if (svc.ActiveSpeechType() != 0) Say(text::SpeechTypeName(svc.ActiveSpeechType()));
+      break;
     // The voice that speaks, not the type chosen: a screen reader that failed
     // leaves the voice speaking, and its settings must still be reachable.
     case Command::Voice:
@@ -516,8 +526,11 @@ void Game::NewGame() {
   std::string path;
   bool sampleFailed = false;
   for (;;) {
-    path = SelectFile(st.MusicLibraryFolder, text::SelectSongTitle(), text::SelectSongHint());
+    // Where the player last chose a song, else the library.
+    path = SelectFile(chosenFolder.empty() ? st.MusicLibraryFolder : chosenFolder, text::SelectSongTitle(),
+                      text::SelectSongHint());
     const bool chosen = st.FileDialogError.empty() && !path.empty();
+    if (chosen && path.rfind('/') != std::string::npos) chosenFolder = path.substr(0, path.rfind('/') + 1);
     // Once the sample has failed, backing out of the selector must lead
     // somewhere other than the same sample again.
     if (!chosen && sampleFailed) {
@@ -578,12 +591,15 @@ void Game::Quit() {
       if (!KeepGame()) {
         // Without the file the game would be lost: stay in it.
         SpeakMsgBox(text::SaveUnwritable(st.PlayerFolder + "SaveGame.gam"), msgbox::OkOnly, text::ErrorTitle());
+        Say(text::GameGoesOn());
         return;
       }
     } else if (answer == msgbox::No) {
       remove = true;
     } else {
-      return;  // Cancel, or a box closed without an answer: the game goes on
+      // Cancel, or a box closed without an answer: a player who meant to quit hears that it did not.
+      Say(text::GameGoesOn());
+      return;
     }
   }
   if (remove && !st.KeepSavedGame) DeleteSavedGame(st);

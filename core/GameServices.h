@@ -15,6 +15,9 @@ class GameServices {
 
   // Sound engine: a cue by name, with default playback values.
   virtual int16_t PlaySound(const std::string& name) = 0;
+  // The cue once the tile or run now playing has played out (at once when
+  // none plays); a new run or a stop drops it.
+  virtual void PlaySoundAfterRun(const std::string& name) = 0;
   // Opens the song file in a song player, which then plays the song
   // operations below; a false handle when it cannot be played.
   virtual SongHandle OpenSong(const std::string& path) = 0;

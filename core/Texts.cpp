@@ -19,6 +19,8 @@ std::string SavedSongUnplayable(const std::string& path) {
   return Fill(Tr("text", "The song %1 of your saved game could not be played. Your saved game is kept. Please choose a song for a new game."), {path});
 }
 
+std::string GameGoesOn() { return Tr("text", "The game goes on."); }
+std::string BackToBoard() { return Tr("text", "Back to the board."); }
 std::string SoundGone() { return Tr("text", "The sound is gone. The game waits for it to come back."); }
 std::string SoundBack() { return Tr("text", "The sound is back."); }
 
@@ -145,8 +147,12 @@ std::string SpeechTypeList(int16_t current) {
   auto item = [starred](const std::string& name, int16_t type) {
     return "|" + std::string(starred == type ? "*" : "") + name + ":" + std::to_string(type);
   };
-  return "p:" + Tr("text", "Select Speech Type") + item(Tr("text", "No speech"), 0) + item(Tr("text", "Screen reader"), 1) +
-         item(Tr("text", "Built-in voice"), 3);
+  return "p:" + Tr("text", "Select Speech Type") + item(SpeechTypeName(0), 0) + item(SpeechTypeName(1), 1) +
+         item(SpeechTypeName(3), 3);
+}
+
+std::string SpeechTypeName(int16_t type) {
+  return type == 1 ? Tr("text", "Screen reader") : type == 3 ? Tr("text", "Built-in voice") : Tr("text", "No speech");
 }
 
 std::string SizeList() {

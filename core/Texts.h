@@ -19,6 +19,10 @@ std::string ResumeQuestion();
 std::string SavedGameDamaged();
 std::string SavedSongUnplayable(const std::string& path);
 
+// Back on the board after the quit question was cancelled, or after help.
+std::string GameGoesOn();
+std::string BackToBoard();
+
 // The sound server went away, or answers again.
 std::string SoundGone();
 std::string SoundBack();
@@ -83,6 +87,8 @@ std::string Decimal(const std::string& number);
 // Pick lists: "p:" and the title, then "|" before each item; "*" marks the
 // one the list opens on, ":" gives an item's value.
 std::string SpeechTypeList(int16_t current);
+// A speech type's name, as the list offers it.
+std::string SpeechTypeName(int16_t type);
 std::string SizeList();
 std::string TileLengthList(float current);
 // After the tile-length list: the length chosen, or the one kept on Escape.

@@ -15,4 +15,8 @@ class DialogSpeech {
   // True while a screen reader runs: it reads the dialogs' titles, controls
   // and focus from their accessible names, so the dialogs say none of it.
   virtual bool ScreenReaderRunning() const { return false; }
+  // The bump: a key that can go no further (Up on a list's first item).
+  virtual void Bump() {}
+  // One character, by its name where it has one ("comma"), stopping what was said.
+  virtual void SpeakCharacter(const std::string& ch) { speak(ch); }
 };

@@ -501,11 +501,32 @@ bool GenDialog::forwardKey(QWidget* w, QKeyEvent* e, bool down) {
     if (!live_) return true;
   }
   if (pressEnterOrEscape(w, k.code)) return true;
+  // Past a list's end nothing moves: the bump says so, as at the board's edge.
+  if (auto* l = qobject_cast<QListWidget*>(w); l && l->count() > 0 &&
+      ((k.code == vk::Up && l->currentRow() <= 0) || (k.code == vk::Down && l->currentRow() >= l->count() - 1)))
+    if (DialogSpeech* speech = GenProcs().Speech) speech->Bump();
   // The file list's arrows and Space belong to the file selector's rules.
   if (kind == ControlKind::List && GenProcs().GDFormCode == "FOLDER" &&
       (k.code == vk::Left || k.code == vk::Right || k.code == vk::Space))
     return true;
+  if (auto* t = qobject_cast<QLineEdit*>(w)) echoTyping(t, k.code, text);
   return false;
+}
+
+// Without a screen reader nothing else says what is typed: each character
+// as it is typed, and what Backspace takes away (before the box changes).
+void GenDialog::echoTyping(QLineEdit* t, int key, const QString& text) {
+  DialogSpeech* speech = GenProcs().Speech;
+  if (!speech || speech->ScreenReaderRunning()) return;
+  if (key == vk::Back) {
+    const int at = t->cursorPosition();
+    const QString gone = t->hasSelectedText() ? t->selectedText() : at > 0 ? t->text().mid(at - 1, 1) : QString();
+    if (gone.isEmpty()) speech->Bump();
+    else if (gone.size() == 1) speech->SpeakCharacter(gone.toStdString());
+    else speech->speak(gone.toStdString());
+    return;
+  }
+  if (text.size() == 1 && text.at(0).isPrint()) speech->SpeakCharacter(text.toStdString());
 }
 
 bool GenDialog::eventFilter(QObject* watched, QEvent* e) {

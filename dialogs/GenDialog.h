@@ -110,6 +110,7 @@ class GenDialog : public QDialog {
   void place(QWidget* w, int16_t top, int16_t left, int16_t height, int16_t width);
   void watch(QWidget* w, int32_t kind, int16_t index);
   bool forwardKey(QWidget* w, QKeyEvent* e, bool down);
+  void echoTyping(QLineEdit* t, int key, const QString& text);
   bool pressEnterOrEscape(QWidget* focus, int key);
   void clearControls();
   bool closeByCancel();

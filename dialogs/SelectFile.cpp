@@ -197,11 +197,15 @@ std::string SelectFile(const std::string& folder, const std::string& pattern, in
     gp.GDResult(3) = mode;
     gp.GDResult(4) = typed;
 
+    std::string listing = current.size() < 1 ? std::string(1, kSep) : current;
+    // The list is named by its folder, so opening it, and each folder
+    // entered or left, says where the player is.
+    const std::string here = listing.size() > 1 ? listing.substr(listing.rfind(kSep) + 1) : listing;
     int16_t t = 500, l = 500, h = 3500, w = 5500;
-    f.MakeList(t, l, h, w, Variant{}, 0, Tr("SelectFile", "Folder"));
+    //: %1 is the name of the folder the list shows.
+    f.MakeList(t, l, h, w, Variant{}, 0, Fill(Tr("SelectFile", "Folder %1"), {here}));
     QListWidget* list = f.LstControl[0];
 
-    std::string listing = current.size() < 1 ? std::string(1, kSep) : current;
     int preselect = 0;
     std::vector<std::string> folders, files;
     listFolder(listing, pattern, folders, files);

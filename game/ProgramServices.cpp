@@ -176,7 +176,15 @@ double ProgramServices::TimeOfDay() { return QTime::currentTime().msecsSinceStar
 double ProgramServices::SteadySeconds() {
   return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
 }
+void ProgramServices::PlaySoundAfterRun(const std::string& name) {
+  if (songs) songs->CueAfterRun([this, name] { PlaySound(name); });
+  else PlaySound(name);
+}
 void ProgramServices::Beep() { ::Beep(); }
+void ProgramServices::Bump() { PlaySound("boop2.wav"); }
+void ProgramServices::SpeakCharacter(const std::string& ch) {
+  if (tts) tts->SpeakCharacter(ch);
+}
 void ProgramServices::HoverLater(float seconds) { hoverTimer.start(std::max(1, static_cast<int>(seconds * 1000 + 0.5f))); }
 void ProgramServices::EndProgram() {
   Trace::write("end");

@@ -35,6 +35,7 @@ class ProgramServices : public GameServices, public Clock, public SoundHost, pub
 
   // GameServices
   int16_t PlaySound(const std::string& name) override;
+  void PlaySoundAfterRun(const std::string& name) override;
   SongHandle OpenSong(const std::string& path) override;
   void CloseSong(SongHandle song) override;
   void PlayTile(int16_t first, int16_t last, float length) override;
@@ -83,6 +84,8 @@ class ProgramServices : public GameServices, public Clock, public SoundHost, pub
   int16_t ActiveSpeechType() const override;
   // DialogSpeech
   bool ScreenReaderRunning() const override;
+  void Bump() override;
+  void SpeakCharacter(const std::string& ch) override;
 
  private:
   GameState& st;

@@ -250,6 +250,15 @@ bool FRMHelp::eventFilter(QObject* watched, QEvent* event) {
     } else if (watched == TXTHelp) {
       if (key.code == vk::Next) { SelectNextBlock(); return true; }
       if (key.code == vk::Prior) { SelectPreviousBlock(); return true; }
+      // Left leaves the reading for the index, on the topic read.
+      if (key.code == vk::Left && key.shift == 0) {
+        LSTIndex->setFocus(Qt::OtherFocusReason);
+        return true;
+      }
+      if ((key.code == vk::Up || key.code == vk::Down) && key.shift == 0) {
+        ReadLine(key.code == vk::Down);
+        return true;
+      }
     } else if (watched == CMDOk && key.code == vk::Return) {
       CMDOk->click();
       return true;
@@ -360,11 +369,35 @@ void FRMHelp::SelectNextBlock() {
   int last = static_cast<int>(lines.size()) - 1;
   if (last > 0 && lines[last].start == lines[last].end) --last;
   if (IsOwnBlock()) {
-    // At the end the last block is read again rather than an empty line.
-    SelectLines(caretLine_ >= last ? blockFirst_ : caretLine_ + 1);
+    // At the end the last block stays, and the player hears that it is the end.
+    if (caretLine_ >= last) {
+      Beep();
+      Speak(Tr("Help", "End of the topic."));
+      return;
+    }
+    SelectLines(caretLine_ + 1);
     return;
   }
   SelectLines(LineOfPosition(lines, std::max(c.anchor(), c.position())) + 1);
+}
+
+void FRMHelp::ReadLine(bool down) {
+  QTextCursor c = TXTHelp->textCursor();
+  // From a block's selection, the line after it or the block's first line.
+  if (c.hasSelection()) c.setPosition(down ? std::max(c.anchor(), c.position()) : std::min(c.anchor(), c.position()));
+  const bool moved = c.movePosition(down ? QTextCursor::Down : QTextCursor::Up);
+  QTextCursor line = c;
+  line.movePosition(QTextCursor::StartOfLine);
+  line.movePosition(QTextCursor::EndOfLine, QTextCursor::KeepAnchor);
+  // The empty line after a topic's last line break is no text: the end.
+  const QString text = line.selectedText().trimmed();
+  if (!moved || (down && text.isEmpty() && c.block() == TXTHelp->document()->lastBlock())) {
+    Beep();
+    Speak(down ? Tr("Help", "End of the topic.") : Tr("Help", "Start of the topic."));
+    return;
+  }
+  TXTHelp->setTextCursor(c);
+  Speak(text.toStdString());
 }
 
 void FRMHelp::SelectPreviousBlock() {

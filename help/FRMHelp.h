@@ -65,6 +65,9 @@ class FRMHelp : public QDialog {
   void SelectBlockFromCaret();
   void SelectNextBlock();
   void SelectPreviousBlock();
+  // Up or Down in the text: the caret's new line is read; at either end the
+  // bump and the words say so.
+  void ReadLine(bool down);
 
   // Viewer state.
   std::string HelpFile;

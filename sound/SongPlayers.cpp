@@ -173,6 +173,7 @@ bool SongPlayers::isMP3Playing() {
 }
 
 void SongPlayers::PauseMP3() {
+  afterRun_ = nullptr;
   if (song_ == 0) return;
   if (MediaGraph* g = Song()) {
     g->Pause();
@@ -189,7 +190,14 @@ void SongPlayers::TileTimerDue() {
     host_.SetTileTimerEnabled(true);
     return;
   }
+  auto cue = std::move(afterRun_);
   PauseMP3();
+  if (cue) cue();
+}
+
+void SongPlayers::CueAfterRun(std::function<void()> cue) {
+  if (IsSongRunning() && std::chrono::steady_clock::now() < runDeadline_) afterRun_ = std::move(cue);
+  else if (cue) cue();
 }
 
 bool SongPlayers::IsSongTooShort(int tiles, float length) {
@@ -208,6 +216,7 @@ void SongPlayers::StartRun(MediaGraph& g, double start, double stopAt, int32_t t
   g.SetStopAt(stopAt);
   g.SetCurrentPosition(start);
   g.Run();
+  runDeadline_ = {};  // untimed: nothing waits for its end
   if (timerMs > 0) {
     runDeadline_ = std::chrono::steady_clock::now() + std::chrono::milliseconds(timerMs) + kRunGrace;
     host_.SetTileTimerInterval(timerMs);

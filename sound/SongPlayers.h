@@ -38,6 +38,10 @@ class SongPlayers : public IndexedPlayers {
   // The tile timer fired: pauses the song once the run's last sample has
   // played, re-arming the timer for what is left until then.
   void TileTimerDue();
+  // Runs `cue` once the timed run now playing has played out; at once when
+  // none plays. Pausing the song (a new run, a stop) drops it, so cues never
+  // pile up behind a key held down.
+  void CueAfterRun(std::function<void()> cue);
   // The song does not reach past the start of the last of `tiles` tiles. Leaves it paused.
   bool IsSongTooShort(int tiles, float length);
   // Plays tiles first..last in one run; a timer pauses the song after the run.
@@ -92,6 +96,7 @@ class SongPlayers : public IndexedPlayers {
   // When the tile timer gives up waiting for a run's end (a device that
   // stopped consuming must not keep the timer firing for good).
   std::chrono::steady_clock::time_point runDeadline_{};
+  std::function<void()> afterRun_;
   std::vector<SongPlayer> players_;  // 0..count; slot 0 is never used
   int16_t song_ = 0;
 };

@@ -248,6 +248,11 @@ bool FRMTTS::spellChar(const std::string& ch) {
   return false;
 }
 
+void FRMTTS::SpeakCharacter(const std::string& ch) {
+  StopSpeech();
+  if (!spellChar(ch)) speak(ch);
+}
+
 void FRMTTS::SpellLastThingSpoken() {
   const std::string s = lastThingSpoken_;
   auto& keys = TheKeyHandOver();

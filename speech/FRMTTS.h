@@ -34,6 +34,8 @@ class FRMTTS : public QWidget {
   void RepeatLastThingSpoken();
   void SpellLastThingSpoken();
   void SpellWord(const std::string& phrase, int16_t WType = 0);
+  // One typed character: stops what was said and says it by its name.
+  void SpeakCharacter(const std::string& ch);
   // The word for the character a key and shift state give; empty if none.
   std::string SayCharacter(int16_t keycode, int16_t shift) const;
   // Speaks message, then lets the player type a line; Escape gives "".

@@ -159,7 +159,11 @@ int32_t FRMTTS::arrowLoop(const std::string& prompt, const std::string& heard, i
     keys.CapturedKey = 0;
     pause(kKeyPoll);
     const int16_t key = keys.CapturedKey;
-    if (isEnd(key)) break;
+    if (isEnd(key)) {
+      // The list closes on the value kept, said once more.
+      if (value >= lo && value <= hi) speak(heard + " " + std::to_string(value));
+      break;
+    }
     if (isFaster(key)) {
       if (value < hi) value += step;
       else refuse();

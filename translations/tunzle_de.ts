@@ -185,6 +185,14 @@
         <source>HELP</source>
         <translation>HILFE</translation>
     </message>
+    <message>
+        <source>End of the topic.</source>
+        <translation>Ende des Themas.</translation>
+    </message>
+    <message>
+        <source>Start of the topic.</source>
+        <translation>Anfang des Themas.</translation>
+    </message>
 </context>
 <context>
     <name>MsgBox</name>
@@ -228,10 +236,6 @@
         <translation>Fehler</translation>
     </message>
     <message>
-        <source>Folder</source>
-        <translation>Ordner</translation>
-    </message>
-    <message>
         <source>filename</source>
         <translation>Dateiname</translation>
     </message>
@@ -267,6 +271,10 @@
     <message>
         <source>File %1 not found.</source>
         <translation>Die Datei %1 wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>Folder %1</source>
+        <translation>Ordner %1</translation>
     </message>
 </context>
 <context>
@@ -625,6 +633,14 @@
     <message>
         <source>Tiles stay %1 long.</source>
         <translation>Kacheln bleiben %1 lang.</translation>
+    </message>
+    <message>
+        <source>The game goes on.</source>
+        <translation>Das Spiel geht weiter.</translation>
+    </message>
+    <message>
+        <source>Back to the board.</source>
+        <translation>Zurück auf dem Spielbrett.</translation>
     </message>
 </context>
 </TS>

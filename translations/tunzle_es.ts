@@ -185,6 +185,14 @@
         <source>HELP</source>
         <translation>AYUDA</translation>
     </message>
+    <message>
+        <source>End of the topic.</source>
+        <translation>Fin del tema.</translation>
+    </message>
+    <message>
+        <source>Start of the topic.</source>
+        <translation>Principio del tema.</translation>
+    </message>
 </context>
 <context>
     <name>MsgBox</name>
@@ -228,10 +236,6 @@
         <translation>Error</translation>
     </message>
     <message>
-        <source>Folder</source>
-        <translation>Carpeta</translation>
-    </message>
-    <message>
         <source>filename</source>
         <translation>nombre de archivo</translation>
     </message>
@@ -267,6 +271,10 @@
     <message>
         <source>File %1 not found.</source>
         <translation>No se ha encontrado el archivo %1.</translation>
+    </message>
+    <message>
+        <source>Folder %1</source>
+        <translation>Carpeta %1</translation>
     </message>
 </context>
 <context>
@@ -625,6 +633,14 @@
     <message>
         <source>Tiles stay %1 long.</source>
         <translation>Las fichas siguen durando %1.</translation>
+    </message>
+    <message>
+        <source>The game goes on.</source>
+        <translation>El juego continúa.</translation>
+    </message>
+    <message>
+        <source>Back to the board.</source>
+        <translation>De vuelta al tablero.</translation>
     </message>
 </context>
 </TS>

@@ -185,6 +185,14 @@
         <source>HELP</source>
         <translation>AIDE</translation>
     </message>
+    <message>
+        <source>End of the topic.</source>
+        <translation>Fin du sujet.</translation>
+    </message>
+    <message>
+        <source>Start of the topic.</source>
+        <translation>Début du sujet.</translation>
+    </message>
 </context>
 <context>
     <name>MsgBox</name>
@@ -228,10 +236,6 @@
         <translation>Erreur</translation>
     </message>
     <message>
-        <source>Folder</source>
-        <translation>Dossier</translation>
-    </message>
-    <message>
         <source>filename</source>
         <translation>nom de fichier</translation>
     </message>
@@ -267,6 +271,10 @@
     <message>
         <source>File %1 not found.</source>
         <translation>Fichier %1 introuvable.</translation>
+    </message>
+    <message>
+        <source>Folder %1</source>
+        <translation>Dossier %1</translation>
     </message>
 </context>
 <context>
@@ -625,6 +633,14 @@
     <message>
         <source>Tiles stay %1 long.</source>
         <translation>Les tuiles durent toujours %1.</translation>
+    </message>
+    <message>
+        <source>The game goes on.</source>
+        <translation>La partie continue.</translation>
+    </message>
+    <message>
+        <source>Back to the board.</source>
+        <translation>Retour au plateau.</translation>
     </message>
 </context>
 </TS>

@@ -185,6 +185,14 @@
         <source>HELP</source>
         <translation>AJUDA</translation>
     </message>
+    <message>
+        <source>End of the topic.</source>
+        <translation>Fim do tópico.</translation>
+    </message>
+    <message>
+        <source>Start of the topic.</source>
+        <translation>Início do tópico.</translation>
+    </message>
 </context>
 <context>
     <name>MsgBox</name>
@@ -228,10 +236,6 @@
         <translation>Erro</translation>
     </message>
     <message>
-        <source>Folder</source>
-        <translation>Pasta</translation>
-    </message>
-    <message>
         <source>filename</source>
         <translation>nome do arquivo</translation>
     </message>
@@ -267,6 +271,10 @@
     <message>
         <source>File %1 not found.</source>
         <translation>O arquivo %1 não foi encontrado.</translation>
+    </message>
+    <message>
+        <source>Folder %1</source>
+        <translation>Pasta %1</translation>
     </message>
 </context>
 <context>
@@ -625,6 +633,14 @@
     <message>
         <source>Tiles stay %1 long.</source>
         <translation>As peças continuam durando %1.</translation>
+    </message>
+    <message>
+        <source>The game goes on.</source>
+        <translation>O jogo continua.</translation>
+    </message>
+    <message>
+        <source>Back to the board.</source>
+        <translation>De volta ao tabuleiro.</translation>
     </message>
 </context>
 </TS>

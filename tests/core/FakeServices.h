@@ -39,6 +39,7 @@ class FakeServices : public GameServices, public Clock, public BoardView {
     log.push_back("sound " + name);
     return 3;
   }
+  void PlaySoundAfterRun(const std::string& name) override { log.push_back("after the run: sound " + name); }
   SongHandle OpenSong(const std::string& path) override {
     log.push_back("song " + path);
     if (songSlots.empty()) return {nextSongSlot};

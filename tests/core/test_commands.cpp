@@ -190,6 +190,7 @@ TEST_F(Commands, SlidesAndUndoesAreAMoveEachAndTheTimeStandsStillInDialogs) {
   svc.files = {""};
   svc.picks = {"", ""};
   for (int16_t k : {int16_t(vk::F1), int16_t(vk::F9), int16_t('N'), int16_t(vk::F7)}) key(k);
+  EXPECT_EQ(svc.count("say Back to the board."), 1) << "after help";
   svc.dialogSeconds = 0;
   svc.steady += 3600;
   key('I');
@@ -247,7 +248,7 @@ TEST_F(Commands, CursorAtTheEdgeRepeatsTheSquareAndBumps) {
   setBoard({{1, 2, 3}, {4, 5, 6}, {7, 8, 0}});
   cursor(1, 3);
   key(vk::Right);
-  EXPECT_EQ(without({"stopspeech", "pause"}), (Lines{"tile 3-3 2.0", "sound boop2.wav"}));
+  EXPECT_EQ(without({"stopspeech", "pause"}), (Lines{"tile 3-3 2.0", "after the run: sound boop2.wav"}));
   EXPECT_TRUE(square(3).cursor);
   svc.clear();
   key(vk::Left);
@@ -405,7 +406,7 @@ TEST_F(Commands, MarkAndGoToTheMark) {
   key('G');
   EXPECT_EQ(st.CursorRow, 2);
   EXPECT_EQ(st.CursorColumn, 2);
-  EXPECT_EQ(without({"stopspeech", "pause"}), (Lines{"tile 5-5 2.0", "sound marker.wav"}));
+  EXPECT_EQ(without({"stopspeech", "pause"}), (Lines{"tile 5-5 2.0", "after the run: sound marker.wav"}));
   // M on the empty square clears the mark silently.
   cursor(3, 3);
   svc.clear();
@@ -497,6 +498,7 @@ TEST_F(Commands, AltF4QuitsAndCancelKeepsTheGame) {
   EXPECT_EQ(svc.count("msgbox Save Game?: Would you like to save your game?"), 1);
   EXPECT_FALSE(svc.ended);
   EXPECT_EQ(st.Board(3, 2), 0);
+  EXPECT_EQ(svc.log.back(), "say The game goes on.");
 }
 
 TEST_F(Commands, NewGameOpensTheSongAsksTheSizeAndShuffles) {
@@ -520,14 +522,16 @@ TEST_F(Commands, NewGameOpensTheSongAsksTheSizeAndShuffles) {
   key('N');
   EXPECT_EQ(st.SongFile, "/players/ann/sample.mp3");
   // A song that cannot be opened is said, and the selector comes back.
+  // It comes back where that song was, and so does the next new game.
   svc.songSlots = {0};
-  svc.files = {"/music/bad.mp3", "/music/good.mp3"};
+  svc.files = {"/music/jazz/bad.mp3", "/music/jazz/good.mp3"};
   svc.answers = {msgbox::Ok};
   svc.picks = {"4"};
   svc.clear();
   key('N');
-  EXPECT_EQ(svc.count("msgbox Error: The song /music/bad.mp3 could not be played. Please choose another song."), 1);
-  EXPECT_EQ(st.SongFile, "/music/good.mp3");
+  EXPECT_EQ(svc.count("msgbox Error: The song /music/jazz/bad.mp3 could not be played. Please choose another song."), 1);
+  EXPECT_EQ(svc.count("select Select Music File to tunzle in /music/jazz/"), 1);
+  EXPECT_EQ(st.SongFile, "/music/jazz/good.mp3");
   EXPECT_FALSE(svc.ended);
   // Escape at the size question: back to the game in progress, with its song.
   const auto cells = st.Cells;
@@ -535,11 +539,12 @@ TEST_F(Commands, NewGameOpensTheSongAsksTheSizeAndShuffles) {
   svc.picks = {""};
   svc.clear();
   key('N');
+  EXPECT_EQ(svc.count("select Select Music File to tunzle in /music/jazz/"), 1);
   EXPECT_FALSE(svc.ended);
   EXPECT_EQ(st.Cells, cells);
-  EXPECT_EQ(st.SongFile, "/music/good.mp3");
+  EXPECT_EQ(st.SongFile, "/music/jazz/good.mp3");
   EXPECT_TRUE(svc.log.back().rfind("tile ", 0) == 0 || svc.log.back() == "sound noTile.wav") << "the square is announced";
-  EXPECT_EQ(svc.count("song /music/good.mp3"), 1) << "the game's own song is opened again";
+  EXPECT_EQ(svc.count("song /music/jazz/good.mp3"), 1) << "the game's own song is opened again";
   EXPECT_TRUE(st.Song);
   // Only Q leaves, through its questions.
   svc.answers = {msgbox::Cancel};
@@ -587,7 +592,8 @@ TEST_F(Commands, BoardKeysWithoutABoardSayWhatToDoOnceThenBump) {
   EXPECT_FALSE(st.HasBoard());
   svc.clear();
   key(vk::F1);
-  EXPECT_EQ(svc.log.back(), "help MT.TXT");
+  EXPECT_EQ(svc.count("help MT.TXT"), 1);
+  EXPECT_EQ(svc.log.back(), "say No game. Press N for a new game or Q to quit.") << "closing help says where the player is";
   // S switches like C; there is no square to announce.
   svc.clear();
   key('S');
@@ -690,6 +696,15 @@ TEST_F(Commands, ValuesAreHeard) {
   EXPECT_EQ(svc.count("pick p:Song tile duration in seconds|1|1.5|2|2.5|3|3.5|*4|4.5|5"), 1);
   EXPECT_EQ(svc.count("pick p:Select Speech Type|No speech:0|Screen reader:1|*Built-in voice:3"), 1);
   EXPECT_FLOAT_EQ(st.TileDuration, 4.0f);
+  // Closing the speech list says the speech in use; the choice switches and says it in the new one.
+  svc.activeSpeech = 3;
+  svc.picks = {""};
+  key(vk::F5);
+  EXPECT_EQ(svc.log.back(), "say Built-in voice");
+  svc.picks = {"1"};
+  key(vk::F5);
+  EXPECT_EQ(svc.log.back(), "say Screen reader");
+  EXPECT_EQ(svc.count("tts 1"), 1);
   // F2 says the folder it keeps.
   svc.files = {"/music/pop/a.mp3"};
   key(vk::F2);

@@ -25,11 +25,12 @@ class FakeSpeech : public DialogSpeech {
   void speak(const std::string& text) override { log.push_back(text); }
   bool ScreenReaderRunning() const override { return reader; }
   void StopSpeech() override { log.push_back("<stop>"); }
+  void Bump() override { log.push_back("<bump>"); }
   int16_t ActiveSpeechType() const override { return active; }
   std::vector<std::string> spoken() const {
     std::vector<std::string> out;
     for (const auto& s : log)
-      if (s != "<stop>") out.push_back(s);
+      if (s != "<stop>" && s != "<bump>") out.push_back(s);
     return out;
   }
 };

@@ -1,5 +1,7 @@
 #include "DialogTestSupport.h"
 
+#include <algorithm>
+
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -52,21 +54,32 @@ TEST_F(DialogTest, UnderAScreenReaderThePickListSaysNothingItsTitleNamesTheListA
 }
 
 TEST_F(DialogTest, PickListSpeaksTitleDefaultAndHowToAnswerThenEachItem) {
-  std::vector<std::string> atShow, onArrows;
+  std::vector<std::string> atShow, onArrows, atEnd;
   Driver d;
   d.then([&] {
     atShow = speech.spoken();
     speech.log.clear();
+    Key(Qt::Key_Up);  // the first item: nothing above it
     Key(Qt::Key_Down);
     Key(Qt::Key_Down);
     Key(Qt::Key_Down);
     onArrows = speech.log;
+    Key(Qt::Key_End);
+    speech.log.clear();
+    Key(Qt::Key_Down);
+    atEnd = speech.log;
+    Key(Qt::Key_Up);
+    Key(Qt::Key_Up);
+    Key(Qt::Key_Up);
     Key(Qt::Key_Return);
   });
   EXPECT_EQ(PickList("p:Select square size|3|4|5|6|7|8|9"), "6");
   EXPECT_EQ(atShow, (std::vector<std::string>{"Select square size", "3",
                                               "Up and Down to choose, Enter to select, Escape to cancel."}));
-  EXPECT_EQ(onArrows, (std::vector<std::string>{"<stop>", "4", "<stop>", "5", "<stop>", "6"}));
+  // Each item stops what was being said and says itself; past either end, the bump.
+  EXPECT_EQ(onArrows, (std::vector<std::string>{"<stop>", "<bump>", "<stop>", "<stop>", "4", "<stop>", "5", "<stop>", "6"}));
+  EXPECT_EQ(std::count(atEnd.begin(), atEnd.end(), "<bump>"), 1);
+  EXPECT_EQ(std::count(atEnd.begin(), atEnd.end(), "9"), 0);
   EXPECT_EQ(GenProcs().GDButton, 1);
 }
 

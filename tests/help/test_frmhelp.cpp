@@ -232,6 +232,32 @@ void RecordSelection(QAccessibleEvent* e) {
 
 }  // namespace
 
+TEST_F(HelpWindow, ArrowsReadLineByLineLeftGoesBackAndTheEndIsSaid) {
+  HelpOptions o = Options();
+  std::vector<std::string> said;
+  o.speak = [&](const std::string& text) { said.push_back(text); };
+  FRMHelp v(o);
+  ASSERT_EQ(v.Load(WriteHelp(dir, "R.TXT", {"++1 Start", "first", "second", "third", "++2 Keys", "arrows"})),
+            FRMHelp::Closed);
+  ShowActive(v);
+  QTest::keyClick(v.LSTIndex, Qt::Key_Return);
+  ASSERT_TRUE(v.TXTHelp->hasFocus());
+  said.clear();
+  QTest::keyClick(v.TXTHelp, Qt::Key_PageDown);  // the whole topic was the first page
+  QTest::keyClick(v.TXTHelp, Qt::Key_Home, Qt::ControlModifier);
+  QTest::keyClick(v.TXTHelp, Qt::Key_Down);
+  QTest::keyClick(v.TXTHelp, Qt::Key_Down);
+  QTest::keyClick(v.TXTHelp, Qt::Key_Down);
+  QTest::keyClick(v.TXTHelp, Qt::Key_Up);
+  QTest::keyClick(v.TXTHelp, Qt::Key_Up);
+  QTest::keyClick(v.TXTHelp, Qt::Key_Up);
+  EXPECT_EQ(said, (std::vector<std::string>{"End of the topic.", "second", "third", "End of the topic.", "second", "first",
+                                            "Start of the topic."}));
+  QTest::keyClick(v.TXTHelp, Qt::Key_Left);
+  EXPECT_TRUE(v.LSTIndex->hasFocus());
+  EXPECT_EQ(said.back(), "1 Start") << "back on the topic read";
+}
+
 TEST_F(HelpWindow, PageKeysSelectBlocksOf21Lines) {
   FRMHelp v(Options());
   ASSERT_EQ(v.Load(WriteHelp(dir, "LONG.TXT", NumberedLines(60))), FRMHelp::Closed);
