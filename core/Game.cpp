@@ -280,11 +280,31 @@ void Game::AnnounceSquare() {
   }
   if (t == 0) {
     svc.PlaySound("noTile.wav");
+  } else if (const int16_t silent = FirstSilentTile(); silent > 0 && t >= silent) {
+    // A tile past the song's end has nothing to play: the bump says so.
+    svc.PlaySound("boop2.wav");
   } else {
     svc.PlayTile(t, t, st.TileDuration);
     // After the tile, not over its start.
     if (t == st.MarkedTile) svc.PlaySoundAfterRun("marker.wav");
   }
+}
+
+int16_t Game::FirstSilentTile() {
+  const int tiles = st.BoardRows * st.BoardColumns - 1;
+  const SilentKey key{st.Song.slot, st.TileDuration, tiles};
+  if (key == silentKey) return silentFrom;
+  silentKey = key;
+  silentFrom = 0;
+  if (!st.Song || tiles < 1 || !svc.IsSongTooShort(tiles, st.TileDuration)) return 0;
+  int lo = 1, hi = tiles;  // tile `hi` starts past the end
+  while (lo < hi) {
+    const int mid = (lo + hi) / 2;
+    if (svc.IsSongTooShort(mid, st.TileDuration)) hi = mid;
+    else lo = mid + 1;
+  }
+  silentFrom = static_cast<int16_t>(hi);
+  return silentFrom;
 }
 
 void Game::MoveCursorTo(int r, int c) {
@@ -526,7 +546,8 @@ void Game::NewGame() {
   std::string path;
   bool sampleFailed = false;
   for (;;) {
-    // Where the player last chose a song, else the library.
+    // Where the player last chose a song, else the library (the loop comes
+    // back here after a song too short for the board, when the player asks).
     path = SelectFile(chosenFolder.empty() ? st.MusicLibraryFolder : chosenFolder, text::SelectSongTitle(),
                       text::SelectSongHint());
     const bool chosen = st.FileDialogError.empty() && !path.empty();
@@ -556,12 +577,21 @@ void Game::NewGame() {
     BackOutOfNewGame(oldFile);
     return;
   }
+  const int16_t side =
+      static_cast<int16_t>(std::clamp<int>(static_cast<int>(Val(size)), rules::SmallestBoard, rules::LargestBoard));
+  // Too short for the board: said before the board is built, with the
+  // chance to choose again.
+  if (svc.IsSongTooShort(side * side - 1, st.TileDuration) &&
+      SpeakMsgBox(text::SongTooShort(path), msgbox::YesNo, text::TooShortTitle()) == msgbox::Yes) {
+    // As at Escape in the size list: the game in progress keeps its own song.
+    svc.CloseSong(st.Song);
+    st.Song = {};
+    NewGame();
+    return;
+  }
   st.SongFile = path;
   st.PuzzleSolved = false;
-  st.BoardRows = st.BoardColumns =
-      static_cast<int16_t>(std::clamp<int>(static_cast<int>(Val(size)), rules::SmallestBoard, rules::LargestBoard));
-  if (svc.IsSongTooShort(st.BoardRows * st.BoardColumns - 1, st.TileDuration))
-    SpeakMsgBox(text::SongTooShort(), msgbox::OkOnly, text::TooShortTitle());
+  st.BoardRows = st.BoardColumns = side;
   NewBoard();
   Say(text::Announce(text::NewGame(), st));
 }

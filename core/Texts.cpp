@@ -3,6 +3,8 @@
 #include "base/Translate.h"
 #include "base/VB.h"
 
+#include <cctype>
+
 namespace text {
 
 //: The window's caption; the game's name stays as it is.
@@ -38,7 +40,15 @@ std::string SongUnplayable(const std::string& path) {
 std::string SongUnplayableOrBack(const std::string& path) {
   return Fill(Tr("text", "The song %1 could not be played. Please choose another song, or press Escape to go back without a new game."), {path});
 }
-std::string SongTooShort() { return Tr("text", "song is too short. Either reduce the duration of the song tiles, reduce the number of rows and columns, or select a longer MP3."); }
+std::string SongTooShort(const std::string& path) {
+  std::string format = path.substr(path.rfind('.') == std::string::npos ? path.size() : path.rfind('.') + 1);
+  for (char& c : format) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  //: %1 is the song's format, such as WAV or FLAC.
+  const std::string warning = format == "MP3" || format.empty()
+                                  ? Tr("text", "song is too short. Either reduce the duration of the song tiles, reduce the number of rows and columns, or select a longer MP3.")
+                                  : Fill(Tr("text", "song is too short. Either reduce the duration of the song tiles, reduce the number of rows and columns, or select a longer %1."), {format});
+  return warning + " " + Tr("text", "Would you like to choose another song?");
+}
 std::string NoGame() { return Tr("text", "No game. Press N for a new game or Q to quit."); }
 std::string NewGame() { return Tr("text", "New game"); }
 std::string SavedGame() { return Tr("text", "Saved game"); }

@@ -40,7 +40,8 @@ std::string SelectSongHint();
 std::string SongUnplayable(const std::string& path);
 // After the sample itself failed: Escape leads back without a new game.
 std::string SongUnplayableOrBack(const std::string& path);
-std::string SongTooShort();
+// The song at `path` is too short for the board: names its format, asks whether to choose again.
+std::string SongTooShort(const std::string& path);
 std::string NoGame();
 // "New game" or "Saved game", with the board and where the cursor and the empty square are.
 std::string NewGame();

@@ -417,6 +417,7 @@
     </message>
     <message>
         <source>song is too short. Either reduce the duration of the song tiles, reduce the number of rows and columns, or select a longer MP3.</source>
+        <extracomment>%1 is the song&apos;s format, such as WAV or FLAC.</extracomment>
         <translation>Das Lied ist zu kurz. Verkürzen Sie entweder die Kachellänge, verringern Sie die Zahl der Zeilen und Spalten, oder wählen Sie ein längeres Lied.</translation>
     </message>
     <message>
@@ -641,6 +642,14 @@
     <message>
         <source>Back to the board.</source>
         <translation>Zurück auf dem Spielbrett.</translation>
+    </message>
+    <message>
+        <source>song is too short. Either reduce the duration of the song tiles, reduce the number of rows and columns, or select a longer %1.</source>
+        <translation>Das Lied ist zu kurz. Verkürzen Sie entweder die Kachellänge, verringern Sie die Zahl der Zeilen und Spalten, oder wählen Sie eine längere %1-Datei.</translation>
+    </message>
+    <message>
+        <source>Would you like to choose another song?</source>
+        <translation>Möchten Sie ein anderes Lied wählen?</translation>
     </message>
 </context>
 </TS>

@@ -417,6 +417,7 @@
     </message>
     <message>
         <source>song is too short. Either reduce the duration of the song tiles, reduce the number of rows and columns, or select a longer MP3.</source>
+        <extracomment>%1 is the song&apos;s format, such as WAV or FLAC.</extracomment>
         <translation>la canción es demasiado corta. Reduzca la duración de las piezas, reduzca el número de filas y columnas, o elija un MP3 más largo.</translation>
     </message>
     <message>
@@ -641,6 +642,14 @@
     <message>
         <source>Back to the board.</source>
         <translation>De vuelta al tablero.</translation>
+    </message>
+    <message>
+        <source>song is too short. Either reduce the duration of the song tiles, reduce the number of rows and columns, or select a longer %1.</source>
+        <translation>la canción es demasiado corta. Reduzca la duración de las piezas, reduzca el número de filas y columnas, o elija un %1 más largo.</translation>
+    </message>
+    <message>
+        <source>Would you like to choose another song?</source>
+        <translation>¿Quiere elegir otra canción?</translation>
     </message>
 </context>
 </TS>

@@ -491,6 +491,33 @@ TEST_F(Commands, KeyCaptureStoresTheKeyAndDoesNothingElse) {
   EXPECT_EQ(st.CursorRow, 1);
 }
 
+TEST_F(Commands, ASongTooShortForTheBoardIsSaidBeforeItIsBuiltAndItsSilentTilesBump) {
+  st.MusicLibraryFolder = "/music/";
+  svc.songTiles = 5;  // 5 tiles of sound: a 3 by 3 board needs 8
+  svc.files = {"/music/short.wav", "/music/short.mp3"};
+  svc.picks = {"3", "3"};
+  svc.answers = {msgbox::Yes, msgbox::No};
+  key('N');
+  // Named by its format, asked before the board is built: Yes chooses again, No plays it.
+  const std::string warning = "msgbox Song Too Short: song is too short. Either reduce the duration of the song tiles, "
+                              "reduce the number of rows and columns, or select a longer ";
+  EXPECT_EQ(svc.count(warning + "WAV. Would you like to choose another song?"), 1);
+  EXPECT_EQ(svc.count(warning + "MP3. Would you like to choose another song?"), 1);
+  EXPECT_EQ(svc.count("select Select Music File to tunzle in /music/"), 2);
+  EXPECT_EQ(st.SongFile, "/music/short.mp3");
+  ASSERT_TRUE(st.HasBoard());
+  // Tiles past the song's end bump instead of playing nothing.
+  setBoard({{1, 2, 3}, {4, 5, 6}, {7, 8, 0}});
+  cursor(2, 1);
+  svc.clear();
+  key(vk::Right);
+  EXPECT_EQ(svc.count("tile 5-5 2.0"), 1);
+  svc.clear();
+  key(vk::Right);
+  EXPECT_EQ(svc.count("tile 6-6 2.0"), 0);
+  EXPECT_EQ(svc.log.back(), "sound boop2.wav");
+}
+
 TEST_F(Commands, AltF4QuitsAndCancelKeepsTheGame) {
   setBoard({{1, 2, 3}, {4, 5, 6}, {7, 0, 8}});
   svc.answers = {msgbox::Cancel};
