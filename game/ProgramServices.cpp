@@ -158,15 +158,17 @@ std::string ProgramServices::SelectFile(const std::string& folder, const std::st
 void ProgramServices::ShowHelp(const std::string& file) {
   HelpOptions options = HelpOptions::Game();
   options.message = [](const std::string& text, const std::string& title) { ::SpeakMsgBox(text, 0, title); };
-  // A screen reader reads the viewer by itself; the game's own voice must be told.
-  options.speak = [this](const std::string& text) {
-    if (ActiveSpeechType() != 3 || ScreenReaderRunning()) return;
-    StopSpeech();
-    speak(text);
-  };
+  options.speak = [this](const std::string& text) { SpeakForHelp(text); };
   ShowHelpFile(file, window, options);
   // The topic being read belongs to the closed window.
   StopSpeech();
+}
+
+void ProgramServices::SpeakForHelp(const std::string& text) {
+  // A screen reader reads the viewer by itself; the game's own voice must be told.
+  if (ActiveSpeechType() != 3 || ScreenReaderRunning()) return;
+  StopSpeech();
+  speak(text);
 }
 
 // ---- Time and the end ---------------------------------------------------

@@ -63,6 +63,9 @@ class ProgramServices : public GameServices, public Clock, public SoundHost, pub
   std::string SelectFile(const std::string& folder, const std::string& pattern, int16_t mode, const std::string& title,
                          std::string& errorText, const std::string& initial, const std::string& hint) override;
   void ShowHelp(const std::string& file) override;
+  // Reads the help viewer aloud where the game's own voice speaks and no
+  // screen reader does.
+  void SpeakForHelp(const std::string& text);
   void Beep() override;
   void HoverLater(float seconds) override;
   // What HoverLater calls: the game's HoverRested.

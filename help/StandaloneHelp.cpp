@@ -61,8 +61,10 @@ void StandaloneWait(float seconds, const std::function<double()>& clock) {
 
 void ShowError(const std::string& message) { SystemMsgBox(message, msgbox::OkOnly, Tr("Help", "Error! ")); }
 
-int RunStandaloneHelp(const std::string& programPath) {
+int RunStandaloneHelp(const std::string& programPath, std::function<void(const std::string&)> speak) {
   const StandaloneHelpFile file = HelpFileForProgram(programPath, ProgramFolder());
-  FRMHelp viewer(HelpOptions::Standalone());
+  HelpOptions options = HelpOptions::Standalone();
+  options.speak = std::move(speak);
+  FRMHelp viewer(options);
   return viewer.OpenFile(file.Path()) == FRMHelp::Closed ? 0 : 1;
 }

@@ -28,4 +28,5 @@ void ShowError(const std::string& message);
 
 // The whole program: shows the viewer on the program's help file until it
 // closes. Returns the exit code: 0 after a normal close, 1 after an error.
-int RunStandaloneHelp(const std::string& programPath);
+// `speak`, when given, reads the viewer for a player without a screen reader.
+int RunStandaloneHelp(const std::string& programPath, std::function<void(const std::string&)> speak = {});

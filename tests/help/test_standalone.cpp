@@ -103,17 +103,23 @@ class HelpProgramRun : public ::testing::Test {
     GTEST_SKIP() << "built without the help program";
 #endif
   }
-  // Runs a copy named `name` in the test folder; returns its exit code.
-  int Run(const std::string& name) {
+  // Starts a copy named `name` in the test folder, with a player folder of its own.
+  void Start(QProcess& p, const std::string& name) {
     const fs::path prog = fs::path(dir.path().toStdString()) / name;
     fs::copy_file(src, prog, fs::copy_options::overwrite_existing);
-    QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("QT_QPA_PLATFORM", "offscreen");
     env.insert("TUNZLE_NO_SYSTEM_BOX", "1");
     env.insert("TUNZLE_TRACE", QString::fromStdString(trace.path()));
+    env.insert("appdata", dir.path() + "/player");
+    env.insert("ALSOFT_DRIVERS", "null");
     p.setProcessEnvironment(env);
     p.start(QString::fromStdString(prog.string()), {});
+  }
+  // Runs a copy named `name`; returns its exit code.
+  int Run(const std::string& name) {
+    QProcess p;
+    Start(p, name);
     // A viewer that opened would wait for the player; these runs must end.
     if (!p.waitForFinished(20000)) {
       p.kill();
@@ -141,4 +147,15 @@ TEST_F(HelpProgramRun, EmptyTopListIsAnErrorInTheSystemBox) {
   WriteHelp(dir, "ODD.TXT", {"++1.1 Orphan", "text"});
   EXPECT_EQ(Run("oddhelp"), 1);
   EXPECT_TRUE(trace.Has("msgbox\tError! \tHelp file error loading indexes subordinate to "));
+}
+
+TEST_F(HelpProgramRun, WithoutAScreenReaderTheGamesOwnVoiceReadsIt) {
+  // No speech chosen yet: the built-in voice, as the game asks its first question with it.
+  WriteHelp(dir, "FOO.TXT", {"++1 Only", "text"});
+  QProcess p;
+  Start(p, "FooHelp");
+  const bool said = QTest::qWaitFor([&] { return trace.Has("speak\t3\tHelp. 1 Only"); }, 15000);
+  p.kill();
+  p.waitForFinished();
+  EXPECT_TRUE(said) << "the viewer's name and first entry, in the built-in voice";
 }
