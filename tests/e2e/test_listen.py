@@ -591,6 +591,8 @@ def mono(server, program, tone_tool):
         wait_focus(s.game, "Select")
         s.key("Up", "Return")  # the list opens on the voice in use; Screen reader is above it
         s.trace.wait("answer", "1", after=mark)
+        # Back on the board, the new speech says its name.
+        s.trace.wait("speak", "1", "Screen reader", after=mark, timeout=15)
         # No window manager here gives the focus back when the dialog closes.
         subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Music Tunzle ", "windowfocus"], env=s.game.env)
         wait_focus(s.game, "Music Tunzle")

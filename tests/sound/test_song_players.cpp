@@ -141,6 +141,36 @@ TEST_F(SongPlayersTest, TileTimerPausesOnlyOnceTheRunHasPlayedOut) {
   EXPECT_EQ(Trace().substr(Trace().rfind("songpause")), "songpause\t7.5\n") << "paused at the run's end";
 }
 
+// A cue for after the tile (the bump at the board's edge, the marker) sounds
+// once the run has played out, never over it, and a new run drops it.
+TEST_F(SongPlayersTest, ACueAfterTheRunWaitsForItsEndAndANewRunDropsIt) {
+  FakeGraph& g = OpenSong();
+  int cues = 0;
+  players.PlayTile(3, 3, 2.0f);
+  players.CueAfterRun([&] { ++cues; });
+  g.Advance(1.0);
+  players.TileTimerDue();
+  EXPECT_EQ(cues, 0) << "the tile still plays";
+  g.Advance(1.0);
+  players.TileTimerDue();
+  EXPECT_EQ(cues, 1);
+  players.TileTimerDue();
+  EXPECT_EQ(cues, 1) << "once";
+
+  // A key held down: each new run drops the cue the last one left waiting.
+  players.PlayTile(3, 3, 2.0f);
+  players.CueAfterRun([&] { ++cues; });
+  players.PlayTile(3, 3, 2.0f);
+  players.CueAfterRun([&] { ++cues; });
+  g.Advance(2.0);
+  players.TileTimerDue();
+  EXPECT_EQ(cues, 2) << "one cue for the last run only";
+
+  // Nothing playing: at once.
+  players.CueAfterRun([&] { ++cues; });
+  EXPECT_EQ(cues, 3);
+}
+
 TEST_F(SongPlayersTest, TimerIntervals) {
   FakeGraph& g = OpenSong(200);
   // 75 s is too long for the timer: none is set, yet the run still ends on its last tile.
