@@ -61,7 +61,9 @@ export TSAN_OPTIONS=suppressions=$supp/tsan.supp:halt_on_error=1:second_deadlock
 # The private-bus tests fork a D-Bus daemon, and this TSan runtime aborts in
 # its own fork handling (CHECK failed in ForkAfter) before any test code runs.
 # The core's link check reads a test program this run does not build.
-skip_more='|^PrivateBus\.|^core_links_no_qt$' run_tests "$tsan" || status=1
+# The real speech server's test times its words: under the thread sanitizer's
+# slowdown those bounds mean nothing (the fake-server tests keep its threads covered).
+skip_more='|^PrivateBus\.|^core_links_no_qt$|^speech_dispatcher_at_sound_server$' run_tests "$tsan" || status=1
 if [ "$status" -ne 0 ]; then
   echo "Sanitizer runs: FAILED (see above)."
   exit 1

@@ -187,8 +187,14 @@ struct SpeechDispatcherReader::Channel {
   // notice meant for another connection of ours matches nothing here.
   void ended(size_t id) {
     const auto it = std::find_if(spoken.begin(), spoken.end(), [&](const Spoken& s) { return s.id == id; });
-    if (it != spoken.end()) spoken.erase(it);
-    else if (id > highestId) endedEarly.insert(id);
+    if (it != spoken.end()) {
+      spoken.erase(it);
+      // Nothing of ours is left ahead of the next text: its bound starts from now,
+      // not from the end a long text before it was given.
+      if (spoken.empty()) lastDeadline = Clock::now();
+    } else if (id > highestId) {
+      endedEarly.insert(id);
+    }
   }
 
   bool speaking() {
