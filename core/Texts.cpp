@@ -3,7 +3,6 @@
 #include "base/Translate.h"
 #include "base/VB.h"
 
-#include <cctype>
 
 namespace text {
 
@@ -41,8 +40,7 @@ std::string SongUnplayableOrBack(const std::string& path) {
   return Fill(Tr("text", "The song %1 could not be played. Please choose another song, or press Escape to go back without a new game."), {path});
 }
 std::string SongTooShort(const std::string& path) {
-  std::string format = path.substr(path.rfind('.') == std::string::npos ? path.size() : path.rfind('.') + 1);
-  for (char& c : format) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  const std::string format = UCase(path.substr(path.rfind('.') == std::string::npos ? path.size() : path.rfind('.') + 1));
   //: %1 is the song's format, such as WAV or FLAC.
   const std::string warning = format == "MP3" || format.empty()
                                   ? Tr("text", "song is too short. Either reduce the duration of the song tiles, reduce the number of rows and columns, or select a longer MP3.")

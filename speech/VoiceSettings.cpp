@@ -4,9 +4,9 @@
 #include "speech/FRMTTS.h"
 
 #include "base/Translate.h"
+#include "base/VB.h"
 
 #include <algorithm>
-#include <cctype>
 
 namespace {
 
@@ -50,13 +50,8 @@ bool FRMTTS::applyVoice(int16_t n) {
 
 namespace {
 
-std::string lowered(std::string s) {
-  for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return s;
-}
-
 // "en" of "en-gb", "pt" of "pt_BR".
-std::string primaryLanguage(const std::string& tag) { return lowered(tag.substr(0, tag.find_first_of("-_"))); }
+std::string primaryLanguage(const std::string& tag) { return LCase(tag.substr(0, tag.find_first_of("-_"))); }
 
 }  // namespace
 
@@ -69,7 +64,7 @@ std::vector<int16_t> FRMTTS::VoiceOrder(const VoiceTokens& tokens, const std::st
     const VoiceToken& y = tokens.Item(b);
     const bool xm = primaryLanguage(x.language) == mine, ym = primaryLanguage(y.language) == mine;
     if (xm != ym) return xm;
-    return lowered(x.name) < lowered(y.name);
+    return LCase(x.name) < LCase(y.name);
   });
   return order;
 }
