@@ -28,6 +28,20 @@ using SetThreadContextFn = ALCboolean(ALC_APIENTRY*)(ALCcontext*);
 
 }  // namespace
 
+int64_t EdgeFadeFrames(int32_t rate) { return rate / 250; }
+
+void ApplyEdgeFade(float* stereo, int64_t frames, int64_t fromStart, int64_t toEnd, int64_t fade) {
+  auto scale = [&](int64_t i) {
+    const int64_t k = std::min(fromStart + i + 1, toEnd - i);
+    if (k > fade) return;
+    const float g = static_cast<float>(std::max<int64_t>(k, 0)) / static_cast<float>(fade + 1);
+    stereo[2 * i] *= g;
+    stereo[2 * i + 1] *= g;
+  };
+  for (int64_t i = 0; i < std::min(frames, fade - fromStart); ++i) scale(i);
+  for (int64_t i = std::max<int64_t>({0, toEnd - fade, fade - fromStart}); i < frames; ++i) scale(i);
+}
+
 std::unique_ptr<MediaGraph> MakeMediaGraph() { return std::make_unique<Mp3Graph>(); }
 
 Mp3Graph::Mp3Graph() = default;
@@ -303,6 +317,7 @@ void Mp3Graph::FeedLoop() {
       decoderAt_ = true;
       if (got < want) endOfData_ = true;
       if (got > 0) {
+        ApplyEdgeFade(pcm.data(), got, target - runStart_, end - target, EdgeFadeFrames(rate_));
         if (gainLeft_ != 1.0f || gainRight_ != 1.0f)
           for (int64_t i = 0; i < got; ++i) {
             pcm[2 * i] *= gainLeft_;

@@ -52,6 +52,14 @@ class MediaGraph {
   virtual double RunLeft() { return 0.0; }
 };
 
+// A run fades in over its first frames and out over its last, this many
+// (4 ms): a cut inside loud music would click. Its first frame still sits
+// exactly at its place in the song.
+int64_t EdgeFadeFrames(int32_t rate);
+// Applies that fade to `frames` stereo frames of a run: `fromStart` of the
+// run's frames lie before the first of them, `toEnd` from it to the run's end.
+void ApplyEdgeFade(float* stereo, int64_t frames, int64_t fromStart, int64_t toEnd, int64_t fade);
+
 // The real graph (below); the song players use this unless given another.
 std::unique_ptr<MediaGraph> MakeMediaGraph();
 

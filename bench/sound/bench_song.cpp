@@ -22,12 +22,20 @@
 #include <random>
 #include <vector>
 
+#include "sound/MediaGraph.h"
 #include "sound/SongDecoder.h"
 #include "sound/SongPlayers.h"
 #include "sound/SoundHost.h"
 #include "tools/Synth.h"
 
 namespace {
+
+// A run's first frames fade in: the gains of its first `frames`, per sample.
+std::vector<float> FadeIn(size_t frames, int32_t rate) {
+  std::vector<float> g(frames * 2, 1.0f);
+  ApplyEdgeFade(g.data(), static_cast<int64_t>(frames), 0, INT64_MAX / 2, EdgeFadeFrames(rate));
+  return g;
+}
 
 constexpr int kRate = 44100;
 constexpr double kSongSeconds = 360.0;
@@ -141,13 +149,14 @@ struct Env {
   // (frames), searching a tenth of a second either way; exact matches first.
   bool Locate(const std::vector<float>& got, int64_t expected, size_t frames, int64_t& offset) {
     const int64_t span = kRate / 10, songFrames = static_cast<int64_t>(straight.size() / 2);
+    const std::vector<float> fade = FadeIn(frames, kRate);
     double best = 1e300;
     for (int64_t d = 0; d <= span; d = d > 0 ? -d : -d + 1) {
       int64_t at = expected + d;
       if (at < 0 || at + static_cast<int64_t>(frames) > songFrames) continue;
       double err = 0;
       for (size_t i = 0; i < frames * 2 && err < best; ++i) {
-        double e = got[i] - straight[static_cast<size_t>(at) * 2 + i];
+        double e = got[i] - straight[static_cast<size_t>(at) * 2 + i] * fade[i];
         err += e * e;
       }
       if (err < best) {
@@ -308,6 +317,7 @@ void BM_Format(benchmark::State& state) {
   int64_t n = 0, inexact = 0, maxErr = 0;
   double maxReadyMs = 0, sumReadyMs = 0, maxDiff = 0;
   std::vector<float> out(1024 * 2);
+  const std::vector<float> fade = FadeIn(1024, rate);
   for (auto _ : state) {
     const float length = lengths[n % 5];
     const int16_t tiles = static_cast<int16_t>((kSongSeconds - 5) / length);
@@ -330,13 +340,14 @@ void BM_Format(benchmark::State& state) {
       const int64_t at = expected + d;
       if (at < 0 || at + 1024 > songFrames) continue;
       double err = 0;
-      for (size_t i = 0; i < out.size() && err < best; ++i) err += std::abs(out[i] - straight[static_cast<size_t>(at) * 2 + i]);
+      for (size_t i = 0; i < out.size() && err < best; ++i)
+        err += std::abs(out[i] - straight[static_cast<size_t>(at) * 2 + i] * fade[i]);
       if (err < best) best = err, offset = d;
     }
     if (best > 0) {
       ++inexact;
       for (size_t i = 0; i < out.size(); ++i)
-        maxDiff = std::max(maxDiff, static_cast<double>(std::abs(out[i] - straight[static_cast<size_t>(expected + offset) * 2 + i])));
+        maxDiff = std::max(maxDiff, static_cast<double>(std::abs(out[i] - straight[static_cast<size_t>(expected + offset) * 2 + i] * fade[i])));
     }
     maxErr = std::max(maxErr, std::abs(offset));
     maxReadyMs = std::max(maxReadyMs, readyMs);

@@ -304,7 +304,7 @@ class Session:
     def heard(self, since, until, gap=None):
         """Stretches of sound between two monotonic times, in frames from `since`."""
         f0, f1 = self.rec.between(since, until)
-        return f0, soundserver.spans(self.rec.mono(f0, f1), gap=gap)
+        return f0, soundserver.spans(self.rec.mono(f0, f1), gap=gap, edges=True)
 
     def run_window(self, pressed, paused_seen):
         """First and end frame of a run's sound, from just before its key. The
@@ -367,7 +367,7 @@ class Session:
         # is heard, less the gaps, is never longer than the run, and its extent
         # reaches the run's length; a run cut short fails.
         f0, f1 = self.run_window(pressed, paused_seen)
-        found = soundserver.spans(self.rec.mono(f0, f1))
+        found = soundserver.spans(self.rec.mono(f0, f1), edges=True)
         if os.environ.get("LISTEN_DEBUG"):
             print(keys, "pressed", self.rec.frame_at(pressed) - f0, "found", found,
                   [round(frequency(self.rec.channel(0, f0 + a, f0 + b))) for a, b in found], flush=True)

@@ -1,5 +1,7 @@
 #include "test_song_util.h"
 
+#include "sound/MediaGraph.h"
+
 #include <mpg123.h>
 #include <sndfile.h>
 
@@ -102,6 +104,14 @@ std::vector<float> StraightDecode(const std::string& path) {
     }
   }
   mpg123_delete(mh);
+  return out;
+}
+
+std::vector<float> AsPlayed(const std::vector<float>& straight, size_t from, size_t frames, size_t runFrames,
+                            int32_t rate) {
+  std::vector<float> out(straight.begin() + static_cast<std::ptrdiff_t>(from * 2),
+                         straight.begin() + static_cast<std::ptrdiff_t>((from + frames) * 2));
+  ApplyEdgeFade(out.data(), static_cast<int64_t>(frames), 0, static_cast<int64_t>(runFrames), EdgeFadeFrames(rate));
   return out;
 }
 

@@ -83,6 +83,10 @@ void WriteBusyMp3(const std::string& path, double seconds, bool vbr);
 // A straight decode of the whole file, interleaved stereo float, as the
 // graph's decoder is set up.
 std::vector<float> StraightDecode(const std::string& path);
+// What a run of `runFrames` from song frame `from` should sound for its first
+// `frames`: the straight decode there, with the run's edges faded.
+std::vector<float> AsPlayed(const std::vector<float>& straight, size_t from, size_t frames, size_t runFrames,
+                            int32_t rate = 44100);
 
 // Strength of one frequency in a stretch of one channel (Goertzel).
 double Power(const float* stereo, size_t frames, double hz, int channel = 0);

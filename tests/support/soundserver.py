@@ -366,10 +366,12 @@ class Recorder:
         self.thread.join(timeout=10)
 
 
-def spans(levels, threshold=300, gap=None, rate=RATE):
+def spans(levels, threshold=300, gap=None, rate=RATE, edges=False):
     """Stretches of sound: (first frame, last frame + 1) where the level
     passes `threshold`, joined across quiet stretches shorter than `gap`
-    (default 5 ms, longer than a half-wave of any tone in the tests)."""
+    (default 5 ms, longer than a half-wave of any tone in the tests).
+    `edges`: each stretch takes in the frames around it that are not quite
+    silent, where the game's sounds fade in and out under the threshold."""
     gap = int(0.005 * rate) if gap is None else gap
     out = []
     start = last = None
@@ -383,6 +385,19 @@ def spans(levels, threshold=300, gap=None, rate=RATE):
             last = i
     if start is not None:
         out.append((start, last + 1))
+    if edges:
+        wide = []
+        for a, b in out:
+            floor = wide[-1][1] if wide else 0
+            while a > floor and levels[a - 1]:
+                a -= 1
+            while b < len(levels) and levels[b]:
+                b += 1
+            if wide and a <= wide[-1][1]:
+                wide[-1] = (wide[-1][0], max(b, wide[-1][1]))
+            else:
+                wide.append((a, b))
+        out = wide
     return out
 
 
