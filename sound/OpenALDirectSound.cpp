@@ -2,6 +2,7 @@
 
 #include "base/Files.h"
 #include "common/SoundWake.h"
+#include "sound/Limiter.h"
 #include "sound/ServerOutput.h"
 
 #include <AL/alext.h>
@@ -420,12 +421,13 @@ bool OpenALDirectSound::CreatePrimary() {
   if (!context_) {
     std::vector<ALCint> attrs;
     if (loopback_) {
-      // Float output without limiter: what is mixed is what a test reads.
+      // Float output without OpenAL Soft's limiter, whose look-ahead delays
+      // everything: ours (below) passes what stays within full scale unchanged.
       attrs = {ALC_FORMAT_CHANNELS_SOFT, ALC_STEREO_SOFT, ALC_FORMAT_TYPE_SOFT, ALC_FLOAT_SOFT,
                ALC_FREQUENCY, loopbackRate_, ALC_HRTF_SOFT, ALC_FALSE, ALC_OUTPUT_LIMITER_SOFT, ALC_FALSE};
     } else if (server_) {
       attrs = {ALC_FORMAT_CHANNELS_SOFT, ALC_STEREO_SOFT, ALC_FORMAT_TYPE_SOFT, ALC_FLOAT_SOFT,
-               ALC_FREQUENCY, server_->Rate()};
+               ALC_FREQUENCY, server_->Rate(), ALC_OUTPUT_LIMITER_SOFT, ALC_FALSE};
     } else {
       attrs = {ALC_REFRESH, 44100 / kPeriodFrames};  // for libraries that honour it
     }
@@ -435,8 +437,12 @@ bool OpenALDirectSound::CreatePrimary() {
     if (server_) {
       static const auto render = renderSamples();
       ALCdevice* dev = device_;
-      const bool open = render && server_->Open([dev](float* out, int frames) { render(dev, out, frames); },
-                                               periodFrames_, periods_);
+      auto limiter = std::make_shared<PeakLimiter>(server_->Rate(), 2);
+      auto mix = [dev, limiter](float* out, int frames) {
+        render(dev, out, frames);
+        limiter->Process(out, frames);
+      };
+      const bool open = render && server_->Open(mix, periodFrames_, periods_);
       if (!open) {
         // The server took no stream: OpenAL Soft's own output, as without one.
         Release();
@@ -467,6 +473,7 @@ void OpenALDirectSound::SetListenerRolloffFactor(float v) { rolloff_ = v; }
 void OpenALDirectSound::Release() {
   // The server's thread mixes from the device: it stops first.
   server_.reset();
+  loopbackLimiter_.reset();
   if (context_) {
     if (alcGetCurrentContext() == context_) alcMakeContextCurrent(nullptr);
     alcDestroyContext(context_);
@@ -553,6 +560,8 @@ bool OpenALDirectSound::RenderSamples(float* out, int frames) {
   static const auto render = renderSamples();
   if (!render) return false;
   render(device_, out, frames);
+  if (!loopbackLimiter_) loopbackLimiter_ = std::make_unique<PeakLimiter>(loopbackRate_, 2);
+  loopbackLimiter_->Process(out, frames);
   return true;
 }
 

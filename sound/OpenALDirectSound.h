@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+class PeakLimiter;
 class ServerOutput;
 
 class OpenALDirectSound : public DSDevice {
@@ -76,6 +77,7 @@ class OpenALDirectSound : public DSDevice {
   int periodFrames_ = kPeriodFrames;
   int periods_ = kPeriods;
   int loopbackRate_ = 44100;
+  std::unique_ptr<PeakLimiter> loopbackLimiter_;
   ALCdevice* device_ = nullptr;
   ALCcontext* context_ = nullptr;
   float rolloff_ = 1.0f;

@@ -91,6 +91,26 @@ TEST_F(OpenALTest, TwoOverlappingPlaysSum) {
   EXPECT_GT(Peak(both), 0.35f);
 }
 
+TEST_F(OpenALTest, SoundsThatPileUpPastFullScaleAreTurnedDownWholeAndQuietOnesPassUntouched) {
+  WriteToneWav(e.dir / "loud.wav", 441, 0.2, kRate, 1, 0.7);
+  const int16_t one = e.Play("loud.wav");
+  const auto alone = e.Render(4410);
+  e.sound->StopPlay(one);
+
+  for (int k = 0; k < 3; ++k) ASSERT_GT(e.Play("loud.wav"), 0);  // 2.1 at the peaks
+  const auto piled = e.Render(4410);
+  EXPECT_LE(Peak(piled), 1.0f);
+  // After the first peak, the same tone, turned down: not squared off, not pumping.
+  const float gain = Peak(piled) / (3 * Peak(alone));
+  EXPECT_GT(gain, 0.45f);
+  for (size_t k = 400; k < piled.size(); ++k) ASSERT_NEAR(piled[k], 3 * alone[k] * gain, 1e-3f) << k;
+
+  e.Render(kRate / 2);  // the loud plays end; the gain comes back
+  e.Play("loud.wav");
+  const auto after = e.Render(4410);
+  for (size_t k = 0; k < alone.size(); ++k) ASSERT_EQ(after[k], alone[k]) << k;
+}
+
 TEST_F(OpenALTest, SilentVolumeRendersNothing) {
   WriteToneWav(e.dir / "tone.wav", 441, 0.3, kRate, 1, 0.5);
   const int16_t i = e.Play("tone.wav", -10000);
