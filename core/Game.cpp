@@ -35,6 +35,8 @@ void Game::Start(const std::string& commandLine) {
   st.SapiVolume = 95;
   st.SpeechType = -1;
   LoadSettings(st);
+  // Before any speech: the voice the player set up is the one that asks.
+  svc.KeepVoiceSettings(st.SapiVoiceNumber, st.SapiRate, st.SapiVolume);
 
   if (!Trim(commandLine).empty()) {
     st.SpeechType = IsNumeric(commandLine) ? static_cast<int16_t>(Val(commandLine)) : int16_t(0);

@@ -42,6 +42,8 @@ class GameServices {
   virtual void TTSSetup(int16_t type) = 0;
   // Before any speech is chosen: the built-in voice if it can start, quietly otherwise.
   virtual void SpeakBeforeChoice() = 0;
+  // The saved voice settings, for the built-in voice whenever it speaks.
+  virtual void KeepVoiceSettings(int16_t voice, int16_t rate, int16_t volume) = 0;
   virtual void AdjustVoice(int16_t& voice) = 0;
   virtual void AdjustRate(int16_t& rate) = 0;
   virtual void AdjustVolume(int16_t& volume) = 0;

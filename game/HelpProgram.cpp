@@ -28,6 +28,7 @@ int HelpProgramMain(int argc, char** argv) {
   if (st.SpeechType == 3 || st.SpeechType < 0) {
     svc = std::make_unique<ProgramServices>(st);
     svc->Start();
+    svc->KeepVoiceSettings(st.SapiVoiceNumber, st.SapiRate, st.SapiVolume);
     svc->TTSSetup(3);
   }
   const int code = RunStandaloneHelp(argc > 0 ? argv[0] : "DRVHelp", [&svc](const std::string& text) {

@@ -52,6 +52,7 @@ class ProgramServices : public GameServices, public Clock, public SoundHost, pub
   void StopSpeech() override;
   void TTSSetup(int16_t type) override;
   void SpeakBeforeChoice() override;
+  void KeepVoiceSettings(int16_t voice, int16_t rate, int16_t volume) override;
   void AdjustVoice(int16_t& voice) override;
   void AdjustRate(int16_t& rate) override;
   void AdjustVolume(int16_t& volume) override;

@@ -106,7 +106,10 @@ bool FRMTTS::startEngine() {
       screenReader_ = engines_->CreateScreenReader();
       if (!screenReader_) throw SpeechEngineError("no screen reader");
     } else if (activeSpeechType_ == 3) {
-      if (!voices_[1]) voices_[1] = engines_->CreateVoice();
+      if (!voices_[1]) {
+        voices_[1] = engines_->CreateVoice();
+        applyKeptVoiceSettings();
+      }
       if (!voices_[1]) throw SpeechEngineError("no voice");
     }
     return true;

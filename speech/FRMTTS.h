@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -49,6 +50,11 @@ class FRMTTS : public QWidget {
   void AdjustRate(int16_t& CurrentRate);
   void AdjustVolume(int16_t& CurrentVolume);
   void AdjustRate2(int16_t Jump, int16_t& CurrentRate);
+  // The player's saved voice, rate and volume for the built-in voice: applied
+  // now if it exists and whenever it starts. A settings file holds voice 1
+  // also when none was ever chosen, so 1 leaves the voice of the player's
+  // language.
+  void KeepVoiceSettings(int16_t voice, int16_t rate, int16_t volume);
   void SetSapiValues(int16_t VoiceValue, int16_t RateValue, int16_t VolumeValue, int16_t PriorityValue,
                      int16_t VoiceChoice = 0);
 
@@ -77,6 +83,11 @@ class FRMTTS : public QWidget {
  private:
   // How long a key loop sleeps between looks at the hand-over.
   static constexpr float kKeyPoll = 0.01f;
+  void applyKeptVoiceSettings();
+  struct KeptVoice {
+    int16_t voice, rate, volume;
+  };
+  std::optional<KeptVoice> kept_;
   // Failed screen-reader calls in a row before the voice takes over.
   static constexpr int kReaderFailureLimit = 3;
 

@@ -198,6 +198,25 @@ void FRMTTS::AdjustRate2(int16_t Jump, int16_t& CurrentRate) {
   CurrentRate = static_cast<int16_t>(r);
 }
 
+void FRMTTS::KeepVoiceSettings(int16_t voice, int16_t rate, int16_t volume) {
+  kept_ = KeptVoice{voice, rate, volume};
+  applyKeptVoiceSettings();
+}
+
+void FRMTTS::applyKeptVoiceSettings() {
+  if (!kept_ || !voices_[1]) return;
+  try {
+    if (kept_->voice != 1) {
+      const VoiceTokens tokens = voices_[1]->GetVoices("", "");
+      // The engine's list may have changed since: a number past it keeps the voice.
+      if (kept_->voice >= 0 && kept_->voice < tokens.Count()) voices_[1]->SetVoice(tokens.Item(kept_->voice));
+    }
+    voices_[1]->SetRate(std::clamp<int32_t>(kept_->rate, -10, 21));
+    voices_[1]->SetVolume(std::clamp<int32_t>(kept_->volume, 0, 100));
+  } catch (const std::exception&) {
+  }
+}
+
 void FRMTTS::SetSapiValues(int16_t VoiceValue, int16_t RateValue, int16_t VolumeValue, int16_t PriorityValue,
                            int16_t VoiceChoice) {
   if (VoiceChoice < 0) VoiceChoice = 1;

@@ -66,6 +66,9 @@ class FakeServices : public GameServices, public Clock, public BoardView {
   void SpeakBeforeChoice() override { log.push_back("voice before choice"); activeSpeech = 3; }
   int16_t ActiveSpeechType() const override { return activeSpeech; }
   bool WaitForSpeech(float s, bool) override { log.push_back("waitspeech " + std::to_string(s).substr(0, 4)); return true; }
+  void KeepVoiceSettings(int16_t voice, int16_t rate, int16_t volume) override {
+    log.push_back("keepvoice " + std::to_string(voice) + " " + std::to_string(rate) + " " + std::to_string(volume));
+  }
   void AdjustVoice(int16_t& v) override { opened("adjustvoice " + std::to_string(v)); }
   void AdjustRate(int16_t& v) override { opened("adjustrate " + std::to_string(v)); }
   void AdjustVolume(int16_t& v) override { opened("adjustvolume " + std::to_string(v)); }

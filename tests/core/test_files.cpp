@@ -460,18 +460,21 @@ TEST_F(Files, FirstRunCopiesTheSampleAsksForSpeechAndStartsAGame) {
   startIn(game, "");
   EXPECT_EQ(*ReadWholeFile(dir / "data" / "Music Tunzle" / "sample.mp3"), "song");
   EXPECT_EQ(g.SpeechType, 3);
-  // The question is asked by the built-in voice, which it opens on.
-  EXPECT_EQ(s.log[0], "voice before choice");
-  EXPECT_EQ(s.log[1], "pick p:Select Speech Type|No speech:0|Screen reader:1|*Built-in voice:3");
+  // The question is asked by the built-in voice, which it opens on, as set up by default.
+  EXPECT_EQ(s.log[0], "keepvoice 1 0 95");
+  EXPECT_EQ(s.log[1], "voice before choice");
+  EXPECT_EQ(s.log[2], "pick p:Select Speech Type|No speech:0|Screen reader:1|*Built-in voice:3");
   EXPECT_EQ(s.count("tts 3"), 1);
-  EXPECT_EQ(s.log[3], "sound intro0.wav");
+  EXPECT_EQ(s.log[4], "sound intro0.wav");
   EXPECT_EQ(s.shown, 1) << "the window is shown before the intro";
   EXPECT_EQ(s.count("say Music Tunzle."), 1);
   EXPECT_EQ(s.count("say A Korvel Game."), 1);
   EXPECT_EQ(g.BoardRows, 4);
   EXPECT_FALSE(g.NoKeyYet);
 
-  // A command line speech type asks nothing; a word gives no speech.
+  // A command line speech type asks nothing; a word gives no speech. The
+  // voice keeps what the player set up last time, for when it speaks.
+  std::ofstream(dir / "data" / "Music Tunzle" / "config.ini") << "7,60,2,\"\",3,2\r\n";
   GameState g2;
   g2.AppFolder = g.AppFolder;
   FakeServices s2;
@@ -481,6 +484,7 @@ TEST_F(Files, FirstRunCopiesTheSampleAsksForSpeechAndStartsAGame) {
   EXPECT_EQ(g2.SpeechType, 0);
   EXPECT_EQ(s2.count("voice before choice"), 0);
   EXPECT_EQ(s2.count("tts 0"), 1);
+  EXPECT_EQ(s2.log[0], "keepvoice 2 7 60");
 }
 
 TEST_F(Files, WithoutThePlayersSampleTheWarningIsSpokenAndTheGamesOwnCopyPlays) {

@@ -146,6 +146,22 @@ TEST(AdjustVolume, StepsByFiveAndAppliesOnlyWithinRange) {
   EXPECT_EQ(s.log->volume, 3);
 }
 
+TEST(KeepVoiceSettings, TheSavedVoiceRateAndVolumeApplyWheneverTheVoiceStarts) {
+  Speech s;
+  s.log->voiceCount = 4;
+  s.tts.KeepVoiceSettings(2, 7, 60);
+  EXPECT_TRUE(s.log->calls.empty()) << "no voice yet";
+  s.tts.TTSSetup(3);
+  EXPECT_THAT(s.log->calls, ElementsAre("create-voice", "voice:v2", "rate:7", "volume:60"));
+  // 1 is also what a file holds when no voice was chosen; a number the engine
+  // no longer has keeps the voice too; values out of range are brought in.
+  s.log->calls.clear();
+  s.tts.KeepVoiceSettings(1, 40, 300);
+  s.tts.KeepVoiceSettings(9, -30, -1);
+  EXPECT_THAT(s.log->calls, ElementsAre("rate:21", "volume:100", "rate:-10", "volume:0"));
+  EXPECT_EQ(s.log->voiceInUse, "v2");
+}
+
 TEST(AdjustRate2AndSetSapiValues, ClampAndStopAtTheFirstFailure) {
   Speech s(3);
   int16_t rate = 0;
