@@ -540,6 +540,11 @@ SongHandle Game::OpenSong(const std::string& path) {
 }
 
 void Game::NewGame() {
+  while (!NewGameOnce()) {
+  }
+}
+
+bool Game::NewGameOnce() {
   // The player's copy of the sample, else the game's own: Escape promises it.
   const std::string sample = !FindFileNoCase(st.PlayerFolder, "sample.mp3") && FindFileNoCase(st.AppFolder, "sample.mp3")
                                  ? st.AppFolder + "sample.mp3"
@@ -558,7 +563,7 @@ void Game::NewGame() {
     // somewhere other than the same sample again.
     if (!chosen && sampleFailed) {
       BackOutOfNewGame(oldFile);
-      return;
+      return true;
     }
     if (!chosen) path = sample;
     if (OpenSong(path)) break;
@@ -577,7 +582,7 @@ void Game::NewGame() {
     svc.CloseSong(st.Song);
     st.Song = {};
     BackOutOfNewGame(oldFile);
-    return;
+    return true;
   }
   const int16_t side =
       static_cast<int16_t>(std::clamp<int>(static_cast<int>(Val(size)), rules::SmallestBoard, rules::LargestBoard));
@@ -588,14 +593,14 @@ void Game::NewGame() {
     // As at Escape in the size list: the game in progress keeps its own song.
     svc.CloseSong(st.Song);
     st.Song = {};
-    NewGame();
-    return;
+    return false;
   }
   st.SongFile = path;
   st.PuzzleSolved = false;
   st.BoardRows = st.BoardColumns = side;
   NewBoard();
   Say(text::Announce(text::NewGame(), st));
+  return true;
 }
 
 void Game::BackOutOfNewGame(const std::string& oldFile) {

@@ -138,6 +138,9 @@ class Game {
   void GoToMark(bool& bump);
   void ToggleCoordinates();
   void NewGame();
+  // One pass of the selector and the size list; false when the player asks
+  // to choose another song.
+  bool NewGameOnce();
   void BackOutOfNewGame(const std::string& oldFile);
   SongHandle OpenSong(const std::string& path);
   void Quit();
