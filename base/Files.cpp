@@ -77,6 +77,11 @@ fs::path ResolvePathNoCase(const fs::path& path) {
   return out;
 }
 
+std::string FolderOf(const std::string& path) {
+  const size_t slash = path.rfind('/');
+  return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
 std::string WithTrailingSeparator(const std::string& folder) {
   if (folder.empty() || folder.back() != '/') return folder + "/";
   return folder;

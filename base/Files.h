@@ -41,3 +41,5 @@ std::string DataFolderFor(const std::string& programFolder);
 
 // Adds the platform separator when `folder` does not end in one.
 std::string WithTrailingSeparator(const std::string& folder);
+// The folder part of a path, ending in its separator; empty when it has none.
+std::string FolderOf(const std::string& path);

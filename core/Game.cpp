@@ -558,7 +558,7 @@ bool Game::NewGameOnce() {
     path = SelectFile(chosenFolder.empty() ? st.MusicLibraryFolder : chosenFolder, text::SelectSongTitle(),
                       text::SelectSongHint());
     const bool chosen = st.FileDialogError.empty() && !path.empty();
-    if (chosen && path.rfind('/') != std::string::npos) chosenFolder = path.substr(0, path.rfind('/') + 1);
+    if (chosen && !FolderOf(path).empty()) chosenFolder = FolderOf(path);
     // Once the sample has failed, backing out of the selector must lead
     // somewhere other than the same sample again.
     if (!chosen && sampleFailed) {
@@ -678,9 +678,8 @@ void Game::SoundServerChanged(bool up) {
 void Game::ChooseLibraryFolder() {
   std::string path = SelectFile(st.MusicLibraryFolder, text::LibraryTitle(), text::LibraryHint());
   if (!st.FileDialogError.empty()) SpeakMsgBox(st.FileDialogError, msgbox::OkOnly, text::ErrorTitle());
-  auto slash = path.rfind('/');
-  if (!path.empty() && slash != std::string::npos) {
-    st.MusicLibraryFolder = path.substr(0, slash + 1);
+  if (const std::string folder = FolderOf(path); !folder.empty()) {
+    st.MusicLibraryFolder = folder;
     Say(text::LibraryFolder(st.MusicLibraryFolder));
   }
 }
