@@ -3,6 +3,7 @@
 #include "base/Translate.h"
 #include "base/VB.h"
 
+#include <filesystem>
 
 namespace text {
 
@@ -40,11 +41,15 @@ std::string SongUnplayableOrBack(const std::string& path) {
   return Fill(Tr("text", "The song %1 could not be played. Please choose another song, or press Escape to go back without a new game."), {path});
 }
 std::string SongTooShort(const std::string& path) {
-  const std::string format = UCase(path.substr(path.rfind('.') == std::string::npos ? path.size() : path.rfind('.') + 1));
-  //: %1 is the song's format, such as WAV or FLAC.
-  const std::string warning = format == "MP3" || format.empty()
-                                  ? Tr("text", "song is too short. Either reduce the duration of the song tiles, reduce the number of rows and columns, or select a longer MP3.")
-                                  : Fill(Tr("text", "song is too short. Either reduce the duration of the song tiles, reduce the number of rows and columns, or select a longer %1."), {format});
+  // The file name's extension only: a dot in a folder's name is no format.
+  const std::string extension = std::filesystem::path(path).extension().string();
+  const std::string format = UCase(extension.empty() ? extension : extension.substr(1));
+  std::string warning;
+  if (format == "MP3" || format.empty())
+    warning = Tr("text", "song is too short. Either reduce the duration of the song tiles, reduce the number of rows and columns, or select a longer MP3.");
+  else
+    //: %1 is the song's format, such as WAV or FLAC.
+    warning = Fill(Tr("text", "song is too short. Either reduce the duration of the song tiles, reduce the number of rows and columns, or select a longer %1."), {format});
   return warning + " " + Tr("text", "Would you like to choose another song?");
 }
 std::string NoGame() { return Tr("text", "No game. Press N for a new game or Q to quit."); }

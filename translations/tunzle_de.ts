@@ -417,7 +417,6 @@
     </message>
     <message>
         <source>song is too short. Either reduce the duration of the song tiles, reduce the number of rows and columns, or select a longer MP3.</source>
-        <extracomment>%1 is the song&apos;s format, such as WAV or FLAC.</extracomment>
         <translation>Das Lied ist zu kurz. Verkürzen Sie entweder die Kachellänge, verringern Sie die Zahl der Zeilen und Spalten, oder wählen Sie ein längeres Lied.</translation>
     </message>
     <message>
@@ -645,6 +644,7 @@
     </message>
     <message>
         <source>song is too short. Either reduce the duration of the song tiles, reduce the number of rows and columns, or select a longer %1.</source>
+        <extracomment>%1 is the song&apos;s format, such as WAV or FLAC.</extracomment>
         <translation>Das Lied ist zu kurz. Verkürzen Sie entweder die Kachellänge, verringern Sie die Zahl der Zeilen und Spalten, oder wählen Sie eine längere %1-Datei.</translation>
     </message>
     <message>

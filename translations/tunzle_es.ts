@@ -417,7 +417,6 @@
     </message>
     <message>
         <source>song is too short. Either reduce the duration of the song tiles, reduce the number of rows and columns, or select a longer MP3.</source>
-        <extracomment>%1 is the song&apos;s format, such as WAV or FLAC.</extracomment>
         <translation>la canción es demasiado corta. Reduzca la duración de las piezas, reduzca el número de filas y columnas, o elija un MP3 más largo.</translation>
     </message>
     <message>
@@ -645,6 +644,7 @@
     </message>
     <message>
         <source>song is too short. Either reduce the duration of the song tiles, reduce the number of rows and columns, or select a longer %1.</source>
+        <extracomment>%1 is the song&apos;s format, such as WAV or FLAC.</extracomment>
         <translation>la canción es demasiado corta. Reduzca la duración de las piezas, reduzca el número de filas y columnas, o elija un %1 más largo.</translation>
     </message>
     <message>

@@ -417,7 +417,6 @@
     </message>
     <message>
         <source>song is too short. Either reduce the duration of the song tiles, reduce the number of rows and columns, or select a longer MP3.</source>
-        <extracomment>%1 is the song&apos;s format, such as WAV or FLAC.</extracomment>
         <translation>la chanson est trop courte. Réduisez la durée des tuiles, réduisez le nombre de lignes et de colonnes, ou choisissez une chanson plus longue.</translation>
     </message>
     <message>
@@ -645,6 +644,7 @@
     </message>
     <message>
         <source>song is too short. Either reduce the duration of the song tiles, reduce the number of rows and columns, or select a longer %1.</source>
+        <extracomment>%1 is the song&apos;s format, such as WAV or FLAC.</extracomment>
         <translation>la chanson est trop courte. Réduisez la durée des tuiles, réduisez le nombre de lignes et de colonnes, ou choisissez un fichier %1 plus long.</translation>
     </message>
     <message>

@@ -417,7 +417,6 @@
     </message>
     <message>
         <source>song is too short. Either reduce the duration of the song tiles, reduce the number of rows and columns, or select a longer MP3.</source>
-        <extracomment>%1 is the song&apos;s format, such as WAV or FLAC.</extracomment>
         <translation>a música é curta demais. Diminua a duração das peças, diminua o número de linhas e colunas, ou selecione uma música mais longa.</translation>
     </message>
     <message>
@@ -645,6 +644,7 @@
     </message>
     <message>
         <source>song is too short. Either reduce the duration of the song tiles, reduce the number of rows and columns, or select a longer %1.</source>
+        <extracomment>%1 is the song&apos;s format, such as WAV or FLAC.</extracomment>
         <translation>a música é curta demais. Diminua a duração das peças, diminua o número de linhas e colunas, ou selecione um arquivo %1 mais longo.</translation>
     </message>
     <message>

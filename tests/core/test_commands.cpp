@@ -494,17 +494,18 @@ TEST_F(Commands, KeyCaptureStoresTheKeyAndDoesNothingElse) {
 TEST_F(Commands, ASongTooShortForTheBoardIsSaidBeforeItIsBuiltAndItsSilentTilesBump) {
   st.MusicLibraryFolder = "/music/";
   svc.songTiles = 5;  // 5 tiles of sound: a 3 by 3 board needs 8
-  svc.files = {"/music/short.wav", "/music/short.mp3"};
+  svc.files = {"/music/short.wav", "/music/v1.2/short"};
   svc.picks = {"3", "3"};
   svc.answers = {msgbox::Yes, msgbox::No};
   key('N');
-  // Named by its format, asked before the board is built: Yes chooses again, No plays it.
+  // Named by its format (a dot in a folder's name is none), asked before the
+  // board is built: Yes chooses again, No plays it.
   const std::string warning = "msgbox Song Too Short: song is too short. Either reduce the duration of the song tiles, "
                               "reduce the number of rows and columns, or select a longer ";
   EXPECT_EQ(svc.count(warning + "WAV. Would you like to choose another song?"), 1);
   EXPECT_EQ(svc.count(warning + "MP3. Would you like to choose another song?"), 1);
   EXPECT_EQ(svc.count("select Select Music File to tunzle in /music/"), 2);
-  EXPECT_EQ(st.SongFile, "/music/short.mp3");
+  EXPECT_EQ(st.SongFile, "/music/v1.2/short");
   ASSERT_TRUE(st.HasBoard());
   // Tiles past the song's end bump instead of playing nothing.
   setBoard({{1, 2, 3}, {4, 5, 6}, {7, 8, 0}});
