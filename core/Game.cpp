@@ -558,7 +558,7 @@ bool Game::NewGameOnce() {
     path = SelectFile(chosenFolder.empty() ? st.MusicLibraryFolder : chosenFolder, text::SelectSongTitle(),
                       text::SelectSongHint());
     const bool chosen = st.FileDialogError.empty() && !path.empty();
-    if (chosen && !FolderOf(path).empty()) chosenFolder = FolderOf(path);
+    if (const std::string folder = FolderOf(path); chosen && !folder.empty()) chosenFolder = folder;
     // Once the sample has failed, backing out of the selector must lead
     // somewhere other than the same sample again.
     if (!chosen && sampleFailed) {

@@ -68,7 +68,7 @@ class Game {
   float mouseTime = 0, mouseX = 0, mouseY = 0;
   int16_t mouseButton = 0;
   bool hoverPending = false;  // a move waits for the half second to pass
-  int16_t lastHoverTile = -1;
+  int16_t lastHoverTile = -1;  // -1: none yet, or the pointer was off the board
   // The folder of the song last chosen in the selector, this session.
   std::string chosenFolder;
   // The first tile that starts past the song's end (0: all of them sound),
@@ -81,7 +81,7 @@ class Game {
   };
   SilentKey silentKey;
   int16_t silentFrom = 0;
-  int16_t FirstSilentTile();  // -1: none yet, or the pointer was off the board
+  int16_t FirstSilentTile();
   void HoverAt(float X, float Y, int16_t Button);
 
   // The game's moves and time; a slide or an undo is one move, however many tiles it moves.

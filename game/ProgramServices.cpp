@@ -114,10 +114,10 @@ void ProgramServices::StopSpeech() { if (tts) tts->StopSpeech(); }
 void ProgramServices::StopSpeakingAll() { if (tts) tts->StopSpeakingAll(); }
 void ProgramServices::TTSSetup(int16_t type) { if (tts) tts->TTSSetup(type); }
 void ProgramServices::SpeakBeforeChoice() { if (tts) tts->UseVoiceUntilChosen(); }
-// A voice that refuses a value leaves the old one; the game goes on.
 void ProgramServices::KeepVoiceSettings(int16_t voice, int16_t rate, int16_t volume) {
   if (tts) tts->KeepVoiceSettings(voice, rate, volume);
 }
+// A voice that refuses a value leaves the old one; the game goes on.
 void ProgramServices::AdjustVoice(int16_t& voice) {
   try { if (tts) tts->AdjustVoice(voice); } catch (const SpeechEngineError&) { ::Beep(); }
 }

@@ -434,11 +434,12 @@ bool OpenALDirectSound::CreatePrimary() {
     attrs.push_back(0);
     context_ = alcCreateContext(device_, attrs.data());
     if (!context_) return false;
+    // What OpenAL Soft mixes into memory, for the server or for a test.
+    if (loopback_ || server_) limiter_ = std::make_shared<PeakLimiter>(loopback_ ? loopbackRate_ : server_->Rate(), 2);
     if (server_) {
       static const auto render = renderSamples();
       ALCdevice* dev = device_;
-      auto limiter = std::make_shared<PeakLimiter>(server_->Rate(), 2);
-      auto mix = [dev, limiter](float* out, int frames) {
+      auto mix = [dev, limiter = limiter_](float* out, int frames) {
         render(dev, out, frames);
         limiter->Process(out, frames);
       };
@@ -473,7 +474,7 @@ void OpenALDirectSound::SetListenerRolloffFactor(float v) { rolloff_ = v; }
 void OpenALDirectSound::Release() {
   // The server's thread mixes from the device: it stops first.
   server_.reset();
-  loopbackLimiter_.reset();
+  limiter_.reset();
   if (context_) {
     if (alcGetCurrentContext() == context_) alcMakeContextCurrent(nullptr);
     alcDestroyContext(context_);
@@ -560,8 +561,7 @@ bool OpenALDirectSound::RenderSamples(float* out, int frames) {
   static const auto render = renderSamples();
   if (!render) return false;
   render(device_, out, frames);
-  if (!loopbackLimiter_) loopbackLimiter_ = std::make_unique<PeakLimiter>(loopbackRate_, 2);
-  loopbackLimiter_->Process(out, frames);
+  limiter_->Process(out, frames);
   return true;
 }
 

@@ -77,7 +77,8 @@ class OpenALDirectSound : public DSDevice {
   int periodFrames_ = kPeriodFrames;
   int periods_ = kPeriods;
   int loopbackRate_ = 44100;
-  std::unique_ptr<PeakLimiter> loopbackLimiter_;
+  // Shared with the server's mixing thread, which holds it while it mixes.
+  std::shared_ptr<PeakLimiter> limiter_;
   ALCdevice* device_ = nullptr;
   ALCcontext* context_ = nullptr;
   float rolloff_ = 1.0f;

@@ -83,6 +83,8 @@ class FRMTTS : public QWidget {
  private:
   // How long a key loop sleeps between looks at the hand-over.
   static constexpr float kKeyPoll = 0.01f;
+  // The built-in voice's rate and volume range, as the settings file keeps them.
+  static constexpr int32_t kSlowest = -10, kFastest = 21, kLoudest = 100;
   void applyKeptVoiceSettings();
   struct KeptVoice {
     int16_t voice, rate, volume;

@@ -178,22 +178,21 @@ int32_t FRMTTS::arrowLoop(const std::string& prompt, const std::string& heard, i
 void FRMTTS::AdjustRate(int16_t& CurrentRate) {
   if (activeSpeechType_ != 3 || !voices_[1]) return;
   CurrentRate = static_cast<int16_t>(arrowLoop(Tr("Speech", "Use the arrows to adjust rate. Press Enter when done."),
-                                               Tr("Speech", "Rate"), voices_[1]->Rate(), 1, -10, 21,
+                                               Tr("Speech", "Rate"), voices_[1]->Rate(), 1, kSlowest, kFastest,
                                                [this](int32_t r) { voices_[1]->SetRate(r); }));
 }
 
 void FRMTTS::AdjustVolume(int16_t& CurrentVolume) {
   if (activeSpeechType_ != 3 || !voices_[1]) return;
   CurrentVolume = static_cast<int16_t>(arrowLoop(Tr("Speech", "Use the arrows to adjust volume. Press Enter when done."),
-                                                 Tr("Speech", "Volume"), voices_[1]->Volume(), 5, 0, 100,
+                                                 Tr("Speech", "Volume"), voices_[1]->Volume(), 5, 0, kLoudest,
                                                  [this](int32_t v) { voices_[1]->SetVolume(v); }));
 }
 
 void FRMTTS::AdjustRate2(int16_t Jump, int16_t& CurrentRate) {
   if (activeSpeechType_ != 3 || !voices_[1]) return;
   int32_t r = voices_[1]->Rate() + Jump;
-  if (r > 21) r = 21;
-  if (r < -10) r = -10;
+  r = std::clamp(r, kSlowest, kFastest);
   voices_[1]->SetRate(r);
   CurrentRate = static_cast<int16_t>(r);
 }
@@ -211,8 +210,8 @@ void FRMTTS::applyKeptVoiceSettings() {
       // The engine's list may have changed since: a number past it keeps the voice.
       if (kept_->voice >= 0 && kept_->voice < tokens.Count()) voices_[1]->SetVoice(tokens.Item(kept_->voice));
     }
-    voices_[1]->SetRate(std::clamp<int32_t>(kept_->rate, -10, 21));
-    voices_[1]->SetVolume(std::clamp<int32_t>(kept_->volume, 0, 100));
+    voices_[1]->SetRate(std::clamp<int32_t>(kept_->rate, kSlowest, kFastest));
+    voices_[1]->SetVolume(std::clamp<int32_t>(kept_->volume, 0, kLoudest));
   } catch (const std::exception&) {
   }
 }
