@@ -1,12 +1,15 @@
 #pragma once
 // Everything the game does to the world outside its state: sound, song,
 // speech, dialogs, help. The program wires the real layers in; tests use a
-// recording fake. Time is the Clock's.
+// recording fake. Time is the Clock's. Nothing here waits: what ends later
+// (speech heard, a run played out, a dialog answered) is told through the
+// callback given, from the event loop.
 #include "core/GameState.h"
 
 #include "base/MsgBoxCodes.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 class GameServices {
@@ -29,8 +32,9 @@ class GameServices {
   virtual void PlayEntireSong() = 0;
   // A short stretch from the start of a tile, to hear a new volume by.
   virtual void PlayPiece(int16_t tile, float length, float seconds) = 0;
-  // The song is still running (not paused, not at its end).
-  virtual bool IsSongPlaying() = 0;
+  // `ended` runs once the run now playing has played out, or was stopped;
+  // soon when none plays.
+  virtual void WhenRunEnds(std::function<void()> ended) = 0;
   virtual void PauseMP3() = 0;
   virtual void SetMP3Volume(int32_t vol) = 0;
   // The song does not reach the start of the last of `tiles` tiles.
@@ -44,31 +48,34 @@ class GameServices {
   virtual void SpeakBeforeChoice() = 0;
   // The saved voice settings, for the built-in voice whenever it speaks.
   virtual void KeepVoiceSettings(int16_t voice, int16_t rate, int16_t volume) = 0;
-  virtual void AdjustVoice(int16_t& voice) = 0;
-  virtual void AdjustRate(int16_t& rate) = 0;
-  virtual void AdjustVolume(int16_t& volume) = 0;
+  // The voice adjusters: each opens, takes the keys handed to AdjusterKey,
+  // and gives `done` the value kept when it closes.
+  virtual void AdjustVoice(int16_t voice, std::function<void(int16_t)> done) = 0;
+  virtual void AdjustRate(int16_t rate, std::function<void(int16_t)> done) = 0;
+  virtual void AdjustVolume(int16_t volume, std::function<void(int16_t)> done) = 0;
+  virtual void AdjusterKey(int16_t code, int16_t shift) = 0;
   // The engine actually speaking (0 none, 1 screen reader, 3 voice), which
   // a failed start can leave different from the chosen type.
   virtual int16_t ActiveSpeechType() const = 0;
-  // Waits until what was said has been heard, at most atMost seconds.
-  // False, at once, when nothing speaks.
-  virtual bool WaitForSpeech(float atMost, bool noEvents) = 0;
-  // The speech adjusters' key hand-over.
-  virtual bool KeyCapture() = 0;
-  virtual void StoreCapturedKey(int16_t code, int16_t shift) = 0;
+  // `heard` runs once what was said has been heard (the game bounds the
+  // wait itself); soon when nothing speaks.
+  virtual void WhenSpeechHeard(float atMost, std::function<void()> heard) = 0;
 
-  // Dialogs; buttons and answers as in base/MsgBoxCodes.h.
-  virtual int16_t SpeakMsgBox(const std::string& text, int16_t buttons, const std::string& title) = 0;
-  virtual std::string PickList(const std::string& spec) = 0;
-  virtual std::string SelectFile(const std::string& folder, const std::string& pattern, int16_t mode,
-                                 const std::string& title, std::string& errorText, const std::string& initial,
-                                 const std::string& hint) = 0;
-  virtual void ShowHelp(const std::string& file) = 0;
+  // Dialogs; buttons and answers as in base/MsgBoxCodes.h. Each opens and
+  // returns; the answer comes later.
+  virtual void SpeakMsgBox(const std::string& text, int16_t buttons, const std::string& title,
+                           std::function<void(int16_t)> answered) = 0;
+  virtual void PickList(const std::string& spec, std::function<void(std::string)> picked) = 0;
+  // `chosen` gets the path ("" on Cancel) and the last error's text ("" without one).
+  virtual void SelectFile(const std::string& folder, const std::string& pattern, int16_t mode, const std::string& title,
+                          const std::string& initial, const std::string& hint,
+                          std::function<void(std::string, std::string)> chosen) = 0;
+  virtual void ShowHelp(const std::string& file, std::function<void()> closed) = 0;
 
   virtual void Beep() = 0;
   // Calls the game's HoverRested once, `seconds` from now; a new call replaces
   // the one pending.
   virtual void HoverLater(float seconds) = 0;
-  // Ends the program at once; does not return in the real program.
+  // Ends the program's main loop; it closes down once this call has returned.
   virtual void EndProgram() = 0;
 };

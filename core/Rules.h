@@ -33,8 +33,6 @@ constexpr float WinNoteGap = 0.15f;
 // After the win's whole song, this long before its words: the song's last
 // note, still in the sound server's buffers when the song ends, is heard alone.
 constexpr float AfterSongPause = 0.5f;
-// How often a wait for a run or the win's song looks again.
-constexpr float PollSeconds = 0.05f;
 
 // Waits for speech to be heard, at most: a square's words, a resumed game's,
 // the farewell, the win's result; and without speech the farewell's pause.

@@ -2,7 +2,6 @@
 
 #include "common/Beep.h"
 #include "base/Trace.h"
-#include "common/Wait.h"
 #include "dialogs/GenProcs.h"
 #include "dialogs/SelectFile.h"
 #include "help/FRMHelp.h"
@@ -19,8 +18,8 @@
 #include <QTime>
 #include <algorithm>
 #include <chrono>
-#include <cstdio>
-#include <unistd.h>
+#include <cmath>
+#include <utility>
 
 ProgramServices::ProgramServices(GameState& state) : st(state) {
   // A coarse timer may fire 5 % early and cut a tile's end off.
@@ -34,11 +33,37 @@ ProgramServices::ProgramServices(GameState& state) : st(state) {
   QObject::connect(&hoverTimer, &QTimer::timeout, [this] {
     if (hoverRested) hoverRested();
   });
+  // The notes' gap is heard: a coarse timer would stretch it.
+  wakeTimer.setTimerType(Qt::PreciseTimer);
+  wakeTimer.setSingleShot(true);
+  QObject::connect(&wakeTimer, &QTimer::timeout, [this] {
+    if (auto due = std::exchange(wakeDue, nullptr)) due();
+  });
+  speechWatch.setInterval(20);
+  QObject::connect(&speechWatch, &QTimer::timeout, [this] {
+    if (tts && tts->IsSpeaking()) return;
+    // The sound server still holds the last few milliseconds.
+    if (!std::exchange(speechTail, true)) {
+      speechWatch.setInterval(100);
+      return;
+    }
+    speechWatch.stop();
+    for (auto& heard : std::exchange(speechWaiters, {})) heard();
+  });
+  runWatch.setInterval(20);
+  QObject::connect(&runWatch, &QTimer::timeout, [this] {
+    if (songs && songs->IsSongRunning()) return;
+    runWatch.stop();
+    for (auto& ended : std::exchange(runWaiters, {})) ended();
+  });
 }
 
 ProgramServices::~ProgramServices() {
   tileTimer.stop();
   hoverTimer.stop();
+  wakeTimer.stop();
+  speechWatch.stop();
+  runWatch.stop();
   tts.reset();
   screenReader.reset();
   // Pending events run here, so every player is still alive for them.
@@ -101,7 +126,14 @@ void ProgramServices::PlayEntireSong() { if (songs) songs->PlayEntireSong(); }
 void ProgramServices::PlayPiece(int16_t tile, float length, float seconds) {
   if (songs) songs->PlayPiece(tile, length, seconds);
 }
-bool ProgramServices::IsSongPlaying() { return songs && songs->IsSongRunning(); }
+void ProgramServices::WhenRunEnds(std::function<void()> ended) {
+  if (!songs || !songs->IsSongRunning()) {
+    QTimer::singleShot(0, std::move(ended));
+    return;
+  }
+  runWaiters.push_back(std::move(ended));
+  if (!runWatch.isActive()) runWatch.start();
+}
 void ProgramServices::PauseMP3() { if (songs) songs->PauseMP3(); }
 void ProgramServices::SetMP3Volume(int32_t vol) { if (songs) songs->SetMP3Volume(vol); }
 bool ProgramServices::IsSongTooShort(int tiles, float length) { return songs ? songs->IsSongTooShort(tiles, length) : false; }
@@ -118,53 +150,67 @@ void ProgramServices::KeepVoiceSettings(int16_t voice, int16_t rate, int16_t vol
   if (tts) tts->KeepVoiceSettings(voice, rate, volume);
 }
 // A voice that refuses a value leaves the old one; the game goes on.
-void ProgramServices::AdjustVoice(int16_t& voice) {
+void ProgramServices::AdjustVoice(int16_t voice, std::function<void(int16_t)> done) {
   try { if (tts) tts->AdjustVoice(voice); } catch (const SpeechEngineError&) { ::Beep(); }
+  QTimer::singleShot(0, [done, voice] { done(voice); });
 }
-void ProgramServices::AdjustRate(int16_t& rate) {
+void ProgramServices::AdjustRate(int16_t rate, std::function<void(int16_t)> done) {
   try { if (tts) tts->AdjustRate(rate); } catch (const SpeechEngineError&) { ::Beep(); }
+  QTimer::singleShot(0, [done, rate] { done(rate); });
 }
-void ProgramServices::AdjustVolume(int16_t& volume) {
+void ProgramServices::AdjustVolume(int16_t volume, std::function<void(int16_t)> done) {
   try { if (tts) tts->AdjustVolume(volume); } catch (const SpeechEngineError&) { ::Beep(); }
+  QTimer::singleShot(0, [done, volume] { done(volume); });
 }
-bool ProgramServices::WaitForSpeech(float atMost, bool noEvents) {
-  if (ActiveSpeechType() == 0) return false;
-  const auto end = std::chrono::steady_clock::now() + std::chrono::duration<float>(atMost);
-  bool spoke = false;
-  while (tts->IsSpeaking() && std::chrono::steady_clock::now() < end) {
-    spoke = true;
-    ::Wait(0.02f, noEvents);
-  }
-  // The sound server still holds the last few milliseconds.
-  if (spoke) ::Wait(0.1f, noEvents);
-  return true;
-}
-bool ProgramServices::KeyCapture() { return TheKeyHandOver().KeyCapture; }
-void ProgramServices::StoreCapturedKey(int16_t code, int16_t shift) {
+void ProgramServices::AdjusterKey(int16_t code, int16_t shift) {
   TheKeyHandOver().CapturedKey = code;
   TheKeyHandOver().CapturedShift = shift;
+}
+void ProgramServices::WhenSpeechHeard(float, std::function<void()> heard) {
+  // Nothing speaks: nothing to wait for. The game bounds the wait itself.
+  if (ActiveSpeechType() == 0 || !tts) {
+    QTimer::singleShot(0, std::move(heard));
+    return;
+  }
+  speechWaiters.push_back(std::move(heard));
+  if (!speechWatch.isActive()) {
+    speechTail = false;
+    speechWatch.setInterval(20);
+    speechWatch.start();
+  }
 }
 int16_t ProgramServices::ActiveSpeechType() const { return tts ? tts->ActiveSpeechType() : 0; }
 bool ProgramServices::ScreenReaderRunning() const { return screenReader && screenReader->Running(); }
 
 // ---- Dialogs and help ---------------------------------------------------
 
+void ProgramServices::SpeakMsgBox(const std::string& text, int16_t buttons, const std::string& title,
+                                  std::function<void(int16_t)> answered) {
+  const int16_t answer = ::SpeakMsgBox(text, buttons, title);
+  QTimer::singleShot(0, [answered, answer] { answered(answer); });
+}
 int16_t ProgramServices::SpeakMsgBox(const std::string& text, int16_t buttons, const std::string& title) {
   return ::SpeakMsgBox(text, buttons, title);
 }
-std::string ProgramServices::PickList(const std::string& spec) { return ::PickList(spec); }
-std::string ProgramServices::SelectFile(const std::string& folder, const std::string& pattern, int16_t mode,
-                                        const std::string& title, std::string& errorText, const std::string& initial,
-                                        const std::string& hint) {
-  return ::SelectFile(folder, pattern, mode, title, errorText, initial, hint);
+void ProgramServices::PickList(const std::string& spec, std::function<void(std::string)> picked) {
+  const std::string answer = ::PickList(spec);
+  QTimer::singleShot(0, [picked, answer] { picked(answer); });
 }
-void ProgramServices::ShowHelp(const std::string& file) {
+void ProgramServices::SelectFile(const std::string& folder, const std::string& pattern, int16_t mode,
+                                 const std::string& title, const std::string& initial, const std::string& hint,
+                                 std::function<void(std::string, std::string)> chosen) {
+  std::string error;
+  const std::string path = ::SelectFile(folder, pattern, mode, title, error, initial, hint);
+  QTimer::singleShot(0, [chosen, path, error] { chosen(path, error); });
+}
+void ProgramServices::ShowHelp(const std::string& file, std::function<void()> closed) {
   HelpOptions options = HelpOptions::Game();
   options.message = [](const std::string& text, const std::string& title) { ::SpeakMsgBox(text, 0, title); };
   options.speak = [this](const std::string& text) { SpeakForHelp(text); };
   ShowHelpFile(file, window, options);
   // The topic being read belongs to the closed window.
   StopSpeech();
+  QTimer::singleShot(0, std::move(closed));
 }
 
 void ProgramServices::SpeakForHelp(const std::string& text) {
@@ -176,10 +222,13 @@ void ProgramServices::SpeakForHelp(const std::string& text) {
 
 // ---- Time and the end ---------------------------------------------------
 
-void ProgramServices::Wait(float seconds, bool noEvents) { ::Wait(seconds, noEvents); }
 double ProgramServices::TimeOfDay() { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0; }
 double ProgramServices::SteadySeconds() {
   return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
+}
+void ProgramServices::WakeAt(double steady, std::function<void()> due) {
+  wakeDue = std::move(due);
+  wakeTimer.start(std::max(0, static_cast<int>(std::ceil((steady - SteadySeconds()) * 1000))));
 }
 void ProgramServices::PlaySoundAfterRun(const std::string& name) {
   if (songs) songs->CueAfterRun([this, name] { PlaySound(name); });
@@ -193,14 +242,8 @@ void ProgramServices::SpeakCharacter(const std::string& ch) {
 void ProgramServices::HoverLater(float seconds) { hoverTimer.start(std::max(1, static_cast<int>(seconds * 1000 + 0.5f))); }
 void ProgramServices::EndProgram() {
   Trace::write("end");
-  if (songs) songs->Shutdown();
-  if (sound) sound->ShutdownForm1();
-  // Never fflush(nullptr): it waits on every stream's lock, and a thread
-  // stuck on a hung speech server may hold one for good.
-  std::fflush(stdout);
-  std::fflush(stderr);
-  // Nested loops (dialogs, waits) may be running: leave at once.
-  _exit(0);
+  // The main loop ends; the program's objects close down behind it.
+  QCoreApplication::exit(0);
 }
 
 // ---- The program as the sound layer sees it ------------------------------

@@ -13,6 +13,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 class Sound;
 class SongPlayers;
@@ -42,7 +43,7 @@ class ProgramServices : public GameServices, public Clock, public SoundHost, pub
   void PlayOriginalTile(int16_t tile, float length) override;
   void PlayEntireSong() override;
   void PlayPiece(int16_t tile, float length, float seconds) override;
-  bool IsSongPlaying() override;
+  void WhenRunEnds(std::function<void()> ended) override;
   void PauseMP3() override;
   void SetMP3Volume(int32_t vol) override;
   bool IsSongTooShort(int tiles, float length) override;
@@ -53,17 +54,20 @@ class ProgramServices : public GameServices, public Clock, public SoundHost, pub
   void TTSSetup(int16_t type) override;
   void SpeakBeforeChoice() override;
   void KeepVoiceSettings(int16_t voice, int16_t rate, int16_t volume) override;
-  void AdjustVoice(int16_t& voice) override;
-  void AdjustRate(int16_t& rate) override;
-  void AdjustVolume(int16_t& volume) override;
-  bool WaitForSpeech(float atMost, bool noEvents) override;
-  bool KeyCapture() override;
-  void StoreCapturedKey(int16_t code, int16_t shift) override;
+  void AdjustVoice(int16_t voice, std::function<void(int16_t)> done) override;
+  void AdjustRate(int16_t rate, std::function<void(int16_t)> done) override;
+  void AdjustVolume(int16_t volume, std::function<void(int16_t)> done) override;
+  void AdjusterKey(int16_t code, int16_t shift) override;
+  void WhenSpeechHeard(float atMost, std::function<void()> heard) override;
+  void SpeakMsgBox(const std::string& text, int16_t buttons, const std::string& title,
+                   std::function<void(int16_t)> answered) override;
+  void PickList(const std::string& spec, std::function<void(std::string)> picked) override;
+  void SelectFile(const std::string& folder, const std::string& pattern, int16_t mode, const std::string& title,
+                  const std::string& initial, const std::string& hint,
+                  std::function<void(std::string, std::string)> chosen) override;
+  void ShowHelp(const std::string& file, std::function<void()> closed) override;
+  // The sound engine's message box, answered at once (no caller waits for it).
   int16_t SpeakMsgBox(const std::string& text, int16_t buttons, const std::string& title) override;
-  std::string PickList(const std::string& spec) override;
-  std::string SelectFile(const std::string& folder, const std::string& pattern, int16_t mode, const std::string& title,
-                         std::string& errorText, const std::string& initial, const std::string& hint) override;
-  void ShowHelp(const std::string& file) override;
   // Reads the help viewer aloud where the game's own voice speaks and no
   // screen reader does.
   void SpeakForHelp(const std::string& text);
@@ -74,9 +78,9 @@ class ProgramServices : public GameServices, public Clock, public SoundHost, pub
   void EndProgram() override;
 
   // Clock
-  void Wait(float seconds, bool noEvents) override;
   double TimeOfDay() override;
   double SteadySeconds() override;
+  void WakeAt(double steady, std::function<void()> due) override;
 
   // SoundHost
   std::string AppFolder() override;
@@ -98,6 +102,14 @@ class ProgramServices : public GameServices, public Clock, public SoundHost, pub
   QTimer tileTimer;
   QTimer hoverTimer;
   std::function<void()> hoverRested;
+  // The game's next step.
+  QTimer wakeTimer;
+  std::function<void()> wakeDue;
+  // Who waits for the game's words to be heard, or for the song's run to end:
+  // looked at while anyone does.
+  QTimer speechWatch, runWatch;
+  std::vector<std::function<void()>> speechWaiters, runWaiters;
+  bool speechTail = false;
   std::unique_ptr<SongPlayers> songs;
   std::unique_ptr<OggPlayers> oggs;
   std::unique_ptr<Sound> sound;

@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QTime>
+#include <QTimer>
 
 namespace {
 // Told from the sound engine's thread; the game hears it on the window's.
@@ -44,7 +45,8 @@ int TunzleMain(int argc, char** argv) {
   OnDisplayLost([&game] { game.KeepOnLoss(); });
   linkGame = &game;
   soundwake::SetLinkHandler(SoundLinkChanged);
-  game.Start(commandLine);
+  // The start-up runs from the main loop, as everything after it does.
+  QTimer::singleShot(0, [&game, commandLine] { game.Start(commandLine); });
   const int code = app.exec();
   soundwake::SetLinkHandler(nullptr);
   linkGame = nullptr;

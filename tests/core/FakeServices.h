@@ -1,16 +1,21 @@
 #pragma once
 // Records every outward effect of the game as a line, and answers dialogs
-// from queues the test fills. Also the game's clock (waits pass at once; the
-// steady count moves only when the test moves it, or by `dialogSeconds` while
-// each dialog, the help or an adjuster is open) and its board view (a window
-// 9000 twips high).
+// from queues the test fills. Also the game's clock (the steady count moves
+// when the test moves it, when Pass runs the game's steps as their times come,
+// and by `dialogSeconds` while each dialog, the help or an adjuster is open)
+// and its board view (a window 9000 twips high). Speech is heard and runs end
+// at once, unless the test holds them.
 #include "core/BoardView.h"
 #include "core/Clock.h"
 #include "core/Game.h"
 #include "core/GameServices.h"
 
+#include <algorithm>
 #include <deque>
+#include <functional>
+#include <limits>
 #include <string>
+#include <utility>
 #include <vector>
 
 class FakeServices : public GameServices, public Clock, public BoardView {
@@ -22,10 +27,16 @@ class FakeServices : public GameServices, public Clock, public BoardView {
   double now = 1000.0;
   double steady = 0, dialogSeconds = 0;
   bool ended = false;
-  bool capture = false;
+  // The game's next step: when, and what runs it. Unless the test lets time
+  // pass itself, every step runs as soon as it is asked for.
+  double wakeAt = -1;
+  std::function<void()> due;
+  bool autoPass = true;
+  bool holdSpeech = false, holdRun = false, holdAdjuster = false;
+  std::vector<std::function<void()>> speechWaiters, runWaiters;
+  std::function<void(int16_t)> adjusterDone;
   int16_t nextSongSlot = 1;
   int laidOut = 0, shown = 0;
-  int16_t capturedKey = 0, capturedShift = 0;
   int16_t activeSpeech = 0;
 
   void clear() { log.clear(); }
@@ -56,7 +67,10 @@ class FakeServices : public GameServices, public Clock, public BoardView {
   void PlayPiece(int16_t t, float, float) override { log.push_back("piece " + std::to_string(t)); }
   void PauseMP3() override { log.push_back("pause"); }
   void SetMP3Volume(int32_t v) override { log.push_back("volume " + std::to_string(v)); }
-  bool IsSongPlaying() override { return false; }
+  void WhenRunEnds(std::function<void()> ended) override {
+    if (holdRun) runWaiters.push_back(std::move(ended));
+    else ended();
+  }
   // How many tiles the song holds: a tile past them starts past its end.
   int songTiles = 1000;
   bool IsSongTooShort(int tiles, float) override { return tiles > songTiles; }
@@ -65,38 +79,38 @@ class FakeServices : public GameServices, public Clock, public BoardView {
   void TTSSetup(int16_t t) override { log.push_back("tts " + std::to_string(t)); activeSpeech = t; }
   void SpeakBeforeChoice() override { log.push_back("voice before choice"); activeSpeech = 3; }
   int16_t ActiveSpeechType() const override { return activeSpeech; }
-  bool WaitForSpeech(float s, bool) override { log.push_back("waitspeech " + std::to_string(s).substr(0, 4)); return true; }
+  void WhenSpeechHeard(float s, std::function<void()> heard) override {
+    log.push_back("waitspeech " + std::to_string(s).substr(0, 4));
+    if (holdSpeech) speechWaiters.push_back(std::move(heard));
+    else heard();
+  }
+  static void release(std::vector<std::function<void()>>& waiters) {
+    for (auto& w : std::exchange(waiters, {})) w();
+  }
   void KeepVoiceSettings(int16_t voice, int16_t rate, int16_t volume) override {
     log.push_back("keepvoice " + std::to_string(voice) + " " + std::to_string(rate) + " " + std::to_string(volume));
   }
-  void AdjustVoice(int16_t& v) override { opened("adjustvoice " + std::to_string(v)); }
-  void AdjustRate(int16_t& v) override { opened("adjustrate " + std::to_string(v)); }
-  void AdjustVolume(int16_t& v) override { opened("adjustvolume " + std::to_string(v)); }
-  bool KeyCapture() override { return capture; }
-  void StoreCapturedKey(int16_t c, int16_t s) override { capturedKey = c; capturedShift = s; }
-  int16_t SpeakMsgBox(const std::string& text, int16_t, const std::string& title) override {
+  void AdjustVoice(int16_t v, std::function<void(int16_t)> done) override { adjust("adjustvoice ", v, std::move(done)); }
+  void AdjustRate(int16_t v, std::function<void(int16_t)> done) override { adjust("adjustrate ", v, std::move(done)); }
+  void AdjustVolume(int16_t v, std::function<void(int16_t)> done) override { adjust("adjustvolume ", v, std::move(done)); }
+  void AdjusterKey(int16_t c, int16_t s) override { log.push_back("adjusterkey " + std::to_string(c) + " " + std::to_string(s)); }
+  void SpeakMsgBox(const std::string& text, int16_t, const std::string& title, std::function<void(int16_t)> answered) override {
     opened("msgbox " + title + ": " + text);
-    if (answers.empty()) return msgbox::Cancel;
-    int16_t a = answers.front();
-    answers.pop_front();
-    return a;
+    answered(answers.empty() ? msgbox::Cancel : next(answers));
   }
-  std::string PickList(const std::string& spec) override {
+  void PickList(const std::string& spec, std::function<void(std::string)> picked) override {
     opened("pick " + spec);
-    if (picks.empty()) return "";
-    std::string a = picks.front();
-    picks.pop_front();
-    return a;
+    picked(picks.empty() ? "" : next(picks));
   }
-  std::string SelectFile(const std::string& folder, const std::string&, int16_t, const std::string& title, std::string&,
-                         const std::string&, const std::string&) override {
+  void SelectFile(const std::string& folder, const std::string&, int16_t, const std::string& title, const std::string&,
+                  const std::string&, std::function<void(std::string, std::string)> chosen) override {
     opened("select " + title + " in " + folder);
-    if (files.empty()) return "";
-    std::string a = files.front();
-    files.pop_front();
-    return a;
+    chosen(files.empty() ? "" : next(files), "");
   }
-  void ShowHelp(const std::string& f) override { opened("help " + f); }
+  void ShowHelp(const std::string& f, std::function<void()> closed) override {
+    opened("help " + f);
+    closed();
+  }
   void Beep() override { log.push_back("beep"); }
   // The pending rest's delay (-1: none); a test calls HoverRested itself.
   float hoverDue = -1;
@@ -104,9 +118,24 @@ class FakeServices : public GameServices, public Clock, public BoardView {
   void EndProgram() override { ended = true; log.push_back("end"); }
 
   // Clock
-  void Wait(float, bool) override {}
   double TimeOfDay() override { return now; }
   double SteadySeconds() override { return steady; }
+  void WakeAt(double s, std::function<void()> run) override {
+    wakeAt = s;
+    due = std::move(run);
+    if (autoPass) Pass();
+  }
+  // Lets `seconds` pass (all the time the game's steps want, without a
+  // number), running each step as its time comes.
+  void Pass(double seconds = std::numeric_limits<double>::infinity()) {
+    const double end = steady + seconds;
+    while (wakeAt >= 0 && wakeAt <= end) {
+      steady = std::max(steady, wakeAt);
+      wakeAt = -1;
+      due();
+    }
+    if (end != std::numeric_limits<double>::infinity()) steady = std::max(steady, end);
+  }
 
   // BoardView
   void LaidOut() override { ++laidOut; }
@@ -118,5 +147,16 @@ class FakeServices : public GameServices, public Clock, public BoardView {
   void opened(const std::string& line) {
     log.push_back(line);
     steady += dialogSeconds;
+  }
+  template <typename Q>
+  static typename Q::value_type next(Q& queue) {
+    auto v = queue.front();
+    queue.pop_front();
+    return v;
+  }
+  void adjust(const std::string& what, int16_t v, std::function<void(int16_t)> done) {
+    opened(what + std::to_string(v));
+    if (holdAdjuster) adjusterDone = std::move(done);
+    else done(v);
   }
 };

@@ -21,26 +21,10 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-// The real wait runs events: a key pressed during a note's wait is handled there.
-class WaitingServices : public FakeServices {
- public:
-  std::function<void()> duringWait;
-  int songPolls = 0;  // how many times the song still reports itself running
-  void Wait(float, bool) override {
-    if (auto f = std::exchange(duringWait, nullptr)) f();
-  }
-  bool WaitForSpeech(float s, bool n) override {
-    FakeServices::WaitForSpeech(s, n);
-    if (auto f = std::exchange(duringWait, nullptr)) f();
-    return true;
-  }
-  bool IsSongPlaying() override { return songPolls-- > 0; }
-};
-
 class Commands : public ::testing::Test {
  protected:
   GameState st;
-  WaitingServices svc;
+  FakeServices svc;
   Game game{st, svc, svc, svc};
 
   ScratchFolder players;
@@ -97,10 +81,11 @@ TEST_F(Commands, SlidingTileOneHomePlaysOneNoteThenTileOne) {
   // With row and column on, a square's words wait for a run still playing (here, as
   // if the slide's run went on) to play out, and the tile waits for the words.
   st.AnnounceCoordinates = true;
-  svc.songPolls = 3;
+  svc.holdRun = true;
   svc.clear();
   key(vk::Right);
-  EXPECT_EQ(svc.songPolls, -1);
+  EXPECT_EQ(without({"stopspeech", "pause"}), Lines{});
+  FakeServices::release(svc.runWaiters);
   EXPECT_EQ(without({"stopspeech", "pause"}), (Lines{"say 2, 2", "waitspeech 5.00", "tile 5-5 2.0"}));
 }
 
@@ -131,30 +116,52 @@ TEST_F(Commands, TheLastMoveWinsAndNeverBefore) {
   EXPECT_EQ(svc.count("entire"), 0);
   svc.answers = {msgbox::No};
   cursor(3, 3);
-  bool drawnSolved = false;
-  svc.duringWait = [&] {
-    // In the winning move's note: the solved board is shown, and board keys do nothing.
-    drawnSolved = KindOf(st, 8) == SquareKind::InRun && KindOf(st, 9) == SquareKind::Empty;
-    key(vk::Left);
-    key(vk::Space);
-    key('P');
-  };
-  svc.songPolls = 1000;
+  svc.autoPass = false;
+  svc.holdRun = true;
   svc.clear();
   key(vk::Space);
-  EXPECT_TRUE(drawnSolved);
+  // The solved board is shown at once; keys move nothing during the notes, the flourish or the song.
+  EXPECT_TRUE(KindOf(st, 8) == SquareKind::InRun && KindOf(st, 9) == SquareKind::Empty);
+  svc.Pass(0.1);
+  key(vk::Left);
+  key(vk::Space);
+  key('P');
+  svc.Pass();
   EXPECT_EQ(st.CursorColumn, 3);
   EXPECT_EQ(svc.count("sound note.wav"), 1 + 10);  // 8 home, the flourish
   EXPECT_EQ(svc.count("beep") + svc.count("tile 1-8 2.0") + svc.count("sound boop2.wav"), 0);
   // The whole song, then the question: never spoken over the song.
-  EXPECT_EQ(svc.songPolls, -1);
-  const auto entire = std::find(svc.log.begin(), svc.log.end(), "entire");
-  const auto asked = std::find(svc.log.begin(), svc.log.end(), "msgbox Congratulations: Would you like another game?");
-  EXPECT_LT(entire, asked);
+  const std::string another = "msgbox Congratulations: Would you like another game?";
+  EXPECT_EQ(svc.count("entire"), 1);
+  EXPECT_EQ(svc.count(another), 0);
+  FakeServices::release(svc.runWaiters);
+  svc.Pass();
+  EXPECT_LT(std::find(svc.log.begin(), svc.log.end(), "entire"), std::find(svc.log.begin(), svc.log.end(), another));
   // No: the puzzle counts as solved and the quit runs without a save question.
   EXPECT_TRUE(st.PuzzleSolved);
   EXPECT_EQ(svc.count("msgbox Save Game?: Would you like to save your game?"), 0);
   EXPECT_TRUE(svc.ended);
+
+  // A key during the song stops it and asks at once; the close box during it
+  // quits without the question (the game is won, so nothing is asked).
+  for (const bool close : {false, true}) {
+    Game next{st, svc, svc, svc};
+    svc.ended = st.PuzzleSolved = false;
+    svc.answers = {msgbox::No};
+    setBoard({{1, 2, 3}, {4, 5, 6}, {7, 0, 8}});
+    cursor(3, 3);
+    next.form_keydown(vk::Space, 0);
+    svc.Pass();
+    ASSERT_EQ(svc.count("entire"), 1);
+    if (close) next.CloseRequested();
+    else next.form_keydown(vk::Left, 0);
+    svc.Pass();
+    const auto song = std::find(svc.log.begin(), svc.log.end(), "entire");
+    EXPECT_EQ(*std::find_if(song + 1, svc.log.end(), [](auto& l) { return l != "stopspeech"; }), "pause");
+    EXPECT_EQ(svc.count(another), close ? 0 : 1) << close;
+    EXPECT_TRUE(svc.ended && st.PuzzleSolved) << close;
+    svc.runWaiters.clear();
+  }
 }
 
 TEST_F(Commands, SlidesAndUndoesAreAMoveEachAndTheTimeStandsStillInDialogs) {
@@ -282,35 +289,25 @@ TEST_F(Commands, SpaceOffLineBeepsAndAThreeTileSlideMovesThree) {
   EXPECT_TRUE(board::IsConsistent(st));
 }
 
-TEST_F(Commands, ASlideStopsWhereTheEmptySquareReachesTheCursorWhateverRanMeanwhile) {
-  // Tile 1 goes home first, with a note; Space again during its wait brings 2 home.
+TEST_F(Commands, ASlideMovesItsTilesAtOnceAndTheNextKeyDropsItsNotes) {
+  // Tiles 1 and 2 go home, a note and a run each.
   setBoard({{0, 1, 2, 4}, {5, 6, 7, 8}, {9, 10, 11, 12}, {13, 14, 15, 3}});
   const auto start = st.Cells;
   cursor(1, 3);
-  svc.duringWait = [&] { key(vk::Space); };
+  svc.autoPass = false;
   key(vk::Space);
   EXPECT_EQ(st.Board(1, 4), 4) << "a tile beyond the cursor moved";
   EXPECT_EQ(st.Board(1, 3), 0);
   EXPECT_EQ(st.CursorColumn, 3);
-  EXPECT_EQ(svc.count("sound note.wav"), 2) << "one note per tile home, not again for the inner slide's";
-  EXPECT_EQ(svc.count("tile 1-2 2.0"), 1);
-  // Each slide takes back the steps it made itself.
-  key('U');
+  EXPECT_EQ(svc.count("sound note.wav"), 1);
+  key('P');
+  svc.Pass();
+  EXPECT_EQ(svc.count("sound note.wav"), 1) << "the notes still pending are dropped";
+  EXPECT_EQ(svc.count("tile 1-1 2.0") + svc.count("sound noTile.wav"), 0);
+  EXPECT_EQ(svc.log.back(), "tile 1-2 2.0");
+  // One undo takes the whole slide back.
   key('U');
   EXPECT_EQ(st.Cells, start);
-
-  // A new game started during the wait: the old slide moves none of its tiles.
-  setBoard({{0, 1, 2, 4}, {5, 6, 7, 8}, {9, 10, 11, 12}, {13, 14, 15, 3}});
-  cursor(1, 3);
-  std::vector<int16_t> fresh;
-  svc.duringWait = [&] {
-    svc.files = {""};
-    svc.picks = {"4"};
-    key('N');
-    fresh = st.Cells;
-  };
-  key(vk::Space);
-  EXPECT_EQ(st.Cells, fresh);
 }
 
 TEST_F(Commands, PlayTheRunAndTheRow) {
@@ -395,7 +392,8 @@ TEST_F(Commands, TheSoundServerGoingAndComingBackIsSaidByAVoiceThatCanBeHeard) {
 TEST_F(Commands, MarkAndGoToTheMark) {
   setBoard({{1, 2, 3}, {4, 5, 6}, {7, 8, 0}});
   key('G');
-  EXPECT_EQ(svc.log.back(), "sound boop2.wav");
+  // No mark: the square again, then the bump after it.
+  EXPECT_EQ(svc.log.back(), "after the run: sound boop2.wav");
   cursor(2, 2);
   key('M');
   EXPECT_EQ(st.MarkedTile, 5);
@@ -443,9 +441,14 @@ TEST_F(Commands, EmptySquareKeysAndAnnouncements) {
   key(vk::Left);
   EXPECT_EQ(without({"stopspeech", "pause"}), (Lines{"say 3, 2", "say correct", "waitspeech 5.00", "tile 10-10 2.0"}));
   // A key while the words are said stops them; the square left behind is not played.
-  svc.duringWait = [&] { key(vk::Right); };
+  svc.holdSpeech = true;
+  svc.autoPass = false;
   svc.clear();
   key(vk::Left);
+  key(vk::Right);
+  FakeServices::release(svc.speechWaiters);
+  svc.holdSpeech = false;
+  svc.autoPass = true;
   EXPECT_EQ(svc.count("tile 9-9 2.0"), 0);
   EXPECT_EQ(svc.log.back(), "tile 10-10 2.0");
   key(vk::Up);
@@ -458,9 +461,12 @@ TEST_F(Commands, EmptySquareKeysAndAnnouncements) {
   key(vk::Down);
   EXPECT_EQ(svc.count("say wrong"), 1);
   // An edge key overtaken while its words are said leaves no bump after the next square.
-  svc.duringWait = [&] { key(vk::Left); };
+  svc.holdSpeech = true;
+  svc.autoPass = false;
   svc.clear();
   key(vk::Right);
+  key(vk::Left);
+  FakeServices::release(svc.speechWaiters);
   EXPECT_EQ(svc.log.back(), "sound noTile.wav");
   EXPECT_EQ(svc.count("sound boop2.wav"), 0);
 }
@@ -481,14 +487,19 @@ TEST_F(Commands, EndOfRunAndOriginalTile) {
   EXPECT_EQ(svc.log.back(), "sound boop2.wav");
 }
 
-TEST_F(Commands, KeyCaptureStoresTheKeyAndDoesNothingElse) {
+TEST_F(Commands, AVoiceAdjusterTakesTheKeysUntilItCloses) {
   setBoard({{1, 2, 3}, {4, 5, 6}, {7, 8, 0}});
-  svc.capture = true;
+  svc.activeSpeech = 3;
+  svc.holdAdjuster = true;
+  key(vk::F6);
+  svc.clear();
   key(vk::Down, 1);
-  EXPECT_EQ(svc.capturedKey, vk::Down);
-  EXPECT_EQ(svc.capturedShift, 1);
-  EXPECT_TRUE(svc.log.empty());
+  EXPECT_EQ(svc.log, (Lines{"adjusterkey 40 1"}));
   EXPECT_EQ(st.CursorRow, 1);
+  svc.adjusterDone(4);
+  EXPECT_EQ(st.SapiVoiceNumber, 4);
+  key(vk::Down);
+  EXPECT_EQ(st.CursorRow, 2);
 }
 
 TEST_F(Commands, ASongTooShortForTheBoardIsSaidBeforeItIsBuiltAndItsSilentTilesBump) {
@@ -664,6 +675,21 @@ TEST_F(Commands, HoverStartsAfterAKeyAndKeepsItsRhythm) {
   EXPECT_EQ(st.CursorColumn, 1);
   game.HoverRested();  // a stale timer plays nothing more
   EXPECT_EQ(svc.log.size(), 2u);
+  // The pointer resting while a key's square words are said takes the cursor;
+  // the words' square is not played after them.
+  st.AnnounceCoordinates = svc.holdSpeech = true;
+  svc.autoPass = false;
+  key(vk::Right);
+  svc.now += 0.6;
+  game.Form_MouseMove(0, 0, sq.left + 10, sq.top + 10);
+  FakeServices::release(svc.speechWaiters);
+  EXPECT_EQ(svc.log.back(), "tile 1-1 2.0");
+  EXPECT_EQ(svc.count("tile 5-5 2.0"), 0);
+  st.AnnounceCoordinates = svc.holdSpeech = false;
+  svc.clear();
+  svc.now += 0.6;
+  game.Form_MouseMove(0, 0, sq4.left + 10, sq4.top + 10);
+  EXPECT_EQ(svc.log.size(), 1u);
   svc.now += 0.6;
   game.Form_MouseMove(0, 0, sq2.left + 30, y);
   EXPECT_EQ(svc.log.back(), "tile 2-2 2.0");
