@@ -217,9 +217,12 @@ TEST_F(SongPlayersTest, TooShortOnThreeByThreeWithTwoSecondTiles) {
   for (double length : {13.0, 14.0, 14.5, 15.0}) {
     SCOPED_TRACE(length);
     FakeGraph& g = OpenSong(length);
+    players.PlayTile(2, 2, 2.0f);
     EXPECT_EQ(players.IsSongTooShort(8, 2.0f), length <= 14.0);
-    EXPECT_FALSE(g.running) << "left paused";
-    EXPECT_FALSE(host.timerEnabled);
+    // A question: the tile plays on, where it was, with its timer.
+    EXPECT_TRUE(g.running);
+    EXPECT_DOUBLE_EQ(g.pos, 2.0);
+    EXPECT_TRUE(host.timerEnabled);
   }
   // 9 × 9: the last of 80 tiles starts at 158 s.
   OpenSong(158.0);
