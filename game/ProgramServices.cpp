@@ -2,7 +2,6 @@
 
 #include "common/Beep.h"
 #include "base/Trace.h"
-#include "common/Wait.h"
 #include "dialogs/GenProcs.h"
 #include "dialogs/SelectFile.h"
 #include "help/FRMHelp.h"
@@ -11,16 +10,41 @@
 #include "sound/SongPlayers.h"
 #include "sound/Sound.h"
 #include "speech/FRMTTS.h"
-#include "speech/KeyHandOver.h"
 #include "speech/ScreenReaderWatch.h"
 #include "speech/SpeechEngines.h"
 
 #include <QApplication>
+#include <QEventLoop>
 #include <QTime>
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <optional>
 #include <unistd.h>
+
+namespace {
+
+// Stopgap until the core takes answers as events: the dialogs, the help, the
+// adjusters and the speech now answer by callback, and this waits for it.
+template <class T, class Open>
+T awaitAnswer(Open open, QEventLoop::ProcessEventsFlags flags = QEventLoop::AllEvents) {
+  QEventLoop loop;
+  std::optional<T> got;
+  open([&](T answer) {
+    got = std::move(answer);
+    loop.quit();
+  });
+  if (!got) loop.exec(flags);
+  return *got;
+}
+
+void spin(float seconds, bool noEvents) {
+  QEventLoop loop;
+  QTimer::singleShot(static_cast<int>(seconds * 1000), Qt::PreciseTimer, &loop, &QEventLoop::quit);
+  loop.exec(noEvents ? QEventLoop::ExcludeUserInputEvents : QEventLoop::AllEvents);
+}
+
+}  // namespace
 
 ProgramServices::ProgramServices(GameState& state) : st(state) {
   // A coarse timer may fire 5 % early and cut a tile's end off.
@@ -119,30 +143,22 @@ void ProgramServices::KeepVoiceSettings(int16_t voice, int16_t rate, int16_t vol
 }
 // A voice that refuses a value leaves the old one; the game goes on.
 void ProgramServices::AdjustVoice(int16_t& voice) {
-  try { if (tts) tts->AdjustVoice(voice); } catch (const SpeechEngineError&) { ::Beep(); }
+  if (tts) voice = awaitAnswer<int16_t>([&](auto done) { tts->AdjustVoice(voice, done); });
 }
 void ProgramServices::AdjustRate(int16_t& rate) {
-  try { if (tts) tts->AdjustRate(rate); } catch (const SpeechEngineError&) { ::Beep(); }
+  if (tts) rate = awaitAnswer<int16_t>([&](auto done) { tts->AdjustRate(rate, done); });
 }
 void ProgramServices::AdjustVolume(int16_t& volume) {
-  try { if (tts) tts->AdjustVolume(volume); } catch (const SpeechEngineError&) { ::Beep(); }
+  if (tts) volume = awaitAnswer<int16_t>([&](auto done) { tts->AdjustVolume(volume, done); });
 }
 bool ProgramServices::WaitForSpeech(float atMost, bool noEvents) {
   if (ActiveSpeechType() == 0) return false;
-  const auto end = std::chrono::steady_clock::now() + std::chrono::duration<float>(atMost);
-  bool spoke = false;
-  while (tts->IsSpeaking() && std::chrono::steady_clock::now() < end) {
-    spoke = true;
-    ::Wait(0.02f, noEvents);
-  }
-  // The sound server still holds the last few milliseconds.
-  if (spoke) ::Wait(0.1f, noEvents);
-  return true;
+  return awaitAnswer<bool>([&](auto heard) { tts->WhenHeard(atMost, heard); },
+                           noEvents ? QEventLoop::ExcludeUserInputEvents : QEventLoop::AllEvents);
 }
-bool ProgramServices::KeyCapture() { return TheKeyHandOver().KeyCapture; }
+bool ProgramServices::KeyCapture() { return tts && tts->Adjusting(); }
 void ProgramServices::StoreCapturedKey(int16_t code, int16_t shift) {
-  TheKeyHandOver().CapturedKey = code;
-  TheKeyHandOver().CapturedShift = shift;
+  if (tts) tts->AdjusterKey(code, shift);
 }
 int16_t ProgramServices::ActiveSpeechType() const { return tts ? tts->ActiveSpeechType() : 0; }
 bool ProgramServices::ScreenReaderRunning() const { return screenReader && screenReader->Running(); }
@@ -150,19 +166,27 @@ bool ProgramServices::ScreenReaderRunning() const { return screenReader && scree
 // ---- Dialogs and help ---------------------------------------------------
 
 int16_t ProgramServices::SpeakMsgBox(const std::string& text, int16_t buttons, const std::string& title) {
-  return ::SpeakMsgBox(text, buttons, title);
+  return awaitAnswer<int16_t>([&](auto answered) { ::SpeakMsgBox(text, buttons, title, answered); });
 }
-std::string ProgramServices::PickList(const std::string& spec) { return ::PickList(spec); }
+std::string ProgramServices::PickList(const std::string& spec) {
+  return awaitAnswer<std::string>([&](auto picked) { ::PickList(spec, picked); });
+}
 std::string ProgramServices::SelectFile(const std::string& folder, const std::string& pattern, int16_t mode,
                                         const std::string& title, std::string& errorText, const std::string& initial,
                                         const std::string& hint) {
-  return ::SelectFile(folder, pattern, mode, title, errorText, initial, hint);
+  using Answer = std::pair<std::string, std::string>;
+  const Answer a = awaitAnswer<Answer>([&](auto chosen) {
+    ::SelectFile(folder, pattern, mode, title, initial, hint,
+                 [chosen](const std::string& path, const std::string& error) { chosen(Answer(path, error)); });
+  });
+  errorText = a.second;
+  return a.first;
 }
 void ProgramServices::ShowHelp(const std::string& file) {
   HelpOptions options = HelpOptions::Game();
   options.message = [](const std::string& text, const std::string& title) { ::SpeakMsgBox(text, 0, title); };
   options.speak = [this](const std::string& text) { SpeakForHelp(text); };
-  ShowHelpFile(file, window, options);
+  awaitAnswer<FRMHelp::Result>([&](auto closed) { ShowHelpFile(file, window, options, closed); });
   // The topic being read belongs to the closed window.
   StopSpeech();
 }
@@ -176,7 +200,7 @@ void ProgramServices::SpeakForHelp(const std::string& text) {
 
 // ---- Time and the end ---------------------------------------------------
 
-void ProgramServices::Wait(float seconds, bool noEvents) { ::Wait(seconds, noEvents); }
+void ProgramServices::Wait(float seconds, bool noEvents) { spin(seconds, noEvents); }
 double ProgramServices::TimeOfDay() { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0; }
 double ProgramServices::SteadySeconds() {
   return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
