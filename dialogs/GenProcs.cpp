@@ -40,10 +40,21 @@ GenProcsState& GenProcs() {
 
 void SetDialogSpeech(DialogSpeech* speech) { GenProcs().Speech = speech; }
 
+namespace {
+
+// Boxes asked for while another dialog was up, oldest first.
+std::deque<std::function<void()>>& waitingBoxes() {
+  static std::deque<std::function<void()>> boxes;
+  return boxes;
+}
+
+}  // namespace
+
 void ResetGenProcs() {
   DialogSpeech* keep = GenProcs().Speech;
   GenProcs() = GenProcsState{};
   GenProcs().Speech = keep;
+  waitingBoxes().clear();
 }
 
 int32_t VariantToInt(const Variant& v) {
@@ -319,16 +330,6 @@ void DialogEvent(int32_t kind, int16_t index, int32_t event, int16_t key, int16_
 }
 
 // --- the message box ------------------------------------------------------------
-
-namespace {
-
-// Boxes asked for while another dialog was up, oldest first.
-std::deque<std::function<void()>>& waitingBoxes() {
-  static std::deque<std::function<void()>> boxes;
-  return boxes;
-}
-
-}  // namespace
 
 void Later(std::function<void()> f) { QTimer::singleShot(0, QCoreApplication::instance(), std::move(f)); }
 

@@ -51,7 +51,7 @@ struct GenProcsState {
 GenProcsState& GenProcs();
 // The game hands in its speech object once; nullptr leaves the dialogs silent.
 void SetDialogSpeech(DialogSpeech* speech);
-void ResetGenProcs();  // keeps Speech
+void ResetGenProcs();  // keeps Speech; drops the boxes waiting to open
 
 // Conversions of a slot's value the way the dialogs read them.
 int32_t VariantToInt(const Variant& v);  // empty or non-number: 0
