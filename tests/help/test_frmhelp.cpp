@@ -56,8 +56,10 @@ class HelpWindow : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(HelpWindow, SingleTopicOpensIntoThePaneAndIsSelected) {
-  FRMHelp v(Options());
+TEST_F(HelpWindow, SingleTopicOpensIntoThePaneAndIsSelectedAfterTheReadersPause) {
+  HelpOptions o = Options();
+  o.readerPause = 0.3f;
+  FRMHelp v(o);
   ASSERT_EQ(v.Load(WriteHelp(dir, "ONE.TXT", {"++1 Start", "first", "second", "third"})), FRMHelp::Closed);
   ShowActive(v);
   EXPECT_TRUE(trace.Has("window\tHELP"));
@@ -67,6 +69,8 @@ TEST_F(HelpWindow, SingleTopicOpensIntoThePaneAndIsSelected) {
   QTest::keyClick(v.LSTIndex, Qt::Key_Return);
   EXPECT_EQ(v.TXTHelp->toPlainText(), "first \nsecond \nthird \n");
   EXPECT_TRUE(v.TXTHelp->hasFocus());
+  EXPECT_TRUE(Selected(v).isEmpty()) << "the screen reader hears the focus first";
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !Selected(v).isEmpty(); }));
   EXPECT_EQ(Selected(v), "first \nsecond \nthird ");
 }
 
