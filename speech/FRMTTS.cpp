@@ -4,7 +4,6 @@
 #include "base/Trace.h"
 #include "base/Translate.h"
 
-
 namespace {
 
 std::string engineError() { return Tr("Speech", "Error starting the screen reader or the built-in voice."); }
