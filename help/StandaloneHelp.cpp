@@ -1,7 +1,5 @@
 #include "help/StandaloneHelp.h"
 
-#include "base/Translate.h"
-
 #include "base/Files.h"
 #include "base/VB.h"
 #include "help/FRMHelp.h"
