@@ -3,9 +3,12 @@
 // buttons and icon, traced as `msgbox` then `answer`.
 #include "base/MsgBoxCodes.h"
 #include <cstdint>
+#include <functional>
 #include <string>
 
-// Shows the box modally and returns the answer. An empty title gives the
-// program's name. Without a GUI (or with TUNZLE_NO_SYSTEM_BOX set, for
-// tests) nothing is shown and the first button's answer is returned.
-int16_t SystemMsgBox(const std::string& text, int32_t style = msgbox::OkOnly, const std::string& title = "");
+// Opens the box over the program's windows and returns at once; `answered`
+// gets the answer when it closes, always from the event loop. An empty
+// title gives the program's name. Without a GUI (or with TUNZLE_NO_SYSTEM_BOX
+// set, for tests) nothing is shown and the default button answers.
+void SystemMsgBox(const std::string& text, int32_t style = msgbox::OkOnly, const std::string& title = "",
+                  std::function<void(int16_t)> answered = {});

@@ -17,6 +17,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QTimer>
+#include <utility>
 #include <limits>
 
 namespace {
@@ -353,13 +355,14 @@ int32_t GenDialog::ScrollMax(const QScrollBar* s) { return s->property(kMax).toI
 
 // --- showing and unloading ------------------------------------------------
 
-void GenDialog::ShowForm(int16_t RightMargin, int16_t BottomMargin) {
+void GenDialog::ShowForm(int16_t RightMargin, int16_t BottomMargin, std::function<void()> unloaded) {
   FormWidth = to16(static_cast<int32_t>(MaxRight) + RightMargin, "window width");
   FormHeight = to16(static_cast<int32_t>(MaxBottom) + BottomMargin, "window height");
   FormLeft = max(0, static_cast<int32_t>(RoundHalfEven((ScreenWidthTwips() - FormWidth) / 2.0)));
   FormTop = max(0, static_cast<int32_t>(RoundHalfEven((ScreenHeightTwips() - FormHeight) / 2.0)));
   GenProcs().GDActive = -1;
   live_ = true;
+  unloaded_ = std::move(unloaded);
   setFixedSize(TwipsToPixels(FormWidth), TwipsToPixels(FormHeight));
   move(TwipsToPixels(FormLeft), TwipsToPixels(FormTop));
   Trace::write("window", {windowTitle().toStdString()});
@@ -373,7 +376,10 @@ void GenDialog::ShowForm(int16_t RightMargin, int16_t BottomMargin) {
       break;
     }
   }
-  if (live_) exec();  // a window already unloaded would never return
+  if (!live_) return;  // unloaded while taking the focus
+  // Over every window of the program, as a modal dialog is.
+  setWindowModality(Qt::ApplicationModal);
+  show();
 }
 
 void GenDialog::clearControls() {
@@ -425,6 +431,12 @@ void GenDialog::Unload() {
   shownNow_ = false;
   clearControls();
   done(0);
+  // The caller reads the answer from the loop, after the key that closed the
+  // window has been handled; a message box that waited opens after that.
+  QTimer::singleShot(0, this, [then = std::exchange(unloaded_, {})] {
+    if (then) then();
+    OpenWaitingBox();
+  });
 }
 
 void GenDialog::Abandon() {

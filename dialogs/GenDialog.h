@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -67,8 +68,9 @@ class GenDialog : public QDialog {
                      const std::string& caption);
 
   void SetCommandButtons(int16_t Default, int16_t Cancel);
-  // Sizes, centres and shows the window modally; returns once it is unloaded.
-  void ShowForm(int16_t RightMargin, int16_t BottomMargin);
+  // Sizes, centres and shows the window over the program's others, and
+  // returns at once; `unloaded` runs from the event loop once it is unloaded.
+  void ShowForm(int16_t RightMargin, int16_t BottomMargin, std::function<void()> unloaded = {});
   // Ends the dialog: the unload event, GDActive 0, elements above 0 gone.
   void Unload();
   // Drops a half-built dialog without raising events (a failed build).
@@ -123,4 +125,5 @@ class GenDialog : public QDialog {
   bool live_ = false;   // from Form_Init until unloaded: events reach the dispatcher
   bool quiet_ = false;  // the window's own housekeeping raises no events
   QWidget* focused_ = nullptr;
+  std::function<void()> unloaded_;  // what the shown dialog's caller does next
 };

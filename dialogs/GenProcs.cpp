@@ -5,7 +5,6 @@
 #include "base/Trace.h"
 #include "base/Translate.h"
 #include "base/VB.h"
-#include "common/Wait.h"
 #include "dialogs/GenDialog.h"
 
 #include <QApplication>
@@ -18,7 +17,9 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QTimer>
 #include <cstdlib>
+#include <deque>
 #include <utility>
 
 // --- shared state -------------------------------------------------------------
@@ -39,10 +40,21 @@ GenProcsState& GenProcs() {
 
 void SetDialogSpeech(DialogSpeech* speech) { GenProcs().Speech = speech; }
 
+namespace {
+
+// Boxes asked for while another dialog was up, oldest first.
+std::deque<std::function<void()>>& waitingBoxes() {
+  static std::deque<std::function<void()>> boxes;
+  return boxes;
+}
+
+}  // namespace
+
 void ResetGenProcs() {
   DialogSpeech* keep = GenProcs().Speech;
   GenProcs() = GenProcsState{};
   GenProcs().Speech = keep;
+  waitingBoxes().clear();
 }
 
 int32_t VariantToInt(const Variant& v) {
@@ -319,16 +331,33 @@ void DialogEvent(int32_t kind, int16_t index, int32_t event, int16_t key, int16_
 
 // --- the message box ------------------------------------------------------------
 
-int16_t SpeakMsgBox(const std::string& message, int16_t buttons, const std::string& title) {
+void Later(std::function<void()> f) { QTimer::singleShot(0, QCoreApplication::instance(), std::move(f)); }
+
+void OpenWaitingBox() {
+  auto& boxes = waitingBoxes();
+  if (GenProcs().GDActive != 0 || boxes.empty()) return;
+  auto open = std::move(boxes.front());
+  boxes.pop_front();
+  open();
+}
+
+void SpeakMsgBox(const std::string& message, int16_t buttons, const std::string& title,
+                 std::function<void(int16_t)> answered) {
   auto& gp = GenProcs();
-  while (gp.GDActive != 0) Wait(0.05f, false);
+  if (!answered) answered = [](int16_t) {};
+  if (gp.GDActive != 0) {
+    waitingBoxes().push_back([=] { SpeakMsgBox(message, buttons, title, answered); });
+    return;
+  }
 
   const int16_t active = gp.Speech ? gp.Speech->ActiveSpeechType() : 0;
   if (active != 3 || ScreenReaderRunning()) {
     // A screen reader reads the platform's box by itself.
-    const int16_t answer = SystemMsgBox(message, std::abs(static_cast<int32_t>(buttons)), title);
-    if (gp.Speech) gp.Speech->StopSpeech();
-    return answer;
+    SystemMsgBox(message, std::abs(static_cast<int32_t>(buttons)), title, [answered](int16_t answer) {
+      if (GenProcs().Speech) GenProcs().Speech->StopSpeech();
+      answered(answer);
+    });
+    return;
   }
 
   const int16_t def = (buttons & 256) ? 2 : (buttons & 512) ? 3 : 1;
@@ -376,22 +405,23 @@ int16_t SpeakMsgBox(const std::string& message, int16_t buttons, const std::stri
     int16_t rt = -1000, rl = 2000, rh = 400, rw = 2000;
     f.MakeCommand(rt, rl, rh, rw, Tr("MsgBox", "Repeat Message"), Variant(int16_t(0)));
     gp.GDResult(1) = def;
-    f.ShowForm(500, 500);
+    f.ShowForm(500, 500, [captions, answers, answered] {
+      const std::string closedBy = UCase(VariantToString(GenProcs().GDResult(1)));
+      int16_t answer = 0;
+      for (size_t i = 0; i < captions.size(); ++i)
+        if (closedBy == UCase(captions[i])) answer = answers[i];
+      Trace::write("answer", {std::to_string(answer)});
+      answered(answer);
+    });
   } catch (const DialogError&) {
     // Too long a message for the window: the platform's box still asks it.
     f.Abandon();
     gp.GDActive = 0;
-    const int16_t answer = SystemMsgBox(message, std::abs(static_cast<int32_t>(buttons)), title);
-    Trace::write("answer", {std::to_string(answer)});
-    return answer;
+    SystemMsgBox(message, std::abs(static_cast<int32_t>(buttons)), title, [answered](int16_t answer) {
+      Trace::write("answer", {std::to_string(answer)});
+      answered(answer);
+    });
   }
-
-  const std::string closedBy = UCase(VariantToString(gp.GDResult(1)));
-  int16_t answer = 0;
-  for (size_t i = 0; i < captions.size(); ++i)
-    if (closedBy == UCase(captions[i])) answer = answers[i];
-  Trace::write("answer", {std::to_string(answer)});
-  return answer;
 }
 
 // --- the pick list ----------------------------------------------------------------
@@ -422,17 +452,19 @@ PickSpec ParsePickSpec(const std::string& spec) {
   return p;
 }
 
-std::string PickList(const std::string& spec) {
+void PickList(const std::string& spec, std::function<void(std::string)> picked) {
   auto& gp = GenProcs();
   const PickSpec p = ParsePickSpec(spec);
+  if (!picked) picked = [](const std::string&) {};
   if (gp.GDActive != 0) {
     Beep();
-    return std::string();
+    Later([picked] { picked(std::string()); });
+    return;
   }
   Trace::write("pick", {p.title});
-  auto answer = [](const std::string& v) {
+  auto answer = [picked](const std::string& v) {
     Trace::write("answer", {v});
-    return v;
+    picked(v);
   };
   GenDialog& f = GenDialog::instance();
   gp.GDButton = 0;
@@ -472,7 +504,8 @@ std::string PickList(const std::string& spec) {
     }
     if (list->count() == 0) {
       f.Unload();
-      return answer(std::string());
+      Later([answer] { answer(std::string()); });
+      return;
     }
     const int16_t B = static_cast<int16_t>(RoundHalfEven((W - 800) / 2.0));
     {
@@ -489,18 +522,19 @@ std::string PickList(const std::string& spec) {
     f.SetCommandButtons(0, 1);
     gp.IntroTitle.clear();
     gp.IntroHint = Tr("Dialog", "Up and Down to choose, Enter to select, Escape to cancel.");
-    f.ShowForm(500, 500);
+    f.ShowForm(500, 500, [values = p.values, answer] {
+      auto& gp = GenProcs();
+      gp.IntroHint.clear();
+      // Closed by the window itself (Alt+F4) counts as Cancel, not as a stale earlier choice.
+      const int32_t chosen = gp.GDButton == 2 || gp.GDButton == 0 ? 0 : VariantToInt(gp.GDResult(1));
+      answer(chosen < 1 || chosen > static_cast<int32_t>(values.size()) ? std::string()
+                                                                         : values[static_cast<size_t>(chosen - 1)]);
+    });
   } catch (const DialogError&) {
     f.Abandon();
     gp.IntroHint.clear();
-    return answer(std::string());
+    Later([answer] { answer(std::string()); });
   }
-  gp.IntroHint.clear();
-  // Closed by the window itself (Alt+F4) counts as Cancel, not as a stale earlier choice.
-  if (gp.GDButton == 2 || gp.GDButton == 0) return answer(std::string());
-  const int32_t chosen = VariantToInt(gp.GDResult(1));
-  if (chosen < 1 || chosen > static_cast<int32_t>(p.values.size())) return answer(std::string());
-  return answer(p.values[static_cast<size_t>(chosen - 1)]);
 }
 
 std::string FolderMark() { return "[" + Tr("SelectFile", "folder") + "]"; }

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -50,7 +51,7 @@ struct GenProcsState {
 GenProcsState& GenProcs();
 // The game hands in its speech object once; nullptr leaves the dialogs silent.
 void SetDialogSpeech(DialogSpeech* speech);
-void ResetGenProcs();  // keeps Speech
+void ResetGenProcs();  // keeps Speech; drops the boxes waiting to open
 
 // Conversions of a slot's value the way the dialogs read them.
 int32_t VariantToInt(const Variant& v);  // empty or non-number: 0
@@ -75,7 +76,16 @@ int16_t IsOneOf(int16_t value, int16_t k1, int16_t k2, int16_t k3 = -9999, int16
 // Spoken message box when the built-in voice is in use, else the platform's box.
 // buttons: 0 OK, 1 OK/Cancel, 3 Yes/No/Cancel, 4 Yes/No; +256 second default,
 // +512 third default. Answers 1 OK, 2 Cancel, 6 Yes, 7 No, 0 none.
-int16_t SpeakMsgBox(const std::string& message, int16_t buttons, const std::string& title);
+// Opens and returns; `answered` gets the answer from the event loop. Asked
+// while another dialog is up, the box opens once that one has closed.
+void SpeakMsgBox(const std::string& message, int16_t buttons, const std::string& title,
+                 std::function<void(int16_t)> answered = {});
+// Opens the oldest box that waited, if no dialog is up (the window calls it
+// after each unload).
+void OpenWaitingBox();
+
+// Calls f from the event loop, never inside the caller.
+void Later(std::function<void()> f);
 
 // A pick-list string, parsed: title, choices and default.
 struct PickSpec {
@@ -86,6 +96,6 @@ struct PickSpec {
 };
 PickSpec ParsePickSpec(const std::string& spec);
 
-// "p:Title|name:value|*default|..." -> the chosen value, "" on Cancel,
-// no choices, or another dialog up.
-std::string PickList(const std::string& spec);
+// "p:Title|name:value|*default|..." -> `picked` gets the chosen value, "" on
+// Cancel, no choices, or another dialog up; always from the event loop.
+void PickList(const std::string& spec, std::function<void(std::string)> picked);

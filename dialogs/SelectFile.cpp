@@ -13,6 +13,7 @@
 #include <QString>
 #include <algorithm>
 #include <filesystem>
+#include <memory>
 #include <system_error>
 #include <vector>
 
@@ -162,183 +163,218 @@ bool MatchesAnyNoCase(const std::string& name, const std::string& patterns) {
   return false;
 }
 
-std::string SelectFile(const std::string& folder, const std::string& pattern, int16_t mode,
-                       const std::string& title, std::string& errorText, const std::string& fileName,
-                       const std::string& hint) {
-  auto& gp = GenProcs();
-  gp.ClearGDResult();
-  std::string current = folder;
-  // "/music/" would otherwise go up to "/music" itself.
-  while (current.size() > 1 && current.back() == kSep) current.pop_back();
-  std::string typed = fileName;
-  std::string cameFrom;
+namespace {
 
+// One walk through the folders: each pass shows the window on one folder,
+// and its unload decides the next pass or the answer.
+struct Walk {
+  std::string pattern, title, hint;
+  int16_t mode = 0;
+  std::string current, typed, cameFrom, errorText;
   bool firstPass = true;
-  auto finish = [&](const std::string& path) {
+  std::function<void(const std::string&, const std::string&)> chosen;
+
+  void finish(const std::string& path) {
+    auto& gp = GenProcs();
     gp.IntroTitle.clear();
     gp.IntroHint.clear();
     Trace::write("answer", {path});
-    return path;
-  };
-  auto report = [&](const std::string& text) { SpeakMsgBox(text, 0, Tr("SelectFile", "Error")); };
-
-  while (true) {
-    if (gp.GDActive != 0) {
-      Beep();
-      return std::string();
-    }
-    GenDialog& f = GenDialog::instance();
-    gp.GDButton = 0;
-    f.Form_Init("FOLDER", title);
-    std::vector<std::string> names;
-    gp.GDResult(1) = Variant{};
-    // Every closing rule fills slot 2; left empty, the window was closed by itself.
-    gp.GDResult(2) = Variant{};
-    gp.GDResult(3) = mode;
-    gp.GDResult(4) = typed;
-
-    std::string listing = current.size() < 1 ? std::string(1, kSep) : current;
-    // The list is named by its folder, so opening it, and each folder
-    // entered or left, says where the player is.
-    const std::string here = listing.size() > 1 ? listing.substr(listing.rfind(kSep) + 1) : listing;
-    int16_t t = 500, l = 500, h = 3500, w = 5500;
-    //: %1 is the name of the folder the list shows.
-    f.MakeList(t, l, h, w, Variant{}, 0, Fill(Tr("SelectFile", "Folder %1"), {here}));
-    QListWidget* list = f.LstControl[0];
-
-    int preselect = 0;
-    std::vector<std::string> folders, files;
-    listFolder(listing, pattern, folders, files);
-    for (size_t i = 0; i < folders.size(); ++i) {
-      names.push_back(folders[i] + " " + FolderMark());
-      list->addItem(QString::fromStdString(names.back()));
-      if (!cameFrom.empty() && folders[i] == cameFrom) preselect = static_cast<int>(i);
-    }
-    for (const auto& file : files) {
-      names.push_back(file);
-      list->addItem(QString::fromStdString(file));
-    }
-
-    int16_t lt = -400, ll = 0, lh = 295, lw = 0;
-    const int16_t label = f.MakeLabel(lt, ll, lh, lw, Tr("SelectFile", "filename"));
-    int16_t tt = -1, tl = 0, th = 0, tw = 0;
-    const int16_t box = f.MakeTextBox(tt, tl, th, tw, typed);
-    // What a screen reader calls the field, and the label that names it.
-    f.TXTControl[static_cast<size_t>(box)]->setAccessibleName(QString::fromStdString(Tr("SelectFile", "File name")));
-    f.LBLControl[static_cast<size_t>(label)]->setBuddy(f.TXTControl[static_cast<size_t>(box)]);
-    if (list->count() > 0) list->setCurrentRow(preselect);
-
-    int16_t bt = 500, bl = -400, bh = 400, bw = 1000;
-    f.MakeCommand(bt, bl, bh, bw, Tr("Dialog", "OK"), Variant(int16_t(0)));
-    int16_t ct = -100, cl = 0, ch = 0, cw = 0;
-    f.MakeCommand(ct, cl, ch, cw, Tr("Dialog", "Cancel"), Variant(int16_t(0)));
-    int16_t dt = -100, dl = 0, dh = 0, dw = 0;
-    //: A button: what it does, then its key.
-    const int16_t del = f.MakeCommand(dt, dl, dh, dw, Tr("SelectFile", "Delete Del"), Variant(int16_t(0)));
-    // The caption shows the key; the button's name is what it does.
-    f.CMDControl[static_cast<size_t>(del)]->setAccessibleName(QString::fromStdString(Tr("SelectFile", "Delete")));
-    f.SetCommandButtons(-1, 1);
-    Trace::write("selectfile", {title, listing});
-    if (firstPass) {
-      gp.IntroTitle = title;
-      gp.IntroHint = hint;
-      firstPass = false;
-    }
-    f.ShowForm(500, 500);
-    gp.IntroTitle.clear();
-    gp.IntroHint.clear();
-
-    auto entry = [&](const Variant& slot) -> std::string {
-      if (VariantIsEmpty(slot)) return std::string();
-      const int32_t i = VariantToInt(slot);
-      return i >= 0 && i < static_cast<int32_t>(names.size()) ? names[static_cast<size_t>(i)] : std::string();
-    };
-    const std::string folderPath = listing;
-    bool doDelete = false;
-    std::string path;
-
-    if (gp.GDButton == 2 || (gp.GDButton == 0 && VariantIsEmpty(gp.GDResult(2)))) {
-      errorText.clear();
-      return finish(std::string());
-    }
-    std::string selected;
-    if (gp.GDButton == 3) {
-      selected = entry(gp.GDResult(2));
-      doDelete = true;
-    } else {
-      const int32_t key = VariantToInt(gp.GDResult(1));
-      selected = entry(gp.GDResult(2));
-      typed = VariantToString(gp.GDResult(4));
-      const bool isFolder = selected.find(FolderMark()) != std::string::npos;
-      // A typed folder, full or in this one, is opened rather than refused as no file.
-      const std::string typedPath = typed.find(kSep) != std::string::npos ? typed : joined(current, typed);
-      std::error_code ec;
-      if (key != 46 && !typed.empty() && fs::is_directory(fs::path(typedPath), ec)) {
-        current = typedPath;
-        while (current.size() > 1 && current.back() == kSep) current.pop_back();
-        typed.clear();
-        cameFrom.clear();
-        continue;
-      }
-      if (typed.find(kSep) != std::string::npos) {
-        path = typed;
-      } else if (key == 46) {
-        doDelete = true;
-      } else if (key == 27 || key == 37 || key == 8) {
-        const size_t cut = current.rfind(kSep);
-        if (cut == std::string::npos || current == std::string(1, kSep)) {
-          Beep();  // nothing above the root
-        } else {
-          cameFrom = current.substr(cut + 1);
-          current = cut == 0 ? std::string(1, kSep) : current.substr(0, cut);
-          typed.clear();
-        }
-        continue;
-      } else if (isFolder && typed.empty()) {
-        std::string folderName = selected.substr(0, selected.find(FolderMark()));
-        if (!folderName.empty() && folderName.back() == ' ') folderName.pop_back();
-        current = joined(current, folderName);
-        continue;
-      } else if (gp.GDButton == 1) {
-        if (typed.empty()) {
-          errorText = Tr("SelectFile", "No filename was entered as new filename.");
-          report(errorText);
-          continue;
-        }
-        errorText.clear();
-        return finish(joined(current, typed));
-      } else {
-        path = joined(current, typed.empty() ? selected : typed);
-      }
-    }
-
-    if (doDelete) {
-      const std::string target = joined(current, typed.empty() ? selected : typed);
-      if (!fileExists(target)) {
-        SpeakMsgBox(Fill(Tr("SelectFile", "%1 not found."), {target}), 0, Tr("SelectFile", "Error"));
-      } else if (SpeakMsgBox(Fill(Tr("SelectFile", "Delete %1?"), {target}), 4 + 256, Tr("SelectFile", "Delete")) == 6) {
-        std::error_code ec;
-        fs::remove(fs::path(target), ec);
-      }
-      current = folderPath;
-      continue;
-    }
-
-    // The existence check.
-    if (fileExists(path)) {
-      if (mode & 4) {
-        errorText = Fill(Tr("SelectFile", "File %1 already exists."), {path});
-        report(errorText);
-        current = folderPath;
-        continue;
-      }
-    } else if (mode & 1) {
-      errorText = Fill(Tr("SelectFile", "File %1 not found."), {path});
-      report(errorText);
-      current = folderPath;
-      continue;
-    }
-    errorText.clear();
-    return finish(path);
+    chosen(path, errorText);
   }
+};
+
+void afterPass(const std::shared_ptr<Walk>& w, const std::vector<std::string>& names, const std::string& listing);
+
+void openPass(const std::shared_ptr<Walk>& walk) {
+  auto& gp = GenProcs();
+  if (gp.GDActive != 0) {
+    Beep();
+    return Later([walk] { walk->finish(std::string()); });
+  }
+  std::string& current = walk->current;
+  const std::string& title = walk->title;
+  GenDialog& f = GenDialog::instance();
+  gp.GDButton = 0;
+  f.Form_Init("FOLDER", title);
+  std::vector<std::string> names;
+  gp.GDResult(1) = Variant{};
+  // Every closing rule fills slot 2; left empty, the window was closed by itself.
+  gp.GDResult(2) = Variant{};
+  gp.GDResult(3) = walk->mode;
+  gp.GDResult(4) = walk->typed;
+  std::string listing = current.size() < 1 ? std::string(1, kSep) : current;
+  // The list is named by its folder, so opening it, and each folder
+  // entered or left, says where the player is.
+  const std::string here = listing.size() > 1 ? listing.substr(listing.rfind(kSep) + 1) : listing;
+  int16_t t = 500, l = 500, h = 3500, w = 5500;
+  //: %1 is the name of the folder the list shows.
+  f.MakeList(t, l, h, w, Variant{}, 0, Fill(Tr("SelectFile", "Folder %1"), {here}));
+  QListWidget* list = f.LstControl[0];
+
+  int preselect = 0;
+  std::vector<std::string> folders, files;
+  listFolder(listing, walk->pattern, folders, files);
+  for (size_t i = 0; i < folders.size(); ++i) {
+    names.push_back(folders[i] + " " + FolderMark());
+    list->addItem(QString::fromStdString(names.back()));
+    if (!walk->cameFrom.empty() && folders[i] == walk->cameFrom) preselect = static_cast<int>(i);
+  }
+  for (const auto& file : files) {
+    names.push_back(file);
+    list->addItem(QString::fromStdString(file));
+  }
+
+  int16_t lt = -400, ll = 0, lh = 295, lw = 0;
+  const int16_t label = f.MakeLabel(lt, ll, lh, lw, Tr("SelectFile", "filename"));
+  int16_t tt = -1, tl = 0, th = 0, tw = 0;
+  const int16_t box = f.MakeTextBox(tt, tl, th, tw, walk->typed);
+  // What a screen reader calls the field, and the label that names it.
+  f.TXTControl[static_cast<size_t>(box)]->setAccessibleName(QString::fromStdString(Tr("SelectFile", "File name")));
+  f.LBLControl[static_cast<size_t>(label)]->setBuddy(f.TXTControl[static_cast<size_t>(box)]);
+  if (list->count() > 0) list->setCurrentRow(preselect);
+
+  int16_t bt = 500, bl = -400, bh = 400, bw = 1000;
+  f.MakeCommand(bt, bl, bh, bw, Tr("Dialog", "OK"), Variant(int16_t(0)));
+  int16_t ct = -100, cl = 0, ch = 0, cw = 0;
+  f.MakeCommand(ct, cl, ch, cw, Tr("Dialog", "Cancel"), Variant(int16_t(0)));
+  int16_t dt = -100, dl = 0, dh = 0, dw = 0;
+  //: A button: what it does, then its key.
+  const int16_t del = f.MakeCommand(dt, dl, dh, dw, Tr("SelectFile", "Delete Del"), Variant(int16_t(0)));
+  // The caption shows the key; the button's name is what it does.
+  f.CMDControl[static_cast<size_t>(del)]->setAccessibleName(QString::fromStdString(Tr("SelectFile", "Delete")));
+  f.SetCommandButtons(-1, 1);
+  Trace::write("selectfile", {title, listing});
+  if (walk->firstPass) {
+    gp.IntroTitle = title;
+    gp.IntroHint = walk->hint;
+    walk->firstPass = false;
+  }
+  f.ShowForm(500, 500, [walk, names, listing] { afterPass(walk, names, listing); });
+}
+
+// An error said in a box; the walk goes on in the folder it was in.
+void report(const std::shared_ptr<Walk>& w, const std::string& text) {
+  SpeakMsgBox(text, 0, Tr("SelectFile", "Error"), [w](int16_t) { openPass(w); });
+}
+
+void afterPass(const std::shared_ptr<Walk>& w, const std::vector<std::string>& names, const std::string& listing) {
+  auto& gp = GenProcs();
+  gp.IntroTitle.clear();
+  gp.IntroHint.clear();
+  std::string& current = w->current;
+  std::string& typed = w->typed;
+  std::string& errorText = w->errorText;
+
+  auto entry = [&](const Variant& slot) -> std::string {
+    if (VariantIsEmpty(slot)) return std::string();
+    const int32_t i = VariantToInt(slot);
+    return i >= 0 && i < static_cast<int32_t>(names.size()) ? names[static_cast<size_t>(i)] : std::string();
+  };
+  const std::string folderPath = listing;
+  bool doDelete = false;
+  std::string path;
+
+  if (gp.GDButton == 2 || (gp.GDButton == 0 && VariantIsEmpty(gp.GDResult(2)))) {
+    errorText.clear();
+    return w->finish(std::string());
+  }
+  std::string selected;
+  if (gp.GDButton == 3) {
+    selected = entry(gp.GDResult(2));
+    doDelete = true;
+  } else {
+    const int32_t key = VariantToInt(gp.GDResult(1));
+    selected = entry(gp.GDResult(2));
+    typed = VariantToString(gp.GDResult(4));
+    const bool isFolder = selected.find(FolderMark()) != std::string::npos;
+    // A typed folder, full or in this one, is opened rather than refused as no file.
+    const std::string typedPath = typed.find(kSep) != std::string::npos ? typed : joined(current, typed);
+    std::error_code ec;
+    if (key != 46 && !typed.empty() && fs::is_directory(fs::path(typedPath), ec)) {
+      current = typedPath;
+      while (current.size() > 1 && current.back() == kSep) current.pop_back();
+      typed.clear();
+      w->cameFrom.clear();
+      return openPass(w);
+    }
+    if (typed.find(kSep) != std::string::npos) {
+      path = typed;
+    } else if (key == 46) {
+      doDelete = true;
+    } else if (key == 27 || key == 37 || key == 8) {
+      const size_t cut = current.rfind(kSep);
+      if (cut == std::string::npos || current == std::string(1, kSep)) {
+        Beep();  // nothing above the root
+      } else {
+        w->cameFrom = current.substr(cut + 1);
+        current = cut == 0 ? std::string(1, kSep) : current.substr(0, cut);
+        typed.clear();
+      }
+      return openPass(w);
+    } else if (isFolder && typed.empty()) {
+      std::string folderName = selected.substr(0, selected.find(FolderMark()));
+      if (!folderName.empty() && folderName.back() == ' ') folderName.pop_back();
+      current = joined(current, folderName);
+      return openPass(w);
+    } else if (gp.GDButton == 1) {
+      if (typed.empty()) {
+        errorText = Tr("SelectFile", "No filename was entered as new filename.");
+        return report(w, errorText);
+      }
+      errorText.clear();
+      return w->finish(joined(current, typed));
+    } else {
+      path = joined(current, typed.empty() ? selected : typed);
+    }
+  }
+
+  if (doDelete) {
+    const std::string target = joined(current, typed.empty() ? selected : typed);
+    current = folderPath;
+    if (!fileExists(target))
+      return SpeakMsgBox(Fill(Tr("SelectFile", "%1 not found."), {target}), 0, Tr("SelectFile", "Error"),
+                         [w](int16_t) { openPass(w); });
+    return SpeakMsgBox(Fill(Tr("SelectFile", "Delete %1?"), {target}), 4 + 256, Tr("SelectFile", "Delete"),
+                       [w, target](int16_t answer) {
+                         if (answer == 6) {
+                           std::error_code ec;
+                           fs::remove(fs::path(target), ec);
+                         }
+                         openPass(w);
+                       });
+  }
+
+  // The existence check.
+  if (fileExists(path)) {
+    if (w->mode & 4) {
+      errorText = Fill(Tr("SelectFile", "File %1 already exists."), {path});
+      current = folderPath;
+      return report(w, errorText);
+    }
+  } else if (w->mode & 1) {
+    errorText = Fill(Tr("SelectFile", "File %1 not found."), {path});
+    current = folderPath;
+    return report(w, errorText);
+  }
+  errorText.clear();
+  w->finish(path);
+}
+
+}  // namespace
+
+void SelectFile(const std::string& folder, const std::string& pattern, int16_t mode, const std::string& title,
+                const std::string& fileName, const std::string& hint,
+                std::function<void(const std::string& path, const std::string& errorText)> chosen) {
+  GenProcs().ClearGDResult();
+  auto w = std::make_shared<Walk>();
+  w->pattern = pattern;
+  w->title = title;
+  w->hint = hint;
+  w->mode = mode;
+  w->current = folder;
+  // "/music/" would otherwise go up to "/music" itself.
+  while (w->current.size() > 1 && w->current.back() == kSep) w->current.pop_back();
+  w->typed = fileName;
+  w->chosen = chosen ? std::move(chosen) : [](const std::string&, const std::string&) {};
+  openPass(w);
 }

@@ -10,7 +10,6 @@
 #include "sound/SongPlayers.h"
 #include "sound/Sound.h"
 #include "speech/FRMTTS.h"
-#include "speech/KeyHandOver.h"
 #include "speech/ScreenReaderWatch.h"
 #include "speech/SpeechEngines.h"
 
@@ -39,17 +38,6 @@ ProgramServices::ProgramServices(GameState& state) : st(state) {
   QObject::connect(&wakeTimer, &QTimer::timeout, [this] {
     if (auto due = std::exchange(wakeDue, nullptr)) due();
   });
-  speechWatch.setInterval(20);
-  QObject::connect(&speechWatch, &QTimer::timeout, [this] {
-    if (tts && tts->IsSpeaking()) return;
-    // The sound server still holds the last few milliseconds.
-    if (!std::exchange(speechTail, true)) {
-      speechWatch.setInterval(100);
-      return;
-    }
-    speechWatch.stop();
-    for (auto& heard : std::exchange(speechWaiters, {})) heard();
-  });
   runWatch.setInterval(20);
   QObject::connect(&runWatch, &QTimer::timeout, [this] {
     if (songs && songs->IsSongRunning()) return;
@@ -62,7 +50,6 @@ ProgramServices::~ProgramServices() {
   tileTimer.stop();
   hoverTimer.stop();
   wakeTimer.stop();
-  speechWatch.stop();
   runWatch.stop();
   tts.reset();
   screenReader.reset();
@@ -149,35 +136,24 @@ void ProgramServices::SpeakBeforeChoice() { if (tts) tts->UseVoiceUntilChosen();
 void ProgramServices::KeepVoiceSettings(int16_t voice, int16_t rate, int16_t volume) {
   if (tts) tts->KeepVoiceSettings(voice, rate, volume);
 }
-// A voice that refuses a value leaves the old one; the game goes on.
 void ProgramServices::AdjustVoice(int16_t voice, std::function<void(int16_t)> done) {
-  try { if (tts) tts->AdjustVoice(voice); } catch (const SpeechEngineError&) { ::Beep(); }
-  QTimer::singleShot(0, [done, voice] { done(voice); });
+  if (tts) tts->AdjustVoice(voice, std::move(done));
+  else QTimer::singleShot(0, [done, voice] { done(voice); });
 }
 void ProgramServices::AdjustRate(int16_t rate, std::function<void(int16_t)> done) {
-  try { if (tts) tts->AdjustRate(rate); } catch (const SpeechEngineError&) { ::Beep(); }
-  QTimer::singleShot(0, [done, rate] { done(rate); });
+  if (tts) tts->AdjustRate(rate, std::move(done));
+  else QTimer::singleShot(0, [done, rate] { done(rate); });
 }
 void ProgramServices::AdjustVolume(int16_t volume, std::function<void(int16_t)> done) {
-  try { if (tts) tts->AdjustVolume(volume); } catch (const SpeechEngineError&) { ::Beep(); }
-  QTimer::singleShot(0, [done, volume] { done(volume); });
+  if (tts) tts->AdjustVolume(volume, std::move(done));
+  else QTimer::singleShot(0, [done, volume] { done(volume); });
 }
 void ProgramServices::AdjusterKey(int16_t code, int16_t shift) {
-  TheKeyHandOver().CapturedKey = code;
-  TheKeyHandOver().CapturedShift = shift;
+  if (tts) tts->AdjusterKey(code, shift);
 }
-void ProgramServices::WhenSpeechHeard(float, std::function<void()> heard) {
-  // Nothing speaks: nothing to wait for. The game bounds the wait itself.
-  if (ActiveSpeechType() == 0 || !tts) {
-    QTimer::singleShot(0, std::move(heard));
-    return;
-  }
-  speechWaiters.push_back(std::move(heard));
-  if (!speechWatch.isActive()) {
-    speechTail = false;
-    speechWatch.setInterval(20);
-    speechWatch.start();
-  }
+void ProgramServices::WhenSpeechHeard(float atMost, std::function<void()> heard) {
+  if (tts) tts->WhenHeard(atMost, [heard](bool) { heard(); });
+  else QTimer::singleShot(0, std::move(heard));
 }
 int16_t ProgramServices::ActiveSpeechType() const { return tts ? tts->ActiveSpeechType() : 0; }
 bool ProgramServices::ScreenReaderRunning() const { return screenReader && screenReader->Running(); }
@@ -186,31 +162,30 @@ bool ProgramServices::ScreenReaderRunning() const { return screenReader && scree
 
 void ProgramServices::SpeakMsgBox(const std::string& text, int16_t buttons, const std::string& title,
                                   std::function<void(int16_t)> answered) {
-  const int16_t answer = ::SpeakMsgBox(text, buttons, title);
-  QTimer::singleShot(0, [answered, answer] { answered(answer); });
+  ::SpeakMsgBox(text, buttons, title, std::move(answered));
 }
 int16_t ProgramServices::SpeakMsgBox(const std::string& text, int16_t buttons, const std::string& title) {
-  return ::SpeakMsgBox(text, buttons, title);
+  ::SpeakMsgBox(text, buttons, title);
+  return 0;
 }
 void ProgramServices::PickList(const std::string& spec, std::function<void(std::string)> picked) {
-  const std::string answer = ::PickList(spec);
-  QTimer::singleShot(0, [picked, answer] { picked(answer); });
+  ::PickList(spec, std::move(picked));
 }
 void ProgramServices::SelectFile(const std::string& folder, const std::string& pattern, int16_t mode,
                                  const std::string& title, const std::string& initial, const std::string& hint,
                                  std::function<void(std::string, std::string)> chosen) {
-  std::string error;
-  const std::string path = ::SelectFile(folder, pattern, mode, title, error, initial, hint);
-  QTimer::singleShot(0, [chosen, path, error] { chosen(path, error); });
+  ::SelectFile(folder, pattern, mode, title, initial, hint,
+               [chosen](const std::string& path, const std::string& error) { chosen(path, error); });
 }
 void ProgramServices::ShowHelp(const std::string& file, std::function<void()> closed) {
   HelpOptions options = HelpOptions::Game();
   options.message = [](const std::string& text, const std::string& title) { ::SpeakMsgBox(text, 0, title); };
   options.speak = [this](const std::string& text) { SpeakForHelp(text); };
-  ShowHelpFile(file, window, options);
-  // The topic being read belongs to the closed window.
-  StopSpeech();
-  QTimer::singleShot(0, std::move(closed));
+  ShowHelpFile(file, window, options, [this, closed](FRMHelp::Result) {
+    // The topic being read belongs to the closed window.
+    StopSpeech();
+    closed();
+  });
 }
 
 void ProgramServices::SpeakForHelp(const std::string& text) {

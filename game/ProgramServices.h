@@ -66,7 +66,7 @@ class ProgramServices : public GameServices, public Clock, public SoundHost, pub
                   const std::string& initial, const std::string& hint,
                   std::function<void(std::string, std::string)> chosen) override;
   void ShowHelp(const std::string& file, std::function<void()> closed) override;
-  // The sound engine's message box, answered at once (no caller waits for it).
+  // The sound engine's message box: nobody waits for its answer (0).
   int16_t SpeakMsgBox(const std::string& text, int16_t buttons, const std::string& title) override;
   // Reads the help viewer aloud where the game's own voice speaks and no
   // screen reader does.
@@ -105,11 +105,9 @@ class ProgramServices : public GameServices, public Clock, public SoundHost, pub
   // The game's next step.
   QTimer wakeTimer;
   std::function<void()> wakeDue;
-  // Who waits for the game's words to be heard, or for the song's run to end:
-  // looked at while anyone does.
-  QTimer speechWatch, runWatch;
-  std::vector<std::function<void()>> speechWaiters, runWaiters;
-  bool speechTail = false;
+  // Who waits for the song's run to end: looked at while anyone does.
+  QTimer runWatch;
+  std::vector<std::function<void()>> runWaiters;
   std::unique_ptr<SongPlayers> songs;
   std::unique_ptr<OggPlayers> oggs;
   std::unique_ptr<Sound> sound;

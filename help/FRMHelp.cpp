@@ -11,8 +11,6 @@
 #include "common/MsgBox.h"
 #include "base/Trace.h"
 #include "common/Twips.h"
-#include "common/Wait.h"
-#include "help/StandaloneHelp.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QAccessible>
@@ -20,10 +18,12 @@
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextLayout>
+#include <QTimer>
 #include <algorithm>
 #include <exception>
 
@@ -42,8 +42,6 @@ HelpOptions HelpOptions::Game() { return HelpOptions{}; }
 HelpOptions HelpOptions::Standalone() {
   HelpOptions o;
   o.mode = Mode::Standalone;
-  o.wait = [](float s) { StandaloneWait(s); };
-  o.message = [](const std::string& text, const std::string&) { ShowError(text); };
   return o;
 }
 
@@ -98,17 +96,26 @@ FRMHelp::~FRMHelp() {
   if (openViewer == this) openViewer = nullptr;
 }
 
-FRMHelp::Result FRMHelp::Open(const std::string& folder, const std::string& baseName) {
-  return OpenFile(folder + baseName + ".TXT");
+void FRMHelp::OpenFile(const std::string& helpFile, std::function<void(Result)> closed) {
+  whenClosed_ = std::move(closed);
+  result_ = Load(helpFile);
+  if (result_ != Closed) return TellClosed();
+  running_ = true;
+  show();  // modal: over the program's other windows
 }
 
-FRMHelp::Result FRMHelp::OpenFile(const std::string& helpFile) {
-  const Result loaded = Load(helpFile);
-  if (loaded != Closed) return loaded;
-  running_ = true;
-  exec();
-  running_ = false;
-  return Closed;
+void FRMHelp::ShowError(const std::string& text, const std::string& title) {
+  ++boxesUp_;
+  SystemMsgBox(text, msgbox::OkOnly, title, [self = QPointer<FRMHelp>(this)](int16_t) {
+    if (!self) return;
+    --self->boxesUp_;
+    self->TellClosed();
+  });
+}
+
+void FRMHelp::TellClosed() {
+  if (!closed_ || boxesUp_ > 0 || !whenClosed_) return;
+  QTimer::singleShot(0, this, [this, closed = std::exchange(whenClosed_, {})] { closed(result_); });
 }
 
 FRMHelp::Result FRMHelp::Load(const std::string& helpFile) {
@@ -119,8 +126,8 @@ FRMHelp::Result FRMHelp::Load(const std::string& helpFile) {
   titleSaid_ = false;
   const int error = Index.Load(HelpFile);
   if (error) {
-    SystemMsgBox(Fill(Tr("Help", "Error loading help.  Error number :%1 file %2"), {std::to_string(error), HelpFile}),
-                 msgbox::OkOnly, Tr("Help", "Error! "));
+    ShowError(Fill(Tr("Help", "Error loading help.  Error number :%1 file %2"), {std::to_string(error), HelpFile}),
+              Tr("Help", "Error! "));
     CloseViewer();
     return LoadFailed;
   }
@@ -128,7 +135,7 @@ FRMHelp::Result FRMHelp::Load(const std::string& helpFile) {
   try {
     ShowIndex(QString(), true);
   } catch (const std::exception& e) {
-    SystemMsgBox(Tr("Help", "Error in help data. ") + e.what(), msgbox::OkOnly, Tr("Help", "Error! "));
+    ShowError(Tr("Help", "Error in help data. ") + e.what(), Tr("Help", "Error! "));
     CloseViewer();
     return LoadFailed;
   }
@@ -159,7 +166,7 @@ void FRMHelp::ShowIndex(const QString& parentTitle, bool oneLevelDown) {
   if (options_.message)
     options_.message(text, Tr("Help", "Help"));
   else
-    SystemMsgBox(text, msgbox::OkOnly, Tr("Help", "Help"));
+    ShowError(text, options_.mode == HelpOptions::Mode::Standalone ? Tr("Help", "Error! ") : Tr("Help", "Help"));
   CloseViewer();
 }
 
@@ -225,7 +232,9 @@ void FRMHelp::CloseViewer() {
 
 void FRMHelp::done(int r) {
   closed_ = true;
+  running_ = false;
   QDialog::done(r);
+  TellClosed();
 }
 
 void FRMHelp::showEvent(QShowEvent* event) {
@@ -281,23 +290,21 @@ bool FRMHelp::eventFilter(QObject* watched, QEvent* event) {
       // told now, it announces the pane before the selection, not after it.
       QAccessibleEvent focus(TXTHelp, QAccessible::Focus);
       QAccessible::updateAccessibility(&focus);
-      PauseForReader();
-      if (!closed_) SelectBlockFromCaret();
-      // Nothing to select yet: say where the focus is.
-      if (TXTHelp->toPlainText().isEmpty()) Speak(Tr("Help", "Help text, empty. Choose a topic in the index first."));
-      PauseForReader();
-      inFocusSelect_ = false;
+      PauseForReader([this] {
+        if (!closed_) SelectBlockFromCaret();
+        // Nothing to select yet: say where the focus is.
+        if (TXTHelp->toPlainText().isEmpty()) Speak(Tr("Help", "Help text, empty. Choose a topic in the index first."));
+        PauseForReader([this] { inFocusSelect_ = false; });
+      });
     }
   }
   return QDialog::eventFilter(watched, event);
 }
 
-void FRMHelp::PauseForReader() {
+void FRMHelp::PauseForReader(std::function<void()> then) {
   // The screen reader first announces the focus, then the selection.
-  if (options_.wait)
-    options_.wait(0.3f);
-  else
-    Wait(0.3f, false);
+  if (options_.readerPause <= 0) return then();
+  QTimer::singleShot(static_cast<int>(options_.readerPause * 1000), this, std::move(then));
 }
 
 std::vector<FRMHelp::LineSpan> FRMHelp::DisplayLines() const {
@@ -407,15 +414,19 @@ void FRMHelp::SelectPreviousBlock() {
   SelectLines(std::max(0, first - BlockLines));
 }
 
-FRMHelp::Result ShowHelpFile(const std::string& helpFile, QWidget* parent, HelpOptions options) {
+void ShowHelpFile(const std::string& helpFile, QWidget* parent, HelpOptions options,
+                  std::function<void(FRMHelp::Result)> closed) {
+  if (!closed) closed = [](FRMHelp::Result) {};
   if (openViewer) {
     openViewer->raise();
     openViewer->activateWindow();
-    return FRMHelp::Closed;
+    QTimer::singleShot(0, openViewer, [closed] { closed(FRMHelp::Closed); });
+    return;
   }
-  FRMHelp viewer(std::move(options), parent);
-  openViewer = &viewer;
-  const FRMHelp::Result r = viewer.OpenFile(helpfile::Localized(helpFile));
-  openViewer = nullptr;
-  return r;
+  openViewer = new FRMHelp(std::move(options), parent);
+  openViewer->OpenFile(helpfile::Localized(helpFile), [closed](FRMHelp::Result r) {
+    openViewer->deleteLater();
+    openViewer = nullptr;
+    closed(r);
+  });
 }

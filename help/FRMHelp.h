@@ -19,11 +19,12 @@ struct HelpOptions {
   // Standalone: no history; going back selects the first line.
   enum class Mode { Game, Standalone };
   Mode mode = Mode::Game;
-  // The pauses around the block selection when the pane gets the focus.
-  // Empty: Wait(seconds, false).
-  std::function<void(float seconds)> wait;
-  // Shows the message for a list that would be empty (text, title). Empty:
-  // the system message box. The game hands in its spoken message box.
+  // The pauses, in seconds, around the block selection when the pane gets
+  // the focus; none at 0.
+  float readerPause = 0.3f;
+  // Shows the message for a list that would be empty (text, title), and
+  // returns. Empty: the system message box, answered before the viewer
+  // reports itself closed. The game hands in its spoken message box.
   std::function<void(const std::string& text, const std::string& title)> message;
 
   // Speaks what a screen reader would read (the focused entry, a new block)
@@ -45,14 +46,14 @@ class FRMHelp : public QDialog {
   explicit FRMHelp(HelpOptions options = HelpOptions::Game(), QWidget* parent = nullptr);
   ~FRMHelp() override;
 
-  // Loads folder + baseName + ".TXT" and runs the window modally until it
-  // closes. A loading error is reported in the system message box and the
-  // window is not shown.
-  Result Open(const std::string& folder, const std::string& baseName);
-  Result OpenFile(const std::string& helpFile);
+  // Loads the file and shows the window over the program's others, and
+  // returns; `closed` runs once from the event loop when it has closed and
+  // any error box it showed has been answered. A loading error is reported
+  // in the system message box and the window is not shown.
+  void OpenFile(const std::string& helpFile, std::function<void(Result)> closed);
 
-  // Loading alone (tests drive the window without a modal loop): reads the
-  // file and shows the top list. Not Closed when the window is to close.
+  // Loading alone (tests drive the window themselves): reads the file and
+  // shows the top list. Not Closed when the window is to close.
   Result Load(const std::string& helpFile);
 
   void ShowIndex(const QString& parentTitle, bool oneLevelDown);
@@ -96,9 +97,16 @@ class FRMHelp : public QDialog {
   // Whether the pane still holds the block this viewer selected last.
   bool IsOwnBlock() const;
   void CloseViewer();
-  void PauseForReader();
+  void PauseForReader(std::function<void()> then);
+  // The system box for an error, counted until it is answered.
+  void ShowError(const std::string& text, const std::string& title);
+  // Runs the closed callback once the window is closed and no box is up.
+  void TellClosed();
 
   HelpOptions options_;
+  std::function<void(Result)> whenClosed_;
+  Result result_ = Closed;
+  int boxesUp_ = 0;
   bool closed_ = false;
   bool running_ = false;
   bool inFocusSelect_ = false;
@@ -112,9 +120,10 @@ class FRMHelp : public QDialog {
   int blockAnchor_ = -1;
 };
 
-// The game's help command: opens the viewer modally on `helpFile`
-// (AppFolder + HelpName + ".TXT") and returns when it closes. A missing or
-// broken file is reported and only the viewer closes; the caller goes on.
-// While a viewer is open, a second call only raises it.
-FRMHelp::Result ShowHelpFile(const std::string& helpFile, QWidget* parent = nullptr,
-                             HelpOptions options = HelpOptions::Game());
+// The game's help command: opens the viewer on `helpFile` (AppFolder +
+// HelpName + ".TXT") and returns; `closed` runs from the event loop when it
+// has closed. A missing or broken file is reported and only the viewer
+// closes; the caller goes on. While a viewer is open, a second call only
+// raises it and answers Closed.
+void ShowHelpFile(const std::string& helpFile, QWidget* parent, HelpOptions options,
+                  std::function<void(FRMHelp::Result)> closed);

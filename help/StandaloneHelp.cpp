@@ -1,17 +1,11 @@
 #include "help/StandaloneHelp.h"
 
-#include "base/Translate.h"
-
 #include "base/Files.h"
-#include "common/MsgBox.h"
 #include "base/VB.h"
 #include "help/FRMHelp.h"
 
 #include <QCoreApplication>
-#include <QTime>
-#include <chrono>
 #include <filesystem>
-#include <thread>
 
 namespace fs = std::filesystem;
 
@@ -43,28 +37,16 @@ StandaloneHelpFile HelpFileForProgram(const std::string& programPath, const std:
   return f;
 }
 
-void StandaloneWait(float seconds, const std::function<double()>& clock) {
-  auto now = [&clock] {
-    return clock ? clock() : QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
-  };
-  const double start = now();
-  const double until = start + seconds;
-  for (;;) {
-    if (QCoreApplication::instance()) QCoreApplication::processEvents();
-    double t = now();
-    // The time of day starts again at midnight.
-    if (t < start) t += 24.0 * 60 * 60;
-    if (t > until) return;
-    std::this_thread::sleep_for(std::chrono::milliseconds(1));
-  }
-}
-
-void ShowError(const std::string& message) { SystemMsgBox(message, msgbox::OkOnly, Tr("Help", "Error! ")); }
-
 int RunStandaloneHelp(const std::string& programPath, std::function<void(const std::string&)> speak) {
   const StandaloneHelpFile file = HelpFileForProgram(programPath, ProgramFolder());
   HelpOptions options = HelpOptions::Standalone();
   options.speak = std::move(speak);
   FRMHelp viewer(options);
-  return viewer.OpenFile(file.Path()) == FRMHelp::Closed ? 0 : 1;
+  int code = 1;
+  viewer.OpenFile(file.Path(), [&code](FRMHelp::Result r) {
+    code = r == FRMHelp::Closed ? 0 : 1;
+    QCoreApplication::quit();
+  });
+  QCoreApplication::exec();  // the help program's own main loop
+  return code;
 }

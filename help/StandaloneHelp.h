@@ -18,15 +18,7 @@ std::string HelpNameFromProgram(const std::string& programFileName);
 // (started through the search path) is looked up in `programFolder`.
 StandaloneHelpFile HelpFileForProgram(const std::string& programPath, const std::string& programFolder);
 
-// Waits until the time of day (seconds since midnight) passes its value at the
-// call plus `seconds`, letting window events run at least once and then on
-// every pass. A wait across midnight still ends.
-void StandaloneWait(float seconds, const std::function<double()>& clock = {});
-
-// The error in the system message box, titled "Error! ".
-void ShowError(const std::string& message);
-
-// The whole program: shows the viewer on the program's help file until it
-// closes. Returns the exit code: 0 after a normal close, 1 after an error.
+// The whole program: shows the viewer on the program's help file and runs
+// the program's main loop until it closes. Returns the exit code: 0 after a normal close, 1 after an error.
 // `speak`, when given, reads the viewer for a player without a screen reader.
 int RunStandaloneHelp(const std::string& programPath, std::function<void(const std::string&)> speak = {});

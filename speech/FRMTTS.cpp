@@ -1,13 +1,8 @@
 #include "speech/FRMTTS.h"
 
-#include "common/Keys.h"
 #include "common/MsgBox.h"
 #include "base/Trace.h"
 #include "base/Translate.h"
-#include "common/Wait.h"
-
-#include <QCoreApplication>
-#include <QKeyEvent>
 
 namespace {
 
@@ -23,38 +18,17 @@ std::string trimSpaces(const std::string& s) {
   return s.substr(b, s.find_last_not_of(' ') - b + 1);
 }
 
-// The characters of a UTF-8 text, one string each, so an accented letter is
-// one character (that has no row) rather than two stray bytes.
-std::vector<std::string> characters(const std::string& s) {
-  std::vector<std::string> out;
-  for (size_t i = 0; i < s.size();) {
-    const auto c = static_cast<unsigned char>(s[i]);
-    size_t len = c < 0x80 ? 1 : (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : (c >> 3) == 30 ? 4 : 1;
-    if (i + len > s.size()) len = 1;
-    out.push_back(s.substr(i, len));
-    i += len;
-  }
-  return out;
-}
-
 }  // namespace
 
 FRMTTS::FRMTTS(std::unique_ptr<SpeechEngineFactory> engines, QWidget* parent)
     : QWidget(parent), engines_(std::move(engines)), table_(DefaultCharacterTable()) {
   if (!engines_) engines_ = RealSpeechEngines();
   setWindowTitle(QString::fromStdString(Tr("Speech", "Speech")));
-  setFocusPolicy(Qt::StrongFocus);
-  waiter_ = [](float seconds) {
-    if (seconds > 0) Wait(seconds, false);
-    else QCoreApplication::processEvents();
-  };
+  heardPoll_.setInterval(20);
+  connect(&heardPoll_, &QTimer::timeout, this, [this] { checkHeard(); });
 }
 
 FRMTTS::~FRMTTS() = default;
-
-void FRMTTS::SetWaiter(std::function<void(float)> waiter) { waiter_ = std::move(waiter); }
-
-void FRMTTS::pause(float seconds) { waiter_(seconds); }
 
 void FRMTTS::SetScreenReaderQuery(std::function<bool()> running) { readerRunning_ = std::move(running); }
 
@@ -90,13 +64,6 @@ bool FRMTTS::voiceViaReader() {
 const CharacterRow& FRMTTS::CharacterTable(int row) const {
   static const CharacterRow empty;
   return row >= 1 && row <= 96 ? table_[static_cast<size_t>(row)] : empty;
-}
-
-void FRMTTS::keyPressEvent(QKeyEvent* e) {
-  const KeyCode k = KeyFromQt(*e);
-  auto& keys = TheKeyHandOver();
-  keys.CapturedKey = k.code;
-  keys.CapturedShift = k.shift;
 }
 
 bool FRMTTS::startEngine() {
@@ -202,6 +169,35 @@ bool FRMTTS::IsSpeaking() {
   return activeSpeechType_ == 3 && voices_[1] && voices_[1]->IsSpeaking();
 }
 
+void FRMTTS::WhenHeard(float atMost, std::function<void(bool)> heard) {
+  if (!heard) return;
+  if (activeSpeechType_ == 0) {
+    QTimer::singleShot(0, this, [heard] { heard(false); });
+    return;
+  }
+  const auto end = std::chrono::steady_clock::now() +
+                   std::chrono::duration_cast<std::chrono::steady_clock::duration>(std::chrono::duration<float>(atMost));
+  listeners_.push_back({end, false, std::move(heard)});
+  checkHeard();
+  if (!listeners_.empty()) heardPoll_.start();
+}
+
+void FRMTTS::checkHeard() {
+  const bool speaking = IsSpeaking();
+  const auto now = std::chrono::steady_clock::now();
+  for (auto it = listeners_.begin(); it != listeners_.end();) {
+    if (speaking && now < it->end) {
+      it->spoke = true;
+      ++it;
+      continue;
+    }
+    // The sound server still holds the last few milliseconds of what was said.
+    QTimer::singleShot(it->spoke ? 100 : 0, this, [heard = std::move(it->heard)] { heard(true); });
+    it = listeners_.erase(it);
+  }
+  if (listeners_.empty()) heardPoll_.stop();
+}
+
 void FRMTTS::StopSpeech() {
   try {
     if (activeSpeechType_ == 3) stopVoiceViaReader();
@@ -256,72 +252,10 @@ void FRMTTS::SpeakCharacter(const std::string& ch) {
   if (!spellChar(ch)) speak(ch);
 }
 
-void FRMTTS::SpellLastThingSpoken() {
-  const std::string s = lastThingSpoken_;
-  auto& keys = TheKeyHandOver();
-  for (const auto& ch : characters(s)) {
-    keys.CapturedKey = 0;
-    StopSpeech();
-    if (spellChar(ch)) pause(0.4f);
-    pause(0);
-    if (keys.CapturedKey != 0) break;
-  }
-  lastThingSpoken_ = s;
-}
-
-void FRMTTS::SpellWord(const std::string& phrase, int16_t /*WType*/) {
-  auto& keys = TheKeyHandOver();
-  const auto chars = characters(phrase);
-  for (size_t i = 0; i < chars.size(); ++i) {
-    keys.CapturedKey = 0;
-    StopSpeech();
-    if (spellChar(chars[i]) && i + 1 < chars.size()) pause(0.01f);
-    if (keys.CapturedKey != 0) break;
-  }
-}
-
 std::string FRMTTS::SayCharacter(int16_t keycode, int16_t shift) const {
   for (int r = 1; r <= 96; ++r) {
     const auto& row = table_[static_cast<size_t>(r)];
     if ((row.code == keycode && shift == 0) || (row.code == keycode + 1000 && shift == 1)) return row.Spoken();
   }
   return "";
-}
-
-void FRMTTS::waitForKey() {
-  auto& keys = TheKeyHandOver();
-  do {
-    keys.CapturedKey = 0;
-    keys.CapturedShift = 0;
-    pause(kKeyPoll);
-  } while (keys.CapturedKey <= 0);
-}
-
-std::string FRMTTS::EditBox(const std::string& message) {
-  speak(message);
-  std::string line;
-  auto& keys = TheKeyHandOver();
-  for (;;) {
-    waitForKey();
-    StopSpeech();
-    const int16_t key = keys.CapturedKey;
-    const int16_t shift = keys.CapturedShift;
-    if (key == vk::Return) return line;
-    if (key == vk::Escape) return "";
-    if (key == vk::Back) {
-      if (!line.empty()) {
-        spellChar(line.substr(line.size() - 1));
-        line.pop_back();
-      }
-      continue;
-    }
-    if (key <= 18) continue;
-    for (int r = 1; r <= 96; ++r) {
-      const auto& row = table_[static_cast<size_t>(r)];
-      if ((row.code == key && shift == 0) || (row.code == key + 1000 && shift == 1)) {
-        speak(row.Spoken());
-        line += row.character;
-      }
-    }
-  }
 }

@@ -1,12 +1,13 @@
 #pragma once
 // The one speech object: every word the game says goes through it, whichever
-// engine is in use. Its own (hidden) window stores keys into the hand-over.
+// engine is in use.
 #include "speech/CharacterTable.h"
-#include "speech/KeyHandOver.h"
 #include "speech/SpeechEngines.h"
 
+#include <QTimer>
 #include <QWidget>
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -33,22 +34,24 @@ class FRMTTS : public QWidget {
   void StopSpeaking(int16_t window);
   void StopSpeakingAll();
   void RepeatLastThingSpoken();
-  void SpellLastThingSpoken();
-  void SpellWord(const std::string& phrase, int16_t WType = 0);
   // One typed character: stops what was said and says it by its name.
   void SpeakCharacter(const std::string& ch);
   // The word for the character a key and shift state give; empty if none.
   std::string SayCharacter(int16_t keycode, int16_t shift) const;
-  // Speaks message, then lets the player type a line; Escape gives "".
-  std::string EditBox(const std::string& message);
 
-  // Voice settings; each does nothing unless the voice is the active engine.
-  void AdjustVoice(int16_t& CurrentVoice);
+  // The voice adjusters: each speaks its prompt and returns; the keys handed
+  // in through AdjusterKey move it until Enter or Escape closes it, and then
+  // `done` gets, from the event loop, the value kept. Unless the voice is the
+  // active engine, or if the engine fails, `done` gets `current` back.
+  void AdjustVoice(int16_t current, std::function<void(int16_t)> done);
+  void AdjustRate(int16_t current, std::function<void(int16_t)> done);
+  void AdjustVolume(int16_t current, std::function<void(int16_t)> done);
+  // True while an adjuster is open: the game's keys are its.
+  bool Adjusting() const { return static_cast<bool>(adjusterKey_); }
+  void AdjusterKey(int16_t code, int16_t shift);
   // Engine numbers of the voices as the list offers them: those of
   // `language` first, then by name.
   static std::vector<int16_t> VoiceOrder(const VoiceTokens& tokens, const std::string& language);
-  void AdjustRate(int16_t& CurrentRate);
-  void AdjustVolume(int16_t& CurrentVolume);
   void AdjustRate2(int16_t Jump, int16_t& CurrentRate);
   // The player's saved voice, rate and volume for the built-in voice: applied
   // now if it exists and whenever it starts. A settings file holds voice 1
@@ -62,14 +65,13 @@ class FRMTTS : public QWidget {
   // True while the game's own words still wait or are being heard, whether
   // the voice or the screen reader's speech server says them.
   bool IsSpeaking();
+  // Calls `heard` once, from the event loop, when the game's words have been
+  // heard (or after atMost seconds): true, or false at once when no engine speaks.
+  void WhenHeard(float atMost, std::function<void(bool spoke)> heard);
   const std::string& LastThingSpoken() const { return lastThingSpoken_; }
   // Rows 1 to 96; any other number gives an empty row.
   const CharacterRow& CharacterTable(int row) const;
 
-  // How the object waits: Seconds > 0 is a pause, 0 means "let pending
-  // events run once". Both process window events, so keys can arrive.
-  // Tests replace it to feed keys and record pauses.
-  void SetWaiter(std::function<void(float Seconds)> waiter);
   // The sound of a step the voice adjusters refuse at a limit.
   void SetBump(std::function<void()> bump) { bump_ = std::move(bump); }
 
@@ -77,12 +79,7 @@ class FRMTTS : public QWidget {
   // to the reader's speech server instead, so the two never talk at once.
   void SetScreenReaderQuery(std::function<bool()> running);
 
- protected:
-  void keyPressEvent(QKeyEvent* e) override;
-
  private:
-  // How long a key loop sleeps between looks at the hand-over.
-  static constexpr float kKeyPoll = 0.01f;
   // The built-in voice's rate and volume range, as the settings file keeps them.
   static constexpr int32_t kSlowest = -10, kFastest = 21, kLoudest = 100;
   void applyKeptVoiceSettings();
@@ -96,10 +93,14 @@ class FRMTTS : public QWidget {
   // Makes the engine of activeSpeechType_; false when it cannot be made.
   bool startEngine();
   void readerCallFailed(const std::string* lostText);
-  void pause(float seconds);
-  int32_t arrowLoop(const std::string& prompt, const std::string& heard, int32_t value, int32_t step, int32_t lo,
-                    int32_t hi, const std::function<void(int32_t)>& apply);
-  void waitForKey();
+  // Opens an adjuster whose keys go to `key`, which gives the value kept once a key closes it.
+  void openAdjuster(int16_t current, std::function<void(int16_t)> done,
+                    const std::function<std::function<std::optional<int16_t>(int16_t)>()>& open);
+  void closeAdjuster(int16_t value);
+  std::function<std::optional<int16_t>(int16_t)> arrowAdjuster(const std::string& prompt, const std::string& heard,
+                                                                int32_t value, int32_t step, int32_t lo, int32_t hi,
+                                                                std::function<void(int32_t)> apply);
+  void checkHeard();
   bool spellChar(const std::string& ch);
   bool applyVoice(int16_t n);
   void refuse();
@@ -115,8 +116,17 @@ class FRMTTS : public QWidget {
   int readerFailures_ = 0;
   std::string lastThingSpoken_;
   const CharacterRows& table_;
-  std::function<void(float)> waiter_;
   std::function<void()> bump_;
+  std::function<std::optional<int16_t>(int16_t)> adjusterKey_;
+  std::function<void(int16_t)> adjusterDone_;
+  int16_t adjusterStart_ = 0;
+  struct Listener {
+    std::chrono::steady_clock::time_point end;
+    bool spoke;
+    std::function<void(bool)> heard;
+  };
+  std::vector<Listener> listeners_;
+  QTimer heardPoll_;
   std::function<bool()> readerRunning_;
   // The reader's server could not be reached for the voice's texts: the voice speaks.
   bool readerUnreachable_ = false;

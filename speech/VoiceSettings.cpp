@@ -1,4 +1,5 @@
 // The voice, rate and volume adjusters of the speech object.
+#include "common/Beep.h"
 #include "common/Keys.h"
 #include "common/MsgBox.h"
 #include "speech/FRMTTS.h"
@@ -16,19 +17,46 @@ bool isFaster(int16_t k) { return k == vk::Up || k == vk::Right || k == 'I' || k
 bool isSlower(int16_t k) { return k == vk::Down || k == vk::Left || k == 'K' || k == 'J'; }
 bool isEnd(int16_t k) { return k == vk::Return || k == vk::Escape; }
 
-// Turns the capture off on every way out, exceptions included, so the game's
-// keys always work again.
-struct CaptureOn {
-  CaptureOn() { TheKeyHandOver().KeyCapture = true; }
-  ~CaptureOn() { TheKeyHandOver().KeyCapture = false; }
-};
-
 }  // namespace
 
-// A step past a limit: the key is used up and the bump is heard.
+// A step past a limit: the bump is heard.
 void FRMTTS::refuse() {
-  TheKeyHandOver().CapturedKey = 0;
   if (bump_) bump_();
+}
+
+void FRMTTS::openAdjuster(int16_t current, std::function<void(int16_t)> done,
+                          const std::function<std::function<std::optional<int16_t>(int16_t)>()>& open) {
+  if (!done) done = [](int16_t) {};
+  if (adjusterDone_) {
+    // One adjuster at a time: the one open keeps the keys.
+    QTimer::singleShot(0, this, [done, current] { done(current); });
+    return;
+  }
+  adjusterDone_ = std::move(done);
+  adjusterStart_ = current;
+  try {
+    adjusterKey_ = activeSpeechType_ == 3 && voices_[1] ? open() : nullptr;
+    if (!adjusterKey_) closeAdjuster(current);
+  } catch (const std::exception&) {
+    Beep();
+    closeAdjuster(current);
+  }
+}
+
+void FRMTTS::closeAdjuster(int16_t value) {
+  adjusterKey_ = nullptr;
+  if (auto done = std::exchange(adjusterDone_, {})) QTimer::singleShot(0, this, [done, value] { done(value); });
+}
+
+void FRMTTS::AdjusterKey(int16_t code, int16_t /*shift*/) {
+  if (!adjusterKey_ || code == 0) return;
+  try {
+    if (const auto kept = adjusterKey_(code)) closeAdjuster(*kept);
+  } catch (const std::exception&) {
+    // A voice that refuses a value leaves the old one.
+    Beep();
+    closeAdjuster(adjusterStart_);
+  }
 }
 
 // Applies voice n and announces it; false when the engine refuses n.
@@ -72,121 +100,115 @@ std::vector<int16_t> FRMTTS::VoiceOrder(const VoiceTokens& tokens, const std::st
 // The voices in the order a player looks for them: their own language's
 // first, then by name. The list opens on the voice in use and says it;
 // Enter keeps the voice reached, Escape puts the old one back.
-void FRMTTS::AdjustVoice(int16_t& CurrentVoice) {
-  if (activeSpeechType_ != 3 || !voices_[1]) return;
-  VoiceTokens tokens;
-  try {
-    tokens = voices_[1]->GetVoices("", "");
-  } catch (const SpeechEngineError&) {
-  }
-  if (tokens.Count() == 0) {
-    SystemMsgBox(Tr("Speech", "No voices were found for the built-in voice."), msgbox::Critical, Tr("Speech", "Error! "));
-    return;
-  }
-  const std::string inUse = voices_[1]->VoiceId();
-  const std::vector<int16_t> order = VoiceOrder(tokens, i18n::Language());
-  // The voice in use, else the first of its language (a voice not yet
-  // chosen is the player's language), else the first.
-  size_t p = 0;
-  auto find = [&](auto&& match) {
-    for (size_t i = 0; i < order.size(); ++i)
-      if (match(tokens.Item(order[i]))) return i;
-    return order.size();
-  };
-  if (size_t i = find([&](const VoiceToken& t) { return t.id == inUse; }); i < order.size()) p = i;
-  else if (size_t j = find([&](const VoiceToken& t) { return primaryLanguage(t.language) == primaryLanguage(inUse); });
-           !inUse.empty() && j < order.size())
-    p = j;
-  const size_t first = p;
-  auto nameAt = [&](size_t i) {
-    const std::string& name = tokens.Item(order[i]).name;
-    return name.empty() ? Fill(Tr("Speech", "Voice %1"), {std::to_string(order[i])}) : name;
-  };
-  auto& keys = TheKeyHandOver();
-  speak(Tr("Speech", "Use the arrows  to select voice. Press Enter when done.") + " " + nameAt(p));
-  CaptureOn capture;
-  bool changed = false;
-  for (;;) {
-    do {
-      keys.CapturedKey = 0;
-      pause(kKeyPoll);
-    } while (keys.CapturedKey == 0);
-    StopSpeech();
-    const int16_t key = keys.CapturedKey;
-    if (key == vk::Escape) {
-      if (changed) {
-        try {
-          voices_[1]->SetVoice({inUse, "", ""});
-        } catch (const SpeechEngineError&) {
+void FRMTTS::AdjustVoice(int16_t current, std::function<void(int16_t)> done) {
+  openAdjuster(current, std::move(done), [this, current]() -> std::function<std::optional<int16_t>(int16_t)> {
+    VoiceTokens tokens;
+    try {
+      tokens = voices_[1]->GetVoices("", "");
+    } catch (const SpeechEngineError&) {
+    }
+    if (tokens.Count() == 0) {
+      SystemMsgBox(Tr("Speech", "No voices were found for the built-in voice."), msgbox::Critical, Tr("Speech", "Error! "),
+                   [this, current](int16_t) { closeAdjuster(current); });
+      return [](int16_t) { return std::nullopt; };  // the keys wait for the box
+    }
+    const std::string inUse = voices_[1]->VoiceId();
+    const std::vector<int16_t> order = VoiceOrder(tokens, i18n::Language());
+    // The voice in use, else the first of its language (a voice not yet
+    // chosen is the player's language), else the first.
+    size_t p = 0;
+    auto find = [&](auto&& match) {
+      for (size_t i = 0; i < order.size(); ++i)
+        if (match(tokens.Item(order[i]))) return i;
+      return order.size();
+    };
+    if (size_t i = find([&](const VoiceToken& t) { return t.id == inUse; }); i < order.size()) p = i;
+    else if (size_t j = find([&](const VoiceToken& t) { return primaryLanguage(t.language) == primaryLanguage(inUse); });
+             !inUse.empty() && j < order.size())
+      p = j;
+    const size_t first = p;
+    auto nameAt = [tokens, order](size_t i) {
+      const std::string& name = tokens.Item(order[i]).name;
+      return name.empty() ? Fill(Tr("Speech", "Voice %1"), {std::to_string(order[i])}) : name;
+    };
+    speak(Tr("Speech", "Use the arrows  to select voice. Press Enter when done.") + " " + nameAt(p));
+    bool changed = false;
+    return [this, current, order, inUse, first, nameAt, p, changed](int16_t key) mutable -> std::optional<int16_t> {
+      StopSpeech();
+      if (key == vk::Escape) {
+        if (changed) {
+          try {
+            voices_[1]->SetVoice({inUse, "", ""});
+          } catch (const SpeechEngineError&) {
+          }
         }
+        speak(nameAt(first));
+        return current;
       }
-      speak(nameAt(first));
-      return;
-    }
-    if (key == vk::Return) {
-      CurrentVoice = order[p];
-      speak(nameAt(p));
-      return;
-    }
-    size_t next = p;
-    if (isPrevious(key)) next = p > 0 ? p - 1 : p;
-    else if (isNext(key)) next = p + 1 < order.size() ? p + 1 : p;
-    else continue;
-    if (next == p) {
-      refuse();
-      continue;
-    }
-    p = next;
-    changed = true;
-    if (!applyVoice(order[p])) refuse();
-  }
+      if (key == vk::Return) {
+        speak(nameAt(p));
+        return order[p];
+      }
+      size_t next = p;
+      if (isPrevious(key)) next = p > 0 ? p - 1 : p;
+      else if (isNext(key)) next = p + 1 < order.size() ? p + 1 : p;
+      else return std::nullopt;
+      if (next == p) {
+        refuse();
+        return std::nullopt;
+      }
+      p = next;
+      changed = true;
+      if (!applyVoice(order[p])) refuse();
+      return std::nullopt;
+    };
+  });
 }
 
 // The arrows step a value within lo..hi until Enter or Escape; every step
 // that changed it is applied and heard. A start off the step grid can land
 // outside the range: such a value is kept for the next step, never applied.
-int32_t FRMTTS::arrowLoop(const std::string& prompt, const std::string& heard, int32_t value, int32_t step,
-                          int32_t lo, int32_t hi, const std::function<void(int32_t)>& apply) {
-  auto& keys = TheKeyHandOver();
+std::function<std::optional<int16_t>(int16_t)> FRMTTS::arrowAdjuster(const std::string& prompt, const std::string& heard,
+                                                                     int32_t value, int32_t step, int32_t lo, int32_t hi,
+                                                                     std::function<void(int32_t)> apply) {
   speak(prompt + " " + heard + " " + std::to_string(value) + ".");
-  CaptureOn capture;
-  for (;;) {
-    keys.CapturedKey = 0;
-    pause(kKeyPoll);
-    const int16_t key = keys.CapturedKey;
+  return [=](int16_t key) mutable -> std::optional<int16_t> {
     if (isEnd(key)) {
       // The list closes on the value kept, said once more.
       if (value >= lo && value <= hi) speak(heard + " " + std::to_string(value));
-      break;
+      return static_cast<int16_t>(value);
     }
+    bool refused = false;
     if (isFaster(key)) {
-      if (value < hi) value += step;
-      else refuse();
+      refused = value >= hi;
+      if (refused) refuse();
+      else value += step;
     } else if (isSlower(key)) {
-      if (value > lo) value -= step;
-      else refuse();
+      refused = value <= lo;
+      if (refused) refuse();
+      else value -= step;
     }
-    if (keys.CapturedKey != 0 && value >= lo && value <= hi) {
+    if (!refused && value >= lo && value <= hi) {
       apply(value);
       StopSpeech();
       speak(heard + " " + std::to_string(value));
     }
-  }
-  return value;
+    return std::nullopt;
+  };
 }
 
-void FRMTTS::AdjustRate(int16_t& CurrentRate) {
-  if (activeSpeechType_ != 3 || !voices_[1]) return;
-  CurrentRate = static_cast<int16_t>(arrowLoop(Tr("Speech", "Use the arrows to adjust rate. Press Enter when done."),
-                                               Tr("Speech", "Rate"), voices_[1]->Rate(), 1, kSlowest, kFastest,
-                                               [this](int32_t r) { voices_[1]->SetRate(r); }));
+void FRMTTS::AdjustRate(int16_t current, std::function<void(int16_t)> done) {
+  openAdjuster(current, std::move(done), [this] {
+    return arrowAdjuster(Tr("Speech", "Use the arrows to adjust rate. Press Enter when done."), Tr("Speech", "Rate"),
+                         voices_[1]->Rate(), 1, kSlowest, kFastest, [this](int32_t r) { voices_[1]->SetRate(r); });
+  });
 }
 
-void FRMTTS::AdjustVolume(int16_t& CurrentVolume) {
-  if (activeSpeechType_ != 3 || !voices_[1]) return;
-  CurrentVolume = static_cast<int16_t>(arrowLoop(Tr("Speech", "Use the arrows to adjust volume. Press Enter when done."),
-                                                 Tr("Speech", "Volume"), voices_[1]->Volume(), 5, 0, kLoudest,
-                                                 [this](int32_t v) { voices_[1]->SetVolume(v); }));
+void FRMTTS::AdjustVolume(int16_t current, std::function<void(int16_t)> done) {
+  openAdjuster(current, std::move(done), [this] {
+    return arrowAdjuster(Tr("Speech", "Use the arrows to adjust volume. Press Enter when done."), Tr("Speech", "Volume"),
+                         voices_[1]->Volume(), 5, 0, kLoudest, [this](int32_t v) { voices_[1]->SetVolume(v); });
+  });
 }
 
 void FRMTTS::AdjustRate2(int16_t Jump, int16_t& CurrentRate) {

@@ -2,7 +2,6 @@
 #include "common/Keys.h"
 #include "base/Trace.h"
 #include "base/VB.h"
-#include "common/Wait.h"
 
 #include <QKeyEvent>
 #include <chrono>
@@ -121,24 +120,23 @@ TEST_F(TempDir, TraceWritesTabSeparatedLinesWithTextsCleaned) {
   EXPECT_EQ(text.find("not written"), std::string::npos);
 }
 
-TEST(WaitTest, WaitsOnMonotonicClock) {
-  auto t0 = std::chrono::steady_clock::now();
-  Wait(0.05f, true);
-  Wait(0.05f, false);
-  auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - t0).count();
-  EXPECT_GE(ms, 100);
-}
-
 #include "common/MsgBox.h"
+#include "tests/support/Await.h"
+
+namespace {
+int16_t Ask(const std::string& text, int32_t style = msgbox::OkOnly, const std::string& title = "") {
+  return Await<int16_t>([&](auto answered) { SystemMsgBox(text, style, title, answered); });
+}
+}  // namespace
 
 TEST(SystemBox, UnshownBoxAnswersItsDefaultButton) {
   // The test main keeps platform boxes from showing.
-  EXPECT_EQ(SystemMsgBox("x"), msgbox::Ok);
-  EXPECT_EQ(SystemMsgBox("x", msgbox::YesNoCancel), msgbox::Yes);
-  EXPECT_EQ(SystemMsgBox("x", msgbox::YesNoCancel | 256), msgbox::No);
-  EXPECT_EQ(SystemMsgBox("x", msgbox::YesNoCancel | 512), msgbox::Cancel);
-  EXPECT_EQ(SystemMsgBox("x", msgbox::YesNo | 512), msgbox::Yes) << "no third button: the first";
-  EXPECT_EQ(SystemMsgBox("x", msgbox::OkOnly | msgbox::Critical), msgbox::Ok);
+  EXPECT_EQ(Ask("x"), msgbox::Ok);
+  EXPECT_EQ(Ask("x", msgbox::YesNoCancel), msgbox::Yes);
+  EXPECT_EQ(Ask("x", msgbox::YesNoCancel | 256), msgbox::No);
+  EXPECT_EQ(Ask("x", msgbox::YesNoCancel | 512), msgbox::Cancel);
+  EXPECT_EQ(Ask("x", msgbox::YesNo | 512), msgbox::Yes) << "no third button: the first";
+  EXPECT_EQ(Ask("x", msgbox::OkOnly | msgbox::Critical), msgbox::Ok);
 }
 
 #include <QAbstractButton>
@@ -173,11 +171,11 @@ TEST(SystemBox, ClosingAQuestionIsNeverAnAnswerOfItsOwn) {
     upAfterEscapeAndClose = box->isVisible();
     box->button(QMessageBox::Yes)->click();
   });
-  EXPECT_EQ(SystemMsgBox("Would you like another game?", msgbox::YesNo, "Congratulations"), msgbox::Yes);
+  EXPECT_EQ(Ask("Would you like another game?", msgbox::YesNo, "Congratulations"), msgbox::Yes);
   EXPECT_TRUE(upAfterEscapeAndClose);
   whenShown([](QMessageBox* box) { box->close(); });
-  EXPECT_EQ(SystemMsgBox("Would you like to save your game?", msgbox::YesNoCancel, "Save Game?"), msgbox::Cancel);
+  EXPECT_EQ(Ask("Would you like to save your game?", msgbox::YesNoCancel, "Save Game?"), msgbox::Cancel);
   whenShown(escape);
-  EXPECT_EQ(SystemMsgBox("Delete it?", msgbox::YesNo | 256, "Delete"), msgbox::No);
+  EXPECT_EQ(Ask("Delete it?", msgbox::YesNo | 256, "Delete"), msgbox::No);
   qputenv("TUNZLE_NO_SYSTEM_BOX", "1");
 }

@@ -1,10 +1,11 @@
 #pragma once
 // A recording speech object and a driver that acts on each showing of the
-// modal dialog window, for tests of the dialogs.
+// dialog window, for tests of the dialogs.
 #include "dialogs/DialogSpeech.h"
 #include "dialogs/GenDialog.h"
 #include "dialogs/GenProcs.h"
 #include "common/Twips.h"
+#include "tests/support/Await.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -43,6 +44,15 @@ inline QWidget* Focused() {
 
 inline void Key(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) { QTest::keyClick(Focused(), k, m); }
 inline void Type(const char* text) { QTest::keyClicks(Focused(), QString::fromUtf8(text)); }
+
+// The dialogs opened and waited for, as the tests read best.
+inline int16_t AskBox(const std::string& message, int16_t buttons, const std::string& title) {
+  return Await<int16_t>([&](auto answered) { SpeakMsgBox(message, buttons, title, answered); });
+}
+inline std::string Pick(const std::string& spec) {
+  return Await<std::string>([&](auto picked) { PickList(spec, picked); });
+}
+inline void ShowAndWait(GenDialog& f) { Await<bool>([&](auto done) { f.ShowForm(500, 500, [done] { done(true); }); }); }
 
 // Runs one step on each new showing of the dialog. A showing with no step
 // left, or a dialog still up after the time limit, fails the test and is

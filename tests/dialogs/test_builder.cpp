@@ -96,7 +96,7 @@ TEST_F(DialogTest, ShowFormCentresAndNeverGoesNegative) {
   f.Form_Init("TEST", "Small");
   int16_t t = 500, l = 500, h = 400, w = 1000;
   f.MakeCommand(t, l, h, w, "Ok", Variant(int16_t(0)));
-  f.ShowForm(500, 500);
+  ShowAndWait(f);
   EXPECT_EQ(f.FormWidth, 2000);
   EXPECT_EQ(f.FormHeight, 1400);
   EXPECT_EQ(f.FormLeft, (ScreenWidthTwips() - 2000) / 2);
@@ -108,7 +108,7 @@ TEST_F(DialogTest, ShowFormCentresAndNeverGoesNegative) {
   f.MakeLabel(wt, wl, wh, ww, "A very wide label");
   int16_t bt = -100, bl = 500, bh = 400, bw = 1000;
   f.MakeCommand(bt, bl, bh, bw, "Ok", Variant(int16_t(0)));
-  f.ShowForm(500, 500);
+  ShowAndWait(f);
   EXPECT_EQ(f.FormLeft, 0);
   EXPECT_GT(f.FormTop, 0);
   EXPECT_EQ(d.left(), 0u);
@@ -137,7 +137,7 @@ TEST_F(DialogTest, GreyedCheckBoxAndScrollBarSpeakOnFocus) {
   f.MakeHScroll(st, sl, sh, sw, "25", 0, 200, 1, 10);
   int16_t ct = -100, cl = 0, ch = 0, cw = 0;
   f.MakeCommand(ct, cl, ch, cw, "Ok", Variant(int16_t(0)));
-  f.ShowForm(500, 500);
+  ShowAndWait(f);
   // Setting the value while building raises its click; the focus reads the state.
   EXPECT_EQ(onCheck, (std::vector<std::string>{"Checked", "Loud", "greyed"}));
   EXPECT_EQ(onClick, (std::vector<std::string>{"Checked"}));
@@ -172,7 +172,7 @@ TEST_F(DialogTest, OptionsFormOneGroupAndTabFollowsCreationOrder) {
   f.MakeLabel(bt, bl, bh, bw, "Notes");
   int16_t xt = -100, xl = 0, xh = 0, xw = 0;
   f.MakeBox(xt, xl, xh, xw, "Text not read");
-  f.ShowForm(500, 500);
+  ShowAndWait(f);
   EXPECT_EQ(atShow, (std::vector<std::string>{"Speed", "Slow", "selected"}));
   ASSERT_GE(onArrow.size(), 2u);
   EXPECT_EQ(std::vector<std::string>(onArrow.begin(), onArrow.begin() + 2), (std::vector<std::string>{"Speed", "Fast"}));

@@ -17,7 +17,7 @@ TEST_F(DialogTest, MessageBoxSpeaksTitleMessageAndButtonOnce) {
     atShow = speech.spoken();
     Key(Qt::Key_Return);
   });
-  EXPECT_EQ(SpeakMsgBox("Song Too Short", 0, "Warning"), 1);
+  EXPECT_EQ(AskBox("Song Too Short", 0, "Warning"), 1);
   EXPECT_EQ(atShow, (std::vector<std::string>{"Warning", "Song Too Short", "Ok"}));
   EXPECT_EQ(d.left(), 0u);
   EXPECT_EQ(GenProcs().FocusDone, 0);  // ready for the next box
@@ -36,7 +36,7 @@ TEST_F(DialogTest, MessageBoxButtonsPlacedAndNamed) {
     }
     Key(Qt::Key_Escape);
   });
-  EXPECT_EQ(SpeakMsgBox("Would you like to play your saved game?", 3, "Save Game?"), 2);
+  EXPECT_EQ(AskBox("Would you like to play your saved game?", 3, "Save Game?"), 2);
   EXPECT_EQ(captions, (std::vector<std::string>{"Yes", "no", "Cancel", "Repeat Message"}));
   // A screen reader hears the answers as words.
   EXPECT_EQ(names, (std::vector<std::string>{"Yes", "No", "Cancel", "Repeat Message"}));
@@ -55,7 +55,7 @@ TEST_F(DialogTest, LetterMovesFocusWithoutPressingThenEnterAnswers) {
     spokenAfterN = speech.spoken().empty() ? "" : speech.spoken().back();
     Key(Qt::Key_Return);
   });
-  EXPECT_EQ(SpeakMsgBox("Would you like another game?", 3, "Game Over"), 7);
+  EXPECT_EQ(AskBox("Would you like another game?", 3, "Game Over"), 7);
   EXPECT_EQ(afterN, "no");
   EXPECT_TRUE(stillUp);
   EXPECT_EQ(spokenAfterN, "no");
@@ -71,7 +71,7 @@ TEST_F(DialogTest, EscapeWithoutCancelButtonDoesNothing) {
     upAfterEscape = GenDialog::instance().isShownNow();
     Key(Qt::Key_Return);
   });
-  EXPECT_EQ(SpeakMsgBox("Delete it?", 4, "Delete"), 6);
+  EXPECT_EQ(AskBox("Delete it?", 4, "Delete"), 6);
   EXPECT_TRUE(upAfterEscape);
   EXPECT_EQ(startFocus, "yes");
 }
@@ -90,11 +90,11 @@ TEST_F(DialogTest, ClosingAQuestionIsCancelOrNothingNeverAnAnswerOfItsOwn) {
         deleteFocus = focusedCaption();
         Key(Qt::Key_Escape);
       });
-  EXPECT_EQ(SpeakMsgBox("Would you like another game?", 4, "Congratulations"), 6);
+  EXPECT_EQ(AskBox("Would you like another game?", 4, "Congratulations"), 6);
   EXPECT_TRUE(upAfterClose) << "a question without Cancel cannot be dismissed";
-  EXPECT_EQ(SpeakMsgBox("Would you like to save your game?", 3, "Save Game?"), 2);
+  EXPECT_EQ(AskBox("Would you like to save your game?", 3, "Save Game?"), 2);
   // A question whose default is No takes Escape as that No.
-  EXPECT_EQ(SpeakMsgBox("Delete it?", 4 + 256, "Delete"), 7);
+  EXPECT_EQ(AskBox("Delete it?", 4 + 256, "Delete"), 7);
   EXPECT_EQ(deleteFocus, "No");
   EXPECT_EQ(d.left(), 0u);
 }
@@ -116,7 +116,7 @@ TEST_F(DialogTest, SecondButtonDefaultAndRepeatNeverCloses) {
     f.CMDControl[0]->setFocus();
     Key(Qt::Key_Space);
   });
-  EXPECT_EQ(SpeakMsgBox("Keep going?", 4 + 256, "Question"), 6);
+  EXPECT_EQ(AskBox("Keep going?", 4 + 256, "Question"), 6);
   EXPECT_EQ(startFocus, "No");
   // The first button, passed on the way to the default, is not named.
   EXPECT_EQ(atShow, (std::vector<std::string>{"Question", "Keep going?", "No"}));
@@ -137,7 +137,7 @@ TEST_F(DialogTest, TabSilencesThenSpeaksShiftAloneDoesNot) {
     onTab = speech.log;
     Key(Qt::Key_Escape);
   });
-  EXPECT_EQ(SpeakMsgBox("Pick one", 1, "Choose"), 2);
+  EXPECT_EQ(AskBox("Pick one", 1, "Choose"), 2);
   EXPECT_TRUE(onShift.empty());
   EXPECT_EQ(onTab, (std::vector<std::string>{"<stop>", "Cancel"}));
 }
@@ -146,7 +146,7 @@ TEST_F(DialogTest, WithoutTheVoiceThePlatformBoxAnswers) {
   qputenv("TUNZLE_NO_SYSTEM_BOX", "1");
   speech.active = 1;
   const int before = GenDialog::instance().showCount();
-  EXPECT_EQ(SpeakMsgBox("Would you like another game?", 4, "Game Over"), 6);
+  EXPECT_EQ(AskBox("Would you like another game?", 4, "Game Over"), 6);
   EXPECT_EQ(GenDialog::instance().showCount(), before);
   EXPECT_EQ(speech.log, (std::vector<std::string>{"<stop>"}));
   qunsetenv("TUNZLE_NO_SYSTEM_BOX");
@@ -156,7 +156,7 @@ TEST_F(DialogTest, UnderAScreenReaderThePlatformBoxAsksEvenWithTheVoice) {
   qputenv("TUNZLE_NO_SYSTEM_BOX", "1");
   speech.reader = true;
   const int before = GenDialog::instance().showCount();
-  EXPECT_EQ(SpeakMsgBox("Would you like another game?", 4, "Game Over"), 6);
+  EXPECT_EQ(AskBox("Would you like another game?", 4, "Game Over"), 6);
   EXPECT_EQ(GenDialog::instance().showCount(), before);
   EXPECT_TRUE(speech.spoken().empty());
   qunsetenv("TUNZLE_NO_SYSTEM_BOX");
@@ -165,21 +165,22 @@ TEST_F(DialogTest, UnderAScreenReaderThePlatformBoxAsksEvenWithTheVoice) {
 TEST_F(DialogTest, AnOverlongMessageStillGetsAnAnswer) {
   qputenv("TUNZLE_NO_SYSTEM_BOX", "1");
   const int before = GenDialog::instance().showCount();
-  EXPECT_EQ(SpeakMsgBox(std::string(5000, 'x'), 1, "Long"), 1);
+  EXPECT_EQ(AskBox(std::string(5000, 'x'), 1, "Long"), 1);
   EXPECT_EQ(GenDialog::instance().showCount(), before);
   EXPECT_EQ(GenProcs().GDActive, 0);
   qunsetenv("TUNZLE_NO_SYSTEM_BOX");
 }
 
-TEST_F(DialogTest, MessageBoxWaitsForTheDialogThatIsUp) {
-  GenProcs().GDActive = -1;  // another dialog is up
-  QTimer::singleShot(50, [] { GenProcs().GDActive = 0; });
-  bool shown = false;
+TEST_F(DialogTest, MessageBoxWaitsForTheDialogThatIsUpAndAnswersFromTheLoop) {
+  std::vector<std::string> order;
   Driver d;
-  d.then([&] {
-    shown = true;
-    Key(Qt::Key_Return);
-  });
-  EXPECT_EQ(SpeakMsgBox("Error copying sample.mp3 to user's game folder", 0, "Warning"), 1);
-  EXPECT_TRUE(shown);
+  d.then([&] { Key(Qt::Key_Return); }).then([&] { Key(Qt::Key_Return); });
+  PickList("p:Select square size|3|4", [&](const std::string& v) { order.push_back("pick " + v); });
+  SpeakMsgBox("Error copying sample.mp3 to user's game folder", 0, "Warning",
+              [&](int16_t a) { order.push_back("box " + std::to_string(a)); });
+  EXPECT_TRUE(order.empty());
+  EXPECT_EQ(GenDialog::instance().windowTitle(), "Select") << "the box waits for the list";
+  EXPECT_TRUE(QTest::qWaitFor([&] { return order.size() == 2; }));
+  EXPECT_EQ(order, (std::vector<std::string>{"pick 3", "box 1"}));
+  EXPECT_EQ(d.left(), 0u);
 }

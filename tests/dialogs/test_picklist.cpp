@@ -42,7 +42,7 @@ TEST_F(DialogTest, UnderAScreenReaderThePickListSaysNothingItsTitleNamesTheListA
     Key(Qt::Key_Down);
     Key(Qt::Key_Return);
   });
-  EXPECT_EQ(PickList("p:Select square size|*3|4|5"), "4");
+  EXPECT_EQ(Pick("p:Select square size|*3|4|5"), "4");
   EXPECT_EQ(buddy, f.LstControl[0]);
   EXPECT_EQ(name, "Select square size");
   // The hint the game keeps quiet is left to the reader to read.
@@ -73,7 +73,7 @@ TEST_F(DialogTest, PickListSpeaksTitleDefaultAndHowToAnswerThenEachItem) {
     Key(Qt::Key_Up);
     Key(Qt::Key_Return);
   });
-  EXPECT_EQ(PickList("p:Select square size|3|4|5|6|7|8|9"), "6");
+  EXPECT_EQ(Pick("p:Select square size|3|4|5|6|7|8|9"), "6");
   EXPECT_EQ(atShow, (std::vector<std::string>{"Select square size", "3",
                                               "Up and Down to choose, Enter to select, Escape to cancel."}));
   // Each item stops what was being said and says itself; past either end, the bump.
@@ -94,11 +94,11 @@ TEST_F(DialogTest, PickListStarredDefaultCancelAndButtons) {
         Key(Qt::Key_Space);
       })
       .then([&] { GenDialog::instance().close(); });
-  EXPECT_EQ(PickList("p:Song tile duration in seconds|1|1.5|2|*2.5|3|3.5|4|4.5|5"), "*2.5");
-  EXPECT_EQ(PickList("p:Select square size|3|4|5|6|7|8|9"), "");
-  EXPECT_EQ(PickList("p:Select Speech Type|No Speech:0|Screen Reader:1|MS SAPI:3"), "3");
+  EXPECT_EQ(Pick("p:Song tile duration in seconds|1|1.5|2|*2.5|3|3.5|4|4.5|5"), "*2.5");
+  EXPECT_EQ(Pick("p:Select square size|3|4|5|6|7|8|9"), "");
+  EXPECT_EQ(Pick("p:Select Speech Type|No Speech:0|Screen Reader:1|MS SAPI:3"), "3");
   // Closing the window itself is no answer, not the choice of the dialog before.
-  EXPECT_EQ(PickList("p:Select Speech Type|No Speech:0|Screen Reader:1|MS SAPI:3"), "");
+  EXPECT_EQ(Pick("p:Select Speech Type|No Speech:0|Screen Reader:1|MS SAPI:3"), "");
   EXPECT_EQ(d.left(), 0u);
 }
 
@@ -113,7 +113,7 @@ TEST_F(DialogTest, PickListGeometry) {
     Key(Qt::Key_Escape);
   });
   // Longest name 20 characters: W = 2500; title 18: T = 2250 < W, so T = W, H = 0.
-  EXPECT_EQ(PickList("p:Select square size|short|twenty characters ok"), "");
+  EXPECT_EQ(Pick("p:Select square size|short|twenty characters ok"), "");
   EXPECT_EQ(list, QRect(0, TwipsToPixels(401), TwipsToPixels(2500), TwipsToPixels(1500)));
   EXPECT_EQ(ok.topLeft(), QPoint(TwipsToPixels(1350), TwipsToPixels(3000)));  // B = 850
   EXPECT_EQ(cancel.topLeft(), QPoint(TwipsToPixels(1350), TwipsToPixels(3800)));
@@ -121,9 +121,9 @@ TEST_F(DialogTest, PickListGeometry) {
 
 TEST_F(DialogTest, PickListRefusesWithoutChoicesOrWhileADialogIsUp) {
   const int before = GenDialog::instance().showCount();
-  EXPECT_EQ(PickList("p:Nothing to choose"), "");
+  EXPECT_EQ(Pick("p:Nothing to choose"), "");
   GenProcs().GDActive = -1;
-  EXPECT_EQ(PickList("p:Select square size|3|4"), "");
+  EXPECT_EQ(Pick("p:Select square size|3|4"), "");
   GenProcs().GDActive = 0;
   EXPECT_EQ(GenDialog::instance().showCount(), before);
 }
@@ -131,7 +131,7 @@ TEST_F(DialogTest, PickListRefusesWithoutChoicesOrWhileADialogIsUp) {
 TEST_F(DialogTest, ANewDialogLeavesNoOldListItemsBehind) {
   Driver d;
   d.then([&] { Key(Qt::Key_Return); });
-  EXPECT_EQ(PickList("p:Select Speech Type|No Speech:0|Screen Reader:1|MS SAPI:3"), "0");
+  EXPECT_EQ(Pick("p:Select Speech Type|No Speech:0|Screen Reader:1|MS SAPI:3"), "0");
   GenDialog& g = GenDialog::instance();
   GenDialog::instance().Form_Init("MSGBOX", "Save Game?");
   EXPECT_EQ(g.LstControl[0]->count(), 0) << "a hidden list would still be read out";

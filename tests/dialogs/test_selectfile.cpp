@@ -63,6 +63,15 @@ std::string current() {
 }
 std::string box() { return GenDialog::instance().TXTControl[0]->text().toStdString(); }
 bool up() { return GenDialog::instance().isShownNow(); }
+// The file selector opened and waited for; errorText gets its error text.
+std::string Choose(const std::string& folder, const std::string& pattern, int16_t mode, const std::string& title,
+                   std::string& errorText, const std::string& fileName, const std::string& hint = "") {
+  const auto [path, error] = Await<std::pair<std::string, std::string>>([&](auto done) {
+    SelectFile(folder, pattern, mode, title, fileName, hint, [done](const std::string& p, const std::string& e) { done({p, e}); });
+  });
+  errorText = error;
+  return path;
+}
 bool said(const FakeSpeech& s, const std::string& text) {
   const auto v = s.spoken();
   return std::find(v.begin(), v.end(), text) != v.end();
@@ -110,7 +119,7 @@ TEST_F(SelectFileTest, WalkIntoAFolderAndBackThenChooseAFile) {
         upAfterRight = up();
         Key(Qt::Key_Return);
       });
-  EXPECT_EQ(SelectFile(music, "*.mp3", 1, "Select Music File to tunzle", error, ""), music + "/a.mp3");
+  EXPECT_EQ(Choose(music, "*.mp3", 1, "Select Music File to tunzle", error, ""), music + "/a.mp3");
   EXPECT_EQ(first, (std::vector<std::string>{"Pop [folder]", "rock [folder]", ".hidden [folder]", "0.MP3", "a.mp3"}));
   EXPECT_EQ(inPop, (std::vector<std::string>{"p.mp3"}));
   EXPECT_EQ(cameBack, "Pop [folder]");
@@ -144,7 +153,7 @@ TEST_F(SelectFileTest, OkEntersAFolderAndRefusesAnEmptyName) {
         Key(Qt::Key_Return);
       })
       .then([&] { Key(Qt::Key_Escape); });
-  EXPECT_EQ(SelectFile(music, "*.mp3", 1, "Choose", error, ""), "");
+  EXPECT_EQ(Choose(music, "*.mp3", 1, "Choose", error, ""), "");
   EXPECT_EQ(inPop, (std::vector<std::string>{"p.mp3"}));
   ASSERT_GE(msg.size(), 3u);
   // As every box: its title, its message and its default button.
@@ -163,7 +172,7 @@ TEST_F(SelectFileTest, TypedNameOkSkipsTheCheckEnterDoesNot) {
       Key(Qt::Key_Tab);
       Key(Qt::Key_Space);
     });
-    EXPECT_EQ(SelectFile(music, "*.mp3", 1, "Choose", error, ""), music + "/x.mp3");
+    EXPECT_EQ(Choose(music, "*.mp3", 1, "Choose", error, ""), music + "/x.mp3");
     EXPECT_EQ(error, "");
   }
 
@@ -175,7 +184,7 @@ TEST_F(SelectFileTest, TypedNameOkSkipsTheCheckEnterDoesNot) {
         Key(Qt::Key_Return);
       })
       .then([&] { Key(Qt::Key_Escape); });
-  EXPECT_EQ(SelectFile(music, "*.mp3", 1, "Choose", error, "x.mp3"), "");
+  EXPECT_EQ(Choose(music, "*.mp3", 1, "Choose", error, "x.mp3"), "");
   EXPECT_TRUE(notFound);
 }
 
@@ -195,7 +204,7 @@ TEST_F(SelectFileTest, ModeFourRefusesAnExistingFile) {
         Type("new.mp3");
         Key(Qt::Key_Return);  // Enter in a filled box presses OK
       });
-  EXPECT_EQ(SelectFile(music, "*.mp3", 4, "Save as", error, ""), music + "/new.mp3");
+  EXPECT_EQ(Choose(music, "*.mp3", 4, "Save as", error, ""), music + "/new.mp3");
   EXPECT_TRUE(exists);
 }
 
@@ -237,7 +246,7 @@ TEST_F(SelectFileTest, DeleteAsksThenRemovesAndAFolderIsNotFound) {
         Key(Qt::Key_Return);
       })
       .then([&] { Key(Qt::Key_Escape); });
-  EXPECT_EQ(SelectFile(music, "*.mp3", 1, "Choose", error, ""), "");
+  EXPECT_EQ(Choose(music, "*.mp3", 1, "Choose", error, ""), "");
   EXPECT_EQ(title, "Delete");
   EXPECT_TRUE(asked);
   EXPECT_EQ(startFocus, "No");
@@ -256,7 +265,7 @@ TEST_F(SelectFileTest, FullPathDoubleClickAndCancel) {
       Type((music + "/Pop/p.mp3").c_str());
       Key(Qt::Key_Return);
     });
-    EXPECT_EQ(SelectFile(root, "*.mp3", 1, "Choose", error, ""), music + "/Pop/p.mp3");
+    EXPECT_EQ(Choose(root, "*.mp3", 1, "Choose", error, ""), music + "/Pop/p.mp3");
   }
   {
     Driver d2;
@@ -266,13 +275,13 @@ TEST_F(SelectFileTest, FullPathDoubleClickAndCancel) {
       QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, at);
       QTest::mouseDClick(l->viewport(), Qt::LeftButton, {}, at);
     });
-    EXPECT_EQ(SelectFile(music, "*.mp3", 1, "Choose", error, ""), music + "/a.mp3");
+    EXPECT_EQ(Choose(music, "*.mp3", 1, "Choose", error, ""), music + "/a.mp3");
   }
 
   Driver d3;
   d3.then([&] { Key(Qt::Key_Escape); });
   error = "old";
-  EXPECT_EQ(SelectFile(music, "*.mp3", 1, "Choose", error, "a.mp3"), "");
+  EXPECT_EQ(Choose(music, "*.mp3", 1, "Choose", error, "a.mp3"), "");
   EXPECT_EQ(error, "");
 }
 
@@ -308,7 +317,7 @@ TEST_F(SelectFileTraceTest, DeleteKeyOnAFolderBeepsAndRootCannotGoUp) {
       upAfterDelete = up();
       Key(Qt::Key_Escape);
     });
-    EXPECT_EQ(SelectFile(music, "*.mp3", 1, "Choose", error, ""), "");
+    EXPECT_EQ(Choose(music, "*.mp3", 1, "Choose", error, ""), "");
     EXPECT_TRUE(upAfterDelete);
   }
 
@@ -322,7 +331,7 @@ TEST_F(SelectFileTraceTest, DeleteKeyOnAFolderBeepsAndRootCannotGoUp) {
         again = items();
         Key(Qt::Key_Escape);
       });
-  EXPECT_EQ(SelectFile("/", "*.nothing", 1, "Choose", error, ""), "");
+  EXPECT_EQ(Choose("/", "*.nothing", 1, "Choose", error, ""), "");
   EXPECT_EQ(again, rootItems);
 
   const auto t = lines();
@@ -343,7 +352,7 @@ TEST_F(SelectFileTest, UnreadableFolderListsNothingAndLeftStillGoesUp) {
         parent = items();
         Key(Qt::Key_Escape);
       });
-  EXPECT_EQ(SelectFile(root + "/gone", "*.mp3", 1, "Choose", error, ""), "");
+  EXPECT_EQ(Choose(root + "/gone", "*.mp3", 1, "Choose", error, ""), "");
   EXPECT_TRUE(missing.empty());
   EXPECT_EQ(parent, (std::vector<std::string>{"Music [folder]"}));
 }
@@ -365,7 +374,7 @@ TEST_F(SelectFileTest, NameBoxTakesFocusAfterAnErrorAndALeftoverKeyUpPressesNoth
         upAfterKeyUp = up();
         Key(Qt::Key_Escape);
       });
-  EXPECT_EQ(SelectFile(music, "*.mp3", 4, "Save as", error, "a.mp3"), "");
+  EXPECT_EQ(Choose(music, "*.mp3", 4, "Save as", error, "a.mp3"), "");
   EXPECT_TRUE(startsInBox);
   EXPECT_TRUE(backInBox);
   EXPECT_TRUE(upAfterKeyUp);
@@ -391,7 +400,7 @@ TEST_F(SelectFileTest, TypingInTheNameBoxIsEchoedWhenNoScreenReaderDoesIt) {
     withReader = speech.spoken();
     Key(Qt::Key_Escape);
   });
-  EXPECT_EQ(SelectFile(music, "*.mp3", 1, "Choose", error, "", ""), "");
+  EXPECT_EQ(Choose(music, "*.mp3", 1, "Choose", error, "", ""), "");
   EXPECT_EQ(typed, (std::vector<std::string>{"a", "b", "b", "a", "<bump>"}));
   EXPECT_TRUE(withReader.empty()) << "the screen reader echoes for itself";
 }
@@ -422,7 +431,7 @@ TEST_F(SelectFileTest, TitleAndHintOnceATypedFolderOpensAnEmptyOneIsSaid) {
         inEmpty = speech.spoken();
         Key(Qt::Key_Escape);
       });
-  EXPECT_EQ(SelectFile(music, "*.mp3", 1, "Choose", error, "", "Escape leaves."), "");
+  EXPECT_EQ(Choose(music, "*.mp3", 1, "Choose", error, "", "Escape leaves."), "");
   EXPECT_EQ(opening, (std::vector<std::string>{"Choose", "Folder " + fs::path(music).filename().string(), "Empty [folder]",
                                                "Escape leaves."}));
   ASSERT_FALSE(atBox.empty());

@@ -2,6 +2,7 @@
 // Help files and trace reading for the help tests.
 #include "base/Trace.h"
 #include "help/FRMHelp.h"
+#include "tests/support/Await.h"
 #include "tests/support/TraceCapture.h"
 
 #include <QApplication>
@@ -25,7 +26,7 @@ inline std::string WriteHelp(const QTemporaryDir& dir, const std::string& name, 
   return path;
 }
 
-// Runs `steps` inside the modal viewer's loop once the viewer is up and active
+// Runs `steps` once the viewer is up and active
 // (a busy machine is slow to activate it), then closes it if the steps left it
 // open, so a failing step is reported instead of hanging the loop.
 template <class Steps>

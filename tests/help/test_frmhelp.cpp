@@ -21,12 +21,12 @@ struct Message {
 
 class HelpWindow : public ::testing::Test {
  protected:
-  // A viewer in the game's mode whose pauses take no time and whose
+  // A viewer in the game's mode without pauses and whose
   // messages are recorded.
   HelpOptions Options(HelpOptions::Mode mode = HelpOptions::Mode::Game) {
     HelpOptions o;
     o.mode = mode;
-    o.wait = [](float) {};
+    o.readerPause = 0;
     o.message = [this](const std::string& text, const std::string& title) { messages.push_back({text, title}); };
     return o;
   }
@@ -35,6 +35,10 @@ class HelpWindow : public ::testing::Test {
     v.show();
     v.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&v));
+  }
+  // The game's help command, waited for.
+  static FRMHelp::Result Help(const std::string& file, const HelpOptions& o) {
+    return Await<FRMHelp::Result>([&](auto closed) { ShowHelpFile(file, nullptr, o, closed); });
   }
   static QStringList ListLines(const FRMHelp& v) {
     QStringList out;
@@ -52,8 +56,10 @@ class HelpWindow : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(HelpWindow, SingleTopicOpensIntoThePaneAndIsSelected) {
-  FRMHelp v(Options());
+TEST_F(HelpWindow, SingleTopicOpensIntoThePaneAndIsSelectedAfterTheReadersPause) {
+  HelpOptions o = Options();
+  o.readerPause = 0.3f;
+  FRMHelp v(o);
   ASSERT_EQ(v.Load(WriteHelp(dir, "ONE.TXT", {"++1 Start", "first", "second", "third"})), FRMHelp::Closed);
   ShowActive(v);
   EXPECT_TRUE(trace.Has("window\tHELP"));
@@ -63,6 +69,8 @@ TEST_F(HelpWindow, SingleTopicOpensIntoThePaneAndIsSelected) {
   QTest::keyClick(v.LSTIndex, Qt::Key_Return);
   EXPECT_EQ(v.TXTHelp->toPlainText(), "first \nsecond \nthird \n");
   EXPECT_TRUE(v.TXTHelp->hasFocus());
+  EXPECT_TRUE(Selected(v).isEmpty()) << "the screen reader hears the focus first";
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !Selected(v).isEmpty(); }));
   EXPECT_EQ(Selected(v), "first \nsecond \nthird ");
 }
 
@@ -175,7 +183,7 @@ TEST_F(HelpWindow, EmptyListsCloseTheViewerWithTheirMessage) {
 TEST_F(HelpWindow, LoadingErrorsCloseOnlyTheViewer) {
   // In the game a missing file is reported and the caller goes on.
   const std::string missing = dir.path().toStdString() + "/MT.TXT";
-  EXPECT_EQ(ShowHelpFile(missing, nullptr, Options()), FRMHelp::LoadFailed);
+  EXPECT_EQ(Help(missing, Options()), FRMHelp::LoadFailed);
   EXPECT_EQ(trace.Count("msgbox\tError! \tError loading help.  Error number :53 file " + missing), 1);
   EXPECT_FALSE(trace.Has("window\tHELP"));
   EXPECT_TRUE(messages.empty());
@@ -189,7 +197,7 @@ TEST_F(HelpWindow, EscapeInThePaneEndsTheModalViewer) {
     paneFocused = QTest::qWaitFor([&] { return v->TXTHelp->hasFocus(); });
     QTest::keyClick(v->TXTHelp, Qt::Key_Escape);
   });
-  EXPECT_EQ(ShowHelpFile(file, nullptr, Options()), FRMHelp::Closed);
+  EXPECT_EQ(Help(file, Options()), FRMHelp::Closed);
   EXPECT_TRUE(paneFocused);
   EXPECT_EQ(trace.Count("window\tHELP"), 1);
 }
@@ -365,7 +373,7 @@ TEST_F(HelpWindow, PlayerReadsTheGameHelpByKeyboardAndReturns) {
     QTest::keyClick(v->LSTIndex, Qt::Key_Escape);
   });
   HelpOptions o = Options();
-  EXPECT_EQ(ShowHelpFile(std::string(HELP_TEXT_DIR) + "/MT.TXT", nullptr, o), FRMHelp::Closed);
+  EXPECT_EQ(Help(std::string(HELP_TEXT_DIR) + "/MT.TXT", o), FRMHelp::Closed);
   EXPECT_TRUE(sawKeys);
   EXPECT_TRUE(backOnKeys);
   EXPECT_TRUE(messages.empty());

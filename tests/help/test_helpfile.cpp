@@ -118,7 +118,7 @@ TEST_P(ShippedHelpText, LoadsAndEveryEntryOpens) {
 
   std::vector<std::string> messages;
   HelpOptions o;
-  o.wait = [](float) {};
+  o.readerPause = 0;
   o.message = [&](const std::string& text, const std::string&) { messages.push_back(text); };
   FRMHelp viewer(o);
   ASSERT_EQ(viewer.Load(path), FRMHelp::Closed);

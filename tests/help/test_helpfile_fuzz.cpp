@@ -57,7 +57,7 @@ TEST(HelpFileFuzz, MutatedFilesLoadOrFailCleanly) {
     ASSERT_EQ(index.IndexTitle.size(), index.IndexLine.size());
 
     HelpOptions o;
-    o.wait = [](float) {};
+    o.readerPause = 0;
     o.message = [](const std::string&, const std::string&) {};
     FRMHelp v(o);
     if (v.Load(path) != FRMHelp::Closed) continue;

@@ -5,7 +5,6 @@
 #include "help/StandaloneHelp.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QListWidget>
 #include <QPushButton>
 #include <QProcess>
@@ -38,29 +37,6 @@ TEST(StandaloneHelpName, FileLiesBesideTheProgram) {
   EXPECT_EQ(HelpFileForProgram("MTHelp", "/usr/lib/tunzle").Path(), "/usr/lib/tunzle/MT.TXT");
   // Started by a relative path: the folder is made absolute and clean.
   EXPECT_EQ(HelpFileForProgram("./DRVHelp", "/x/").AppFolder, fs::current_path().string() + "/");
-}
-
-TEST(StandaloneWait, WaitsLetsEventsRunAndSurvivesMidnight) {
-  bool ran = false;
-  QMetaObject::invokeMethod(qApp, [&] { ran = true; }, Qt::QueuedConnection);
-  StandaloneWait(0);
-  EXPECT_TRUE(ran);
-
-  QElapsedTimer t;
-  t.start();
-  StandaloneWait(0.2f);
-  EXPECT_GE(t.elapsed(), 195);
-
-  // A clock that passes midnight during the wait.
-  double now = 86399.9;
-  int calls = 0;
-  StandaloneWait(0.5f, [&] {
-    ++calls;
-    now += 0.1;
-    if (now >= 86400.0) now -= 86400.0;
-    return now;
-  });
-  EXPECT_LT(calls, 20);
 }
 
 TEST(StandaloneHelpProgram, ClosingTheViewerEndsIt) {

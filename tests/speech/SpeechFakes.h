@@ -1,13 +1,13 @@
 #pragma once
-// Fake engines that log every call, a key script that plays the main
-// window's part in key loops, and a trace file per test.
+// Fake engines that log every call, the adjusters driven as the game drives
+// them, and a trace file per test.
 #include "common/Keys.h"
 #include "base/Trace.h"
 #include "speech/FRMTTS.h"
 
 #include <QTemporaryDir>
+#include "tests/support/Await.h"
 #include "tests/support/TraceCapture.h"
-#include <deque>
 #include <fstream>
 
 struct EngineLog {
@@ -18,6 +18,7 @@ struct EngineLog {
   std::vector<VoiceToken> voices;  // when given, instead of voiceCount English ones
   std::string voiceInUse;
   int32_t rate = 0, volume = 100;
+  bool speaking = false;  // the voice's words still being heard
 
   std::vector<std::string> spoken() const {
     std::vector<std::string> out;
@@ -58,6 +59,7 @@ struct FakeVoice : SpeechVoiceEngine {
     l->log("voice:" + t.id);
   }
   std::string VoiceId() const override { return l->voiceInUse; }
+  bool IsSpeaking() override { return l->speaking; }
   int32_t Rate() const override { return l->rate; }
   void SetRate(int32_t r) override { l->fail(l->rateFails); l->rate = r; l->log("rate:" + std::to_string(r)); }
   int32_t Volume() const override { return l->volume; }
@@ -80,34 +82,24 @@ struct FakeFactory : SpeechEngineFactory {
   }
 };
 
-// A speech object on fake engines whose waits hand over scripted keys
-// (code 0: no key this time) and are recorded. An exhausted script presses
-// Escape, so a loop that fails to end cannot hang the test.
+// A speech object on fake engines, and its adjusters opened, handed keys as
+// the game hands them, and waited for.
 struct Speech {
   std::shared_ptr<EngineLog> log = std::make_shared<EngineLog>();
   FRMTTS tts{std::make_unique<FakeFactory>(log)};
-  std::deque<std::pair<int16_t, int16_t>> keys;
-  std::vector<float> waits;
-  bool ranOut = false, escapeWhenDone = true, captureWasOff = false;
 
   explicit Speech(std::optional<int16_t> type = std::nullopt) {
-    TheKeyHandOver() = KeyHandOver{};
-    tts.SetWaiter([this](float s) {
-      waits.push_back(s);
-      auto& h = TheKeyHandOver();
-      captureWasOff = captureWasOff || !h.KeyCapture;
-      if (keys.empty()) {
-        if (escapeWhenDone) { ranOut = true; h.CapturedKey = vk::Escape; }
-        return;
-      }
-      if (keys.front().first) { h.CapturedKey = keys.front().first; h.CapturedShift = keys.front().second; }
-      keys.pop_front();
-    });
     if (type) tts.TTSSetup(*type);
     tts.SetBump([l = log] { l->calls.push_back("bump"); });
     log->calls.clear();
   }
-  Speech& press(int16_t code, int16_t shift = 0) { keys.emplace_back(code, shift); return *this; }
+  int16_t adjust(void (FRMTTS::*open)(int16_t, std::function<void(int16_t)>), int16_t current,
+                 std::vector<int16_t> keys) {
+    return Await<int16_t>([&](auto done) {
+      (tts.*open)(current, done);
+      for (int16_t k : keys) tts.AdjusterKey(k, 0);
+    });
+  }
 };
 
 class TraceFile : public TraceCapture {

@@ -19,6 +19,7 @@ TEST(TTSSetup, FallsBackFromReaderToVoiceToSilenceWithOneMessageEach) {
   EXPECT_EQ(s.tts.ActiveSpeechType(), 3);
   // The box is silent; the voice that took over says it while it is up.
   EXPECT_THAT(s.log->calls, ElementsAre("create-reader", "create-voice", "speak:" + kEngineBox.substr(15)));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return trace.lines().size() == 3; }));
   EXPECT_THAT(trace.lines(), ElementsAre("speak\t3\t" + kEngineBox.substr(15), kEngineBox, "answer\t1"));
 
   Speech none;
@@ -133,37 +134,6 @@ TEST(Speak, WhileAScreenReaderRunsTheVoiceSpeaksThroughItsServer) {
   EXPECT_THAT(lone.log->calls, ElementsAre("speak:Row 5", "create-reader", "purge", "say:Row 6"));
 }
 
-TEST(Spelling, SpeaksKnownCharactersWithPausesAndRestoresTheText) {
-  Speech s(3);
-  s.escapeWhenDone = false;
-  s.tts.speak("Ab1");
-  s.log->calls.clear();
-  s.tts.SpellLastThingSpoken();
-  EXPECT_THAT(s.log->calls, ElementsAre("purge", "speak:A", "purge", "speak:b", "purge", "speak:1"));
-  EXPECT_THAT(s.waits, ElementsAre(0.4f, 0.f, 0.4f, 0.f, 0.4f, 0.f));
-  EXPECT_EQ(s.tts.LastThingSpoken(), "Ab1");
-
-  s.tts.speak("a \xC3\xA9");  // the accented letter is one character, with no row
-  s.log->calls.clear();
-  s.waits.clear();
-  s.tts.SpellLastThingSpoken();
-  EXPECT_THAT(s.log->spoken(), ElementsAre("a", "space"));
-  EXPECT_THAT(s.waits, ElementsAre(0.4f, 0.f, 0.4f, 0.f, 0.f));
-
-  s.log->calls.clear();
-  s.press(0).press(vk::Space);  // a key during the first letter ends it
-  s.tts.SpellLastThingSpoken();
-  EXPECT_THAT(s.log->spoken(), ElementsAre("a"));
-  EXPECT_EQ(s.tts.LastThingSpoken(), "a \xC3\xA9");
-
-  s.log->calls.clear();
-  s.waits.clear();
-  s.tts.SpellWord("a,?");
-  EXPECT_THAT(s.log->spoken(), ElementsAre("a", "comma", "question"));
-  EXPECT_THAT(s.waits, ElementsAre(0.01f, 0.01f));
-  EXPECT_EQ(s.tts.LastThingSpoken(), "question");
-}
-
 TEST(CharacterTable, SayCharacterAndTheRows) {
   Speech s;
   EXPECT_EQ(s.tts.SayCharacter(65, 0), "A");
@@ -182,30 +152,17 @@ TEST(CharacterTable, SayCharacterAndTheRows) {
   EXPECT_EQ(codes.size(), 96u) << "every row but the empty one has its own key";
 }
 
-TEST(EditBox, TypesSpeaksBacksUpAndEscapes) {
-  Speech s(3);
-  s.press(vk::Shift, 1).press('H').press('I', 1).press(vk::Back).press(vk::Space).press('1', 1).press(vk::Back)
-      .press('2').press(vk::Return);
-  EXPECT_EQ(s.tts.EditBox("Name?"), "H 2");
-  EXPECT_FALSE(s.ranOut);
-  EXPECT_THAT(s.log->spoken(), ElementsAre("Name?", "H", "i", "i", "space", "exclaim", "exclaim", "2"));
-
-  s.press(vk::Back).press('A').press(vk::Escape);
-  EXPECT_EQ(s.tts.EditBox("Again"), "");
-  EXPECT_FALSE(s.ranOut);
-}
-
-TEST(OwnWindow, StoresKeysAndFeedsEditBoxWhileItWaits) {
-  auto log = std::make_shared<EngineLog>();
-  FRMTTS tts(std::make_unique<FakeFactory>(log));  // the real waiter
-  TheKeyHandOver() = KeyHandOver{};
-  QTest::keyClick(&tts, Qt::Key_A, Qt::ShiftModifier);
-  EXPECT_EQ(TheKeyHandOver().CapturedKey, 65);
-  EXPECT_EQ(TheKeyHandOver().CapturedShift, 1);
-
-  int i = 0;
-  // Copied, not captured as bindings: clang 14 (the sanitizer builds) cannot capture those.
-  for (auto key : {std::pair{Qt::Key_O, Qt::NoModifier}, {Qt::Key_K, Qt::ShiftModifier}, {Qt::Key_Return, Qt::NoModifier}})
-    QTimer::singleShot(30 * ++i, &tts, [&tts, key] { QTest::keyClick(&tts, key.first, key.second); });
-  EXPECT_EQ(tts.EditBox("Go"), "Ok");
+TEST(WhenHeard, AfterTheWordsAndTheServersTailOrTheLimitOrAtOnceWithoutSpeech) {
+  Speech s(3), none(0);
+  EXPECT_FALSE(Await<bool>([&](auto heard) { none.tts.WhenHeard(5, heard); }));
+  EXPECT_TRUE(Await<bool>([&](auto heard) { s.tts.WhenHeard(5, heard); })) << "nothing to hear: at once";
+  s.log->speaking = true;
+  bool heard = false;
+  s.tts.WhenHeard(5, [&](bool) { heard = true; });
+  QTest::qWait(60);
+  EXPECT_FALSE(heard) << "still speaking";
+  s.log->speaking = false;
+  EXPECT_TRUE(QTest::qWaitFor([&] { return heard; }));
+  s.log->speaking = true;  // words that never end: the limit
+  EXPECT_TRUE(Await<bool>([&](auto heard) { s.tts.WhenHeard(0.05f, heard); }));
 }

@@ -1,6 +1,7 @@
 // The real engines: espeak-ng heard through an OpenAL loopback device made
 // current as the sound engine's would be, and speech-dispatcher.
 #include "SpeechFakes.h"
+
 #include "speech/EspeakVoice.h"
 #include "speech/SpeechDispatcher.h"
 
@@ -123,6 +124,7 @@ TEST(RealSpeech, UnreachableServerFallsBackToTheVoiceWhichSpeaks) {
     tts.TTSSetup(1);
     unsetenv("SPEECHD_ADDRESS");
     EXPECT_EQ(tts.ActiveSpeechType(), 3);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return trace.Has("answer\t1"); })) << "the box answers from the loop";
     tts.speak("Music Tunzle.");
     float p = 0;
     for (auto end = Clock::now() + 10s; p == 0 && Clock::now() < end; std::this_thread::sleep_for(1ms)) p = lb.peak(512);
@@ -339,6 +341,7 @@ TEST(RealSpeech, ServerThatNeverAnswersIsGivenUpSoonAndTheVoiceSaysSo) {
     EXPECT_EQ(tts.ActiveSpeechType(), 3);
   }
   unsetenv("SPEECHD_ADDRESS");
+  EXPECT_TRUE(QTest::qWaitFor([&] { return trace.Has("answer\t1"); }));
   EXPECT_THAT(trace.lines(), ElementsAre("voice\ten", "speak\t3\tError starting the screen reader or the built-in voice.",
                                          "msgbox\tError! \tError starting the screen reader or the built-in voice.", "answer\t1"));
 }

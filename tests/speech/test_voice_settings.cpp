@@ -25,15 +25,13 @@ std::vector<std::string> effects(const Speech& s) {
 
 TEST(Adjusters, DoNothingUnlessTheVoiceIsActive) {
   Speech s(1);
-  s.press(vk::Down).press(vk::Return);
-  int16_t voice = 7, rate = 7, volume = 7;
-  s.tts.AdjustVoice(voice);
-  s.tts.AdjustRate(rate);
-  s.tts.AdjustVolume(volume);
+  int16_t rate = 7;
+  for (auto open : {&FRMTTS::AdjustVoice, &FRMTTS::AdjustRate, &FRMTTS::AdjustVolume})
+    EXPECT_EQ(s.adjust(open, 7, {vk::Down, vk::Return}), 7);
   s.tts.AdjustRate2(3, rate);
-  EXPECT_EQ(voice + rate + volume, 21);
+  EXPECT_EQ(rate, 7);
   EXPECT_TRUE(s.log->calls.empty());
-  EXPECT_EQ(s.keys.size(), 2u) << "no key was taken";
+  EXPECT_FALSE(s.tts.Adjusting()) << "no key was taken";
 }
 
 TEST(AdjustVoice, OpensOnTheVoiceInUseWithThePlayersLanguageFirstAndEscapePutsItBack) {
@@ -45,19 +43,15 @@ TEST(AdjustVoice, OpensOnTheVoiceInUseWithThePlayersLanguageFirstAndEscapePutsIt
                    {"en-US", "English (America)", "en-us"}};
   s.log->voiceInUse = "en";
   // English first (the player's language), then by name; Up at the top bumps.
-  s.press(vk::Up).press(vk::Up).press(vk::Down).press(vk::Return);
-  int16_t n = 42;
-  s.tts.AdjustVoice(n);
-  EXPECT_FALSE(s.ranOut);
-  EXPECT_FALSE(TheKeyHandOver().KeyCapture);
+  int16_t n = s.adjust(&FRMTTS::AdjustVoice, 42, {vk::Up, vk::Up, vk::Down, vk::Return});
+  EXPECT_FALSE(s.tts.Adjusting());
   EXPECT_THAT(effects(s), ElementsAre(std::string(kVoicePrompt) + " English (Great Britain)", "voice:en-US",
                                       "speak:English (America)", "bump", "voice:en", "speak:English (Great Britain)",
                                       "speak:English (Great Britain)"));
   EXPECT_EQ(n, 2) << "the engine's number of the voice chosen";
 
   // Escape puts back the voice the list opened on, and says it.
-  s.press(vk::Down).press(vk::Down).press(vk::Escape);
-  s.tts.AdjustVoice(n);
+  n = s.adjust(&FRMTTS::AdjustVoice, n, {vk::Down, vk::Down, vk::Escape});
   EXPECT_THAT(effects(s), ElementsAre(std::string(kVoicePrompt) + " English (Great Britain)", "voice:af",
                                       "speak:Afrikaans", "voice:de", "speak:German", "voice:en",
                                       "speak:English (Great Britain)"));
@@ -65,12 +59,10 @@ TEST(AdjustVoice, OpensOnTheVoiceInUseWithThePlayersLanguageFirstAndEscapePutsIt
 
   // Down at the bottom bumps; a voice not in the list opens on the first.
   s.log->voiceInUse = "vi";
-  s.press(vk::Down).press(vk::Escape);
-  s.tts.AdjustVoice(n);
+  n = s.adjust(&FRMTTS::AdjustVoice, n, {vk::Down, vk::Escape});
   EXPECT_THAT(effects(s), ElementsAre(std::string(kVoicePrompt) + " Vietnamese", "bump", "speak:Vietnamese"));
   s.log->voiceInUse = "xx";
-  s.press(vk::Return);
-  s.tts.AdjustVoice(n);
+  n = s.adjust(&FRMTTS::AdjustVoice, n, {vk::Return});
   EXPECT_THAT(effects(s), ElementsAre(std::string(kVoicePrompt) + " English (America)", "speak:English (America)"));
   EXPECT_EQ(n, 4);
 }
@@ -79,70 +71,55 @@ TEST(AdjustVoice, NoVoicesGivesTheMessageAndTheKeysBack) {
   TraceFile trace;
   Speech s(3);
   s.log->voiceCount = 0;
-  s.press(vk::Down).press(vk::Down);
-  int16_t n = 5;
-  s.tts.AdjustVoice(n);
-  EXPECT_FALSE(TheKeyHandOver().KeyCapture);
-  EXPECT_EQ(s.keys.size(), 2u);
-  EXPECT_EQ(n, 5) << "the voice number is kept";
+  EXPECT_EQ(s.adjust(&FRMTTS::AdjustVoice, 5, {vk::Down, vk::Down}), 5) << "the voice number is kept";
+  EXPECT_FALSE(s.tts.Adjusting());
+  EXPECT_TRUE(s.log->calls.empty());
   EXPECT_THAT(trace.lines("msgbox"), ElementsAre("msgbox\tError! \tNo voices were found for the built-in voice."));
 }
 
 TEST(AdjustRate, StepsBetweenMinusTenAndTwentyOne) {
   Speech s(3);
-  for (int i = 0; i < 11; ++i) s.press(vk::Up);
-  s.press(vk::Return);
-  int16_t rate = 0;
-  s.tts.AdjustRate(rate);
+  std::vector<int16_t> keys(11, vk::Up);
+  keys.push_back(vk::Return);
+  int16_t rate = s.adjust(&FRMTTS::AdjustRate, 0, keys);
   EXPECT_EQ(rate, 11);
   EXPECT_EQ(s.log->count(rateSaid(1)) + s.log->count(rateSaid(6)), 2) << "each value is said";
   EXPECT_EQ(s.log->count(rateSaid(11)), 2) << "and the one kept, once more at the end";
   s.log->calls.clear();
 
   s.log->rate = 21;
-  s.press('I').press('L').press(vk::Escape);
-  s.tts.AdjustRate(rate);
+  rate = s.adjust(&FRMTTS::AdjustRate, rate, {'I', 'L', vk::Escape});
   EXPECT_THAT(effects(s), ElementsAre(ratePrompt(21), "bump", "bump", rateSaid(21)));
   EXPECT_EQ(rate, 21);
 
   s.log->rate = -9;  // one step down, two refused with a bump, X re-applies
-  s.press(vk::Down).press('J').press(vk::Left).press('X').press(vk::Escape);
-  s.tts.AdjustRate(rate);
+  rate = s.adjust(&FRMTTS::AdjustRate, rate, {vk::Down, 'J', vk::Left, 'X', vk::Escape});
   EXPECT_THAT(effects(s), ElementsAre(ratePrompt(-9), "rate:-10", rateSaid(-10), "bump", "bump", "rate:-10", rateSaid(-10),
                                       rateSaid(-10)));
   EXPECT_EQ(rate, -10);
 
-  s.log->rateFails = true;  // a refused rate ends it and reaches the caller
-  s.press(vk::Up).press(vk::Return);
-  rate = 99;
-  EXPECT_THROW(s.tts.AdjustRate(rate), SpeechEngineError);
-  EXPECT_EQ(rate, 99);
-  EXPECT_FALSE(TheKeyHandOver().KeyCapture);
+  s.log->rateFails = true;  // a refused rate ends it, with the old value
+  EXPECT_EQ(s.adjust(&FRMTTS::AdjustRate, 99, {vk::Up, vk::Return}), 99);
+  EXPECT_FALSE(s.tts.Adjusting());
 }
 
 TEST(AdjustVolume, StepsByFiveAndAppliesOnlyWithinRange) {
   Speech s(3);
-  int16_t vol = 0;
-  s.press(vk::Up).press(vk::Down).press(vk::Escape);  // Escape keeps 95
-  s.tts.AdjustVolume(vol);
+  int16_t vol = s.adjust(&FRMTTS::AdjustVolume, 0, {vk::Up, vk::Down, vk::Escape});  // Escape keeps 95
   EXPECT_THAT(effects(s), ElementsAre(volumePrompt(100), "bump", "volume:95", volumeSaid(95), volumeSaid(95)));
   EXPECT_EQ(vol, 95);
 
   s.log->volume = 97;  // 102 is kept, not applied, and no step goes beyond it
-  s.press(vk::Up).press('L').press(vk::Return);
-  s.tts.AdjustVolume(vol);
+  vol = s.adjust(&FRMTTS::AdjustVolume, vol, {vk::Up, 'L', vk::Return});
   EXPECT_THAT(effects(s), ElementsAre(volumePrompt(97), "bump"));
   EXPECT_EQ(vol, 102);
 
   s.log->volume = 97;
-  s.press('L').press('K').press('K').press(vk::Return);
-  s.tts.AdjustVolume(vol);
+  vol = s.adjust(&FRMTTS::AdjustVolume, vol, {'L', 'K', 'K', vk::Return});
   EXPECT_THAT(effects(s), ElementsAre(volumePrompt(97), "volume:97", volumeSaid(97), "volume:92", volumeSaid(92), volumeSaid(92)));
 
   s.log->volume = 3;
-  s.press(vk::Left).press(vk::Left).press(vk::Return);
-  s.tts.AdjustVolume(vol);
-  EXPECT_EQ(vol, -2);
+  EXPECT_EQ(s.adjust(&FRMTTS::AdjustVolume, vol, {vk::Left, vk::Left, vk::Return}), -2);
   EXPECT_EQ(s.log->volume, 3);
 }
 

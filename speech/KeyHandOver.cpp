@@ -1,6 +1,0 @@
-#include "speech/KeyHandOver.h"
-
-KeyHandOver& TheKeyHandOver() {
-  static KeyHandOver keys;
-  return keys;
-}
