@@ -1,10 +1,9 @@
 #pragma once
 // Records every outward effect of the game as a line, and answers dialogs
-// from queues the test fills. Also the game's clock (the steady count moves
-// when the test moves it, when Pass runs the game's steps as their times come,
-// and by `dialogSeconds` while each dialog, the help or an adjuster is open)
-// and its board view (a window 9000 twips high). Speech is heard and runs end
-// at once, unless the test holds them.
+// from queues the test fills. Also the game's clock (the steady count moves as
+// the test or Pass moves it, and by `dialogSeconds` while each dialog, the help
+// or an adjuster is open) and its board view (a window 9000 twips high).
+// Speech is heard and runs end at once, unless the test holds them.
 #include "core/BoardView.h"
 #include "core/Clock.h"
 #include "core/Game.h"
@@ -40,11 +39,7 @@ class FakeServices : public GameServices, public Clock, public BoardView {
   int16_t activeSpeech = 0;
 
   void clear() { log.clear(); }
-  int count(const std::string& line) const {
-    int n = 0;
-    for (auto& l : log) n += l == line;
-    return n;
-  }
+  int count(const std::string& line) const { return static_cast<int>(std::count(log.begin(), log.end(), line)); }
 
   int16_t PlaySound(const std::string& name) override {
     log.push_back("sound " + name);
@@ -53,10 +48,7 @@ class FakeServices : public GameServices, public Clock, public BoardView {
   void PlaySoundAfterRun(const std::string& name) override { log.push_back("after the run: sound " + name); }
   SongHandle OpenSong(const std::string& path) override {
     log.push_back("song " + path);
-    if (songSlots.empty()) return {nextSongSlot};
-    const int16_t slot = songSlots.front();
-    songSlots.pop_front();
-    return {slot};
+    return {songSlots.empty() ? nextSongSlot : next(songSlots)};
   }
   void CloseSong(SongHandle song) override { log.push_back("closesong " + std::to_string(song.slot)); }
   void PlayTile(int16_t a, int16_t b, float len) override {
@@ -67,10 +59,7 @@ class FakeServices : public GameServices, public Clock, public BoardView {
   void PlayPiece(int16_t t, float, float) override { log.push_back("piece " + std::to_string(t)); }
   void PauseMP3() override { log.push_back("pause"); }
   void SetMP3Volume(int32_t v) override { log.push_back("volume " + std::to_string(v)); }
-  void WhenRunEnds(std::function<void()> ended) override {
-    if (holdRun) runWaiters.push_back(std::move(ended));
-    else ended();
-  }
+  void WhenRunEnds(std::function<void()> ended) override { until(holdRun, runWaiters, std::move(ended)); }
   // How many tiles the song holds: a tile past them starts past its end.
   int songTiles = 1000;
   bool IsSongTooShort(int tiles, float) override { return tiles > songTiles; }
@@ -81,8 +70,11 @@ class FakeServices : public GameServices, public Clock, public BoardView {
   int16_t ActiveSpeechType() const override { return activeSpeech; }
   void WhenSpeechHeard(float s, std::function<void()> heard) override {
     log.push_back("waitspeech " + std::to_string(s).substr(0, 4));
-    if (holdSpeech) speechWaiters.push_back(std::move(heard));
-    else heard();
+    until(holdSpeech, speechWaiters, std::move(heard));
+  }
+  // Held: it happens when the test releases it.
+  static void until(bool held, std::vector<std::function<void()>>& waiters, std::function<void()> then) {
+    held ? waiters.push_back(std::move(then)) : then();
   }
   static void release(std::vector<std::function<void()>>& waiters) {
     for (auto& w : std::exchange(waiters, {})) w();
@@ -107,10 +99,7 @@ class FakeServices : public GameServices, public Clock, public BoardView {
     opened("select " + title + " in " + folder);
     chosen(files.empty() ? "" : next(files), "");
   }
-  void ShowHelp(const std::string& f, std::function<void()> closed) override {
-    opened("help " + f);
-    closed();
-  }
+  void ShowHelp(const std::string& f, std::function<void()> closed) override { opened("help " + f), closed(); }
   void Beep() override { log.push_back("beep"); }
   // The pending rest's delay (-1: none); a test calls HoverRested itself.
   float hoverDue = -1;
@@ -151,12 +140,10 @@ class FakeServices : public GameServices, public Clock, public BoardView {
   template <typename Q>
   static typename Q::value_type next(Q& queue) {
     auto v = queue.front();
-    queue.pop_front();
-    return v;
+    return queue.pop_front(), v;
   }
   void adjust(const std::string& what, int16_t v, std::function<void(int16_t)> done) {
     opened(what + std::to_string(v));
-    if (holdAdjuster) adjusterDone = std::move(done);
-    else done(v);
+    holdAdjuster ? void(adjusterDone = std::move(done)) : done(v);
   }
 };

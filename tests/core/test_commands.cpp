@@ -58,6 +58,8 @@ class Commands : public ::testing::Test {
   }
   void cursor(int r, int c) { st.CursorRow = static_cast<int16_t>(r); st.CursorColumn = static_cast<int16_t>(c); }
   void key(int16_t code, int16_t shift = 0) { game.form_keydown(code, shift); }
+  // Speech heard only when the test says; time passes only when it says.
+  void holdSpeech(bool on) { svc.holdSpeech = on, svc.autoPass = !on; }
   SquareShape square(int k) { return LayOut(st, svc.HeightTwips()).squares.at(static_cast<size_t>(k - 1)); }
   std::vector<std::string> without(std::initializer_list<std::string> noise) {
     std::vector<std::string> out;
@@ -123,24 +125,20 @@ TEST_F(Commands, TheLastMoveWinsAndNeverBefore) {
   // The solved board is shown at once; keys move nothing during the notes, the flourish or the song.
   EXPECT_TRUE(KindOf(st, 8) == SquareKind::InRun && KindOf(st, 9) == SquareKind::Empty);
   svc.Pass(0.1);
-  key(vk::Left);
-  key(vk::Space);
-  key('P');
+  for (int16_t k : {int16_t(vk::Left), int16_t(vk::Space), int16_t('P')}) key(k);
   svc.Pass();
   EXPECT_EQ(st.CursorColumn, 3);
   EXPECT_EQ(svc.count("sound note.wav"), 1 + 10);  // 8 home, the flourish
   EXPECT_EQ(svc.count("beep") + svc.count("tile 1-8 2.0") + svc.count("sound boop2.wav"), 0);
   // The whole song, then the question: never spoken over the song.
   const std::string another = "msgbox Congratulations: Would you like another game?";
-  EXPECT_EQ(svc.count("entire"), 1);
-  EXPECT_EQ(svc.count(another), 0);
+  EXPECT_TRUE(svc.count("entire") == 1 && svc.count(another) == 0);
   FakeServices::release(svc.runWaiters);
   svc.Pass();
   EXPECT_LT(std::find(svc.log.begin(), svc.log.end(), "entire"), std::find(svc.log.begin(), svc.log.end(), another));
   // No: the puzzle counts as solved and the quit runs without a save question.
-  EXPECT_TRUE(st.PuzzleSolved);
+  EXPECT_TRUE(st.PuzzleSolved && svc.ended);
   EXPECT_EQ(svc.count("msgbox Save Game?: Would you like to save your game?"), 0);
-  EXPECT_TRUE(svc.ended);
 
   // A key during the song stops it and asks at once; the close box during it
   // quits without the question (the game is won, so nothing is asked).
@@ -153,8 +151,7 @@ TEST_F(Commands, TheLastMoveWinsAndNeverBefore) {
     next.form_keydown(vk::Space, 0);
     svc.Pass();
     ASSERT_EQ(svc.count("entire"), 1);
-    if (close) next.CloseRequested();
-    else next.form_keydown(vk::Left, 0);
+    close ? next.CloseRequested() : next.form_keydown(vk::Left, 0);
     svc.Pass();
     const auto song = std::find(svc.log.begin(), svc.log.end(), "entire");
     EXPECT_EQ(*std::find_if(song + 1, svc.log.end(), [](auto& l) { return l != "stopspeech"; }), "pause");
@@ -441,14 +438,12 @@ TEST_F(Commands, EmptySquareKeysAndAnnouncements) {
   key(vk::Left);
   EXPECT_EQ(without({"stopspeech", "pause"}), (Lines{"say 3, 2", "say correct", "waitspeech 5.00", "tile 10-10 2.0"}));
   // A key while the words are said stops them; the square left behind is not played.
-  svc.holdSpeech = true;
-  svc.autoPass = false;
+  holdSpeech(true);
   svc.clear();
   key(vk::Left);
   key(vk::Right);
   FakeServices::release(svc.speechWaiters);
-  svc.holdSpeech = false;
-  svc.autoPass = true;
+  holdSpeech(false);
   EXPECT_EQ(svc.count("tile 9-9 2.0"), 0);
   EXPECT_EQ(svc.log.back(), "tile 10-10 2.0");
   key(vk::Up);
@@ -461,8 +456,7 @@ TEST_F(Commands, EmptySquareKeysAndAnnouncements) {
   key(vk::Down);
   EXPECT_EQ(svc.count("say wrong"), 1);
   // An edge key overtaken while its words are said leaves no bump after the next square.
-  svc.holdSpeech = true;
-  svc.autoPass = false;
+  holdSpeech(true);
   svc.clear();
   key(vk::Right);
   key(vk::Left);
@@ -675,21 +669,6 @@ TEST_F(Commands, HoverStartsAfterAKeyAndKeepsItsRhythm) {
   EXPECT_EQ(st.CursorColumn, 1);
   game.HoverRested();  // a stale timer plays nothing more
   EXPECT_EQ(svc.log.size(), 2u);
-  // The pointer resting while a key's square words are said takes the cursor;
-  // the words' square is not played after them.
-  st.AnnounceCoordinates = svc.holdSpeech = true;
-  svc.autoPass = false;
-  key(vk::Right);
-  svc.now += 0.6;
-  game.Form_MouseMove(0, 0, sq.left + 10, sq.top + 10);
-  FakeServices::release(svc.speechWaiters);
-  EXPECT_EQ(svc.log.back(), "tile 1-1 2.0");
-  EXPECT_EQ(svc.count("tile 5-5 2.0"), 0);
-  st.AnnounceCoordinates = svc.holdSpeech = false;
-  svc.clear();
-  svc.now += 0.6;
-  game.Form_MouseMove(0, 0, sq4.left + 10, sq4.top + 10);
-  EXPECT_EQ(svc.log.size(), 1u);
   svc.now += 0.6;
   game.Form_MouseMove(0, 0, sq2.left + 30, y);
   EXPECT_EQ(svc.log.back(), "tile 2-2 2.0");
@@ -709,6 +688,17 @@ TEST_F(Commands, HoverStartsAfterAKeyAndKeepsItsRhythm) {
   svc.now += 0.6;
   game.Form_MouseMove(0, 0, empty.left + 20, empty.top + 10);
   EXPECT_EQ(svc.count("sound noTile.wav"), 2);
+  // The pointer resting while a key's square words are said takes the cursor;
+  // the words' square is not played after them.
+  st.AnnounceCoordinates = true;
+  holdSpeech(true);
+  key(vk::Up);
+  svc.now += 0.6;
+  game.Form_MouseMove(0, 0, x, y);
+  EXPECT_EQ(svc.log.back(), "tile 1-1 2.0");
+  const size_t heard = svc.log.size();
+  FakeServices::release(svc.speechWaiters);
+  EXPECT_EQ(svc.log.size(), heard);
 }
 
 TEST_F(Commands, ClicksSlideAndMark) {
