@@ -76,7 +76,7 @@ void Game::OfferSavedGame() {
     Run(Command::NewGame, true, false);
     return;
   }
-  const int16_t answer = SpeakMsgBox(text::ResumeQuestion(), msgbox::YesNoCancel, text::SaveTitle());
+  const int16_t answer = SpeakMsgBox(text::ResumeQuestion(), msgbox::YesNoCancel, text::ResumeTitle());
   if (answer == msgbox::No) {
     DeleteSavedGame(st);
     Run(Command::NewGame, true, false);

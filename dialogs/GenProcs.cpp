@@ -136,7 +136,9 @@ void speakFocus(GenDialog& f, int32_t kind, int16_t index) {
     case ControlKind::List:
       if (auto* l = at(f.LstControl, index)) {
         Say(GenDialog::TagOf(l));
-        if (l->count() == 0) Say(GenProcs().GDFormCode == "FOLDER" ? Tr("Dialog", "This folder is empty.") : Tr("Dialog", "Empty."));
+        //: Said of a list with nothing in it.
+        const std::string empty = Tr("Dialog", "Empty.");
+        if (l->count() == 0) Say(GenProcs().GDFormCode == "FOLDER" ? Tr("Dialog", "This folder is empty.") : empty);
         else Say(itemText(l));
       }
       break;
@@ -146,6 +148,7 @@ void speakFocus(GenDialog& f, int32_t kind, int16_t index) {
         switch (GenDialog::CheckValue(c)) {
           case 0: Say(Tr("Dialog", "Unchecked")); break;
           case 1: Say(Tr("Dialog", "checked")); break;
+          //: A check box that is neither checked nor unchecked (partly checked).
           default: Say(Tr("Dialog", "greyed")); break;
         }
       }
@@ -344,6 +347,7 @@ int16_t SpeakMsgBox(const std::string& message, int16_t buttons, const std::stri
   switch (set) {
     case 0: captions = {ok}; answers = {1}; cancelAt = 1; break;
     case 1: captions = {ok, cancel}; answers = {1, 2}; cancelAt = 2; break;
+    //: Answer buttons: at most 10 characters, and the answers of one box (Yes, no, Cancel; yes, No; Ok, Cancel) start with different letters, which move to them.
     case 3: captions = {Tr("MsgBox", "Yes"), Tr("MsgBox", "no"), cancel}; answers = {6, 7, 2}; cancelAt = 3; break;
     // No is the safe answer when it is the default, and Escape may give it.
     case 4: captions = {Tr("MsgBox", "yes"), Tr("MsgBox", "No")}; answers = {6, 7}; cancelAt = def == 2 ? 2 : 0; break;
@@ -456,6 +460,7 @@ std::string PickList(const std::string& spec) {
       if (hh > 32767) throw DialogError("Overflow: pick list title");
       H = static_cast<int16_t>(hh);
     }
+    //: The title of a pick list's window: choose one item.
     f.Form_Init("PICK", Tr("Dialog", "Select"));
     int16_t t = -400, l = 0, w = 5500;
     f.MakeLabel(t, l, H, w, Trim(p.title));
@@ -503,4 +508,5 @@ std::string PickList(const std::string& spec) {
   return answer(p.values[static_cast<size_t>(chosen - 1)]);
 }
 
+//: Said after a folder's name in the song selector.
 std::string FolderMark() { return "[" + Tr("SelectFile", "folder") + "]"; }

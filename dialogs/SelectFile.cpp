@@ -220,6 +220,7 @@ std::string SelectFile(const std::string& folder, const std::string& pattern, in
     }
 
     int16_t lt = -400, ll = 0, lh = 295, lw = 0;
+    //: The label of the box where a file name is typed.
     const int16_t label = f.MakeLabel(lt, ll, lh, lw, Tr("SelectFile", "filename"));
     int16_t tt = -1, tl = 0, th = 0, tw = 0;
     const int16_t box = f.MakeTextBox(tt, tl, th, tw, typed);
@@ -234,6 +235,7 @@ std::string SelectFile(const std::string& folder, const std::string& pattern, in
     f.MakeCommand(ct, cl, ch, cw, Tr("Dialog", "Cancel"), Variant(int16_t(0)));
     int16_t dt = -100, dl = 0, dh = 0, dw = 0;
     //: A button: what it does, then its key.
+    //: The delete button's caption: the word, then the name of the key that deletes (Del).
     const int16_t del = f.MakeCommand(dt, dl, dh, dw, Tr("SelectFile", "Delete Del"), Variant(int16_t(0)));
     // The caption shows the key; the button's name is what it does.
     f.CMDControl[static_cast<size_t>(del)]->setAccessibleName(QString::fromStdString(Tr("SelectFile", "Delete")));

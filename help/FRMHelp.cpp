@@ -48,6 +48,7 @@ HelpOptions HelpOptions::Standalone() {
 }
 
 FRMHelp::FRMHelp(HelpOptions options, QWidget* parent) : QDialog(parent), options_(std::move(options)) {
+  //: The help window's title.
   const QString caption = QString::fromStdString(Tr("Help", "HELP"));
   setWindowTitle(caption);
   setAccessibleName(caption);
@@ -71,7 +72,8 @@ FRMHelp::FRMHelp(HelpOptions options, QWidget* parent) : QDialog(parent), option
 
   CMDOk = new QPushButton(QString::fromStdString(Tr("Help", "&Close")), this);
   CMDOk->setObjectName("CMDOk");
-  CMDOk->setAccessibleName("Close");
+  //: The close button's name as a screen reader says it.
+  CMDOk->setAccessibleName(QString::fromStdString(Tr("Help", "Close")));
   // Enter in the index or the pane must not fall through to a default button.
   CMDOk->setAutoDefault(false);
   CMDOk->setDefault(false);

@@ -6,6 +6,7 @@
 #include "common/MsgBox.h"
 #include "base/VB.h"
 #include "help/FRMHelp.h"
+#include "help/HelpFile.h"
 
 #include <QCoreApplication>
 #include <QTime>
@@ -66,5 +67,6 @@ int RunStandaloneHelp(const std::string& programPath, std::function<void(const s
   HelpOptions options = HelpOptions::Standalone();
   options.speak = std::move(speak);
   FRMHelp viewer(options);
-  return viewer.OpenFile(file.Path()) == FRMHelp::Closed ? 0 : 1;
+  // The translation beside the English file, as F1 in the game finds it.
+  return viewer.OpenFile(helpfile::Localized(file.Path())) == FRMHelp::Closed ? 0 : 1;
 }

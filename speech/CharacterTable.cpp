@@ -17,7 +17,9 @@ CharacterRows build() {
       {188, ",", TrNoop("Characters", "comma")},
       {190, ".", TrNoop("Characters", "period")},
       {191, "/", ""},
+      //: The character < read aloud (a less-than sign).
       {1188, "<", TrNoop("Characters", "less")},
+      //: The character > read aloud (a greater-than sign).
       {1190, ">", TrNoop("Characters", "greater")},
       {1191, "?", TrNoop("Characters", "question")},
       {1049, "!", TrNoop("Characters", "exclaim")},

@@ -42,6 +42,7 @@ std::vector<std::string> characters(const std::string& s) {
 FRMTTS::FRMTTS(std::unique_ptr<SpeechEngineFactory> engines, QWidget* parent)
     : QWidget(parent), engines_(std::move(engines)), table_(DefaultCharacterTable()) {
   if (!engines_) engines_ = RealSpeechEngines();
+  //: The title of the speech window: the speech output, not a language.
   setWindowTitle(QString::fromStdString(Tr("Speech", "Speech")));
   setFocusPolicy(Qt::StrongFocus);
   waiter_ = [](float seconds) {

@@ -6,9 +6,28 @@
 #include "base/Translate.h"
 #include "base/VB.h"
 
+#include <QLocale>
+
 #include <algorithm>
 
 namespace {
+
+// A voice by its language's own name ("Deutsch", "português (Brasil)"),
+// which it says itself; the engine's name where Qt knows no such language,
+// a number where there is neither.
+std::string voiceName(const VoiceToken& token, int16_t n) {
+  std::string tag = token.language;
+  std::replace(tag.begin(), tag.end(), '-', '_');
+  const QLocale locale(QString::fromStdString(tag));
+  if (!tag.empty() && locale.language() != QLocale::C) {
+    QString name = locale.nativeLanguageName();
+    // A region only where the voice names one ("pt-br", not "de").
+    if (tag.find('_') != std::string::npos && !locale.nativeTerritoryName().isEmpty())
+      name += " (" + locale.nativeTerritoryName() + ")";
+    if (!name.isEmpty()) return name.toStdString();
+  }
+  return token.name.empty() ? Fill(Tr("Speech", "Voice %1"), {std::to_string(n)}) : token.name;
+}
 
 bool isPrevious(int16_t k) { return k == vk::Up || k == vk::Left || k == 'J' || k == 'I'; }
 bool isNext(int16_t k) { return k == vk::Down || k == vk::Right || k == 'K' || k == 'L'; }
@@ -39,12 +58,12 @@ bool FRMTTS::applyVoice(int16_t n) {
     const VoiceTokens tokens = voices_[1]->GetVoices("", "");
     const VoiceToken& token = tokens.Item(n);
     voices_[1]->SetVoice(token);
-    name = token.name;
+    name = voiceName(token, n);
   } catch (const std::exception&) {
     return false;
   }
   // Each voice says its own name, so the player knows which one to keep.
-  speak(name.empty() ? Fill(Tr("Speech", "Voice %1"), {std::to_string(n)}) : name);
+  speak(name);
   return true;
 }
 
@@ -98,10 +117,7 @@ void FRMTTS::AdjustVoice(int16_t& CurrentVoice) {
            !inUse.empty() && j < order.size())
     p = j;
   const size_t first = p;
-  auto nameAt = [&](size_t i) {
-    const std::string& name = tokens.Item(order[i]).name;
-    return name.empty() ? Fill(Tr("Speech", "Voice %1"), {std::to_string(order[i])}) : name;
-  };
+  auto nameAt = [&](size_t i) { return voiceName(tokens.Item(order[i]), order[i]); };
   auto& keys = TheKeyHandOver();
   speak(Tr("Speech", "Use the arrows  to select voice. Press Enter when done.") + " " + nameAt(p));
   CaptureOn capture;
@@ -178,6 +194,7 @@ int32_t FRMTTS::arrowLoop(const std::string& prompt, const std::string& heard, i
 void FRMTTS::AdjustRate(int16_t& CurrentRate) {
   if (activeSpeechType_ != 3 || !voices_[1]) return;
   CurrentRate = static_cast<int16_t>(arrowLoop(Tr("Speech", "Use the arrows to adjust rate. Press Enter when done."),
+                                               //: The speaking rate of the built-in voice, said before its value.
                                                Tr("Speech", "Rate"), voices_[1]->Rate(), 1, kSlowest, kFastest,
                                                [this](int32_t r) { voices_[1]->SetRate(r); }));
 }
@@ -185,6 +202,7 @@ void FRMTTS::AdjustRate(int16_t& CurrentRate) {
 void FRMTTS::AdjustVolume(int16_t& CurrentVolume) {
   if (activeSpeechType_ != 3 || !voices_[1]) return;
   CurrentVolume = static_cast<int16_t>(arrowLoop(Tr("Speech", "Use the arrows to adjust volume. Press Enter when done."),
+                                                 //: The loudness of the built-in voice, said before its value.
                                                  Tr("Speech", "Volume"), voices_[1]->Volume(), 5, 0, kLoudest,
                                                  [this](int32_t v) { voices_[1]->SetVolume(v); }));
 }
