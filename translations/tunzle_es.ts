@@ -841,7 +841,7 @@
     <message>
         <location line="+28"/>
         <source>Solved in %1 and %2.</source>
-        <translation>Resuelto en %1 y %2.</translation>
+        <translation>Resuelto en %1, en %2.</translation>
     </message>
     <message>
         <location line="+3"/>
