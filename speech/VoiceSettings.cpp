@@ -12,17 +12,20 @@
 
 namespace {
 
-// A voice by its language's own name ("Deutsch", "português (Brasil)"),
-// which it says itself; the engine's name where Qt knows no such language,
-// a number where there is neither.
+// A voice by its language's own name ("Deutsch", "português (Brasil)",
+// "British English"), which it says itself; the engine's name for a variant
+// Qt cannot name apart ("en-gb-scotland", "en-029"), a number where there is
+// neither.
 std::string voiceName(const VoiceToken& token, int16_t n) {
-  std::string tag = token.language;
-  std::replace(tag.begin(), tag.end(), '-', '_');
-  const QLocale locale(QString::fromStdString(tag));
-  if (!tag.empty() && locale.language() != QLocale::C) {
+  const QStringList parts = QString::fromStdString(token.language).toLower().split('-');
+  const QLocale locale(parts.join('_'));
+  const bool plain = parts.size() == 1 || (parts.size() == 2 && parts[1].size() == 2);
+  const bool named = plain && !parts[0].isEmpty() && locale.language() != QLocale::C &&
+                     (parts.size() == 1 || QLocale::territoryToCode(locale.territory()).toLower() == parts[1]);
+  if (named) {
     QString name = locale.nativeLanguageName();
-    // A region only where the voice names one ("pt-br", not "de").
-    if (tag.find('_') != std::string::npos && !locale.nativeTerritoryName().isEmpty())
+    // The region only where the language's name does not already say it.
+    if (parts.size() == 2 && name == QLocale(parts[0]).nativeLanguageName())
       name += " (" + locale.nativeTerritoryName() + ")";
     if (!name.isEmpty()) return name.toStdString();
   }
@@ -83,7 +86,7 @@ std::vector<int16_t> FRMTTS::VoiceOrder(const VoiceTokens& tokens, const std::st
     const VoiceToken& y = tokens.Item(b);
     const bool xm = primaryLanguage(x.language) == mine, ym = primaryLanguage(y.language) == mine;
     if (xm != ym) return xm;
-    return LCase(x.name) < LCase(y.name);
+    return LCase(voiceName(x, a)) < LCase(voiceName(y, b));
   });
   return order;
 }
