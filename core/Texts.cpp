@@ -31,8 +31,10 @@ std::string BackToBoard() { return Tr("text", "Back to the board."); }
 std::string SoundGone() { return Tr("text", "The sound is gone. The game waits for it to come back."); }
 std::string SoundBack() { return Tr("text", "The sound is back."); }
 
+//: Titles of message boxes, said before their message.
 std::string WarningTitle() { return Tr("text", "Warning"); }
 std::string ErrorTitle() { return Tr("text", "Error"); }
+//: The title of the question whether to save the game on quitting.
 std::string SaveTitle() { return Tr("text", "Save Game?"); }
 std::string WinTitle() { return Tr("text", "Congratulations"); }
 std::string TooShortTitle() { return Tr("text", "Song Too Short"); }
@@ -51,14 +53,17 @@ std::string SongTooShort(const std::string& path) {
   const std::string format = UCase(extension.empty() ? extension : extension.substr(1));
   std::string warning;
   if (format == "MP3" || format.empty())
+    //: The start of a sentence of its own: a translation may begin it with a capital.
     warning = Tr("text", "song is too short. Either reduce the duration of the song tiles, reduce the number of rows and columns, or select a longer MP3.");
   else
-    //: %1 is the song's format, such as WAV or FLAC.
+    //: %1 is the song's format, such as WAV or FLAC. A sentence of its own: a translation may begin it with a capital.
     warning = Fill(Tr("text", "song is too short. Either reduce the duration of the song tiles, reduce the number of rows and columns, or select a longer %1."), {format});
   return warning + " " + Tr("text", "Would you like to choose another song?");
 }
 std::string NoGame() { return Tr("text", "No game. Press N for a new game or Q to quit."); }
+//: Said as a new game begins, before its size.
 std::string NewGame() { return Tr("text", "New game"); }
+//: Said as a saved game goes on, before its size.
 std::string SavedGame() { return Tr("text", "Saved game"); }
 std::string Announce(const std::string& which, const GameState& st) {
   //: %1 is "New game" or "Saved game"; %2 by %3 the board's size.
@@ -70,7 +75,9 @@ std::string NothingInOrder() { return Tr("text", "No tile is in order yet."); }
 
 //: Said of the empty square when "correct" and "wrong" are on.
 std::string EmptyWord() { return Tr("text", "Space"); }
+//: Said of a tile already part of the run in order (its place is right), before it plays.
 std::string InRunWord() { return Tr("text", "correct"); }
+//: Said of a tile not yet part of the run in order (its place is not yet right).
 std::string OutOfRunWord() { return Tr("text", "wrong"); }
 std::string Square(int row, int column) {
   //: A square's row, then its column.

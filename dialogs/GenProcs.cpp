@@ -130,6 +130,7 @@ void speakFocus(GenDialog& f, int32_t kind, int16_t index) {
       if (auto* o = at(f.OPTControl, index)) {
         Say(GenDialog::TagOf(o));
         Say(o->text().toStdString());
+        //: Said of an option button (one of a group) that is chosen; "unselected" when it is not.
         Say(o->isChecked() ? Tr("Dialog", "selected") : Tr("Dialog", "unselected"));
       }
       break;
@@ -146,6 +147,7 @@ void speakFocus(GenDialog& f, int32_t kind, int16_t index) {
       if (auto* c = at(f.CHKControl, index)) {
         Say(c->text().toStdString());
         switch (GenDialog::CheckValue(c)) {
+          //: Said of a check box that is not ticked; "checked" when it is, "greyed" when partly.
           case 0: Say(Tr("Dialog", "Unchecked")); break;
           case 1: Say(Tr("Dialog", "checked")); break;
           //: A check box that is neither checked nor unchecked (partly checked).
@@ -313,6 +315,7 @@ void DialogEvent(int32_t kind, int16_t index, int32_t event, int16_t key, int16_
 
   if (event == DialogEventCode::Click) {
     if (kind == ControlKind::Check) {
+      //: Said when a check box is toggled: now ticked ("Unchecked" when no longer).
       if (auto* c = at(f.CHKControl, index)) Say(GenDialog::CheckValue(c) == 0 ? Tr("Dialog", "Unchecked") : Tr("Dialog", "Checked"));
     } else if (kind == ControlKind::List) {
       Say(itemText(at(f.LstControl, index)));
@@ -350,6 +353,7 @@ int16_t SpeakMsgBox(const std::string& message, int16_t buttons, const std::stri
     //: Answer buttons: at most 10 characters, and the answers of one box (Yes, no, Cancel; yes, No; Ok, Cancel) start with different letters, which move to them.
     case 3: captions = {Tr("MsgBox", "Yes"), Tr("MsgBox", "no"), cancel}; answers = {6, 7, 2}; cancelAt = 3; break;
     // No is the safe answer when it is the default, and Escape may give it.
+    //: Answer buttons as above: "yes" with "No", the safe answer; "no" with "Yes" and "Cancel".
     case 4: captions = {Tr("MsgBox", "yes"), Tr("MsgBox", "No")}; answers = {6, 7}; cancelAt = def == 2 ? 2 : 0; break;
     default: break;
   }
@@ -378,6 +382,7 @@ int16_t SpeakMsgBox(const std::string& message, int16_t buttons, const std::stri
                                                                  QString::fromStdString(caption).mid(1));
     }
     int16_t rt = -1000, rl = 2000, rh = 400, rw = 2000;
+    //: The button that says the question of a message box again.
     f.MakeCommand(rt, rl, rh, rw, Tr("MsgBox", "Repeat Message"), Variant(int16_t(0)));
     gp.GDResult(1) = def;
     f.ShowForm(500, 500);
@@ -488,6 +493,7 @@ std::string PickList(const std::string& spec) {
     if (T + 500 > 32767) throw DialogError("Overflow: pick list button");
     int16_t ot = static_cast<int16_t>(T + 500), ol = static_cast<int16_t>(B + 500);
     int16_t oh = 400, ow = 800;
+    //: The buttons of a pick list: take the choice, or leave it.
     f.MakeCommand(ot, ol, oh, ow, Tr("Dialog", "OK"), Variant(int16_t(0)));
     int16_t ct = -400, cl = static_cast<int16_t>(B + 500), ch = 0, cw = 0;
     f.MakeCommand(ct, cl, ch, cw, Tr("Dialog", "Cancel"), Variant(int16_t(0)));

@@ -70,6 +70,7 @@ FRMHelp::FRMHelp(HelpOptions options, QWidget* parent) : QDialog(parent), option
   TXTHelp->setTabChangesFocus(true);
   TXTHelp->setGeometry(twipsRect(300, 2000, 9000, 4500));
 
+  //: The help window's close button; & marks the letter Alt takes (keep it unlike other keys).
   CMDOk = new QPushButton(QString::fromStdString(Tr("Help", "&Close")), this);
   CMDOk->setObjectName("CMDOk");
   //: The close button's name as a screen reader says it.
@@ -159,6 +160,7 @@ void FRMHelp::ShowIndex(const QString& parentTitle, bool oneLevelDown) {
   }
   const std::string text = Fill(Tr("Help", "Help file error loading indexes subordinate to %1"), {prefix.toStdString()});
   if (options_.message)
+    //: The title of a message about the help.
     options_.message(text, Tr("Help", "Help"));
   else
     SystemMsgBox(text, msgbox::OkOnly, Tr("Help", "Help"));
@@ -270,9 +272,11 @@ bool FRMHelp::eventFilter(QObject* watched, QEvent* event) {
     const auto reason = static_cast<QFocusEvent*>(event)->reason();
     if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason && LSTIndex->currentItem()) {
       const std::string item = LSTIndex->currentItem()->text().toStdString();
+      //: Said when the help opens: the window, then %1, the index line selected.
       Speak(std::exchange(titleSaid_, true) ? item : Fill(Tr("Help", "Help. %1"), {item}));
     }
   } else if (event->type() == QEvent::FocusIn && watched == CMDOk) {
+    //: Said when the focus reaches the close button.
     Speak(Tr("Help", "Close button"));
   } else if (event->type() == QEvent::FocusIn && watched == TXTHelp) {
     // Coming back to the window is not a new visit to the pane.

@@ -29,6 +29,7 @@ std::string voiceName(const VoiceToken& token, int16_t n) {
       name += " (" + locale.nativeTerritoryName() + ")";
     if (!name.isEmpty()) return name.toStdString();
   }
+  //: A voice without a name: %1 is its number.
   return token.name.empty() ? Fill(Tr("Speech", "Voice %1"), {std::to_string(n)}) : token.name;
 }
 

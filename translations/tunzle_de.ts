@@ -4,13 +4,15 @@
 <context>
     <name>Characters</name>
     <message>
-        <location filename="../speech/CharacterTable.cpp" line="+17"/>
+        <location filename="../speech/CharacterTable.cpp" line="+18"/>
         <source>comma</source>
+        <extracomment>The characters a voice reads by name when a typed key is said: here a comma.</extracomment>
         <translation>Komma</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>period</source>
+        <extracomment>The character . read aloud (a full stop).</extracomment>
         <translation>Punkt</translation>
     </message>
     <message>
@@ -36,23 +38,27 @@
         <translation>Ausrufezeichen</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>left parren</source>
+        <extracomment>The character ( read aloud (an opening parenthesis).</extracomment>
         <translation>Klammer auf</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>right parren</source>
+        <extracomment>The character ) read aloud (a closing parenthesis).</extracomment>
         <translation>Klammer zu</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>dash</source>
+        <extracomment>The character - read aloud (a hyphen or minus).</extracomment>
         <translation>Bindestrich</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>semi colan</source>
+        <extracomment>The character ; read aloud (a semicolon).</extracomment>
         <translation>Semikolon</translation>
     </message>
     <message>
@@ -61,13 +67,15 @@
         <translation>Apostroph</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>colan</source>
+        <extracomment>The character : read aloud (a colon).</extracomment>
         <translation>Doppelpunkt</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>quote</source>
+        <extracomment>The character &quot; read aloud (a double quotation mark).</extracomment>
         <translation>Anführungszeichen</translation>
     </message>
     <message>
@@ -109,8 +117,9 @@
 <context>
     <name>Dialog</name>
     <message>
-        <location filename="../dialogs/GenProcs.cpp" line="+133"/>
+        <location filename="../dialogs/GenProcs.cpp" line="+134"/>
         <source>selected</source>
+        <extracomment>Said of an option button (one of a group) that is chosen; &quot;unselected&quot; when it is not.</extracomment>
         <translation>ausgewählt</translation>
     </message>
     <message>
@@ -130,13 +139,16 @@
         <translation>Leer.</translation>
     </message>
     <message>
-        <location line="+9"/>
-        <location line="+167"/>
+        <location line="+10"/>
+        <location line="+168"/>
         <source>Unchecked</source>
+        <extracomment>Said of a check box that is not ticked; &quot;checked&quot; when it is, &quot;greyed&quot; when partly.
+----------
+Said when a check box is toggled: now ticked (&quot;Unchecked&quot; when no longer).</extracomment>
         <translation>Nicht aktiviert</translation>
     </message>
     <message>
-        <location line="-166"/>
+        <location line="-167"/>
         <source>checked</source>
         <translation>aktiviert</translation>
     </message>
@@ -147,20 +159,21 @@
         <translation>teilweise aktiviert</translation>
     </message>
     <message>
-        <location line="+164"/>
+        <location line="+165"/>
         <source>Checked</source>
         <translation>Aktiviert</translation>
     </message>
     <message>
-        <location line="+148"/>
+        <location line="+150"/>
         <source>Select</source>
         <extracomment>The title of a pick list&apos;s window: choose one item.</extracomment>
         <translation>Auswählen</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+28"/>
         <location filename="../dialogs/SelectFile.cpp" line="+233"/>
         <source>OK</source>
+        <extracomment>The buttons of a pick list: take the choice, or leave it.</extracomment>
         <translation>OK</translation>
     </message>
     <message>
@@ -188,8 +201,9 @@
         <translation>Hilfetext</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>&amp;Close</source>
+        <extracomment>The help window&apos;s close button; &amp; marks the letter Alt takes (keep it unlike other keys).</extracomment>
         <translation>&amp;Schließen</translation>
     </message>
     <message>
@@ -221,19 +235,22 @@
         <translation>Fehler in der Hilfedatei beim Laden der Einträge unter %1</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <location line="+2"/>
         <source>Help</source>
+        <extracomment>The title of a message about the help.</extracomment>
         <translation>Hilfe</translation>
     </message>
     <message>
-        <location line="+109"/>
+        <location line="+110"/>
         <source>Help. %1</source>
+        <extracomment>Said when the help opens: the window, then %1, the index line selected.</extracomment>
         <translation>Hilfe. %1</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Close button</source>
+        <extracomment>Said when the focus reaches the close button.</extracomment>
         <translation>Schaltfläche Schließen</translation>
     </message>
     <message>
@@ -242,13 +259,13 @@
         <translation>Hilfetext, leer. Wählen Sie zuerst ein Thema im Index.</translation>
     </message>
     <message>
-        <location line="-237"/>
+        <location line="-241"/>
         <source>HELP</source>
         <extracomment>The help window&apos;s title.</extracomment>
         <translation>HILFE</translation>
     </message>
     <message>
-        <location line="+325"/>
+        <location line="+329"/>
         <location line="+21"/>
         <source>End of the topic.</source>
         <translation>Ende des Themas.</translation>
@@ -262,7 +279,7 @@
 <context>
     <name>MsgBox</name>
     <message>
-        <location filename="../dialogs/GenProcs.cpp" line="-150"/>
+        <location filename="../dialogs/GenProcs.cpp" line="-153"/>
         <source>Ok</source>
         <translation>OK</translation>
     </message>
@@ -283,8 +300,9 @@
         <translation>nein</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>yes</source>
+        <extracomment>Answer buttons as above: &quot;yes&quot; with &quot;No&quot;, the safe answer; &quot;no&quot; with &quot;Yes&quot; and &quot;Cancel&quot;.</extracomment>
         <translation>ja</translation>
     </message>
     <message>
@@ -293,15 +311,16 @@
         <translation>Nein</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+29"/>
         <source>Repeat Message</source>
+        <extracomment>The button that says the question of a message box again.</extracomment>
         <translation>Meldung wiederholen</translation>
     </message>
 </context>
 <context>
     <name>SelectFile</name>
     <message>
-        <location line="+131"/>
+        <location line="+132"/>
         <source>folder</source>
         <extracomment>Said after a folder&apos;s name in the song selector.</extracomment>
         <translation>Ordner</translation>
@@ -456,7 +475,7 @@
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../speech/VoiceSettings.cpp" line="+102"/>
+        <location filename="../speech/VoiceSettings.cpp" line="+106"/>
         <source>Error! </source>
         <translation>Fehler! </translation>
     </message>
@@ -474,6 +493,7 @@
     <message>
         <location filename="../speech/VoiceSettings.cpp" line="-73"/>
         <source>Voice %1</source>
+        <extracomment>A voice without a name: %1 is its number.</extracomment>
         <translation>Stimme %1</translation>
     </message>
     <message>
@@ -563,8 +583,9 @@
         <translation>Das Lied %1 Ihres gespeicherten Spiels konnte nicht abgespielt werden. Ihr gespeichertes Spiel bleibt erhalten. Bitte wählen Sie ein Lied für ein neues Spiel.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>Warning</source>
+        <extracomment>Titles of message boxes, said before their message.</extracomment>
         <translation>Warnung</translation>
     </message>
     <message>
@@ -573,8 +594,9 @@
         <translation>Fehler</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Save Game?</source>
+        <extracomment>The title of the question whether to save the game on quitting.</extracomment>
         <translation>Spiel speichern?</translation>
     </message>
     <message>
@@ -608,8 +630,9 @@
         <translation>Das Lied %1 konnte nicht abgespielt werden. Bitte wählen Sie ein anderes Lied, oder drücken Sie Escape, um ohne neues Spiel zurückzukehren.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>song is too short. Either reduce the duration of the song tiles, reduce the number of rows and columns, or select a longer MP3.</source>
+        <extracomment>The start of a sentence of its own: a translation may begin it with a capital.</extracomment>
         <translation>Das Lied ist zu kurz. Verkürzen Sie entweder die Kachellänge, verringern Sie die Zahl der Zeilen und Spalten, oder wählen Sie ein längeres Lied.</translation>
     </message>
     <message>
@@ -618,13 +641,15 @@
         <translation>Kein Spiel. Drücken Sie N für ein neues Spiel oder Q zum Beenden.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>New game</source>
+        <extracomment>Said as a new game begins, before its size.</extracomment>
         <translation>Neues Spiel</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Saved game</source>
+        <extracomment>Said as a saved game goes on, before its size.</extracomment>
         <translation>Gespeichertes Spiel</translation>
     </message>
     <message>
@@ -645,13 +670,15 @@
         <translation>Leer</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>correct</source>
+        <extracomment>Said of a tile already part of the run in order (its place is right), before it plays.</extracomment>
         <translation>richtig</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>wrong</source>
+        <extracomment>Said of a tile not yet part of the run in order (its place is not yet right).</extracomment>
         <translation>falsch</translation>
     </message>
     <message>
@@ -874,7 +901,7 @@
         <translation>Noch keine Bestwerte.</translation>
     </message>
     <message>
-        <location line="-128"/>
+        <location line="-135"/>
         <source>The sound is gone. The game waits for it to come back.</source>
         <translation>Der Ton ist weg. Das Spiel wartet, bis er wiederkommt.</translation>
     </message>
@@ -884,7 +911,7 @@
         <translation>Der Ton ist wieder da.</translation>
     </message>
     <message>
-        <location line="+106"/>
+        <location line="+113"/>
         <source>Tiles are now %1 long.</source>
         <extracomment>%1 is a length in words, such as &quot;2.5 seconds&quot;.</extracomment>
         <translation>Die Kachellänge ist jetzt %1.</translation>
@@ -895,7 +922,7 @@
         <translation>Die Kachellänge bleibt %1.</translation>
     </message>
     <message>
-        <location line="-110"/>
+        <location line="-117"/>
         <source>The game goes on.</source>
         <translation>Das Spiel geht weiter.</translation>
     </message>
@@ -905,9 +932,9 @@
         <translation>Zurück auf dem Spielbrett.</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+30"/>
         <source>song is too short. Either reduce the duration of the song tiles, reduce the number of rows and columns, or select a longer %1.</source>
-        <extracomment>%1 is the song&apos;s format, such as WAV or FLAC.</extracomment>
+        <extracomment>%1 is the song&apos;s format, such as WAV or FLAC. A sentence of its own: a translation may begin it with a capital.</extracomment>
         <translation>Das Lied ist zu kurz. Verkürzen Sie entweder die Kachellänge, verringern Sie die Zahl der Zeilen und Spalten, oder wählen Sie eine längere %1-Datei.</translation>
     </message>
     <message>
@@ -919,7 +946,7 @@
 <context>
     <name>time</name>
     <message>
-        <location line="+46"/>
+        <location line="+50"/>
         <source>%1 %2</source>
         <extracomment>Joins the two parts of a time, such as &quot;2 minutes&quot; and &quot;4 seconds&quot; (English says them side by side).</extracomment>
         <translation>%1 und %2</translation>

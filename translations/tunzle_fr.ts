@@ -4,13 +4,15 @@
 <context>
     <name>Characters</name>
     <message>
-        <location filename="../speech/CharacterTable.cpp" line="+17"/>
+        <location filename="../speech/CharacterTable.cpp" line="+18"/>
         <source>comma</source>
+        <extracomment>The characters a voice reads by name when a typed key is said: here a comma.</extracomment>
         <translation>virgule</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>period</source>
+        <extracomment>The character . read aloud (a full stop).</extracomment>
         <translation>point</translation>
     </message>
     <message>
@@ -36,23 +38,27 @@
         <translation>point d&apos;exclamation</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>left parren</source>
+        <extracomment>The character ( read aloud (an opening parenthesis).</extracomment>
         <translation>parenthèse ouvrante</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>right parren</source>
+        <extracomment>The character ) read aloud (a closing parenthesis).</extracomment>
         <translation>parenthèse fermante</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>dash</source>
+        <extracomment>The character - read aloud (a hyphen or minus).</extracomment>
         <translation>tiret</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>semi colan</source>
+        <extracomment>The character ; read aloud (a semicolon).</extracomment>
         <translation>point-virgule</translation>
     </message>
     <message>
@@ -61,13 +67,15 @@
         <translation>apostrophe</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>colan</source>
+        <extracomment>The character : read aloud (a colon).</extracomment>
         <translation>deux-points</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>quote</source>
+        <extracomment>The character &quot; read aloud (a double quotation mark).</extracomment>
         <translation>guillemet</translation>
     </message>
     <message>
@@ -109,8 +117,9 @@
 <context>
     <name>Dialog</name>
     <message>
-        <location filename="../dialogs/GenProcs.cpp" line="+133"/>
+        <location filename="../dialogs/GenProcs.cpp" line="+134"/>
         <source>selected</source>
+        <extracomment>Said of an option button (one of a group) that is chosen; &quot;unselected&quot; when it is not.</extracomment>
         <translation>sélectionné</translation>
     </message>
     <message>
@@ -130,13 +139,16 @@
         <translation>Vide.</translation>
     </message>
     <message>
-        <location line="+9"/>
-        <location line="+167"/>
+        <location line="+10"/>
+        <location line="+168"/>
         <source>Unchecked</source>
+        <extracomment>Said of a check box that is not ticked; &quot;checked&quot; when it is, &quot;greyed&quot; when partly.
+----------
+Said when a check box is toggled: now ticked (&quot;Unchecked&quot; when no longer).</extracomment>
         <translation>Non coché</translation>
     </message>
     <message>
-        <location line="-166"/>
+        <location line="-167"/>
         <source>checked</source>
         <translation>coché</translation>
     </message>
@@ -147,20 +159,21 @@
         <translation>grisé</translation>
     </message>
     <message>
-        <location line="+164"/>
+        <location line="+165"/>
         <source>Checked</source>
         <translation>Coché</translation>
     </message>
     <message>
-        <location line="+148"/>
+        <location line="+150"/>
         <source>Select</source>
         <extracomment>The title of a pick list&apos;s window: choose one item.</extracomment>
         <translation>Sélectionner</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+28"/>
         <location filename="../dialogs/SelectFile.cpp" line="+233"/>
         <source>OK</source>
+        <extracomment>The buttons of a pick list: take the choice, or leave it.</extracomment>
         <translation>OK</translation>
     </message>
     <message>
@@ -188,8 +201,9 @@
         <translation>Texte de l&apos;aide</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>&amp;Close</source>
+        <extracomment>The help window&apos;s close button; &amp; marks the letter Alt takes (keep it unlike other keys).</extracomment>
         <translation>&amp;Fermer</translation>
     </message>
     <message>
@@ -221,19 +235,22 @@
         <translation>Erreur du fichier d&apos;aide lors du chargement des entrées d&apos;index placées sous %1</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <location line="+2"/>
         <source>Help</source>
+        <extracomment>The title of a message about the help.</extracomment>
         <translation>Aide</translation>
     </message>
     <message>
-        <location line="+109"/>
+        <location line="+110"/>
         <source>Help. %1</source>
+        <extracomment>Said when the help opens: the window, then %1, the index line selected.</extracomment>
         <translation>Aide. %1</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Close button</source>
+        <extracomment>Said when the focus reaches the close button.</extracomment>
         <translation>Bouton Fermer</translation>
     </message>
     <message>
@@ -242,13 +259,13 @@
         <translation>Texte de l&apos;aide, vide. Choisissez d&apos;abord un sujet dans l&apos;index.</translation>
     </message>
     <message>
-        <location line="-237"/>
+        <location line="-241"/>
         <source>HELP</source>
         <extracomment>The help window&apos;s title.</extracomment>
         <translation>AIDE</translation>
     </message>
     <message>
-        <location line="+325"/>
+        <location line="+329"/>
         <location line="+21"/>
         <source>End of the topic.</source>
         <translation>Fin du sujet.</translation>
@@ -262,7 +279,7 @@
 <context>
     <name>MsgBox</name>
     <message>
-        <location filename="../dialogs/GenProcs.cpp" line="-150"/>
+        <location filename="../dialogs/GenProcs.cpp" line="-153"/>
         <source>Ok</source>
         <translation>OK</translation>
     </message>
@@ -283,8 +300,9 @@
         <translation>non</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>yes</source>
+        <extracomment>Answer buttons as above: &quot;yes&quot; with &quot;No&quot;, the safe answer; &quot;no&quot; with &quot;Yes&quot; and &quot;Cancel&quot;.</extracomment>
         <translation>oui</translation>
     </message>
     <message>
@@ -293,15 +311,16 @@
         <translation>Non</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+29"/>
         <source>Repeat Message</source>
+        <extracomment>The button that says the question of a message box again.</extracomment>
         <translation>Répéter le message</translation>
     </message>
 </context>
 <context>
     <name>SelectFile</name>
     <message>
-        <location line="+131"/>
+        <location line="+132"/>
         <source>folder</source>
         <extracomment>Said after a folder&apos;s name in the song selector.</extracomment>
         <translation>dossier</translation>
@@ -456,7 +475,7 @@
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../speech/VoiceSettings.cpp" line="+102"/>
+        <location filename="../speech/VoiceSettings.cpp" line="+106"/>
         <source>Error! </source>
         <translation>Erreur&#xa0;! </translation>
     </message>
@@ -474,6 +493,7 @@
     <message>
         <location filename="../speech/VoiceSettings.cpp" line="-73"/>
         <source>Voice %1</source>
+        <extracomment>A voice without a name: %1 is its number.</extracomment>
         <translation>Voix %1</translation>
     </message>
     <message>
@@ -563,8 +583,9 @@
         <translation>La chanson %1 de votre partie sauvegardée n&apos;a pas pu être jouée. Votre partie sauvegardée est conservée. Veuillez choisir une chanson pour une nouvelle partie.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>Warning</source>
+        <extracomment>Titles of message boxes, said before their message.</extracomment>
         <translation>Avertissement</translation>
     </message>
     <message>
@@ -573,8 +594,9 @@
         <translation>Erreur</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Save Game?</source>
+        <extracomment>The title of the question whether to save the game on quitting.</extracomment>
         <translation>Sauvegarder la partie&#xa0;?</translation>
     </message>
     <message>
@@ -608,9 +630,10 @@
         <translation>La chanson %1 n&apos;a pas pu être jouée. Veuillez choisir une autre chanson, ou appuyez sur Échap pour revenir en arrière sans nouvelle partie.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>song is too short. Either reduce the duration of the song tiles, reduce the number of rows and columns, or select a longer MP3.</source>
-        <translation>la chanson est trop courte. Réduisez la durée des tuiles, réduisez le nombre de lignes et de colonnes, ou choisissez une chanson plus longue.</translation>
+        <extracomment>The start of a sentence of its own: a translation may begin it with a capital.</extracomment>
+        <translation>La chanson est trop courte. Réduisez la durée des tuiles, réduisez le nombre de lignes et de colonnes, ou choisissez une chanson plus longue.</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -618,13 +641,15 @@
         <translation>Aucune partie. Appuyez sur N pour une nouvelle partie ou sur Q pour quitter.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>New game</source>
+        <extracomment>Said as a new game begins, before its size.</extracomment>
         <translation>Nouvelle partie</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Saved game</source>
+        <extracomment>Said as a saved game goes on, before its size.</extracomment>
         <translation>Partie sauvegardée</translation>
     </message>
     <message>
@@ -645,13 +670,15 @@
         <translation>Vide</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>correct</source>
+        <extracomment>Said of a tile already part of the run in order (its place is right), before it plays.</extracomment>
         <translation>bien placée</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>wrong</source>
+        <extracomment>Said of a tile not yet part of the run in order (its place is not yet right).</extracomment>
         <translation>mal placée</translation>
     </message>
     <message>
@@ -874,7 +901,7 @@
         <translation>Aucun meilleur résultat pour le moment.</translation>
     </message>
     <message>
-        <location line="-128"/>
+        <location line="-135"/>
         <source>The sound is gone. The game waits for it to come back.</source>
         <translation>Le son est coupé. Le jeu attend son retour.</translation>
     </message>
@@ -884,7 +911,7 @@
         <translation>Le son est revenu.</translation>
     </message>
     <message>
-        <location line="+106"/>
+        <location line="+113"/>
         <source>Tiles are now %1 long.</source>
         <extracomment>%1 is a length in words, such as &quot;2.5 seconds&quot;.</extracomment>
         <translation>Les tuiles durent maintenant %1.</translation>
@@ -895,7 +922,7 @@
         <translation>Les tuiles durent toujours %1.</translation>
     </message>
     <message>
-        <location line="-110"/>
+        <location line="-117"/>
         <source>The game goes on.</source>
         <translation>La partie continue.</translation>
     </message>
@@ -905,10 +932,10 @@
         <translation>Retour au plateau.</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+30"/>
         <source>song is too short. Either reduce the duration of the song tiles, reduce the number of rows and columns, or select a longer %1.</source>
-        <extracomment>%1 is the song&apos;s format, such as WAV or FLAC.</extracomment>
-        <translation>la chanson est trop courte. Réduisez la durée des tuiles, réduisez le nombre de lignes et de colonnes, ou choisissez un fichier %1 plus long.</translation>
+        <extracomment>%1 is the song&apos;s format, such as WAV or FLAC. A sentence of its own: a translation may begin it with a capital.</extracomment>
+        <translation>La chanson est trop courte. Réduisez la durée des tuiles, réduisez le nombre de lignes et de colonnes, ou choisissez un fichier %1 plus long.</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -919,7 +946,7 @@
 <context>
     <name>time</name>
     <message>
-        <location line="+46"/>
+        <location line="+50"/>
         <source>%1 %2</source>
         <extracomment>Joins the two parts of a time, such as &quot;2 minutes&quot; and &quot;4 seconds&quot; (English says them side by side).</extracomment>
         <translation>%1 et %2</translation>

@@ -4,13 +4,15 @@
 <context>
     <name>Characters</name>
     <message>
-        <location filename="../speech/CharacterTable.cpp" line="+17"/>
+        <location filename="../speech/CharacterTable.cpp" line="+18"/>
         <source>comma</source>
+        <extracomment>The characters a voice reads by name when a typed key is said: here a comma.</extracomment>
         <translation>запятая</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>period</source>
+        <extracomment>The character . read aloud (a full stop).</extracomment>
         <translation>точка</translation>
     </message>
     <message>
@@ -36,23 +38,27 @@
         <translation>восклицательный знак</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>left parren</source>
+        <extracomment>The character ( read aloud (an opening parenthesis).</extracomment>
         <translation>открывающая скобка</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>right parren</source>
+        <extracomment>The character ) read aloud (a closing parenthesis).</extracomment>
         <translation>закрывающая скобка</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>dash</source>
+        <extracomment>The character - read aloud (a hyphen or minus).</extracomment>
         <translation>дефис</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>semi colan</source>
+        <extracomment>The character ; read aloud (a semicolon).</extracomment>
         <translation>точка с запятой</translation>
     </message>
     <message>
@@ -61,13 +67,15 @@
         <translation>апостроф</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>colan</source>
+        <extracomment>The character : read aloud (a colon).</extracomment>
         <translation>двоеточие</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>quote</source>
+        <extracomment>The character &quot; read aloud (a double quotation mark).</extracomment>
         <translation>кавычка</translation>
     </message>
     <message>
@@ -109,8 +117,9 @@
 <context>
     <name>Dialog</name>
     <message>
-        <location filename="../dialogs/GenProcs.cpp" line="+133"/>
+        <location filename="../dialogs/GenProcs.cpp" line="+134"/>
         <source>selected</source>
+        <extracomment>Said of an option button (one of a group) that is chosen; &quot;unselected&quot; when it is not.</extracomment>
         <translation>выбрано</translation>
     </message>
     <message>
@@ -130,13 +139,16 @@
         <translation>Пусто.</translation>
     </message>
     <message>
-        <location line="+9"/>
-        <location line="+167"/>
+        <location line="+10"/>
+        <location line="+168"/>
         <source>Unchecked</source>
+        <extracomment>Said of a check box that is not ticked; &quot;checked&quot; when it is, &quot;greyed&quot; when partly.
+----------
+Said when a check box is toggled: now ticked (&quot;Unchecked&quot; when no longer).</extracomment>
         <translation>Не отмечено</translation>
     </message>
     <message>
-        <location line="-166"/>
+        <location line="-167"/>
         <source>checked</source>
         <translation>отмечено</translation>
     </message>
@@ -147,20 +159,21 @@
         <translation>частично отмечено</translation>
     </message>
     <message>
-        <location line="+164"/>
+        <location line="+165"/>
         <source>Checked</source>
         <translation>Отмечено</translation>
     </message>
     <message>
-        <location line="+148"/>
+        <location line="+150"/>
         <source>Select</source>
         <extracomment>The title of a pick list&apos;s window: choose one item.</extracomment>
         <translation>Выбрать</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+28"/>
         <location filename="../dialogs/SelectFile.cpp" line="+233"/>
         <source>OK</source>
+        <extracomment>The buttons of a pick list: take the choice, or leave it.</extracomment>
         <translation>ОК</translation>
     </message>
     <message>
@@ -188,8 +201,9 @@
         <translation>Текст справки</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>&amp;Close</source>
+        <extracomment>The help window&apos;s close button; &amp; marks the letter Alt takes (keep it unlike other keys).</extracomment>
         <translation>&amp;Закрыть</translation>
     </message>
     <message>
@@ -221,19 +235,22 @@
         <translation>Ошибка файла справки при загрузке пунктов раздела %1</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <location line="+2"/>
         <source>Help</source>
+        <extracomment>The title of a message about the help.</extracomment>
         <translation>Справка</translation>
     </message>
     <message>
-        <location line="+109"/>
+        <location line="+110"/>
         <source>Help. %1</source>
+        <extracomment>Said when the help opens: the window, then %1, the index line selected.</extracomment>
         <translation>Справка. %1</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Close button</source>
+        <extracomment>Said when the focus reaches the close button.</extracomment>
         <translation>Кнопка Закрыть</translation>
     </message>
     <message>
@@ -242,13 +259,13 @@
         <translation>Текст справки, пусто. Сначала выберите тему в оглавлении.</translation>
     </message>
     <message>
-        <location line="-237"/>
+        <location line="-241"/>
         <source>HELP</source>
         <extracomment>The help window&apos;s title.</extracomment>
         <translation>СПРАВКА</translation>
     </message>
     <message>
-        <location line="+325"/>
+        <location line="+329"/>
         <location line="+21"/>
         <source>End of the topic.</source>
         <translation>Конец темы.</translation>
@@ -262,7 +279,7 @@
 <context>
     <name>MsgBox</name>
     <message>
-        <location filename="../dialogs/GenProcs.cpp" line="-150"/>
+        <location filename="../dialogs/GenProcs.cpp" line="-153"/>
         <source>Ok</source>
         <translation>Хорошо</translation>
     </message>
@@ -283,8 +300,9 @@
         <translation>нет</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>yes</source>
+        <extracomment>Answer buttons as above: &quot;yes&quot; with &quot;No&quot;, the safe answer; &quot;no&quot; with &quot;Yes&quot; and &quot;Cancel&quot;.</extracomment>
         <translation>да</translation>
     </message>
     <message>
@@ -293,15 +311,16 @@
         <translation>Нет</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+29"/>
         <source>Repeat Message</source>
+        <extracomment>The button that says the question of a message box again.</extracomment>
         <translation>Повторить сообщение</translation>
     </message>
 </context>
 <context>
     <name>SelectFile</name>
     <message>
-        <location line="+131"/>
+        <location line="+132"/>
         <source>folder</source>
         <extracomment>Said after a folder&apos;s name in the song selector.</extracomment>
         <translation>папка</translation>
@@ -456,7 +475,7 @@
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../speech/VoiceSettings.cpp" line="+102"/>
+        <location filename="../speech/VoiceSettings.cpp" line="+106"/>
         <source>Error! </source>
         <translation>Ошибка! </translation>
     </message>
@@ -474,6 +493,7 @@
     <message>
         <location filename="../speech/VoiceSettings.cpp" line="-73"/>
         <source>Voice %1</source>
+        <extracomment>A voice without a name: %1 is its number.</extracomment>
         <translation>Голос %1</translation>
     </message>
     <message>
@@ -563,8 +583,9 @@
         <translation>Не удалось воспроизвести песню %1 из сохранённой игры. Сохранённая игра сохранена. Выберите песню для новой игры.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>Warning</source>
+        <extracomment>Titles of message boxes, said before their message.</extracomment>
         <translation>Предупреждение</translation>
     </message>
     <message>
@@ -573,8 +594,9 @@
         <translation>Ошибка</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Save Game?</source>
+        <extracomment>The title of the question whether to save the game on quitting.</extracomment>
         <translation>Сохранить игру?</translation>
     </message>
     <message>
@@ -608,8 +630,9 @@
         <translation>Не удалось воспроизвести песню %1. Выберите другую песню или нажмите Escape, чтобы вернуться без новой игры.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>song is too short. Either reduce the duration of the song tiles, reduce the number of rows and columns, or select a longer MP3.</source>
+        <extracomment>The start of a sentence of its own: a translation may begin it with a capital.</extracomment>
         <translation>Песня слишком короткая. Уменьшите длину фишек, уменьшите число строк и столбцов или выберите более длинный MP3.</translation>
     </message>
     <message>
@@ -618,13 +641,15 @@
         <translation>Игры нет. Нажмите N для новой игры или Q для выхода.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>New game</source>
+        <extracomment>Said as a new game begins, before its size.</extracomment>
         <translation>Новая игра</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Saved game</source>
+        <extracomment>Said as a saved game goes on, before its size.</extracomment>
         <translation>Сохранённая игра</translation>
     </message>
     <message>
@@ -645,13 +670,15 @@
         <translation>пусто</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>correct</source>
+        <extracomment>Said of a tile already part of the run in order (its place is right), before it plays.</extracomment>
         <translation>верно</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>wrong</source>
+        <extracomment>Said of a tile not yet part of the run in order (its place is not yet right).</extracomment>
         <translation>неверно</translation>
     </message>
     <message>
@@ -881,7 +908,7 @@
         <translation>Лучших результатов пока нет.</translation>
     </message>
     <message>
-        <location line="-128"/>
+        <location line="-135"/>
         <source>The sound is gone. The game waits for it to come back.</source>
         <translation>Звук пропал. Игра ждёт, пока он вернётся.</translation>
     </message>
@@ -891,7 +918,7 @@
         <translation>Звук вернулся.</translation>
     </message>
     <message>
-        <location line="+106"/>
+        <location line="+113"/>
         <source>Tiles are now %1 long.</source>
         <extracomment>%1 is a length in words, such as &quot;2.5 seconds&quot;.</extracomment>
         <translation>Теперь длина фишек: %1.</translation>
@@ -902,7 +929,7 @@
         <translation>Длина фишек остаётся: %1.</translation>
     </message>
     <message>
-        <location line="-110"/>
+        <location line="-117"/>
         <source>The game goes on.</source>
         <translation>Игра продолжается.</translation>
     </message>
@@ -912,9 +939,9 @@
         <translation>Снова на поле.</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+30"/>
         <source>song is too short. Either reduce the duration of the song tiles, reduce the number of rows and columns, or select a longer %1.</source>
-        <extracomment>%1 is the song&apos;s format, such as WAV or FLAC.</extracomment>
+        <extracomment>%1 is the song&apos;s format, such as WAV or FLAC. A sentence of its own: a translation may begin it with a capital.</extracomment>
         <translation>Песня слишком короткая. Уменьшите длину фишек, уменьшите число строк и столбцов или выберите более длинный файл %1.</translation>
     </message>
     <message>
@@ -926,7 +953,7 @@
 <context>
     <name>time</name>
     <message>
-        <location line="+46"/>
+        <location line="+50"/>
         <source>%1 %2</source>
         <extracomment>Joins the two parts of a time, such as &quot;2 minutes&quot; and &quot;4 seconds&quot; (English says them side by side).</extracomment>
         <translation>%1 %2</translation>
