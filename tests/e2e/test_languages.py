@@ -167,8 +167,9 @@ def first_words(env):
     game = None
     try:
         game = driver.Game(PROGRAM, display, appdata, env=env)
-        title = game.lines()[game.wait_for("pick", timeout=20)][1]
-        return next(line[1] for line in game.lines() if line[0] == "language"), title
+        asked = game.wait_for("pick", timeout=20)
+        lines = game.lines()
+        return next(line[1] for line in lines if line[0] == "language"), lines[asked][1]
     finally:
         if game:
             game.kill()
