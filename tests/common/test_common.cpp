@@ -229,7 +229,14 @@ TEST(Language, CountsSpeakEachLanguagesPluralFormsAndJoinTheTime) {
          "3 by 3 with tiles of 2 seconds: fewest moves 9, fastest 1 minute 4 seconds."}}},
       {"de",
        {{[] { return text::Solved(1, 60); }, "Gelöst: ein Zug, Zeit: eine Minute."},
-        {[] { return text::TileLengthNow(1.5f); }, "Die Kachellänge ist jetzt 1,5 Sekunden."}}},
+        {[] { return text::TileLengthNow(1.5f); }, "Die Kachellänge ist jetzt 1,5 Sekunden."},
+        // Qt's own catalogue comes with the game's: the desktop's message boxes speak it too.
+        {[] {
+           QMessageBox box;
+           box.setStandardButtons(QMessageBox::Cancel);
+           return box.button(QMessageBox::Cancel)->text().toStdString();
+         },
+         "Abbrechen"}}},
       {"es", {{[] { return text::Solved(2, 3604); }, "Resuelto en 2 movimientos, en una hora y 4 segundos."}}},
       // French counts 0 and 1.5 with 1.
       {"fr",
