@@ -10,6 +10,7 @@ With `pseudo`, every text is replaced by a generated pseudo-translation and
 the walk finds no text of the program's left in plain English.
 
 Usage: test_languages.py TUNZLE SOURCE_DIR LRELEASE LANGUAGE|pseudo"""
+import contextlib
 import os
 import re
 import subprocess
@@ -77,14 +78,32 @@ def fill(template, *values):
     return re.sub(r"%(\d)", lambda m: values[int(m.group(1)) - 1], template)
 
 
-def walk(env, tr, help_file, language):
-    """Plays the walk; returns the game's trace lines."""
+def first_heading(help_file):
+    """The first index line of a help file, as the viewer opens on it."""
+    with open(help_file, encoding="utf-8") as f:
+        return next(line for line in f if line.startswith("+")).lstrip("+").rstrip("\r\n")
+
+
+@contextlib.contextmanager
+def started(program, env):
+    """The program on a display of its own with a fresh player folder; all gone afterwards."""
     display = driver.Display()
     appdata = driver.temp_player_folder()
     game = None
-    speak = ("speak", "3")
     try:
-        game = driver.Game(PROGRAM, display, appdata, env=env)
+        game = driver.Game(program, display, appdata, env=env)
+        yield game
+    finally:
+        if game:
+            game.kill()
+        display.close()
+        driver.cleanup(appdata)
+
+
+def walk(env, tr, help_file, language):
+    """Plays the walk; returns the game's trace lines."""
+    speak = ("speak", "3")
+    with started(PROGRAM, env) as game:
         title = tr[("text", "Select Speech Type")]
         game.wait_for("pick", title, timeout=20)
         game.wait_for(*speak, tr[("Dialog", "Up and Down to choose, Enter to select, Escape to cancel.")])
@@ -125,7 +144,8 @@ def walk(env, tr, help_file, language):
 
         # Tile lengths of 1.5 and 1 seconds: a fraction's form, then the singular.
         point = tr[("text", ".")]
-        for length, key in (("1" + point + "5", ("text", "%n second(s)", "fraction")), ("1", ("text", "%n second(s)", ""))):
+        for length, key in (("1" + point + "5", ("text", "%n second(s)", "fraction")),
+                            ("1", ("text", "%n second(s)", ""))):
             game.settle(0.5)
             game.key("F9")
             shown = game.wait_for("pick", tr[("text", "Song tile duration in seconds")], after=i)
@@ -133,12 +153,11 @@ def walk(env, tr, help_file, language):
             game.key("Up")
             game.settle(0.5)
             game.key("Return")
-            game.wait_for(*speak, fill(tr[("text", "Tiles are now %1 long.")], count(tr, language, key, 1, length)), after=shown)
+            now = fill(tr[("text", "Tiles are now %1 long.")], count(tr, language, key, 1, length))
+            game.wait_for(*speak, now, after=shown)
 
         game.key("F1")
-        with open(help_file, encoding="utf-8") as f:
-            first = next(line for line in f if line.startswith("+")).lstrip("+").rstrip("\r\n")
-        game.wait_for(*speak, fill(tr[("Help", "Help. %1")], first), after=i)
+        game.wait_for(*speak, fill(tr[("Help", "Help. %1")], first_heading(help_file)), after=i)
         game.settle(0.5)
         game.key("Escape")
         game.settle(1.0)
@@ -148,11 +167,6 @@ def walk(env, tr, help_file, language):
         game.key("Escape")
         game.wait_for("answer", "2", after=i)
         return game.lines()
-    finally:
-        if game:
-            game.kill()
-        display.close()
-        driver.cleanup(appdata)
 
 
 def plain(**env):
@@ -162,37 +176,17 @@ def plain(**env):
 
 def first_words(env):
     """The language a first run takes and the title of its first question."""
-    display = driver.Display()
-    appdata = driver.temp_player_folder()
-    game = None
-    try:
-        game = driver.Game(PROGRAM, display, appdata, env=env)
+    with started(PROGRAM, env) as game:
         asked = game.wait_for("pick", timeout=20)
         lines = game.lines()
         return next(line[1] for line in lines if line[0] == "language"), lines[asked][1]
-    finally:
-        if game:
-            game.kill()
-        display.close()
-        driver.cleanup(appdata)
 
 
 def standalone_help(env, tr, help_file):
     """MTHelp beside the game opens on the help in the language, read aloud."""
-    display = driver.Display()
-    appdata = driver.temp_player_folder()
-    viewer = None
-    try:
-        viewer = driver.Game(os.path.join(os.path.dirname(PROGRAM), "MTHelp"), display, appdata, env=env)
+    with started(os.path.join(os.path.dirname(PROGRAM), "MTHelp"), env) as viewer:
         viewer.wait_for("window", tr[("Help", "HELP")], timeout=30)
-        with open(help_file, encoding="utf-8") as f:
-            first = next(line for line in f if line.startswith("+")).lstrip("+").rstrip("\r\n")
-        viewer.wait_for("speak", "3", fill(tr[("Help", "Help. %1")], first), timeout=30)
-    finally:
-        if viewer:
-            viewer.kill()
-        display.close()
-        driver.cleanup(appdata)
+        viewer.wait_for("speak", "3", fill(tr[("Help", "Help. %1")], first_heading(help_file)), timeout=30)
 
 
 def main():
