@@ -36,7 +36,9 @@ std::string WarningTitle() { return Tr("text", "Warning"); }
 std::string ErrorTitle() { return Tr("text", "Error"); }
 //: The title of the question whether to save the game on quitting.
 std::string SaveTitle() { return Tr("text", "Save Game?"); }
+//: The title of the question after a solved puzzle.
 std::string WinTitle() { return Tr("text", "Congratulations"); }
+//: The title of the warning that a song has fewer tiles than the board needs.
 std::string TooShortTitle() { return Tr("text", "Song Too Short"); }
 
 std::string SelectSongTitle() { return Tr("text", "Select Music File to tunzle"); }

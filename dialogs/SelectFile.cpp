@@ -180,6 +180,7 @@ std::string SelectFile(const std::string& folder, const std::string& pattern, in
     Trace::write("answer", {path});
     return path;
   };
+  //: The title of a message box about a file that cannot be used.
   auto report = [&](const std::string& text) { SpeakMsgBox(text, 0, Tr("SelectFile", "Error")); };
 
   while (true) {
@@ -203,6 +204,7 @@ std::string SelectFile(const std::string& folder, const std::string& pattern, in
     const std::string here = listing.size() > 1 ? listing.substr(listing.rfind(kSep) + 1) : listing;
     int16_t t = 500, l = 500, h = 3500, w = 5500;
     //: %1 is the name of the folder the list shows.
+    //: The name of the song selector's list: %1 is the folder it shows.
     f.MakeList(t, l, h, w, Variant{}, 0, Fill(Tr("SelectFile", "Folder %1"), {here}));
     QListWidget* list = f.LstControl[0];
 
@@ -225,6 +227,7 @@ std::string SelectFile(const std::string& folder, const std::string& pattern, in
     int16_t tt = -1, tl = 0, th = 0, tw = 0;
     const int16_t box = f.MakeTextBox(tt, tl, th, tw, typed);
     // What a screen reader calls the field, and the label that names it.
+    //: The name of the box where a file name is typed, as a screen reader says it.
     f.TXTControl[static_cast<size_t>(box)]->setAccessibleName(QString::fromStdString(Tr("SelectFile", "File name")));
     f.LBLControl[static_cast<size_t>(label)]->setBuddy(f.TXTControl[static_cast<size_t>(box)]);
     if (list->count() > 0) list->setCurrentRow(preselect);
@@ -238,6 +241,7 @@ std::string SelectFile(const std::string& folder, const std::string& pattern, in
     //: The delete button's caption: the word, then the name of the key that deletes (Del).
     const int16_t del = f.MakeCommand(dt, dl, dh, dw, Tr("SelectFile", "Delete Del"), Variant(int16_t(0)));
     // The caption shows the key; the button's name is what it does.
+    //: The delete button's name as a screen reader says it; also the title of the question whether to delete a song.
     f.CMDControl[static_cast<size_t>(del)]->setAccessibleName(QString::fromStdString(Tr("SelectFile", "Delete")));
     f.SetCommandButtons(-1, 1);
     Trace::write("selectfile", {title, listing});
@@ -317,6 +321,7 @@ std::string SelectFile(const std::string& folder, const std::string& pattern, in
     if (doDelete) {
       const std::string target = joined(current, typed.empty() ? selected : typed);
       if (!fileExists(target)) {
+        //: %1 is the name of a file or folder that was typed.
         SpeakMsgBox(Fill(Tr("SelectFile", "%1 not found."), {target}), 0, Tr("SelectFile", "Error"));
       } else if (SpeakMsgBox(Fill(Tr("SelectFile", "Delete %1?"), {target}), 4 + 256, Tr("SelectFile", "Delete")) == 6) {
         std::error_code ec;

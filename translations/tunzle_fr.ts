@@ -171,7 +171,7 @@ Said when a check box is toggled: now ticked (&quot;Unchecked&quot; when no long
     </message>
     <message>
         <location line="+28"/>
-        <location filename="../dialogs/SelectFile.cpp" line="+233"/>
+        <location filename="../dialogs/SelectFile.cpp" line="+236"/>
         <source>OK</source>
         <extracomment>The buttons of a pick list: take the choice, or leave it.</extracomment>
         <translation>OK</translation>
@@ -326,20 +326,22 @@ Said when a check box is toggled: now ticked (&quot;Unchecked&quot; when no long
         <translation>dossier</translation>
     </message>
     <message>
-        <location filename="../dialogs/SelectFile.cpp" line="-52"/>
-        <location line="+137"/>
+        <location filename="../dialogs/SelectFile.cpp" line="-54"/>
+        <location line="+141"/>
         <source>Error</source>
+        <extracomment>The title of a message box about a file that cannot be used.</extracomment>
         <translation>Erreur</translation>
     </message>
     <message>
-        <location line="-96"/>
+        <location line="-99"/>
         <source>filename</source>
         <extracomment>The label of the box where a file name is typed.</extracomment>
         <translation>nom de fichier</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>File name</source>
+        <extracomment>The name of the box where a file name is typed, as a screen reader says it.</extracomment>
         <translation>Nom de fichier</translation>
     </message>
     <message>
@@ -349,19 +351,21 @@ Said when a check box is toggled: now ticked (&quot;Unchecked&quot; when no long
         <translation>Supprimer Suppr</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <location line="+80"/>
+        <location line="+3"/>
+        <location line="+81"/>
         <source>Delete</source>
+        <extracomment>The delete button&apos;s name as a screen reader says it; also the title of the question whether to delete a song.</extracomment>
         <translation>Supprimer</translation>
     </message>
     <message>
-        <location line="-15"/>
+        <location line="-16"/>
         <source>No filename was entered as new filename.</source>
         <translation>Aucun nom de fichier n&apos;a été saisi comme nouveau nom.</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+15"/>
         <source>%1 not found.</source>
+        <extracomment>%1 is the name of a file or folder that was typed.</extracomment>
         <translation>%1 introuvable.</translation>
     </message>
     <message>
@@ -380,7 +384,7 @@ Said when a check box is toggled: now ticked (&quot;Unchecked&quot; when no long
         <translation>Fichier %1 introuvable.</translation>
     </message>
     <message>
-        <location line="-132"/>
+        <location line="-135"/>
         <source>Folder %1</source>
         <translation>Dossier %1</translation>
     </message>
@@ -600,13 +604,15 @@ Said when a check box is toggled: now ticked (&quot;Unchecked&quot; when no long
         <translation>Sauvegarder la partie&#xa0;?</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Congratulations</source>
+        <extracomment>The title of the question after a solved puzzle.</extracomment>
         <translation>Félicitations</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Song Too Short</source>
+        <extracomment>The title of the warning that a song has fewer tiles than the board needs.</extracomment>
         <translation>Chanson trop courte</translation>
     </message>
     <message>
@@ -901,7 +907,7 @@ Said when a check box is toggled: now ticked (&quot;Unchecked&quot; when no long
         <translation>Aucun meilleur résultat pour le moment.</translation>
     </message>
     <message>
-        <location line="-135"/>
+        <location line="-137"/>
         <source>The sound is gone. The game waits for it to come back.</source>
         <translation>Le son est coupé. Le jeu attend son retour.</translation>
     </message>
@@ -911,7 +917,7 @@ Said when a check box is toggled: now ticked (&quot;Unchecked&quot; when no long
         <translation>Le son est revenu.</translation>
     </message>
     <message>
-        <location line="+113"/>
+        <location line="+115"/>
         <source>Tiles are now %1 long.</source>
         <extracomment>%1 is a length in words, such as &quot;2.5 seconds&quot;.</extracomment>
         <translation>Les tuiles durent maintenant %1.</translation>
@@ -922,7 +928,7 @@ Said when a check box is toggled: now ticked (&quot;Unchecked&quot; when no long
         <translation>Les tuiles durent toujours %1.</translation>
     </message>
     <message>
-        <location line="-117"/>
+        <location line="-119"/>
         <source>The game goes on.</source>
         <translation>La partie continue.</translation>
     </message>
@@ -932,7 +938,7 @@ Said when a check box is toggled: now ticked (&quot;Unchecked&quot; when no long
         <translation>Retour au plateau.</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+32"/>
         <source>song is too short. Either reduce the duration of the song tiles, reduce the number of rows and columns, or select a longer %1.</source>
         <extracomment>%1 is the song&apos;s format, such as WAV or FLAC. A sentence of its own: a translation may begin it with a capital.</extracomment>
         <translation>La chanson est trop courte. Réduisez la durée des tuiles, réduisez le nombre de lignes et de colonnes, ou choisissez un fichier %1 plus long.</translation>
