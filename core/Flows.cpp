@@ -88,7 +88,7 @@ void Game::Offer() {
     NewGame();
     return;
   }
-  SpeakMsgBox(text::ResumeQuestion(), msgbox::YesNoCancel, text::SaveTitle(), [this, path](int16_t answer) {
+  SpeakMsgBox(text::ResumeQuestion(), msgbox::YesNoCancel, text::ResumeTitle(), [this, path](int16_t answer) {
     if (answer == msgbox::No) {
       DeleteSavedGame(st);
       NewGame();

@@ -3,7 +3,9 @@
 #include "base/Translate.h"
 #include "base/VB.h"
 
+#include <cmath>
 #include <filesystem>
+#include <vector>
 
 namespace text {
 
@@ -15,7 +17,10 @@ std::string IntroTitle() { return Tr("text", "Music Tunzle."); }
 std::string IntroMaker() { return Tr("text", "A Korvel Game."); }
 std::string IntroDevelopers() { return Tr("text", "By the Music Tunzle developers."); }
 std::string SampleCopyFailed() { return Tr("text", "Error copying sample.mp3 to user's game folder"); }
-std::string ResumeQuestion() { return Tr("text", "Would you like to play your saved game?"); }
+// The resume question has its own context: a translation may title it as a saved game, not a save.
+std::string ResumeQuestion() { return Tr("resume", "Would you like to play your saved game?"); }
+//: The title of the question whether to go on with the saved game (not whether to save it).
+std::string ResumeTitle() { return Tr("resume", "Save Game?"); }
 std::string SavedGameDamaged() { return Tr("text", "The saved game is damaged and cannot be played. A new game starts."); }
 std::string SavedSongUnplayable(const std::string& path) {
   return Fill(Tr("text", "The song %1 of your saved game could not be played. Your saved game is kept. Please choose a song for a new game."), {path});
@@ -26,10 +31,14 @@ std::string BackToBoard() { return Tr("text", "Back to the board."); }
 std::string SoundGone() { return Tr("text", "The sound is gone. The game waits for it to come back."); }
 std::string SoundBack() { return Tr("text", "The sound is back."); }
 
+//: Titles of message boxes, said before their message.
 std::string WarningTitle() { return Tr("text", "Warning"); }
 std::string ErrorTitle() { return Tr("text", "Error"); }
+//: The title of the question whether to save the game on quitting.
 std::string SaveTitle() { return Tr("text", "Save Game?"); }
+//: The title of the question after a solved puzzle.
 std::string WinTitle() { return Tr("text", "Congratulations"); }
+//: The title of the warning that a song has fewer tiles than the board needs.
 std::string TooShortTitle() { return Tr("text", "Song Too Short"); }
 
 std::string SelectSongTitle() { return Tr("text", "Select Music File to tunzle"); }
@@ -46,14 +55,17 @@ std::string SongTooShort(const std::string& path) {
   const std::string format = UCase(extension.empty() ? extension : extension.substr(1));
   std::string warning;
   if (format == "MP3" || format.empty())
+    //: The start of a sentence of its own: a translation may begin it with a capital.
     warning = Tr("text", "song is too short. Either reduce the duration of the song tiles, reduce the number of rows and columns, or select a longer MP3.");
   else
-    //: %1 is the song's format, such as WAV or FLAC.
+    //: %1 is the song's format, such as WAV or FLAC. A sentence of its own: a translation may begin it with a capital.
     warning = Fill(Tr("text", "song is too short. Either reduce the duration of the song tiles, reduce the number of rows and columns, or select a longer %1."), {format});
   return warning + " " + Tr("text", "Would you like to choose another song?");
 }
 std::string NoGame() { return Tr("text", "No game. Press N for a new game or Q to quit."); }
+//: Said as a new game begins, before its size.
 std::string NewGame() { return Tr("text", "New game"); }
+//: Said as a saved game goes on, before its size.
 std::string SavedGame() { return Tr("text", "Saved game"); }
 std::string Announce(const std::string& which, const GameState& st) {
   //: %1 is "New game" or "Saved game"; %2 by %3 the board's size.
@@ -65,7 +77,9 @@ std::string NothingInOrder() { return Tr("text", "No tile is in order yet."); }
 
 //: Said of the empty square when "correct" and "wrong" are on.
 std::string EmptyWord() { return Tr("text", "Space"); }
+//: Said of a tile already part of the run in order (its place is right), before it plays.
 std::string InRunWord() { return Tr("text", "correct"); }
+//: Said of a tile not yet part of the run in order (its place is not yet right).
 std::string OutOfRunWord() { return Tr("text", "wrong"); }
 std::string Square(int row, int column) {
   //: A square's row, then its column.
@@ -79,26 +93,33 @@ std::string NoTileToMark() { return Tr("text", "No tile to mark here."); }
 std::string NoTileToMarkMarkRemoved() { return Tr("text", "No tile to mark here. The mark is removed."); }
 
 namespace {
-// "1 move", "2 moves": the source of either form is a whole phrase, so a
-// translation can say it its own way.
-std::string count(int32_t n, const std::string& one, const std::string& many) {
-  return Fill(n == 1 ? one : many, {std::to_string(n)});
-}
 // Plain words for a voice: "1 hour 2 minutes 5 seconds", "3 minutes", "0 seconds".
+// Each count has its language's plural forms; the parts are joined as the
+// language joins them (English by a space).
 std::string duration(int32_t seconds) {
   const int32_t h = seconds / 3600, m = seconds / 60 % 60, s = seconds % 60;
-  std::string out;
-  auto part = [&out](const std::string& words) { out += (out.empty() ? "" : " ") + words; };
-  if (h > 0) part(count(h, Tr("text", "%1 hour"), Tr("text", "%1 hours")));
-  if (m > 0) part(count(m, Tr("text", "%1 minute"), Tr("text", "%1 minutes")));
-  if (s > 0 || out.empty()) part(count(s, Tr("text", "%1 second"), Tr("text", "%1 seconds")));
-  return out;
+  std::vector<std::string> parts;
+  //: A part of a time said aloud.
+  if (h > 0) parts.push_back(Tr("text", "%n hour(s)", nullptr, h));
+  //: A part of a time said aloud.
+  if (m > 0) parts.push_back(Tr("text", "%n minute(s)", nullptr, m));
+  //: A part of a time said aloud; also a tile length of whole seconds.
+  if (s > 0) parts.push_back(Tr("text", "%n second(s)", nullptr, s));
+  //: No time yet: "0 seconds" (French and Brazilian Portuguese count 0 with 1, yet say no "une"/"um" for it).
+  if (parts.empty()) return Tr("text", "%n second(s)", "none", 0);
+  if (parts.size() == 1) return parts[0];
+  if (parts.size() == 2)
+    //: Joins the two parts of a time, such as "2 minutes" and "4 seconds" (English says them side by side).
+    return Fill(Tr("time", "%1 %2"), {parts[0], parts[1]});
+  //: Joins the three parts of a time: hours, minutes and seconds (English says them side by side).
+  return Fill(Tr("time", "%1 %2 %3"), {parts[0], parts[1], parts[2]});
 }
-std::string moves(int32_t n) { return count(n, Tr("text", "%1 move"), Tr("text", "%1 moves")); }
+//: A count of moves said aloud.
+std::string moves(int32_t n) { return Tr("text", "%n move(s)", nullptr, n); }
+std::string tileSeconds(float length);
 std::string boardAndLength(int size, float tileLength) {
-  //: %1 by %1 is the board's size, %2 the tile length in seconds.
-  return Fill(tileLength == 1.0f ? Tr("text", "%1 by %1 with tiles of %2 second") : Tr("text", "%1 by %1 with tiles of %2 seconds"),
-              {std::to_string(size), Decimal(FloatToText(tileLength))});
+  //: %1 by %1 is the board's size; %2 the tile length in words, such as "2 seconds" or "1.5 seconds".
+  return Fill(Tr("text", "%1 by %1 with tiles of %2"), {std::to_string(size), tileSeconds(tileLength)});
 }
 }  // namespace
 
@@ -111,9 +132,14 @@ std::string Decimal(const std::string& number) {
 }
 
 namespace {
+// A tile length in words. A fraction has forms of its own, counted by its
+// whole part: French says "1,5 seconde", German "1,5 Sekunden", Russian
+// "1,5 секунды".
 std::string tileSeconds(float length) {
-  const std::string n = Decimal(FloatToText(length));
-  return Fill(length == 1.0f ? Tr("text", "%1 second") : Tr("text", "%1 seconds"), {n});
+  const Count n(length, Decimal(FloatToText(length)));
+  if (length == std::floor(length)) return Tr("text", "%n second(s)", nullptr, n);
+  //: A length with a fraction, such as 1.5 or 2.5 seconds: %n is the number, the form is chosen by its whole part (1 for 1.5).
+  return Tr("text", "%n second(s)", "fraction", n);
 }
 }  // namespace
 
@@ -122,9 +148,9 @@ std::string TileLengthNow(float length) { return Fill(Tr("text", "Tiles are now 
 std::string TileLengthKept(float length) { return Fill(Tr("text", "Tiles stay %1 long."), {tileSeconds(length)}); }
 
 std::string Progress(int inOrder, int tiles, int32_t moveCount, int32_t seconds) {
-  //: Tiles in order of all the tiles, then the moves and the time, each already in words.
-  return Fill(Tr("text", "%1 of %2 tiles in order, %3, %4."),
-              {std::to_string(inOrder), std::to_string(tiles), moves(moveCount), duration(seconds)});
+  //: %1 tiles in order of all %n tiles, then the moves and the time, each already in words.
+  return Fill(Tr("text", "%1 of %n tiles in order, %2, %3.", nullptr, tiles),
+              {std::to_string(inOrder), moves(moveCount), duration(seconds)});
 }
 std::string Solved(int32_t moveCount, int32_t seconds) {
   return Fill(Tr("text", "Solved in %1 and %2."), {moves(moveCount), duration(seconds)});

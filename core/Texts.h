@@ -16,6 +16,7 @@ std::string IntroMaker();
 std::string IntroDevelopers();
 std::string SampleCopyFailed();
 std::string ResumeQuestion();
+std::string ResumeTitle();
 std::string SavedGameDamaged();
 std::string SavedSongUnplayable(const std::string& path);
 

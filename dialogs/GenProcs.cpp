@@ -142,13 +142,16 @@ void speakFocus(GenDialog& f, int32_t kind, int16_t index) {
       if (auto* o = at(f.OPTControl, index)) {
         Say(GenDialog::TagOf(o));
         Say(o->text().toStdString());
+        //: Said of an option button (one of a group) that is chosen; "unselected" when it is not.
         Say(o->isChecked() ? Tr("Dialog", "selected") : Tr("Dialog", "unselected"));
       }
       break;
     case ControlKind::List:
       if (auto* l = at(f.LstControl, index)) {
         Say(GenDialog::TagOf(l));
-        if (l->count() == 0) Say(GenProcs().GDFormCode == "FOLDER" ? Tr("Dialog", "This folder is empty.") : Tr("Dialog", "Empty."));
+        //: Said of a list with nothing in it.
+        const std::string empty = Tr("Dialog", "Empty.");
+        if (l->count() == 0) Say(GenProcs().GDFormCode == "FOLDER" ? Tr("Dialog", "This folder is empty.") : empty);
         else Say(itemText(l));
       }
       break;
@@ -156,8 +159,10 @@ void speakFocus(GenDialog& f, int32_t kind, int16_t index) {
       if (auto* c = at(f.CHKControl, index)) {
         Say(c->text().toStdString());
         switch (GenDialog::CheckValue(c)) {
+          //: Said of a check box that is not ticked; "checked" when it is, "greyed" when partly.
           case 0: Say(Tr("Dialog", "Unchecked")); break;
           case 1: Say(Tr("Dialog", "checked")); break;
+          //: A check box that is neither checked nor unchecked (partly checked).
           default: Say(Tr("Dialog", "greyed")); break;
         }
       }
@@ -322,6 +327,7 @@ void DialogEvent(int32_t kind, int16_t index, int32_t event, int16_t key, int16_
 
   if (event == DialogEventCode::Click) {
     if (kind == ControlKind::Check) {
+      //: Said when a check box is toggled: now ticked ("Unchecked" when no longer).
       if (auto* c = at(f.CHKControl, index)) Say(GenDialog::CheckValue(c) == 0 ? Tr("Dialog", "Unchecked") : Tr("Dialog", "Checked"));
     } else if (kind == ControlKind::List) {
       Say(itemText(at(f.LstControl, index)));
@@ -373,8 +379,10 @@ void SpeakMsgBox(const std::string& message, int16_t buttons, const std::string&
   switch (set) {
     case 0: captions = {ok}; answers = {1}; cancelAt = 1; break;
     case 1: captions = {ok, cancel}; answers = {1, 2}; cancelAt = 2; break;
+    //: Answer buttons: at most 10 characters, and the answers of one box (Yes, no, Cancel; yes, No; Ok, Cancel) start with different letters, which move to them.
     case 3: captions = {Tr("MsgBox", "Yes"), Tr("MsgBox", "no"), cancel}; answers = {6, 7, 2}; cancelAt = 3; break;
     // No is the safe answer when it is the default, and Escape may give it.
+    //: Answer buttons as above: "yes" with "No", the safe answer; "no" with "Yes" and "Cancel".
     case 4: captions = {Tr("MsgBox", "yes"), Tr("MsgBox", "No")}; answers = {6, 7}; cancelAt = def == 2 ? 2 : 0; break;
     default: break;
   }
@@ -403,6 +411,7 @@ void SpeakMsgBox(const std::string& message, int16_t buttons, const std::string&
                                                                  QString::fromStdString(caption).mid(1));
     }
     int16_t rt = -1000, rl = 2000, rh = 400, rw = 2000;
+    //: The button that says the question of a message box again.
     f.MakeCommand(rt, rl, rh, rw, Tr("MsgBox", "Repeat Message"), Variant(int16_t(0)));
     gp.GDResult(1) = def;
     f.ShowForm(500, 500, [captions, answers, answered] {
@@ -488,6 +497,7 @@ void PickList(const std::string& spec, std::function<void(std::string)> picked) 
       if (hh > 32767) throw DialogError("Overflow: pick list title");
       H = static_cast<int16_t>(hh);
     }
+    //: The title of a pick list's window: choose one item.
     f.Form_Init("PICK", Tr("Dialog", "Select"));
     int16_t t = -400, l = 0, w = 5500;
     f.MakeLabel(t, l, H, w, Trim(p.title));
@@ -516,6 +526,7 @@ void PickList(const std::string& spec, std::function<void(std::string)> picked) 
     if (T + 500 > 32767) throw DialogError("Overflow: pick list button");
     int16_t ot = static_cast<int16_t>(T + 500), ol = static_cast<int16_t>(B + 500);
     int16_t oh = 400, ow = 800;
+    //: The buttons of a pick list: take the choice, or leave it.
     f.MakeCommand(ot, ol, oh, ow, Tr("Dialog", "OK"), Variant(int16_t(0)));
     int16_t ct = -400, cl = static_cast<int16_t>(B + 500), ch = 0, cw = 0;
     f.MakeCommand(ct, cl, ch, cw, Tr("Dialog", "Cancel"), Variant(int16_t(0)));
@@ -537,4 +548,5 @@ void PickList(const std::string& spec, std::function<void(std::string)> picked) 
   }
 }
 
+//: Said after a folder's name in the song selector.
 std::string FolderMark() { return "[" + Tr("SelectFile", "folder") + "]"; }

@@ -225,10 +225,12 @@ void openPass(const std::shared_ptr<Walk>& walk) {
   }
 
   int16_t lt = -400, ll = 0, lh = 295, lw = 0;
+  //: The label of the box where a file name is typed.
   const int16_t label = f.MakeLabel(lt, ll, lh, lw, Tr("SelectFile", "filename"));
   int16_t tt = -1, tl = 0, th = 0, tw = 0;
   const int16_t box = f.MakeTextBox(tt, tl, th, tw, walk->typed);
   // What a screen reader calls the field, and the label that names it.
+  //: The name of the box where a file name is typed, as a screen reader says it.
   f.TXTControl[static_cast<size_t>(box)]->setAccessibleName(QString::fromStdString(Tr("SelectFile", "File name")));
   f.LBLControl[static_cast<size_t>(label)]->setBuddy(f.TXTControl[static_cast<size_t>(box)]);
   if (list->count() > 0) list->setCurrentRow(preselect);
@@ -239,8 +241,10 @@ void openPass(const std::shared_ptr<Walk>& walk) {
   f.MakeCommand(ct, cl, ch, cw, Tr("Dialog", "Cancel"), Variant(int16_t(0)));
   int16_t dt = -100, dl = 0, dh = 0, dw = 0;
   //: A button: what it does, then its key.
+  //: The delete button's caption: the word, then the name of the key that deletes (Del).
   const int16_t del = f.MakeCommand(dt, dl, dh, dw, Tr("SelectFile", "Delete Del"), Variant(int16_t(0)));
   // The caption shows the key; the button's name is what it does.
+  //: The delete button's name as a screen reader says it; also the title of the question whether to delete a song.
   f.CMDControl[static_cast<size_t>(del)]->setAccessibleName(QString::fromStdString(Tr("SelectFile", "Delete")));
   f.SetCommandButtons(-1, 1);
   Trace::write("selectfile", {title, listing});
@@ -254,6 +258,7 @@ void openPass(const std::shared_ptr<Walk>& walk) {
 
 // An error said in a box; the walk goes on in the folder it was in.
 void report(const std::shared_ptr<Walk>& w, const std::string& text) {
+  //: The title of a message box about a file that cannot be used.
   SpeakMsgBox(text, 0, Tr("SelectFile", "Error"), [w](int16_t) { openPass(w); });
 }
 
@@ -331,6 +336,7 @@ void afterPass(const std::shared_ptr<Walk>& w, const std::vector<std::string>& n
   if (doDelete) {
     const std::string target = joined(current, typed.empty() ? selected : typed);
     current = folderPath;
+    //: %1 is the name of a file or folder that was typed.
     if (!fileExists(target))
       return SpeakMsgBox(Fill(Tr("SelectFile", "%1 not found."), {target}), 0, Tr("SelectFile", "Error"),
                          [w](int16_t) { openPass(w); });

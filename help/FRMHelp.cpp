@@ -46,6 +46,7 @@ HelpOptions HelpOptions::Standalone() {
 }
 
 FRMHelp::FRMHelp(HelpOptions options, QWidget* parent) : QDialog(parent), options_(std::move(options)) {
+  //: The help window's title.
   const QString caption = QString::fromStdString(Tr("Help", "HELP"));
   setWindowTitle(caption);
   setAccessibleName(caption);
@@ -67,9 +68,11 @@ FRMHelp::FRMHelp(HelpOptions options, QWidget* parent) : QDialog(parent), option
   TXTHelp->setTabChangesFocus(true);
   TXTHelp->setGeometry(twipsRect(300, 2000, 9000, 4500));
 
+  //: The help window's close button; & marks the letter Alt takes (keep it unlike other keys).
   CMDOk = new QPushButton(QString::fromStdString(Tr("Help", "&Close")), this);
   CMDOk->setObjectName("CMDOk");
-  CMDOk->setAccessibleName("Close");
+  //: The close button's name as a screen reader says it.
+  CMDOk->setAccessibleName(QString::fromStdString(Tr("Help", "Close")));
   // Enter in the index or the pane must not fall through to a default button.
   CMDOk->setAutoDefault(false);
   CMDOk->setDefault(false);
@@ -164,6 +167,7 @@ void FRMHelp::ShowIndex(const QString& parentTitle, bool oneLevelDown) {
   }
   const std::string text = Fill(Tr("Help", "Help file error loading indexes subordinate to %1"), {prefix.toStdString()});
   if (options_.message)
+    //: The title of a message about the help.
     options_.message(text, Tr("Help", "Help"));
   else
     ShowError(text, options_.mode == HelpOptions::Mode::Standalone ? Tr("Help", "Error! ") : Tr("Help", "Help"));
@@ -277,9 +281,11 @@ bool FRMHelp::eventFilter(QObject* watched, QEvent* event) {
     const auto reason = static_cast<QFocusEvent*>(event)->reason();
     if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason && LSTIndex->currentItem()) {
       const std::string item = LSTIndex->currentItem()->text().toStdString();
+      //: Said when the help opens: the window, then %1, the index line selected.
       Speak(std::exchange(titleSaid_, true) ? item : Fill(Tr("Help", "Help. %1"), {item}));
     }
   } else if (event->type() == QEvent::FocusIn && watched == CMDOk) {
+    //: Said when the focus reaches the close button.
     Speak(Tr("Help", "Close button"));
   } else if (event->type() == QEvent::FocusIn && watched == TXTHelp) {
     // Coming back to the window is not a new visit to the pane.

@@ -3,6 +3,7 @@
 #include "base/Files.h"
 #include "base/VB.h"
 #include "help/FRMHelp.h"
+#include "help/HelpFile.h"
 
 #include <QCoreApplication>
 #include <filesystem>
@@ -43,7 +44,8 @@ int RunStandaloneHelp(const std::string& programPath, std::function<void(const s
   options.speak = std::move(speak);
   FRMHelp viewer(options);
   int code = 1;
-  viewer.OpenFile(file.Path(), [&code](FRMHelp::Result r) {
+  // The translation beside the English file, as F1 in the game finds it.
+  viewer.OpenFile(helpfile::Localized(file.Path()), [&code](FRMHelp::Result r) {
     code = r == FRMHelp::Closed ? 0 : 1;
     QCoreApplication::quit();
   });

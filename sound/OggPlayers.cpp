@@ -72,7 +72,7 @@ void OggPlayers::WakePump() {
 }
 
 void OggPlayers::LibraryMissing() {
-  SystemMsgBox("OGG DLL is missing.", msgbox::Critical, "Error");
+  SystemMsgBox(Tr("Sound", "OGG DLL is missing."), msgbox::Critical, Tr("Sound", "Error"));
   if (shutdownHandler_) shutdownHandler_();
   else Shutdown();
   // The program cannot go on without the library it was asked to use: a failure exit.
@@ -99,13 +99,13 @@ int16_t OggPlayers::Play(const std::string& name, int16_t Volume, int32_t Freque
         break;
       }
   if (!chosen) {
-    SystemMsgBox("insufficient OGG Handles available.", msgbox::Critical, "Error!");
+    SystemMsgBox(Tr("Sound", "insufficient OGG Handles available."), msgbox::Critical, Tr("Sound", "Error!"));
     return 0;
   }
   OggSlot& slot = slots_[chosen];
   if (slot.handle > 0) DeleteSound(chosen);
 
-  if (DSFlags & dsflags::ThreeD) SystemMsgBox("Standard OGG Files can not be 3d. File: " + path, msgbox::Critical, "Error.");
+  if (DSFlags & dsflags::ThreeD) SystemMsgBox(Fill(Tr("Sound", "Standard OGG Files can not be 3d. File: %1"), {path}), msgbox::Critical, Tr("Sound", "Error."));
 
   if (!(DSFlags & dsflags::NoPlay)) soundwake::Wake();
   slot.handle = lib->PlayOggFromDisc(found.string(), (DSFlags & dsflags::Loop) ? 1 : 0);

@@ -93,7 +93,7 @@ int16_t SongPlayers::PlayMP3Sound(const std::string& waveFileIn, int16_t Volume,
   if (s.graph) DeleteSound(chosen);
 
   if (DSFlags & dsflags::ThreeD)
-    SystemMsgBox("Standard MP3 Files can not be 3d. File: " + path, msgbox::Critical, "Error.");
+    SystemMsgBox(Fill(Tr("Sound", "Standard MP3 Files can not be 3d. File: %1"), {path}), msgbox::Critical, Tr("Sound", "Error."));
 
   // A file that does not decode gets no player: the caller sees 0 and can
   // ask for another song, rather than holding a player that never sounds.

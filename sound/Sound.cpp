@@ -214,8 +214,8 @@ int16_t Sound::PlaySound(const std::string& waveFileIn, int16_t& Volume, int32_t
     while (end < name.size() && std::isdigit(static_cast<unsigned char>(name[end]))) ++end;
     const size_t digits = end - star - 1;
     if (digits < 1 || digits > 3) {
-      SystemMsgBox("Wildcard wave file must have 1 to 3 digit number after asterisk. File: " + name, msgbox::OkOnly,
-                   "Error in PlaySound");
+      SystemMsgBox(Fill(Tr("Sound", "Wildcard wave file must have 1 to 3 digit number after asterisk. File: %1"), {name}),
+                   msgbox::OkOnly, Tr("Sound", "Error in PlaySound"));
       return 0;
     }
     const int32_t n = std::stoi(name.substr(star + 1, digits));
@@ -371,8 +371,8 @@ int16_t Sound::OpenSound(int16_t slot, const std::string& name, int16_t DSFlags)
       s.Format = s.Buffer->GetFormat();
     }
     if (want3D && s.Format.Channels == 2)
-      SystemMsgBox(name + " will not play.  Trying to use a stereo sound in a 3D buffer.", msgbox::Information,
-                   "Warning ");
+      SystemMsgBox(Fill(Tr("Sound", "%1 will not play.  Trying to use a stereo sound in a 3D buffer."), {name}),
+                   msgbox::Information, Tr("Sound", "Warning "));
   }
   s.Buffer3D = nullptr;
   return 1;

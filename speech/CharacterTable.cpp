@@ -14,10 +14,14 @@ CharacterRows build() {
   }
   for (int d = 0; d < 10; ++d) t[row++] = {static_cast<int16_t>(48 + d), std::string(1, static_cast<char>('0' + d)), ""};
   const CharacterRow rest[] = {
+      //: The characters a voice reads by name when a typed key is said: here a comma.
       {188, ",", TrNoop("Characters", "comma")},
+      //: The character . read aloud (a full stop).
       {190, ".", TrNoop("Characters", "period")},
       {191, "/", ""},
+      //: The character < read aloud (a less-than sign).
       {1188, "<", TrNoop("Characters", "less")},
+      //: The character > read aloud (a greater-than sign).
       {1190, ">", TrNoop("Characters", "greater")},
       {1191, "?", TrNoop("Characters", "question")},
       {1049, "!", TrNoop("Characters", "exclaim")},
@@ -28,18 +32,24 @@ CharacterRows build() {
       {1054, "^", ""},
       {1055, "&", ""},
       {1056, "*", ""},
+      //: The character ( read aloud (an opening parenthesis).
       {1057, "(", TrNoop("Characters", "left parren")},
+      //: The character ) read aloud (a closing parenthesis).
       {1048, ")", TrNoop("Characters", "right parren")},
       {1189, "_", ""},
       {1187, "+", ""},
       {0, "", ""},  // row 81 stays empty
       {192, "`", ""},
       {1192, "~", ""},
+      //: The character - read aloud (a hyphen or minus).
       {189, "-", TrNoop("Characters", "dash")},
       {187, "=", ""},
+      //: The character ; read aloud (a semicolon).
       {186, ";", TrNoop("Characters", "semi colan")},
       {222, "'", TrNoop("Characters", "apostrophe")},
+      //: The character : read aloud (a colon).
       {1186, ":", TrNoop("Characters", "colan")},
+      //: The character " read aloud (a double quotation mark).
       {1222, "\"", TrNoop("Characters", "quote")},
       {219, "[", TrNoop("Characters", "left bracket")},
       {221, "]", TrNoop("Characters", "right bracket")},

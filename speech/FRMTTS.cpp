@@ -23,6 +23,7 @@ std::string trimSpaces(const std::string& s) {
 FRMTTS::FRMTTS(std::unique_ptr<SpeechEngineFactory> engines, QWidget* parent)
     : QWidget(parent), engines_(std::move(engines)), table_(DefaultCharacterTable()) {
   if (!engines_) engines_ = RealSpeechEngines();
+  //: The title of the speech window: the speech output, not a language.
   setWindowTitle(QString::fromStdString(Tr("Speech", "Speech")));
   heardPoll_.setInterval(20);
   connect(&heardPoll_, &QTimer::timeout, this, [this] { checkHeard(); });

@@ -7,9 +7,32 @@
 #include "base/Translate.h"
 #include "base/VB.h"
 
+#include <QLocale>
+
 #include <algorithm>
 
 namespace {
+
+// A voice by its language's own name ("Deutsch", "português (Brasil)",
+// "British English"), which it says itself; the engine's name for a variant
+// Qt cannot name apart ("en-gb-scotland", "en-029"), a number where there is
+// neither.
+std::string voiceName(const VoiceToken& token, int16_t n) {
+  const QStringList parts = QString::fromStdString(token.language).toLower().split('-');
+  const QLocale locale(parts.join('_'));
+  const bool plain = parts.size() == 1 || (parts.size() == 2 && parts[1].size() == 2);
+  const bool named = plain && !parts[0].isEmpty() && locale.language() != QLocale::C &&
+                     (parts.size() == 1 || QLocale::territoryToCode(locale.territory()).toLower() == parts[1]);
+  if (named) {
+    QString name = locale.nativeLanguageName();
+    // The region only where the language's name does not already say it.
+    if (parts.size() == 2 && name == QLocale(parts[0]).nativeLanguageName())
+      name += " (" + locale.nativeTerritoryName() + ")";
+    if (!name.isEmpty()) return name.toStdString();
+  }
+  //: A voice without a name: %1 is its number.
+  return token.name.empty() ? Fill(Tr("Speech", "Voice %1"), {std::to_string(n)}) : token.name;
+}
 
 bool isPrevious(int16_t k) { return k == vk::Up || k == vk::Left || k == 'J' || k == 'I'; }
 bool isNext(int16_t k) { return k == vk::Down || k == vk::Right || k == 'K' || k == 'L'; }
@@ -67,12 +90,12 @@ bool FRMTTS::applyVoice(int16_t n) {
     const VoiceTokens tokens = voices_[1]->GetVoices("", "");
     const VoiceToken& token = tokens.Item(n);
     voices_[1]->SetVoice(token);
-    name = token.name;
+    name = voiceName(token, n);
   } catch (const std::exception&) {
     return false;
   }
   // Each voice says its own name, so the player knows which one to keep.
-  speak(name.empty() ? Fill(Tr("Speech", "Voice %1"), {std::to_string(n)}) : name);
+  speak(name);
   return true;
 }
 
@@ -92,7 +115,7 @@ std::vector<int16_t> FRMTTS::VoiceOrder(const VoiceTokens& tokens, const std::st
     const VoiceToken& y = tokens.Item(b);
     const bool xm = primaryLanguage(x.language) == mine, ym = primaryLanguage(y.language) == mine;
     if (xm != ym) return xm;
-    return LCase(x.name) < LCase(y.name);
+    return LCase(voiceName(x, a)) < LCase(voiceName(y, b));
   });
   return order;
 }
@@ -127,10 +150,7 @@ void FRMTTS::AdjustVoice(int16_t current, std::function<void(int16_t)> done) {
              !inUse.empty() && j < order.size())
       p = j;
     const size_t first = p;
-    auto nameAt = [tokens, order](size_t i) {
-      const std::string& name = tokens.Item(order[i]).name;
-      return name.empty() ? Fill(Tr("Speech", "Voice %1"), {std::to_string(order[i])}) : name;
-    };
+    auto nameAt = [tokens, order](size_t i) { return voiceName(tokens.Item(order[i]), order[i]); };
     speak(Tr("Speech", "Use the arrows  to select voice. Press Enter when done.") + " " + nameAt(p));
     bool changed = false;
     return [this, current, order, inUse, first, nameAt, p, changed](int16_t key) mutable -> std::optional<int16_t> {
@@ -199,14 +219,18 @@ std::function<std::optional<int16_t>(int16_t)> FRMTTS::arrowAdjuster(const std::
 
 void FRMTTS::AdjustRate(int16_t current, std::function<void(int16_t)> done) {
   openAdjuster(current, std::move(done), [this] {
-    return arrowAdjuster(Tr("Speech", "Use the arrows to adjust rate. Press Enter when done."), Tr("Speech", "Rate"),
+    return arrowAdjuster(Tr("Speech", "Use the arrows to adjust rate. Press Enter when done."),
+                         //: The speaking rate of the built-in voice, said before its value.
+                         Tr("Speech", "Rate"),
                          voices_[1]->Rate(), 1, kSlowest, kFastest, [this](int32_t r) { voices_[1]->SetRate(r); });
   });
 }
 
 void FRMTTS::AdjustVolume(int16_t current, std::function<void(int16_t)> done) {
   openAdjuster(current, std::move(done), [this] {
-    return arrowAdjuster(Tr("Speech", "Use the arrows to adjust volume. Press Enter when done."), Tr("Speech", "Volume"),
+    return arrowAdjuster(Tr("Speech", "Use the arrows to adjust volume. Press Enter when done."),
+                         //: The loudness of the built-in voice, said before its value.
+                         Tr("Speech", "Volume"),
                          voices_[1]->Volume(), 5, 0, kLoudest, [this](int32_t v) { voices_[1]->SetVolume(v); });
   });
 }

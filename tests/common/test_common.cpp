@@ -179,3 +179,81 @@ TEST(SystemBox, ClosingAQuestionIsNeverAnAnswerOfItsOwn) {
   EXPECT_EQ(Ask("Delete it?", msgbox::YesNo | 256, "Delete"), msgbox::No);
   qputenv("TUNZLE_NO_SYSTEM_BOX", "1");
 }
+
+#include "base/Translate.h"
+#include "common/Language.h"
+
+#include <optional>
+#include <utility>
+#include "core/Texts.h"
+
+TEST(Language, TheFirstWantedLanguageTheGameSpeaksWinsEnglishToo) {
+  const std::vector<std::string> has{"de", "es", "fr", "it", "pt_BR", "ru"};
+  EXPECT_EQ(ChooseLanguage({"en-US", "de-DE"}, has), "") << "English asked first stops the chain";
+  EXPECT_EQ(ChooseLanguage({"de_DE.UTF-8"}, has), "de");
+  EXPECT_EQ(ChooseLanguage({"nl-NL", "fr-CA", "de"}, has), "fr") << "a language without a catalogue is passed over";
+  EXPECT_EQ(ChooseLanguage({"pt-PT", "de"}, has), "pt_BR") << "another region of the language is nearer than the next";
+  EXPECT_EQ(ChooseLanguage({"pt-BR"}, has), "pt_BR");
+  EXPECT_EQ(ChooseLanguage({"C"}, has), "");
+  EXPECT_EQ(ChooseLanguage({"nl", ""}, has), "");
+}
+
+namespace {
+// The game's texts in `language`, from its compiled catalogue.
+struct Speaking {
+  explicit Speaking(const std::string& language) {
+    setenv("TUNZLE_TRANSLATION", (std::string(TRANSLATIONS_DIR) + "/tunzle_" + language + ".qm").c_str(), 1);
+    UseDesktopLanguage(TRANSLATIONS_DIR);
+  }
+  ~Speaking() {
+    unsetenv("TUNZLE_TRANSLATION");
+    i18n::SetLookup(nullptr);
+    i18n::SetLanguage("en");
+  }
+};
+}  // namespace
+
+TEST(Language, CountsSpeakEachLanguagesPluralFormsAndJoinTheTime) {
+  using Said = std::pair<std::function<std::string()>, std::string>;
+  // English (no catalogue) keeps its words; the others say a one as a word where it is one.
+  const std::vector<std::pair<std::string, std::vector<Said>>> languages = {
+      {"en",
+       {{[] { return text::Solved(1, 3725); }, "Solved in 1 move and 1 hour 2 minutes 5 seconds."},
+        {[] { return text::Solved(2, 0); }, "Solved in 2 moves and 0 seconds."},
+        {[] { return text::TileLengthNow(1.5f); }, "Tiles are now 1.5 seconds long."},
+        {[] { return text::TileLengthNow(1.0f); }, "Tiles are now 1 second long."},
+        {[] { return text::Progress(3, 8, 12, 61); }, "3 of 8 tiles in order, 12 moves, 1 minute 1 second."},
+        {[] { return text::BestResult(3, 2.0f, 9, 64); },
+         "3 by 3 with tiles of 2 seconds: fewest moves 9, fastest 1 minute 4 seconds."}}},
+      {"de",
+       {{[] { return text::Solved(1, 60); }, "Gelöst: ein Zug, Zeit: eine Minute."},
+        {[] { return text::TileLengthNow(1.5f); }, "Die Kachellänge ist jetzt 1,5 Sekunden."},
+        // Qt's own catalogue comes with the game's: the desktop's message boxes speak it too.
+        {[] {
+           QMessageBox box;
+           box.setStandardButtons(QMessageBox::Cancel);
+           return box.button(QMessageBox::Cancel)->text().toStdString();
+         },
+         "Abbrechen"}}},
+      {"es", {{[] { return text::Solved(2, 3604); }, "Resuelto en 2 movimientos, en una hora y 4 segundos."}}},
+      // French counts 0 and 1.5 with 1.
+      {"fr",
+       {{[] { return text::Solved(0, 1); }, "Résolu en 0 coup, en une seconde."},
+        {[] { return text::Solved(26, 429); }, "Résolu en 26 coups, en 7 minutes et 9 secondes."},
+        {[] { return text::TileLengthNow(1.5f); }, "Les tuiles durent maintenant 1,5 seconde."},
+        {[] { return text::TileLengthNow(2.5f); }, "Les tuiles durent maintenant 2,5 secondes."}}},
+      {"pt_BR",
+       {{[] { return text::Solved(3, 3661); }, "Resolvido com 3 movimentos em uma hora, um minuto e um segundo."}}},
+      // Russian has three forms: 1 and 21, 2 to 4 and 22 to 24, the rest.
+      {"ru",
+       {{[] { return text::Solved(1, 5); }, "Собрано за 1 ход, время: 5 секунд."},
+        {[] { return text::Solved(2, 2); }, "Собрано за 2 хода, время: 2 секунды."},
+        {[] { return text::Solved(5, 21); }, "Собрано за 5 ходов, время: 21 секунда."},
+        {[] { return text::Progress(1, 24, 11, 0); }, "На своих местах: 1 из 24 фишек, 11 ходов, 0 секунд."}}},
+  };
+  for (const auto& [language, said] : languages) {
+    std::optional<Speaking> speaking;
+    if (language != "en") speaking.emplace(language);
+    for (const auto& [text, expected] : said) EXPECT_EQ(text(), expected) << language;
+  }
+}

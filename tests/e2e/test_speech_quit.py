@@ -135,10 +135,10 @@ def hung_server_run(display, appdata, server):
         game.key("F6")
         # The voice list opens on the voice in use and names it; Escape keeps it.
         opened = game.wait_for("speak", "3", "Use the arrows  to select voice. Press Enter when done. "
-                               "English (Great Britain)", timeout=10)
+                               "British English", timeout=10)
         game.settle()
         game.key("Escape")
-        game.wait_for("speak", "3", "English (Great Britain)", after=opened + 1, timeout=10)
+        game.wait_for("speak", "3", "British English", after=opened + 1, timeout=10)
         game.settle()
 
         game.key("q")
