@@ -58,6 +58,7 @@ if [ -n "$chroot" ]; then
   mkdir -p "$out/chroot"
   if ! mmdebstrap --variant=buildd \
       --customize-hook='chroot "$1" useradd --create-home builder' \
+      --customize-hook="mkdir \"\$1/home/builder/music-tunzle-$version\"" \
       --customize-hook="sync-in $work /home/builder/music-tunzle-$version" \
       --customize-hook='chroot "$1" chown -R builder: /home/builder' \
       --customize-hook="chroot \"\$1\" sh -ec 'cd /home/builder/music-tunzle-$version && apt-get build-dep -y ./'" \

@@ -244,9 +244,14 @@ def installed():
         display = driver.Display()
         appdata = os.path.join(scratch, "player")
         os.mkdir(appdata)
-        since = recorder.frames()
-        starts("/usr/games/Tunzle", "/", display, appdata, games, env=server.env,
-               heard=lambda: bool(soundserver.spans(recorder.mono(since))))
+        checked = [recorder.frames()]
+
+        def heard():
+            end = recorder.frames()
+            found = soundserver.spans(recorder.mono(checked[0], end))
+            checked[0] = end
+            return bool(found)
+        starts("/usr/games/Tunzle", "/", display, appdata, games, env=server.env, heard=heard)
         help_opens("/", scratch, games)
         print("OK: the installed game plays its intro and reaches the song selector; MTHelp opens")
         return 0
