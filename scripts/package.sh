@@ -56,21 +56,23 @@ if [ -n "$chroot" ]; then
   command -v mmdebstrap >/dev/null || { echo "mmdebstrap is not installed (apt-get install mmdebstrap)" >&2; exit 1; }
   rm -rf "$out/chroot"
   mkdir -p "$out/chroot"
+  inside=/home/builder/build/music-tunzle-$version
   if ! mmdebstrap --variant=buildd \
       --customize-hook='chroot "$1" useradd --create-home builder' \
-      --customize-hook="mkdir \"\$1/home/builder/music-tunzle-$version\"" \
-      --customize-hook="sync-in $work /home/builder/music-tunzle-$version" \
+      --customize-hook="mkdir -p \"\$1$inside\"" \
+      --customize-hook="sync-in $work $inside" \
       --customize-hook='chroot "$1" chown -R builder: /home/builder' \
-      --customize-hook="chroot \"\$1\" sh -ec 'cd /home/builder/music-tunzle-$version && apt-get build-dep -y ./'" \
-      --customize-hook="chroot \"\$1\" runuser -u builder -- sh -ec 'cd /home/builder/music-tunzle-$version && dpkg-buildpackage -us -uc -b'" \
-      --customize-hook="chroot \"\$1\" sh -c 'rm -rf /home/builder/music-tunzle-$version'" \
-      --customize-hook="sync-out /home/builder $out/chroot" \
+      --customize-hook="chroot \"\$1\" sh -ec 'cd $inside && apt-get build-dep -y ./'" \
+      --customize-hook="chroot \"\$1\" runuser -u builder -- sh -ec 'cd $inside && dpkg-buildpackage -us -uc -b'" \
+      --customize-hook="chroot \"\$1\" rm -rf $inside" \
+      --customize-hook="sync-out ${inside%/*} $out/chroot" \
       bookworm /dev/null >"$log" 2>&1; then
     tail -n 60 "$log" >&2
     echo "the chroot build failed (log: $log)" >&2
     exit 1
   fi
   rm -rf "$work"
+  chown -R "$(id -u):$(id -g)" "$out/chroot"  # made by the chroot's user
   echo "$out/chroot/music-tunzle_${version}_$arch.deb"
   exit 0
 fi
