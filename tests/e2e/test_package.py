@@ -10,6 +10,7 @@
   test_package.py --installed
     the installed package (debian/tests): the game's intro is heard at a
     private sound server, the song selector is reached, MTHelp opens."""
+import glob
 import os
 import re
 import shutil
@@ -163,6 +164,11 @@ def owners(paths):
     return {p: found.get(p) or found.get(os.path.realpath(p)) for p in paths}
 
 
+def read(path):
+    with open(path) as f:
+        return f.read()
+
+
 def package_sources(source):
     for d, dirs, files in os.walk(source):
         rel = os.path.relpath(d, source)
@@ -175,7 +181,7 @@ def used_by_build(source, build):
     """(what, path) of each file from outside the tree that the package's build reads or runs."""
     used = []
     files = list(package_sources(source))
-    cmake = "".join(open(f).read() for f in files if f.endswith(("CMakeLists.txt", ".cmake")))
+    cmake = "".join(read(f) for f in files if f.endswith(("CMakeLists.txt", ".cmake")))
     modules = []
     for args in re.findall(r"pkg_check_modules\(\s*\w+\s+([^)]*)\)", cmake):
         modules += [re.split("[<>=]", a)[0] for a in args.split() if a not in CMAKE_KEYWORDS]
@@ -189,18 +195,17 @@ def used_by_build(source, build):
         parts = args.split()
         names = [name + c for c in parts[parts.index("COMPONENTS") + 1:]] if "COMPONENTS" in parts else [name]
         for n in names:
-            config = [os.path.join(d, n, f"{n}Config.cmake") for d in ("/usr/lib/x86_64-linux-gnu/cmake", "/usr/lib/cmake")]
-            config = [c for c in config if os.path.exists(c)]
+            config = glob.glob(f"/usr/lib/*/cmake/{n}/{n}Config.cmake") + glob.glob(f"/usr/lib/cmake/{n}/{n}Config.cmake")
             assert config, f"find_package({n}): no CMake package file found"
             used.append((f"find_package {n}", config[0]))
     # Headers the code includes by a folder of their own (<AL/al.h>), from
     # wherever the compiler finds them.
     flags = subprocess.run(["pkg-config", "--cflags-only-I", *modules], capture_output=True, text=True).stdout
-    include = [f[2:] for f in flags.split()] + ["/usr/include/x86_64-linux-gnu", "/usr/include"]
+    include = [f[2:] for f in flags.split()] + glob.glob("/usr/include/*-linux-gnu") + ["/usr/include"]
     for f in files:
         if not f.endswith((".cpp", ".h")):
             continue
-        for header in set(re.findall(r"^#include <(\w[\w.-]*/[\w./-]+)>", open(f).read(), re.M)):
+        for header in set(re.findall(r"^#include <(\w[\w.-]*/[\w./-]+)>", read(f), re.M)):
             found = [os.path.join(d, header) for d in include if os.path.exists(os.path.join(d, header))]
             assert found, f"{os.path.relpath(f, source)} includes <{header}>, found nowhere"
             used.append((f"#include <{header}>", found[0]))
