@@ -37,6 +37,7 @@ void Game::Start(const std::string& commandLine) {
   LoadSettings(st);
   // Before any speech: the voice the player set up is the one that asks.
   svc.KeepVoiceSettings(st.SapiVoiceNumber, st.SapiRate, st.SapiVolume);
+  svc.SetCueVolume(st.CueVolume);
 
   if (!Trim(commandLine).empty()) {
     st.SpeechType = IsNumeric(commandLine) ? static_cast<int16_t>(Val(commandLine)) : int16_t(0);
@@ -376,6 +377,10 @@ void Game::Run(Command command, bool aKey, bool silent) {
   if (aKey) svc.StopSpeech();
   if (command == Command::Louder || command == Command::Softer) {
     ChangeVolume(command == Command::Louder ? rules::VolumeStep : -rules::VolumeStep);
+    return;
+  }
+  if (command == Command::CueLouder || command == Command::CueSofter) {
+    ChangeCueVolume(command == Command::CueLouder ? rules::VolumeStep : -rules::VolumeStep);
     return;
   }
   if (st.Song) svc.PauseMP3();

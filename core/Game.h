@@ -134,6 +134,7 @@ class Game {
   bool Slide();
   void PlayInOrder(bool rowOnly, bool& bump);
   void ChangeVolume(int step);
+  void ChangeCueVolume(int step);  // CueVolume.cpp
   void Mark(bool silent);
   void GoToMark(bool& bump);
   void ToggleCoordinates();

@@ -45,6 +45,7 @@ class ProgramServices : public GameServices, public Clock, public SoundHost, pub
   bool IsSongPlaying() override;
   void PauseMP3() override;
   void SetMP3Volume(int32_t vol) override;
+  void SetCueVolume(int32_t vol) override;
   bool IsSongTooShort(int tiles, float length) override;
   // Lets a sound index's player go: a cue, a song or an Ogg stream.
   void DeleteSound(int16_t index);
@@ -72,6 +73,8 @@ class ProgramServices : public GameServices, public Clock, public SoundHost, pub
   // What HoverLater calls: the game's HoverRested.
   void OnHoverRest(std::function<void()> rested) { hoverRested = std::move(rested); }
   void EndProgram() override;
+  // Told every text handed to speech: the window's captions.
+  void OnSpoken(std::function<void(const std::string&)> shown) { spoken = std::move(shown); }
 
   // Clock
   void Wait(float seconds, bool noEvents) override;
@@ -98,6 +101,7 @@ class ProgramServices : public GameServices, public Clock, public SoundHost, pub
   QTimer tileTimer;
   QTimer hoverTimer;
   std::function<void()> hoverRested;
+  std::function<void(const std::string&)> spoken;
   std::unique_ptr<SongPlayers> songs;
   std::unique_ptr<OggPlayers> oggs;
   std::unique_ptr<Sound> sound;

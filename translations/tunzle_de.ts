@@ -651,5 +651,10 @@
         <source>Would you like to choose another song?</source>
         <translation>Möchten Sie ein anderes Lied wählen?</translation>
     </message>
+    <message>
+        <source>Sound effects %1 percent.</source>
+        <extracomment>F11 and F12 change the volume of the game&apos;s sounds (notes, bumps), not the song&apos;s; %1 is 0 to 100.</extracomment>
+        <translation>Geräusche %1 Prozent.</translation>
+    </message>
 </context>
 </TS>

@@ -651,5 +651,10 @@
         <source>Would you like to choose another song?</source>
         <translation>¿Quiere elegir otra canción?</translation>
     </message>
+    <message>
+        <source>Sound effects %1 percent.</source>
+        <extracomment>F11 and F12 change the volume of the game&apos;s sounds (notes, bumps), not the song&apos;s; %1 is 0 to 100.</extracomment>
+        <translation>Efectos de sonido %1 por ciento.</translation>
+    </message>
 </context>
 </TS>

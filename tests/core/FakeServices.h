@@ -56,6 +56,7 @@ class FakeServices : public GameServices, public Clock, public BoardView {
   void PlayPiece(int16_t t, float, float) override { log.push_back("piece " + std::to_string(t)); }
   void PauseMP3() override { log.push_back("pause"); }
   void SetMP3Volume(int32_t v) override { log.push_back("volume " + std::to_string(v)); }
+  void SetCueVolume(int32_t v) override { log.push_back("cue volume " + std::to_string(v)); }
   bool IsSongPlaying() override { return false; }
   // How many tiles the song holds: a tile past them starts past its end.
   int songTiles = 1000;

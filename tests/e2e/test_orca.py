@@ -202,6 +202,7 @@ class Desktop:
 
 SPEECH_OUTPUT = re.compile(r"^(\d\d):(\d\d):(\d\d\.\d+) - SPEECH OUTPUT: '(.*?)' ?\{'established", re.S | re.M)
 KEY_ECHO = re.compile(r"^\S+ $")  # Orca's echo of a key: "escape ", "F1 "
+BRAILLE_LINE = re.compile(r"^(\d\d):(\d\d):(\d\d\.\d+) - BRAILLE LINE:  '(.*)'$", re.M)
 
 
 def log_clock():
@@ -220,6 +221,12 @@ def orca_utterances(log):
     """(wall clock, text) of each thing Orca said."""
     at = log_clock()
     return [(at(h, m, sec), text) for h, m, sec, text in SPEECH_OUTPUT.findall(log)]
+
+
+def braille_lines(log):
+    """(wall clock, text) of each line Orca put on the braille display."""
+    at = log_clock()
+    return [(at(h, m, sec), text) for h, m, sec, text in BRAILLE_LINE.findall(log)]
 
 
 def plain(text):
@@ -468,6 +475,14 @@ def main():
         w.step("board", "Return", ("answer", "3"))
         # On the board Orca echoes the key and the game answers: both are heard.
         w.step("empty square", "b", ("speak",))
+        # Correct and wrong on: every move has words, and the caption shows them.
+        w.step("status on", "c", ("speak",))
+        row, column = (int(n) for n in re.findall(r"\d+", game.lines()[w.steps[-2][2]:][-1][2])[:2])
+        for _ in range(row - 1):
+            w.step("move", "Down", ("speak",))
+        if column == 1:
+            w.step("move", "End", ("speak",))
+        w.step("slide", "space", ("speak",), timeout=60)
         w.step("help", "F1", ("window", "HELP"))
         w.step("heading", "Return", None)
         w.step("topic", "Return", None, patience=4)
@@ -482,6 +497,7 @@ def main():
         desk.stop_speech()
         said = orca_utterances(read(desk.orca_log))
         segments = w.segments(said)
+        braille = braille_lines(read(desk.orca_log))
 
         for name, (orca, ours) in segments.items():
             words = [plain(t) for t in orca if not KEY_ECHO.match(t)]
@@ -502,6 +518,22 @@ def main():
             check(failures, not repeated, f"{name}: Orca said {repeated} twice: {flat}")
             both = sorted({plain(t) for t in ours} & set(words))
             check(failures, not both, f"{name}: the game said what Orca said: {both}")
+            # The caption is brailled, never spoken: not even inside something longer.
+            inside = sorted({plain(t) for t in ours for x in words if len(plain(t)) >= 4 and plain(t) in x})
+            check(failures, not inside, f"{name}: Orca spoke the game's words {inside}: {flat}")
+        # Each of the game's texts on the board reached the braille line, in its step.
+        for i, (name, start, _, _) in enumerate(w.steps):
+            if name not in ("empty square", "status on", "move", "slide"):
+                continue
+            end = w.steps[i + 1][1] if i + 1 < len(w.steps) else float("inf")
+            lines = [plain(t) for when, t in braille if start <= when < end]
+            ours = [line[2] for line in game.lines()[w.steps[i][2]:w.steps[i + 1][2] if i + 1 < len(w.steps) else None]
+                    if line[0] == "speak"]
+            for t in ours:
+                check(failures, any(plain(t) in x for x in lines),
+                      f"{name}: {t!r} never reached the braille line; it showed: {' | '.join(lines)}")
+        check(failures, any(step[0] == "slide" for step in w.steps) and segments["slide"][1],
+              "the slide said nothing")
         # Every utterance of Orca's reached the voice, but where the walk
         # itself cut a long help topic short, as a player would.
         given, dropped, _ = speech_server_record(read(desk.speechd_log))
