@@ -483,6 +483,8 @@ def main():
         if column == 1:
             w.step("move", "End", ("speak",))
         w.step("slide", "space", ("speak",), timeout=60)
+        # A reader speaks what a Ctrl key brings to a text: the caption keeps still then.
+        w.step("ctrl", "ctrl+b", ("speak",))
         w.step("help", "F1", ("window", "HELP"))
         w.step("heading", "Return", None)
         w.step("topic", "Return", None, patience=4)
