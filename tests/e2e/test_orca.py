@@ -477,7 +477,8 @@ def main():
         w.step("empty square", "b", ("speak",))
         # Correct and wrong on: every move has words, and the caption shows them.
         w.step("status on", "c", ("speak",))
-        row, column = (int(n) for n in re.findall(r"\d+", game.lines()[w.steps[-2][2]:][-1][2])[:2])
+        said = [line[2] for line in game.lines()[w.steps[-2][2]:w.steps[-1][2]] if line[0] == "speak"]
+        row, column = (int(n) for n in re.findall(r"\d+", said[-1])[:2])
         for _ in range(row - 1):
             w.step("move", "Down", ("speak",))
         if column == 1:
