@@ -91,6 +91,12 @@ void Captions::Say(const std::string& spoken, bool newLine, bool toBraille) {
   }
 }
 
+void Captions::Retell() {
+  if (shown.isEmpty()) return;
+  QAccessibleTextUpdateEvent again(this, 0, shown, shown);
+  QAccessible::updateAccessibility(&again);
+}
+
 int Captions::FittingPixelSize(const QFont& font, const QString& text, const QRect& area) {
   QFont f = font;
   int size = std::max(8, area.height() / 3);

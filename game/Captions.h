@@ -19,6 +19,9 @@ class Captions : public QWidget {
   // reader speaks what a Ctrl key brings.
   void Say(const std::string& spoken, bool newLine, bool toBraille);
   const QString& Text() const { return shown; }
+  // Tells a braille display the line again: back from a dialog, the words
+  // said while it had the focus were not shown.
+  void Retell();
 
   // The largest font at which `text` fits in `area`, in pixels.
   static int FittingPixelSize(const QFont& font, const QString& text, const QRect& area);

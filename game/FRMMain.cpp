@@ -15,6 +15,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QScreen>
+#include <QTimer>
 #include <algorithm>
 #include <cmath>
 
@@ -81,6 +82,8 @@ void FRMMain::resizeEvent(QResizeEvent*) { LaidOut(); }
 void FRMMain::focusInEvent(QFocusEvent* e) {
   playerActed = true;
   ctrlKey = false;
+  // After the reader has told the focus.
+  QTimer::singleShot(0, this, [this] { captions.Retell(); });
   QWidget::focusInEvent(e);
 }
 

@@ -532,8 +532,9 @@ def main():
             check(failures, name not in BOARD_STEPS or not inside, f"{name}: Orca spoke the game's words {inside}: {flat}")
         # Each of the game's texts on the board reached the braille line, in its
         # step; after a Ctrl key the caption keeps still.
+        # Back on the board, what was said while a dialog had the focus shows too.
         for i, (name, start, _, _) in enumerate(w.steps):
-            if name not in BOARD_STEPS or name == "ctrl":
+            if name not in BOARD_STEPS + ("board",) or name == "ctrl":
                 continue
             end = w.steps[i + 1][1] if i + 1 < len(w.steps) else float("inf")
             lines = [plain(t) for when, t in braille if start <= when < end]
