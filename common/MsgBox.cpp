@@ -79,6 +79,10 @@ void SystemMsgBox(const std::string& text, int32_t style, const std::string& tit
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowTitle(QString::fromStdString(shownTitle));
     box->setText(QString::fromStdString(text));
+    // A braille display shows the focused button after its window's name:
+    // with the question in that name it shows the question too. A reader
+    // still says the question once, leaving out a label its window's name holds.
+    box->setAccessibleName(QString::fromStdString(shownTitle + " " + text));
     box->setIcon(icon == msgbox::Critical ? QMessageBox::Critical
                 : icon == msgbox::Question ? QMessageBox::Question
                 : icon == msgbox::Exclamation ? QMessageBox::Warning

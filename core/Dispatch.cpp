@@ -1,6 +1,7 @@
 #include "core/Game.h"
 
 #include "core/Board.h"
+#include "core/Settings.h"
 #include "core/Texts.h"
 
 #include "base/VirtualKeys.h"
@@ -133,6 +134,10 @@ void Game::Run(Command command, bool aKey, bool silent) {
     ChangeVolume(command == Command::Louder ? rules::VolumeStep : -rules::VolumeStep);
     return;
   }
+  if (command == Command::CueLouder || command == Command::CueSofter) {
+    ChangeCueVolume(command == Command::CueLouder ? rules::VolumeStep : -rules::VolumeStep);
+    return;
+  }
   if (st.Song) svc.PauseMP3();
 
   bool bump = false;
@@ -216,16 +221,33 @@ void Game::Run(Command command, bool aKey, bool silent) {
   if (bump) svc.PlaySound("boop2.wav");
 }
 
+bool Game::StepVolume(int32_t& volume, int step) {
+  const int32_t before = volume;
+  volume = std::clamp<int32_t>(volume + step, rules::VolumeFloor, rules::VolumeCeiling);
+  return volume != before;
+}
+
 void Game::ChangeVolume(int step) {
-  const int32_t before = st.SongVolume;
-  st.SongVolume = std::clamp<int32_t>(st.SongVolume + step, rules::VolumeFloor, rules::VolumeCeiling);
+  const bool moved = StepVolume(st.SongVolume, step);
   svc.SetMP3Volume(st.SongVolume);
   // At the limit nothing changes; say so rather than stay silent.
-  if (st.SongVolume == before) {
-    svc.PlaySound("boop2.wav");
-  } else if (st.HasBoard() && st.Song) {
+  if (!moved) svc.PlaySound("boop2.wav");
+  else if (st.HasBoard() && st.Song) {
     // The new volume is heard on a piece of the tile under the cursor.
     const int16_t t = st.Board(st.CursorRow, st.CursorColumn);
     svc.PlayPiece(t > 0 ? t : int16_t(1), st.TileDuration, rules::VolumePieceSeconds);
   }
+}
+
+void Game::ChangeCueVolume(int step) {
+  const bool moved = StepVolume(st.CueVolume, step);
+  svc.SetCueVolume(st.CueVolume);
+  if (!moved) {
+    svc.PlaySound("boop2.wav");
+    return;
+  }
+  // A note at the new volume, and the volume said.
+  svc.PlaySound("note.wav");
+  Say(text::CueVolume(static_cast<int>((st.CueVolume - rules::VolumeFloor) * 100 / (rules::VolumeCeiling - rules::VolumeFloor))));
+  SaveCueVolume(st);
 }

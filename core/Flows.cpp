@@ -32,6 +32,7 @@ void Game::Start(const std::string& commandLine) {
   LoadSettings(st);
   // Before any speech: the voice the player set up is the one that asks.
   svc.KeepVoiceSettings(st.SapiVoiceNumber, st.SapiRate, st.SapiVolume);
+  svc.SetCueVolume(st.CueVolume);
 
   auto intro = [this, sampleCopied] {
     // Said once there is speech to say it; the game's own copy still plays.

@@ -111,7 +111,10 @@ class Game {
   // ---- Dispatch.cpp
   void Key(int16_t code, int16_t shift, bool silent);
   void Run(Command command, bool aKey, bool silent);
+  // F3/F4 and F11/F12: one step of the song's or the cues' volume.
+  bool StepVolume(int32_t& volume, int step);
   void ChangeVolume(int step);
+  void ChangeCueVolume(int step);
   void Say(const std::string& text) { svc.speak(text); }
 
   // ---- BoardCommands.cpp

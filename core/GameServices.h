@@ -37,6 +37,8 @@ class GameServices {
   virtual void WhenRunEnds(std::function<void()> ended) = 0;
   virtual void PauseMP3() = 0;
   virtual void SetMP3Volume(int32_t vol) = 0;
+  // Every cue from now on plays at this volume, in hundredths of a decibel.
+  virtual void SetCueVolume(int32_t vol) = 0;
   // The song does not reach the start of the last of `tiles` tiles.
   virtual bool IsSongTooShort(int tiles, float length) = 0;
 

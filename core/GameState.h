@@ -31,6 +31,8 @@ struct GameState {
   float TileDuration = rules::DefaultTileSeconds;
   std::string SongFile;
   int32_t SongVolume = 0;
+  // The cues' (notes, bumps, marker, intro), in the song's hundredths of a decibel.
+  int32_t CueVolume = 0;
   SongHandle Song;
   bool PuzzleSolved = false;
   bool NoKeyYet = true;

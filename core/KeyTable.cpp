@@ -40,6 +40,8 @@ constexpr KeyBinding table[] = {
     {vk::F7, AnyShift, Command::VoiceRate, "F7"},
     {vk::F8, AnyShift, Command::VoiceVolume, "F8"},
     {vk::F9, AnyShift, Command::TileLength, "F9"},
+    {vk::F11, AnyShift, Command::CueLouder, "F11"},
+    {vk::F12, AnyShift, Command::CueSofter, "F12"},
 };
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include "base/Files.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
@@ -19,10 +20,13 @@ bool UsablePlayerFolder(const std::string& folder) { return !folder.empty() && f
 namespace {
 bool usableFolder(const GameState& st) { return UsablePlayerFolder(st.PlayerFolder); }
 
-std::string configPath(const GameState& st) {
-  auto found = FindFileNoCase(st.PlayerFolder, "config.ini");
-  return found ? found->string() : st.PlayerFolder + "config.ini";
+// A file of the player folder, found in any letter case.
+std::string playerFile(const GameState& st, const char* name) {
+  auto found = FindFileNoCase(st.PlayerFolder, name);
+  return found ? found->string() : st.PlayerFolder + name;
 }
+std::string configPath(const GameState& st) { return playerFile(st, "config.ini"); }
+std::string volumesPath(const GameState& st) { return playerFile(st, "volumes.ini"); }
 }  // namespace
 
 void LoadSettings(GameState& st) {
@@ -40,6 +44,16 @@ void LoadSettings(GameState& st) {
   }
   if (auto v = r.Float()) st.TileDuration = (*v >= rules::ShortestTile && *v <= rules::LongestTile) ? *v : rules::DefaultTileSeconds;
   if (st.MusicLibraryFolder.empty()) st.MusicLibraryFolder = st.PlayerFolder;
+  if (auto cues = ReadWholeFile(volumesPath(st))) {
+    if (auto v = RecordReader(*cues).Int32()) st.CueVolume = std::clamp<int32_t>(*v, rules::VolumeFloor, rules::VolumeCeiling);
+  }
+}
+
+bool SaveCueVolume(const GameState& st) {
+  if (!usableFolder(st)) return false;
+  RecordWriter w;
+  w.Int(st.CueVolume).EndRecord();
+  return WriteFileAtomic(volumesPath(st), w.text());
 }
 
 bool SaveSettings(const GameState& st) {

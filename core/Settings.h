@@ -18,6 +18,9 @@ void LoadSettings(GameState& st);
 // False when the file could not be written (the old one is then untouched),
 // and always for an empty or relative player folder.
 bool SaveSettings(const GameState& st);
+// The cue volume, in a file of its own beside config.ini, whose fields older
+// versions read to the byte. LoadSettings reads it too.
+bool SaveCueVolume(const GameState& st);
 bool SaveGame(const GameState& st);
 // The saved game's bytes, as SaveGame writes them.
 std::string SavedGameText(const GameState& st);

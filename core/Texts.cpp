@@ -74,6 +74,8 @@ std::string Announce(const std::string& which, const GameState& st) {
                std::to_string(st.CursorColumn), std::to_string(st.EmptyRow), std::to_string(st.EmptyColumn)});
 }
 std::string NothingInOrder() { return Tr("text", "No tile is in order yet."); }
+//: F11 and F12 change the volume of the game's sounds (notes, bumps), not the song's; %1 is 0 to 100.
+std::string CueVolume(int percent) { return Fill(Tr("text", "Sound effects %1 percent."), {std::to_string(percent)}); }
 
 //: Said of the empty square when "correct" and "wrong" are on.
 std::string EmptyWord() { return Tr("text", "Space"); }

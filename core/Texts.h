@@ -49,6 +49,8 @@ std::string NewGame();
 std::string SavedGame();
 std::string Announce(const std::string& which, const GameState& st);
 std::string NothingInOrder();
+// F11 and F12: the cues' new volume, 0 to 100.
+std::string CueVolume(int percent);
 
 // On the board.
 std::string EmptyWord();

@@ -13,7 +13,10 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPainterPath>
 #include <QScreen>
+#include <QTimer>
+#include <algorithm>
 #include <cmath>
 
 const QColor FRMMain::Red(255, 0, 0);
@@ -59,6 +62,31 @@ FRMMain::FRMMain(const GameState& state, QWidget* parent) : QWidget(parent), st(
   setPalette(p);
 }
 
+void FRMMain::LaidOut() {
+  // Beside the board where the window is wide enough, else below it; all of it before a board.
+  const BoardLayout layout = LayOut(st, HeightTwips());
+  const int margin = TwipsToPixels(rules::BoardMargin);
+  QRect area = rect().adjusted(margin, margin, -margin, -margin);
+  if (!layout.squares.empty()) {
+    const QRect board = pixels(layout.squares.back().rect);
+    if (width() - board.right() >= width() / 4) area.setLeft(board.right() + 1 + margin);
+    else area.setTop(board.bottom() + 1 + margin);
+  }
+  captions.setGeometry(area);
+  update();
+}
+
+void FRMMain::resizeEvent(QResizeEvent*) { LaidOut(); }
+
+// Back from a dialog: what follows is new.
+void FRMMain::focusInEvent(QFocusEvent* e) {
+  playerActed = true;
+  ctrlKey = false;
+  // After the reader has told the focus.
+  QTimer::singleShot(0, this, [this] { captions.Retell(); });
+  QWidget::focusInEvent(e);
+}
+
 void FRMMain::CoverScreen() {
   if (auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
     if (QScreen* screen = app->primaryScreen()) setGeometry(screen->geometry());
@@ -70,19 +98,61 @@ void FRMMain::Shown(const std::string& caption) {
   show();
 }
 
-int FRMMain::HeightTwips() const { return static_cast<int>(std::lround(PixelsToTwips(height() > 0 ? height() : 600))); }
+int FRMMain::HeightTwips() const {
+  // A tall, narrow window keeps a quarter of its height for the captions below the board.
+  const int h = height() > 0 ? height() : 600;
+  return static_cast<int>(std::lround(PixelsToTwips(width() > 0 ? std::min(h, width() * 3 / 4) : h)));
+}
 
 void FRMMain::paintEvent(QPaintEvent*) {
   QPainter p(this);
   const BoardLayout layout = LayOut(st, HeightTwips());
-  auto draw = [&](const Rect& r, const QColor& fill, const QColor& border) {
+  auto draw = [&](const Rect& r, const QColor& fill, const QColor& border, int width) {
     const QRect px = pixels(r);
     p.fillRect(px, fill);
-    p.setPen(QPen(border, 3));
-    p.drawRect(px.adjusted(1, 1, -2, -2));
+    p.setPen(QPen(border, width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    p.drawRect(px.adjusted(width / 2, width / 2, -(width + 1) / 2, -(width + 1) / 2));
   };
-  for (const SquareShape& s : layout.squares) draw(s.rect, fillOf(s.kind), s.cursor ? Yellow : White);
-  if (layout.mark) draw(*layout.mark, Blue, Blue);  // in front
+  const int side = layout.squares.empty() ? 0 : TwipsToPixels(layout.squares[0].rect.width);
+  // The cursor's frame is seen from across the room; others keep a thin edge.
+  const int frame = std::max(3, side / 10);
+  QFont numbers = font();
+  numbers.setBold(true);
+  numbers.setPixelSize(std::max(8, side * 8 / 25));  // two digits fit inside the mark
+  p.setFont(numbers);
+  for (const SquareShape& s : layout.squares) draw(s.rect, fillOf(s.kind), s.cursor ? Yellow : White, s.cursor ? frame : 3);
+  p.setRenderHint(QPainter::Antialiasing);
+  // In order: a tick as well as the green, for those who cannot tell green from red.
+  for (const SquareShape& s : layout.squares)
+    if (s.kind == SquareKind::InRun) drawTick(p, pixels(s.rect), frame);
+  if (layout.mark) {  // in front
+    const QRect m = pixels(*layout.mark);
+    p.fillRect(m, Blue);
+    p.setPen(QPen(White, std::max(2, side / 25), Qt::DotLine));
+    p.drawEllipse(QRectF(m).adjusted(3, 3, -3, -3));
+  }
+  // Each tile's place in the song: black on red and green, white on the mark's blue.
+  for (size_t k = 0; k < layout.squares.size(); ++k) {
+    const SquareShape& s = layout.squares[k];
+    if (s.kind == SquareKind::Empty) continue;
+    const int square = static_cast<int>(k) + 1;
+    const int16_t tile = st.Board((square - 1) / st.BoardColumns + 1, (square - 1) % st.BoardColumns + 1);
+    const bool marked = tile == st.MarkedTile;
+    p.setPen(marked ? White : Black);
+    p.drawText(pixels(s.rect), Qt::AlignCenter, QString::number(tile));
+  }
+}
+
+void FRMMain::drawTick(QPainter& p, const QRect& square, int width) {
+  const double u = square.width() / 10.0;
+  // Top right, clear of the number and inside the cursor's frame.
+  const QPointF corner(square.left() + 6.4 * u, square.top() + 1.0 * u);
+  QPainterPath tick;
+  tick.moveTo(corner + QPointF(0, u));
+  tick.lineTo(corner + QPointF(0.8 * u, 1.8 * u));
+  tick.lineTo(corner + QPointF(2.2 * u, 0));
+  p.setPen(QPen(Black, std::max(2, width * 2 / 3), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  p.drawPath(tick);
 }
 
 bool FRMMain::event(QEvent* e) {
@@ -99,12 +169,15 @@ bool FRMMain::event(QEvent* e) {
 
 void FRMMain::keyPressEvent(QKeyEvent* e) {
   if (!game) return;
+  ctrlKey = e->modifiers() & Qt::ControlModifier;
+  playerActed = true;
   const KeyCode k = KeyFromQt(*e);
   game->form_keydown(k.code, k.shift);
 }
 
 void FRMMain::mousePressEvent(QMouseEvent* e) {
   if (!game) return;
+  playerActed = true;
   const int16_t button = e->button() == Qt::LeftButton ? 1 : e->button() == Qt::RightButton ? 2 : e->button() == Qt::MiddleButton ? 4 : 0;
   game->Form_MouseDown(button, 0, twips(e->position().x()), twips(e->position().y()));
 }

@@ -4,11 +4,13 @@
 // accessibility bus. The game itself is core/Game.h.
 #include "core/BoardView.h"
 #include "core/GameState.h"
+#include "game/Captions.h"
 
 #include <QColor>
 #include <QWidget>
 
 class Game;
+class QPainter;
 
 class FRMMain : public QWidget, public BoardView {
   Q_OBJECT
@@ -23,10 +25,19 @@ class FRMMain : public QWidget, public BoardView {
   void CoverScreen();
 
   // BoardView
-  void LaidOut() override { update(); }
+  void LaidOut() override;
   void Changed() override { update(); }
   void Shown(const std::string& caption) override;
   int HeightTwips() const override;
+  // Not the captions' size: the window is shown before the game fits it to the screen.
+  QSize sizeHint() const override { return {800, 600}; }
+
+  // Shows what the game says, beside the board.
+  void Caption(const std::string& spoken) {
+    captions.Say(spoken, playerActed, !ctrlKey);
+    playerActed = false;
+  }
+  Captions& CaptionLine() { return captions; }
 
   // The window system destroyed the window: quit as on a close, and if the
   // player stays, carry on in a new window.
@@ -40,8 +51,15 @@ class FRMMain : public QWidget, public BoardView {
   void mouseMoveEvent(QMouseEvent* e) override;
   void mouseDoubleClickEvent(QMouseEvent* e) override;
   void closeEvent(QCloseEvent* e) override;
+  void focusInEvent(QFocusEvent* e) override;
+  void resizeEvent(QResizeEvent* e) override;
 
  private:
+  static void drawTick(QPainter& p, const QRect& square, int width);
+
   const GameState& st;
   Game* game = nullptr;
+  Captions captions{this};
+  bool ctrlKey = false;  // the last key's
+  bool playerActed = true;  // a key or a click since the last caption
 };

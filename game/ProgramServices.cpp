@@ -123,12 +123,16 @@ void ProgramServices::WhenRunEnds(std::function<void()> ended) {
 }
 void ProgramServices::PauseMP3() { if (songs) songs->PauseMP3(); }
 void ProgramServices::SetMP3Volume(int32_t vol) { if (songs) songs->SetMP3Volume(vol); }
+void ProgramServices::SetCueVolume(int32_t vol) { if (sound) sound->SetCueVolume(vol); }
 bool ProgramServices::IsSongTooShort(int tiles, float length) { return songs ? songs->IsSongTooShort(tiles, length) : false; }
 void ProgramServices::DeleteSound(int16_t index) { if (sound) sound->DeleteSound(index); }
 
 // ---- Speech -------------------------------------------------------------
 
-void ProgramServices::speak(const std::string& text) { if (tts) tts->speak(text); }
+void ProgramServices::speak(const std::string& text) {
+  if (tts) tts->speak(text);
+  if (spoken) spoken(text);
+}
 void ProgramServices::StopSpeech() { if (tts) tts->StopSpeech(); }
 void ProgramServices::StopSpeakingAll() { if (tts) tts->StopSpeakingAll(); }
 void ProgramServices::TTSSetup(int16_t type) { if (tts) tts->TTSSetup(type); }

@@ -46,6 +46,7 @@ class ProgramServices : public GameServices, public Clock, public SoundHost, pub
   void WhenRunEnds(std::function<void()> ended) override;
   void PauseMP3() override;
   void SetMP3Volume(int32_t vol) override;
+  void SetCueVolume(int32_t vol) override;
   bool IsSongTooShort(int tiles, float length) override;
   // Lets a sound index's player go: a cue, a song or an Ogg stream.
   void DeleteSound(int16_t index);
@@ -76,6 +77,8 @@ class ProgramServices : public GameServices, public Clock, public SoundHost, pub
   // What HoverLater calls: the game's HoverRested.
   void OnHoverRest(std::function<void()> rested) { hoverRested = std::move(rested); }
   void EndProgram() override;
+  // Told every text handed to speech: the window's captions.
+  void OnSpoken(std::function<void(const std::string&)> shown) { spoken = std::move(shown); }
 
   // Clock
   double TimeOfDay() override;
@@ -108,6 +111,7 @@ class ProgramServices : public GameServices, public Clock, public SoundHost, pub
   // Who waits for the song's run to end: looked at while anyone does.
   QTimer runWatch;
   std::vector<std::function<void()>> runWaiters;
+  std::function<void(const std::string&)> spoken;
   std::unique_ptr<SongPlayers> songs;
   std::unique_ptr<OggPlayers> oggs;
   std::unique_ptr<Sound> sound;

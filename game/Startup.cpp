@@ -38,6 +38,7 @@ int TunzleMain(int argc, char** argv) {
   Game game(st, svc, svc, window);
   window.SetGame(&game);
   svc.OnHoverRest([&game] { game.HoverRested(); });
+  svc.OnSpoken([&window](const std::string& text) { window.Caption(text); });
   game.Seed(static_cast<uint32_t>(QTime::currentTime().msecsSinceStartOfDay()));
   std::string commandLine;
   for (int i = 1; i < argc; ++i) commandLine += (i > 1 ? " " : "") + std::string(argv[i]);

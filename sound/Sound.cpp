@@ -186,7 +186,7 @@ int16_t Sound::PlaySong(const std::string& path) {
 }
 
 int16_t Sound::PlaySound(const std::string& waveFileIn) {
-  int16_t Volume = 0, Pan = 0, DSFlags = 0;
+  int16_t Volume = cueVolume_, Pan = 0, DSFlags = 0;
   int32_t Frequency = -1, startOffset = 0;
   return PlaySound(waveFileIn, Volume, Frequency, Pan, startOffset, DSFlags);
 }

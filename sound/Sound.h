@@ -9,6 +9,7 @@
 
 #include <QObject>
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -44,8 +45,10 @@ class Sound : public QObject {
   void DSInit();
   int16_t PlaySound(const std::string& waveFileIn, int16_t& Volume, int32_t& Frequency, int16_t& Pan,
                     int32_t& startOffset, int16_t& DSFlags);
-  // The game's call: full volume, own frequency, centred, from the start, no flags.
+  // The game's call: the cue volume, own frequency, centred, from the start, no flags.
   int16_t PlaySound(const std::string& waveFileIn);
+  // In hundredths of a decibel, 0 the full volume: for the game's cues from now on.
+  void SetCueVolume(int32_t vol) { cueVolume_ = static_cast<int16_t>(std::clamp<int32_t>(vol, -10000, 0)); }
   // Opens a song file in a song player whatever its extension, as PlaySound
   // does for ".MP3" names: a song path is a path, never a text or a wildcard.
   int16_t PlaySong(const std::string& path);
@@ -102,6 +105,7 @@ class Sound : public QObject {
   SoundHost& host_;
   std::unique_ptr<DSDevice> device_;
   bool deviceReady_ = false;
+  int16_t cueVolume_ = 0;
   IndexedPlayers* oggs_ = nullptr;
   IndexedPlayers* songs_ = nullptr;
   OggDecoder decoder_;

@@ -670,7 +670,7 @@ Said when a check box is toggled: now ticked (&quot;Unchecked&quot; when no long
         <translation>Ainda não há nenhuma peça em ordem.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>Space</source>
         <extracomment>Said of the empty square when &quot;correct&quot; and &quot;wrong&quot; are on.</extracomment>
         <translation>Vazio</translation>
@@ -907,7 +907,7 @@ Said when a check box is toggled: now ticked (&quot;Unchecked&quot; when no long
         <translation>Ainda não há melhores resultados.</translation>
     </message>
     <message>
-        <location line="-137"/>
+        <location line="-139"/>
         <source>The sound is gone. The game waits for it to come back.</source>
         <translation>O som sumiu. O jogo espera que ele volte.</translation>
     </message>
@@ -917,7 +917,7 @@ Said when a check box is toggled: now ticked (&quot;Unchecked&quot; when no long
         <translation>O som voltou.</translation>
     </message>
     <message>
-        <location line="+115"/>
+        <location line="+117"/>
         <source>Tiles are now %1 long.</source>
         <extracomment>%1 is a length in words, such as &quot;2.5 seconds&quot;.</extracomment>
         <translation>As peças agora duram %1.</translation>
@@ -928,7 +928,7 @@ Said when a check box is toggled: now ticked (&quot;Unchecked&quot; when no long
         <translation>As peças continuam durando %1.</translation>
     </message>
     <message>
-        <location line="-119"/>
+        <location line="-121"/>
         <source>The game goes on.</source>
         <translation>A partida continua.</translation>
     </message>
@@ -948,11 +948,17 @@ Said when a check box is toggled: now ticked (&quot;Unchecked&quot; when no long
         <source>Would you like to choose another song?</source>
         <translation>Quer escolher outra música?</translation>
     </message>
+    <message>
+        <location line="+15"/>
+        <source>Sound effects %1 percent.</source>
+        <extracomment>F11 and F12 change the volume of the game&apos;s sounds (notes, bumps), not the song&apos;s; %1 is 0 to 100.</extracomment>
+        <translation>Efeitos sonoros %1 por cento.</translation>
+    </message>
 </context>
 <context>
     <name>time</name>
     <message>
-        <location line="+50"/>
+        <location line="+37"/>
         <source>%1 %2</source>
         <extracomment>Joins the two parts of a time, such as &quot;2 minutes&quot; and &quot;4 seconds&quot; (English says them side by side).</extracomment>
         <translation>%1 e %2</translation>

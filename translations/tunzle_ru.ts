@@ -670,6 +670,12 @@ Said when a check box is toggled: now ticked (&quot;Unchecked&quot; when no long
         <translation>Ни одна фишка ещё не на своём месте.</translation>
     </message>
     <message>
+        <location line="+2"/>
+        <source>Sound effects %1 percent.</source>
+        <extracomment>F11 and F12 change the volume of the game&apos;s sounds (notes, bumps), not the song&apos;s; %1 is 0 to 100.</extracomment>
+        <translation>Звуковые эффекты: %1 из 100.</translation>
+    </message>
+    <message>
         <location line="+3"/>
         <source>Space</source>
         <extracomment>Said of the empty square when &quot;correct&quot; and &quot;wrong&quot; are on.</extracomment>
@@ -914,7 +920,7 @@ Said when a check box is toggled: now ticked (&quot;Unchecked&quot; when no long
         <translation>Лучших результатов пока нет.</translation>
     </message>
     <message>
-        <location line="-137"/>
+        <location line="-139"/>
         <source>The sound is gone. The game waits for it to come back.</source>
         <translation>Звук пропал. Игра ждёт, пока он вернётся.</translation>
     </message>
@@ -924,7 +930,7 @@ Said when a check box is toggled: now ticked (&quot;Unchecked&quot; when no long
         <translation>Звук вернулся.</translation>
     </message>
     <message>
-        <location line="+115"/>
+        <location line="+117"/>
         <source>Tiles are now %1 long.</source>
         <extracomment>%1 is a length in words, such as &quot;2.5 seconds&quot;.</extracomment>
         <translation>Теперь длина фишек: %1.</translation>
@@ -935,7 +941,7 @@ Said when a check box is toggled: now ticked (&quot;Unchecked&quot; when no long
         <translation>Длина фишек остаётся: %1.</translation>
     </message>
     <message>
-        <location line="-119"/>
+        <location line="-121"/>
         <source>The game goes on.</source>
         <translation>Игра продолжается.</translation>
     </message>
@@ -959,7 +965,7 @@ Said when a check box is toggled: now ticked (&quot;Unchecked&quot; when no long
 <context>
     <name>time</name>
     <message>
-        <location line="+50"/>
+        <location line="+52"/>
         <source>%1 %2</source>
         <extracomment>Joins the two parts of a time, such as &quot;2 minutes&quot; and &quot;4 seconds&quot; (English says them side by side).</extracomment>
         <translation>%1 %2</translation>

@@ -60,6 +60,7 @@ class FakeServices : public GameServices, public Clock, public BoardView {
   void PauseMP3() override { log.push_back("pause"); }
   void SetMP3Volume(int32_t v) override { log.push_back("volume " + std::to_string(v)); }
   void WhenRunEnds(std::function<void()> ended) override { until(holdRun, runWaiters, std::move(ended)); }
+  void SetCueVolume(int32_t v) override { log.push_back("cue volume " + std::to_string(v)); }
   // How many tiles the song holds: a tile past them starts past its end.
   int songTiles = 1000;
   bool IsSongTooShort(int tiles, float) override { return tiles > songTiles; }

@@ -332,7 +332,7 @@ TEST_F(Commands, RowRunIsCutAtTheRowEnd) {
   EXPECT_EQ(svc.log.back(), "tile 5-8 2.0");
 }
 
-TEST_F(Commands, VolumeKeysStayWithinLimitsAndDoNotPause) {
+TEST_F(Commands, SongAndCueVolumeKeysStayWithinLimitsAndDoNotPause) {
   setBoard({{1, 2, 3}, {4, 5, 6}, {7, 8, 0}});
   key(vk::F3);
   EXPECT_EQ(st.SongVolume, 0);
@@ -348,6 +348,19 @@ TEST_F(Commands, VolumeKeysStayWithinLimitsAndDoNotPause) {
   EXPECT_EQ(svc.count("piece 5"), 15) << "no piece at the limit, only the bump";
   key(vk::F3);
   EXPECT_EQ(st.SongVolume, -2800);
+
+  // F11 and F12 do the same for the cues, and leave the song alone.
+  svc.log.clear();
+  key(vk::F11);
+  EXPECT_EQ(svc.log.back(), "sound boop2.wav");
+  key(vk::F12);
+  EXPECT_EQ(Lines(svc.log.end() - 3, svc.log.end()), (Lines{"cue volume -200", "sound note.wav", "say Sound effects 93 percent."}));
+  for (int i = 0; i < 20; ++i) key(vk::F12);
+  EXPECT_EQ(st.CueVolume, -3000);
+  EXPECT_EQ(svc.log.back(), "sound boop2.wav");
+  EXPECT_EQ(svc.count("say Sound effects 0 percent."), 1);
+  EXPECT_EQ(st.SongVolume, -2800);
+  EXPECT_EQ(svc.count("pause"), 0);
 }
 
 TEST_F(Commands, TileLengthFromThePickList) {

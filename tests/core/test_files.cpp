@@ -65,6 +65,19 @@ TEST_F(Files, SettingsRoundTripAndDefaults) {
   LoadSettings(back);
   EXPECT_EQ(back.SapiRate, 7); EXPECT_EQ(back.SapiVolume, 40); EXPECT_EQ(back.SapiVoiceNumber, 2);
   EXPECT_EQ(back.SpeechType, 1); EXPECT_FLOAT_EQ(back.TileDuration, 4.5f); EXPECT_EQ(back.MusicLibraryFolder, "/m/");
+  EXPECT_EQ(back.CueVolume, 0);
+
+  // The cues' volume has a file of its own: config.ini stays as older versions read it.
+  const std::string config = read("config.ini");
+  st.CueVolume = -600;
+  ASSERT_TRUE(SaveCueVolume(st));
+  ASSERT_TRUE(SaveSettings(st));
+  EXPECT_EQ(read("config.ini"), config);
+  LoadSettings(back);
+  EXPECT_EQ(back.CueVolume, -600);
+  put("volumes.ini", "-99999\r\n");
+  LoadSettings(back);
+  EXPECT_EQ(back.CueVolume, -3000) << "out of range: the nearest limit";
 
   // An older file of five fields keeps the tile length; an empty folder means the player folder.
   put("config.ini", "1,90,2,\"\",3\r\n");
@@ -462,10 +475,11 @@ TEST_F(Files, FirstRunCopiesTheSampleAsksForSpeechAndStartsAGame) {
   EXPECT_EQ(g.SpeechType, 3);
   // The question is asked by the built-in voice, which it opens on, as set up by default.
   EXPECT_EQ(s.log[0], "keepvoice 1 0 95");
-  EXPECT_EQ(s.log[1], "voice before choice");
-  EXPECT_EQ(s.log[2], "pick p:Select Speech Type|No speech:0|Screen reader:1|*Built-in voice:3");
+  EXPECT_EQ(s.log[1], "cue volume 0") << "the cues' volume is set before the intro plays";
+  EXPECT_EQ(s.log[2], "voice before choice");
+  EXPECT_EQ(s.log[3], "pick p:Select Speech Type|No speech:0|Screen reader:1|*Built-in voice:3");
   EXPECT_EQ(s.count("tts 3"), 1);
-  EXPECT_EQ(s.log[4], "sound intro0.wav");
+  EXPECT_EQ(s.log[5], "sound intro0.wav");
   EXPECT_EQ(s.shown, 1) << "the window is shown before the intro";
   EXPECT_EQ(s.count("say Music Tunzle."), 1);
   EXPECT_EQ(s.count("say A Korvel Game."), 1);
@@ -473,8 +487,9 @@ TEST_F(Files, FirstRunCopiesTheSampleAsksForSpeechAndStartsAGame) {
   EXPECT_FALSE(g.NoKeyYet);
 
   // A command line speech type asks nothing; a word gives no speech. The
-  // voice keeps what the player set up last time, for when it speaks.
+  // voice and the cues keep what the player set up last time.
   std::ofstream(dir / "data" / "Music Tunzle" / "config.ini") << "7,60,2,\"\",3,2\r\n";
+  std::ofstream(dir / "data" / "Music Tunzle" / "volumes.ini") << "-600\r\n";
   GameState g2;
   g2.AppFolder = g.AppFolder;
   FakeServices s2;
@@ -482,6 +497,7 @@ TEST_F(Files, FirstRunCopiesTheSampleAsksForSpeechAndStartsAGame) {
   s2.picks = {"3"};
   startIn(game2, "abc");
   EXPECT_EQ(g2.SpeechType, 0);
+  EXPECT_EQ(s2.count("cue volume -600"), 1) << "the cues' volume of the last time";
   EXPECT_EQ(s2.count("voice before choice"), 0);
   EXPECT_EQ(s2.count("tts 0"), 1);
   EXPECT_EQ(s2.log[0], "keepvoice 2 7 60");

@@ -212,9 +212,12 @@ TEST_F(Play, MutatedSavedGamesAndSettingsNeverReachTheGameBroken) {
       ASSERT_LE(out.TileDuration, 5.0f);
     }
     std::ofstream(dir / "config.ini", std::ios::binary | std::ios::trunc) << mutate(settings);
+    std::ofstream(dir / "volumes.ini", std::ios::binary | std::ios::trunc) << mutate("-600\r\n");
     GameState s;
     s.PlayerFolder = st.PlayerFolder;
     LoadSettings(s);
+    ASSERT_GE(s.CueVolume, rules::VolumeFloor);
+    ASSERT_LE(s.CueVolume, rules::VolumeCeiling);
     ASSERT_TRUE(s.SpeechType == -1 || s.SpeechType == 0 || s.SpeechType == 1 || s.SpeechType == 3);
     ASSERT_GE(s.TileDuration, 1.0f);
     ASSERT_LE(s.TileDuration, 5.0f);

@@ -230,6 +230,27 @@ class Checker:
                     f"(reads {texts}), but the game said {said}")
         return c
 
+    def caption(self, board):
+        """The text of the board's caption line: read-only text that shows."""
+        lines = [c for c in self.children(board) if c.getRole() == self.at.ROLE_TEXT
+                 and self.has(c, self.at.STATE_SHOWING) and not self.has(c, self.at.STATE_EDITABLE)]
+        assert len(lines) == 1, f"the board's window holds {len(lines)} caption lines"
+        t = lines[0].queryText()
+        return t.getText(0, t.characterCount)
+
+    def check_captions(self, board, keys):
+        """After each key the caption holds what the game said for it, as the trace has it."""
+        for key in keys:
+            mark = len(self.game.lines())
+            self.game.key(key)
+            self.wait_speech(mark)
+            said = " ".join(s.strip() for s in self.spoken_since(mark))
+            assert said, f"{key}: the game said nothing"
+            deadline = time.time() + 5
+            while self.caption(board) != said and time.time() < deadline:
+                time.sleep(0.1)
+            assert self.caption(board) == said, f"{key}: the caption shows {self.caption(board)!r}, the game said {said!r}"
+
     def tab_round(self, root, start):
         """Tab goes once round every reachable control, each spoken as it
         gets the focus, and comes back to where it started."""
@@ -320,6 +341,7 @@ def main():
         assert "Press F1 for Help" in board.name, board.name
         assert at.has(board, pyatspi.STATE_FOCUSABLE)
         assert board.getRole() not in (pyatspi.ROLE_INVALID, pyatspi.ROLE_UNKNOWN), board.getRoleName()
+        at.check_captions(board, ("b", "s", "c", "Right", "i"))
 
         # The speech type: Down moves the selection and says it; Escape keeps the voice.
         mark = len(game.lines())

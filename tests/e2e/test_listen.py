@@ -4,7 +4,7 @@ tile (tunzle_tone_song), so each heard stretch tells its tile and length.
 
   test_listen.py TUNZLE TONE_SONG_TOOL stereo [SERVER]    keys after the output slept, tiles, runs, notes, win (no
                                                          speech), the stream's identity
-  test_listen.py TUNZLE TONE_SONG_TOOL mono [SERVER]      a mono sink: intro, tiles, cues, both voices
+  test_listen.py TUNZLE TONE_SONG_TOOL mono [SERVER]      a mono sink: intro, tiles, cues and their volume, both voices
   test_listen.py TUNZLE TONE_SONG_TOOL flac [SERVER]      the stereo game with a FLAC song
   test_listen.py TUNZLE TONE_SONG_TOOL dropouts [SERVER]  40 tiles, each play the same to the sample
 SERVER: pulseaudio (the default) or pipewire.
@@ -577,6 +577,22 @@ def mono(server, program, tone_tool):
             s.key(key)
             i, t, _ = s.trace.wait("sound", name, after=mark)
             s.claimed(i, t, name, min_length=0.2)
+        # The cues' volume: the same bump at full volume and 20 dB below it (F12 ten times).
+        peaks = []
+        for keys in (("F3",), ("F12",) * 10):
+            s.wait_quiet()
+            mark = s.trace.mark()
+            s.key(*keys)
+            if len(keys) > 1:
+                s.trace.wait("speak", "3", "Sound effects 33 percent.", after=mark, timeout=15)
+                s.wait_quiet(quiet=0.5, timeout=15)
+                mark = s.trace.mark()
+                s.key("F3")
+            i, t, _ = s.trace.wait("sound", "BOOP2.WAV", after=mark)
+            start = s.claimed(i, t, "the bump", min_length=0.1)
+            peaks.append(max(s.rec.mono(start, start + RATE // 5)))
+        print(f"the bump's peak at full cue volume and 20 dB below: {peaks}")
+        assert peaks[1] * 5 < peaks[0], f"the bump's peak at full cue volume and 20 dB below: {peaks}"
         # B says where the empty square is: through the built-in voice, then
         # through the screen reader's speech server.
         s.wait_quiet()

@@ -43,6 +43,11 @@ class Board:
         x, y, w, h = self.rect(r, c)
         return int(x + w / 2), int(y + h / 2)
 
+    def ground(self, r, c):
+        """A point of the square's own colour: beside its number, below the in-order tick."""
+        x, y, w, h = self.rect(r, c)
+        return int(x + w * 0.3), int(y + h * 0.7)
+
     def gap(self, r, c):
         """A point in the 50-twip gap right of the square."""
         x, y, w, h = self.rect(r, c)
@@ -106,13 +111,13 @@ def main():
         assert (width, height) == (1280, 800), (x, y, width, height)
         board = Board(x, y, width, height, dpi=96)
 
-        # The screenshot proves the scale: a square's colour at every centre,
+        # The screenshot proves the scale: a square's colour in every square,
         # the background in every gap, one black (empty) square.
         pixel = screenshot(game)
         colours = {}
         for r in range(1, ROWS + 1):
             for c in range(1, ROWS + 1):
-                colours[(r, c)] = pixel(*board.centre(r, c))
+                colours[(r, c)] = pixel(*board.ground(r, c))
                 assert colours[(r, c)] in (RED, GREEN, BLACK), f"square {(r, c)} shows {colours[(r, c)]}"
                 assert pixel(*board.gap(r, c)) == GREY, f"gap right of {(r, c)}: {pixel(*board.gap(r, c))}"
         empty = [sq for sq, col in colours.items() if col == BLACK]

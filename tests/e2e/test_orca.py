@@ -2,9 +2,11 @@
 openbox, a D-Bus session with the accessibility bus), speaking through a
 private speech-dispatcher into a private sound server. The game is started
 with the speech type given (1 or 3) and walked through the song selector,
-the board size, help, the speech type and the save question. From Orca's
-debug log and the speech server's log: each dialog's title and focused item
-is announced, nothing is said twice, none of Orca's utterances is dropped;
+the board size, a few keys and a slide on the board, help, the speech type
+and the save question. From Orca's debug log and the speech server's log:
+each dialog's title and focused item is announced, nothing is said twice,
+the game's words on the board reach the braille line through the caption
+and Orca never speaks them, none of Orca's utterances is dropped;
 from a recording of the game's own output: its voice never speaks over the
 screen reader.
 
@@ -202,6 +204,7 @@ class Desktop:
 
 SPEECH_OUTPUT = re.compile(r"^(\d\d):(\d\d):(\d\d\.\d+) - SPEECH OUTPUT: '(.*?)' ?\{'established", re.S | re.M)
 KEY_ECHO = re.compile(r"^\S+ $")  # Orca's echo of a key: "escape ", "F1 "
+BRAILLE_LINE = re.compile(r"^(\d\d):(\d\d):(\d\d\.\d+) - BRAILLE LINE:  '(.*)'$", re.M)
 
 
 def log_clock():
@@ -220,6 +223,12 @@ def orca_utterances(log):
     """(wall clock, text) of each thing Orca said."""
     at = log_clock()
     return [(at(h, m, sec), text) for h, m, sec, text in SPEECH_OUTPUT.findall(log)]
+
+
+def braille_lines(log):
+    """(wall clock, text) of each line Orca put on the braille display."""
+    at = log_clock()
+    return [(at(h, m, sec), text) for h, m, sec, text in BRAILLE_LINE.findall(log)]
 
 
 def plain(text):
@@ -330,6 +339,10 @@ EXPECT = {
     "save": ("save game?", "would you like to save your game?"),
     "save cancelled": (FRAME,),
 }
+
+
+# The steps on the board, after the first: each has the game's words in the caption.
+BOARD_STEPS = ("empty square", "status on", "move", "slide", "ctrl")
 
 
 def says(words, phrase):
@@ -468,6 +481,17 @@ def main():
         w.step("board", "Return", ("answer", "3"))
         # On the board Orca echoes the key and the game answers: both are heard.
         w.step("empty square", "b", ("speak",))
+        # Correct and wrong on: every move has words, and the caption shows them.
+        w.step("status on", "c", ("speak",))
+        said = [line[2] for line in game.lines()[w.steps[-2][2]:w.steps[-1][2]] if line[0] == "speak"]
+        row, column = (int(n) for n in re.findall(r"\d+", said[-1])[:2])
+        for _ in range(row - 1):
+            w.step("move", "Down", ("speak",))
+        if column == 1:
+            w.step("move", "End", ("speak",))
+        w.step("slide", "space", ("speak",), timeout=60)
+        # A reader speaks what a Ctrl key brings to a text: the caption keeps still then.
+        w.step("ctrl", "ctrl+b", ("speak",))
         w.step("help", "F1", ("window", "HELP"))
         w.step("heading", "Return", None)
         w.step("topic", "Return", None, patience=4)
@@ -482,6 +506,7 @@ def main():
         desk.stop_speech()
         said = orca_utterances(read(desk.orca_log))
         segments = w.segments(said)
+        braille = braille_lines(read(desk.orca_log))
 
         for name, (orca, ours) in segments.items():
             words = [plain(t) for t in orca if not KEY_ECHO.match(t)]
@@ -502,6 +527,24 @@ def main():
             check(failures, not repeated, f"{name}: Orca said {repeated} twice: {flat}")
             both = sorted({plain(t) for t in ours} & set(words))
             check(failures, not both, f"{name}: the game said what Orca said: {both}")
+            # On the board the caption is brailled, never spoken: not even inside something longer.
+            inside = sorted({plain(t) for t in ours for x in words if len(plain(t)) >= 4 and plain(t) in x})
+            check(failures, name not in BOARD_STEPS or not inside, f"{name}: Orca spoke the game's words {inside}: {flat}")
+        # Each of the game's texts on the board reached the braille line, in its
+        # step; after a Ctrl key the caption keeps still.
+        # Back on the board, what was said while a dialog had the focus shows too.
+        for i, (name, start, _, _) in enumerate(w.steps):
+            if name not in BOARD_STEPS + ("board",) or name == "ctrl":
+                continue
+            end = w.steps[i + 1][1] if i + 1 < len(w.steps) else float("inf")
+            lines = [plain(t) for when, t in braille if start <= when < end]
+            ours = [line[2] for line in game.lines()[w.steps[i][2]:w.steps[i + 1][2] if i + 1 < len(w.steps) else None]
+                    if line[0] == "speak"]
+            for t in ours:
+                check(failures, any(plain(t) in x for x in lines),
+                      f"{name}: {t!r} never reached the braille line; it showed: {' | '.join(lines)}")
+        check(failures, any(step[0] == "slide" for step in w.steps) and segments["slide"][1],
+              "the slide said nothing")
         # Every utterance of Orca's reached the voice, but where the walk
         # itself cut a long help topic short, as a player would.
         given, dropped, _ = speech_server_record(read(desk.speechd_log))

@@ -8,6 +8,7 @@ tiles played and slid by keys and by a click, help, the compositor's close
 (the quit question; Cancel keeps the game), Alt+F4 and Yes (saved, ended).
 Second run: the saved game is resumed, then the compositor goes away: the
 game ends at once, keeping the game."""
+import copy
 import os
 import re
 import shutil
@@ -22,7 +23,7 @@ PROGRAM = sys.argv[1]
 SKIP = 77
 ROWS = 3
 CAPTION = "Music Tunzle   Press F1 for Help"
-RED, GREEN, BLACK = (255, 0, 0), (0, 255, 0), (0, 0, 0)
+RED, GREEN, BLACK, GREY = (255, 0, 0), (0, 255, 0), (0, 0, 0), (64, 64, 64)
 
 
 
@@ -35,8 +36,23 @@ def wait_count(game, fields, before, timeout=10):
 
 def squares(image):
     """The board's squares seen on the screen, as rows of (left, top, width,
-    height, colour), top to bottom and left to right."""
-    found = sorted(image.rectangles((RED, GREEN, BLACK), least=20), key=lambda r: (r[1], r[0]))
+    height, colour), top to bottom and left to right. A square, with its
+    number, tick, frame and mark, is a square of anything but the window's
+    grey; its colour shows beside the number, below the tick."""
+    grey = bytes(GREY)
+    d = image.data
+    shape = bytearray(d)
+    for i in range(0, image.width * image.height * 3, 3):
+        if d[i:i + 3] != grey:
+            shape[i:i + 3] = b"\x01\x01\x01"
+    outline = copy.copy(image)
+    outline.data = bytes(shape)
+    found = []
+    for left, top, width, height, _ in outline.rectangles(((1, 1, 1),), least=20):
+        colour = image.pixel(left + int(width * 0.3), top + int(height * 0.7))
+        if abs(width - height) <= 2 and colour in (RED, GREEN, BLACK):
+            found.append((left, top, width, height, colour))
+    found.sort(key=lambda r: (r[1], r[0]))
     rows = []
     for r in found:
         if rows and abs(rows[-1][0][1] - r[1]) <= 2:
