@@ -282,7 +282,7 @@ void Game::AnnounceSquare() {
   }
   if (t == 0) {
     svc.PlaySound("noTile.wav");
-  } else if (const int16_t silent = FirstSilentTile(); silent > 0 && t >= silent) {
+  } else if (svc.IsTileSilent(t, st.TileDuration)) {
     // A tile past the song's end has nothing to play: the bump says so.
     svc.PlaySound("boop2.wav");
   } else {
@@ -290,23 +290,6 @@ void Game::AnnounceSquare() {
     // After the tile, not over its start.
     if (t == st.MarkedTile) svc.PlaySoundAfterRun("marker.wav");
   }
-}
-
-int16_t Game::FirstSilentTile() {
-  const int tiles = st.BoardRows * st.BoardColumns - 1;
-  const SilentKey key{st.Song.slot, st.TileDuration, tiles};
-  if (key == silentKey) return silentFrom;
-  silentKey = key;
-  silentFrom = 0;
-  if (!st.Song || tiles < 1 || !svc.IsSongTooShort(tiles, st.TileDuration)) return 0;
-  int lo = 1, hi = tiles;  // tile `hi` starts past the end
-  while (lo < hi) {
-    const int mid = (lo + hi) / 2;
-    if (svc.IsSongTooShort(mid, st.TileDuration)) hi = mid;
-    else lo = mid + 1;
-  }
-  silentFrom = static_cast<int16_t>(hi);
-  return silentFrom;
 }
 
 void Game::MoveCursorTo(int r, int c) {

@@ -71,17 +71,6 @@ class Game {
   int16_t lastHoverTile = -1;  // -1: none yet, or the pointer was off the board
   // The folder of the song last chosen in the selector, this session.
   std::string chosenFolder;
-  // The first tile that starts past the song's end (0: all of them sound),
-  // found again when the song, the tile length or the board changes.
-  struct SilentKey {
-    int16_t slot = -1;
-    float length = 0;
-    int tiles = 0;
-    bool operator==(const SilentKey&) const = default;
-  };
-  SilentKey silentKey;
-  int16_t silentFrom = 0;
-  int16_t FirstSilentTile();
   void HoverAt(float X, float Y, int16_t Button);
 
   // The game's moves and time; a slide or an undo is one move, however many tiles it moves.

@@ -105,6 +105,9 @@ bool ProgramServices::IsSongPlaying() { return songs && songs->IsSongRunning(); 
 void ProgramServices::PauseMP3() { if (songs) songs->PauseMP3(); }
 void ProgramServices::SetMP3Volume(int32_t vol) { if (songs) songs->SetMP3Volume(vol); }
 bool ProgramServices::IsSongTooShort(int tiles, float length) { return songs ? songs->IsSongTooShort(tiles, length) : false; }
+bool ProgramServices::IsTileSilent(int16_t tile, float length) {
+  return songs && songs->IsStretchSilent((tile - 1) * static_cast<double>(length), tile * static_cast<double>(length));
+}
 void ProgramServices::DeleteSound(int16_t index) { if (sound) sound->DeleteSound(index); }
 
 // ---- Speech -------------------------------------------------------------

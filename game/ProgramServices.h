@@ -46,6 +46,7 @@ class ProgramServices : public GameServices, public Clock, public SoundHost, pub
   void PauseMP3() override;
   void SetMP3Volume(int32_t vol) override;
   bool IsSongTooShort(int tiles, float length) override;
+  bool IsTileSilent(int16_t tile, float length) override;
   // Lets a sound index's player go: a cue, a song or an Ogg stream.
   void DeleteSound(int16_t index);
   void speak(const std::string& text) override;

@@ -212,6 +212,12 @@ bool SongPlayers::IsSongTooShort(int tiles, float length) {
   return tooShort;
 }
 
+bool SongPlayers::IsStretchSilent(double from, double to) {
+  MediaGraph* g = Song();
+  if (!g || !(to > from)) return true;
+  return from >= g->StopTime();
+}
+
 void SongPlayers::StartRun(MediaGraph& g, double start, double stopAt, int32_t timerMs) {
   g.SetStopAt(stopAt);
   g.SetCurrentPosition(start);

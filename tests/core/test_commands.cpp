@@ -517,6 +517,18 @@ TEST_F(Commands, ASongTooShortForTheBoardIsSaidBeforeItIsBuiltAndItsSilentTilesB
   key(vk::Right);
   EXPECT_EQ(svc.count("tile 6-6 2.0"), 0);
   EXPECT_EQ(svc.log.back(), "sound boop2.wav");
+
+  // A long song opened into the same player, for the same board and tile
+  // length, is asked anew: nothing of the short song's end is kept.
+  svc.songTiles = 1000;
+  svc.files = {"/music/long.flac"};
+  svc.picks = {"3"};
+  key('N');
+  EXPECT_EQ(svc.count("song /music/long.flac"), 1);
+  setBoard({{1, 2, 3}, {4, 5, 6}, {7, 8, 0}});
+  cursor(2, 2);
+  key(vk::Right);
+  EXPECT_EQ(svc.log.back(), "tile 6-6 2.0");
 }
 
 TEST_F(Commands, AltF4QuitsAndCancelKeepsTheGame) {
