@@ -281,7 +281,8 @@ void Game::AnnounceSquare() {
     if (keys != keyEvents) return;
   }
   if (t == 0) {
-    svc.PlaySound("noTile.wav");
+    // After a slide's run, as the bump and the marker: never over its start.
+    svc.PlaySoundAfterRun("noTile.wav");
   } else if (svc.IsTileSilent(t, st.TileDuration)) {
     // A tile past the song's end has nothing to play: the bump says so.
     svc.PlaySound("boop2.wav");

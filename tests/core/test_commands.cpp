@@ -88,7 +88,7 @@ TEST_F(Commands, SlidingTileOneHomePlaysOneNoteThenTileOne) {
   cursor(2, 1);
   key(vk::Space);
   EXPECT_EQ(without({"stopspeech", "pause"}),
-            (Lines{"sound note.wav", "tile 1-1 2.0", "sound noTile.wav"}));
+            (Lines{"sound note.wav", "tile 1-1 2.0", "after the run: sound noTile.wav"}));
   EXPECT_EQ(st.EmptyRow, 2);
   EXPECT_EQ(st.Board(1, 1), 1);
   EXPECT_EQ(KindOf(st, 1), SquareKind::InRun);
@@ -175,7 +175,7 @@ TEST_F(Commands, SlidesAndUndoesAreAMoveEachAndTheTimeStandsStillInDialogs) {
   // Back to the start, the run recounted; no notes, and the cursor's square said as after a slide.
   EXPECT_EQ(st.Cells, start);
   EXPECT_EQ(st.TilesInOrder, 0);
-  EXPECT_EQ(without({"stopspeech", "pause"}), (Lines{"sound noTile.wav", "sound noTile.wav"}));
+  EXPECT_EQ(without({"stopspeech", "pause"}), (Lines{"after the run: sound noTile.wav", "after the run: sound noTile.wav"}));
   svc.clear();
   key('U');
   EXPECT_EQ(without({"stopspeech", "pause"}), (Lines{"sound boop2.wav"})) << "nothing left to take back";
@@ -259,7 +259,7 @@ TEST_F(Commands, CursorAtTheEdgeRepeatsTheSquareAndBumps) {
   key(vk::Next);
   EXPECT_EQ(st.CursorRow, 3);
   EXPECT_EQ(st.CursorColumn, 3);
-  EXPECT_EQ(svc.log.back(), "sound noTile.wav");
+  EXPECT_EQ(svc.log.back(), "after the run: sound noTile.wav");
 }
 
 TEST_F(Commands, SpaceOffLineBeepsAndAThreeTileSlideMovesThree) {
@@ -432,11 +432,11 @@ TEST_F(Commands, EmptySquareKeysAndAnnouncements) {
   // The words first, heard out, then the sound: never over each other.
   EXPECT_EQ(without({"stopspeech", "pause"}),
             (Lines{"say Row and column on", "waitspeech 5.00", "say Space", "say 3, 3", "waitspeech 5.00",
-                   "sound noTile.wav"}));
+                   "after the run: sound noTile.wav"}));
   st.AnnounceStatus = false;
   svc.clear();
   key('S');
-  EXPECT_EQ(without({"stopspeech", "pause"}), (Lines{"say Row and column off", "waitspeech 5.00", "sound noTile.wav"}));
+  EXPECT_EQ(without({"stopspeech", "pause"}), (Lines{"say Row and column off", "waitspeech 5.00", "after the run: sound noTile.wav"}));
   st.AnnounceStatus = true;
   key('S');
   svc.clear();
@@ -461,7 +461,7 @@ TEST_F(Commands, EmptySquareKeysAndAnnouncements) {
   svc.duringWait = [&] { key(vk::Left); };
   svc.clear();
   key(vk::Right);
-  EXPECT_EQ(svc.log.back(), "sound noTile.wav");
+  EXPECT_EQ(svc.log.back(), "after the run: sound noTile.wav");
   EXPECT_EQ(svc.count("sound boop2.wav"), 0);
 }
 
@@ -583,7 +583,7 @@ TEST_F(Commands, NewGameOpensTheSongAsksTheSizeAndShuffles) {
   EXPECT_FALSE(svc.ended);
   EXPECT_EQ(st.Cells, cells);
   EXPECT_EQ(st.SongFile, "/music/jazz/good.mp3");
-  EXPECT_TRUE(svc.log.back().rfind("tile ", 0) == 0 || svc.log.back() == "sound noTile.wav") << "the square is announced";
+  EXPECT_TRUE(svc.log.back().rfind("tile ", 0) == 0 || svc.log.back() == "after the run: sound noTile.wav") << "the square is announced";
   EXPECT_EQ(svc.count("song /music/jazz/good.mp3"), 1) << "the game's own song is opened again";
   EXPECT_TRUE(st.Song);
   // Only Q leaves, through its questions.
