@@ -450,7 +450,10 @@ void Game::Run(Command command, bool aKey, bool silent) {
     case Command::Voice:
     case Command::VoiceRate:
     case Command::VoiceVolume: {
-      if (svc.ActiveSpeechType() != 3) break;
+      if (svc.ActiveSpeechType() != 3) {
+        bump = true;  // refused, and heard to be
+        break;
+      }
       TimeHeld held(*this);
       if (command == Command::Voice) svc.AdjustVoice(st.SapiVoiceNumber);
       else if (command == Command::VoiceRate) svc.AdjustRate(st.SapiRate);

@@ -76,6 +76,58 @@
         <translation>Leerzeichen</translation>
     </message>
     <message>
+        <source>slash</source>
+        <translation>Schrägstrich</translation>
+    </message>
+    <message>
+        <source>at sign</source>
+        <translation>At-Zeichen</translation>
+    </message>
+    <message>
+        <source>number sign</source>
+        <translation>Raute</translation>
+    </message>
+    <message>
+        <source>dollar</source>
+        <translation>Dollar</translation>
+    </message>
+    <message>
+        <source>percent</source>
+        <translation>Prozent</translation>
+    </message>
+    <message>
+        <source>caret</source>
+        <translation>Zirkumflex</translation>
+    </message>
+    <message>
+        <source>ampersand</source>
+        <translation>Und-Zeichen</translation>
+    </message>
+    <message>
+        <source>star</source>
+        <translation>Stern</translation>
+    </message>
+    <message>
+        <source>underscore</source>
+        <translation>Unterstrich</translation>
+    </message>
+    <message>
+        <source>plus</source>
+        <translation>plus</translation>
+    </message>
+    <message>
+        <source>grave accent</source>
+        <translation>Gravis</translation>
+    </message>
+    <message>
+        <source>tilde</source>
+        <translation>Tilde</translation>
+    </message>
+    <message>
+        <source>equals</source>
+        <translation>gleich</translation>
+    </message>
+    <message>
         <source>back slash</source>
         <translation>Backslash</translation>
     </message>

@@ -76,6 +76,58 @@
         <translation>espacio</translation>
     </message>
     <message>
+        <source>slash</source>
+        <translation>barra</translation>
+    </message>
+    <message>
+        <source>at sign</source>
+        <translation>arroba</translation>
+    </message>
+    <message>
+        <source>number sign</source>
+        <translation>almohadilla</translation>
+    </message>
+    <message>
+        <source>dollar</source>
+        <translation>dólar</translation>
+    </message>
+    <message>
+        <source>percent</source>
+        <translation>por ciento</translation>
+    </message>
+    <message>
+        <source>caret</source>
+        <translation>circunflejo</translation>
+    </message>
+    <message>
+        <source>ampersand</source>
+        <translation>et</translation>
+    </message>
+    <message>
+        <source>star</source>
+        <translation>asterisco</translation>
+    </message>
+    <message>
+        <source>underscore</source>
+        <translation>guion bajo</translation>
+    </message>
+    <message>
+        <source>plus</source>
+        <translation>más</translation>
+    </message>
+    <message>
+        <source>grave accent</source>
+        <translation>acento grave</translation>
+    </message>
+    <message>
+        <source>tilde</source>
+        <translation>tilde</translation>
+    </message>
+    <message>
+        <source>equals</source>
+        <translation>igual</translation>
+    </message>
+    <message>
         <source>back slash</source>
         <translation>barra invertida</translation>
     </message>

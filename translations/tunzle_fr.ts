@@ -76,6 +76,58 @@
         <translation>espace</translation>
     </message>
     <message>
+        <source>slash</source>
+        <translation>barre oblique</translation>
+    </message>
+    <message>
+        <source>at sign</source>
+        <translation>arobase</translation>
+    </message>
+    <message>
+        <source>number sign</source>
+        <translation>dièse</translation>
+    </message>
+    <message>
+        <source>dollar</source>
+        <translation>dollar</translation>
+    </message>
+    <message>
+        <source>percent</source>
+        <translation>pour cent</translation>
+    </message>
+    <message>
+        <source>caret</source>
+        <translation>accent circonflexe</translation>
+    </message>
+    <message>
+        <source>ampersand</source>
+        <translation>esperluette</translation>
+    </message>
+    <message>
+        <source>star</source>
+        <translation>astérisque</translation>
+    </message>
+    <message>
+        <source>underscore</source>
+        <translation>tiret bas</translation>
+    </message>
+    <message>
+        <source>plus</source>
+        <translation>plus</translation>
+    </message>
+    <message>
+        <source>grave accent</source>
+        <translation>accent grave</translation>
+    </message>
+    <message>
+        <source>tilde</source>
+        <translation>tilde</translation>
+    </message>
+    <message>
+        <source>equals</source>
+        <translation>égal</translation>
+    </message>
+    <message>
         <source>back slash</source>
         <translation>barre oblique inverse</translation>
     </message>

@@ -76,6 +76,58 @@
         <translation>espaço</translation>
     </message>
     <message>
+        <source>slash</source>
+        <translation>barra</translation>
+    </message>
+    <message>
+        <source>at sign</source>
+        <translation>arroba</translation>
+    </message>
+    <message>
+        <source>number sign</source>
+        <translation>cerquilha</translation>
+    </message>
+    <message>
+        <source>dollar</source>
+        <translation>cifrão</translation>
+    </message>
+    <message>
+        <source>percent</source>
+        <translation>por cento</translation>
+    </message>
+    <message>
+        <source>caret</source>
+        <translation>circunflexo</translation>
+    </message>
+    <message>
+        <source>ampersand</source>
+        <translation>e comercial</translation>
+    </message>
+    <message>
+        <source>star</source>
+        <translation>asterisco</translation>
+    </message>
+    <message>
+        <source>underscore</source>
+        <translation>sublinhado</translation>
+    </message>
+    <message>
+        <source>plus</source>
+        <translation>mais</translation>
+    </message>
+    <message>
+        <source>grave accent</source>
+        <translation>acento grave</translation>
+    </message>
+    <message>
+        <source>tilde</source>
+        <translation>til</translation>
+    </message>
+    <message>
+        <source>equals</source>
+        <translation>igual</translation>
+    </message>
+    <message>
         <source>back slash</source>
         <translation>barra invertida</translation>
     </message>

@@ -745,6 +745,12 @@ TEST_F(Commands, ValuesAreHeard) {
   key(vk::F5);
   EXPECT_EQ(svc.log.back(), "say Screen reader");
   EXPECT_EQ(svc.count("tts 1"), 1);
+  // The voice's settings are the built-in voice's: beside the speech server they are refused, aloud.
+  for (int16_t k : {int16_t(vk::F6), int16_t(vk::F7), int16_t(vk::F8)}) {
+    svc.clear();
+    key(k);
+    EXPECT_EQ(without({"stopspeech", "pause"}), (Lines{"sound boop2.wav"})) << "key " << k;
+  }
   // F2 says the folder it keeps.
   svc.files = {"/music/pop/a.mp3"};
   key(vk::F2);
