@@ -112,6 +112,7 @@ void Game::OfferSavedGame() {
   svc.SetMP3Volume(st.SongVolume);
   board::Recount(st);
   ++boardBuilds;
+  resumedFromSave = true;
   BeginCounting(known ? progress.moves : 0, known ? progress.seconds : 0, known);
   view.LaidOut();
   clock.Wait(rules::ResumePause, false);
@@ -141,6 +142,7 @@ void Game::NewBoard() {
   board::ShuffleMoves(st, [&] { return unit(rng); });
   st.CursorRow = st.CursorColumn = 1;
   ++boardBuilds;
+  resumedFromSave = false;
   BeginCounting(0, 0, true);
   view.LaidOut();
 }
@@ -187,6 +189,7 @@ void Game::MoveHole(int Direction, unsigned slide) {
 
 void Game::WinSequence() {
   celebrating = true;
+  Solved();
   view.Changed();
   for (int i = 0; i < rules::WinNotes; ++i) {
     svc.PlaySound("note.wav");
@@ -208,6 +211,13 @@ void Game::WinSequence() {
     st.PuzzleSolved = true;
     Run(Command::Quit, true, false);
   }
+}
+
+void Game::Solved() {
+  st.PuzzleSolved = true;
+  // The saved game this was is done: not offered again, even if the program
+  // ends before the question is answered. Another game's save stays.
+  if (resumedFromSave) DeleteSavedGame(st);
 }
 
 bool Game::Undo() {

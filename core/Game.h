@@ -108,6 +108,9 @@ class Game {
   void NewBoard();
   void MoveHole(int Direction, unsigned slide);
   void WinSequence();
+  void Solved();
+  // The board is the saved game's, resumed.
+  bool resumedFromSave = false;
   // A game begins or resumes: its moves and time go on from these; without
   // `counts` it sets no best result.
   void BeginCounting(int32_t fromMoves, double seconds, bool counts);

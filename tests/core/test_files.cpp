@@ -256,6 +256,16 @@ TEST_F(SavedGames, QuitWithYesThenResumeRestoresTheGame) {
   resumed.game.Resumed();
   EXPECT_EQ(svc2.log.back(), "say No tile is in order yet.");
   EXPECT_EQ(svc2.count("sound boop2.wav"), 0);
+
+  // Won, and the program ended at "another game?" (the box gave no answer):
+  // the solved game is not offered at the next start.
+  next.TilesInOrder = 7;
+  next.CursorRow = next.CursorColumn = 3;
+  svc2.clear();
+  resumed.game.form_keydown(' ', 0);
+  ASSERT_EQ(svc2.count("msgbox Congratulations: Would you like another game?"), 1);
+  EXPECT_FALSE(fs::exists(dir / "SaveGame.gam"));
+  EXPECT_EQ(SavedGamePath(next), "");
 }
 
 TEST_F(SavedGames, ProgressOfAnotherSavedGameOrDamagedIsIgnoredAndTheGameGoesOn) {
@@ -275,6 +285,7 @@ TEST_F(SavedGames, ProgressOfAnotherSavedGameOrDamagedIsIgnoredAndTheGameGoesOn)
   for (const std::string& damaged : {progress, std::string("\"Music Tunzle progress\",1\r\n\"game\",\"zz\",5,5\r\n"),
                                      std::string("\x01\xff garbage")}) {
     put("Progress.dat", damaged);
+    put("SaveGame.gam", other);
     Resumed next(st.PlayerFolder);
     EXPECT_EQ(next.st.Cells, st.Cells);
     EXPECT_EQ(next.svc.count("say 7 of 8 tiles in order, 0 moves, 0 seconds."), 1) << damaged;
@@ -283,7 +294,7 @@ TEST_F(SavedGames, ProgressOfAnotherSavedGameOrDamagedIsIgnoredAndTheGameGoesOn)
     next.game.form_keydown(' ', 0);
     EXPECT_EQ(next.svc.count("say Solved in 1 move and 0 seconds."), 1);
     EXPECT_TRUE(LoadProgress(st.PlayerFolder).best.empty());
-    EXPECT_EQ(read("SaveGame.gam"), other);
+    EXPECT_EQ(read("SaveGame.gam"), "<missing>") << "solved, it is not offered again";
   }
 }
 
@@ -390,8 +401,8 @@ TEST_F(SavedGames, OnlyAnExplicitNoDeletesTheSavedGame) {
   game.form_keydown(' ', 0);  // the last tile home
   EXPECT_EQ(svc.count("msgbox Congratulations: Would you like another game?"), 1);
   EXPECT_FALSE(svc.ended);
-  EXPECT_FALSE(st.PuzzleSolved);
-  EXPECT_TRUE(fs::exists(dir / "SaveGame.gam"));
+  EXPECT_TRUE(st.PuzzleSolved) << "solved, though not ended";
+  EXPECT_TRUE(fs::exists(dir / "SaveGame.gam")) << "a saved game that was not the one won stays";
 }
 
 TEST_F(SavedGames, AFailedSaveAbandonsTheQuit) {
