@@ -127,8 +127,8 @@ void Game::Resumed() {
   const unsigned keys = keyEvents;
   svc.WaitForSpeech(rules::ResumeWordsWait, false);
   if (keys != keyEvents) return;
+  // With none in order the progress has said so: nothing more.
   if (st.TilesInOrder > 0) Run(Command::PlayRun, true, false);
-  else Say(text::NothingInOrder());
 }
 
 // ---- The board --------------------------------------------------------------

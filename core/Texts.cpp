@@ -61,7 +61,6 @@ std::string Announce(const std::string& which, const GameState& st) {
               {which, std::to_string(st.BoardRows), std::to_string(st.BoardColumns), std::to_string(st.CursorRow),
                std::to_string(st.CursorColumn), std::to_string(st.EmptyRow), std::to_string(st.EmptyColumn)});
 }
-std::string NothingInOrder() { return Tr("text", "No tile is in order yet."); }
 
 //: Said of the empty square when "correct" and "wrong" are on.
 std::string EmptyWord() { return Tr("text", "Space"); }

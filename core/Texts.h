@@ -47,7 +47,6 @@ std::string NoGame();
 std::string NewGame();
 std::string SavedGame();
 std::string Announce(const std::string& which, const GameState& st);
-std::string NothingInOrder();
 
 // On the board.
 std::string EmptyWord();

@@ -489,10 +489,6 @@
         <translation>%1, %2 mal %3. Der Cursor steht auf Zeile %4, Spalte %5, das leere Feld auf Zeile %6, Spalte %7.</translation>
     </message>
     <message>
-        <source>No tile is in order yet.</source>
-        <translation>Noch keine Kachel ist an ihrem Platz.</translation>
-    </message>
-    <message>
         <source>Space</source>
         <extracomment>Said of the empty square when &quot;correct&quot; and &quot;wrong&quot; are on.</extracomment>
         <translation>Leer</translation>

@@ -489,10 +489,6 @@
         <translation>%1, %2 por %3. El cursor está en la fila %4, columna %5, la casilla vacía en la fila %6, columna %7.</translation>
     </message>
     <message>
-        <source>No tile is in order yet.</source>
-        <translation>Todavía no hay ninguna pieza en orden.</translation>
-    </message>
-    <message>
         <source>Space</source>
         <extracomment>Said of the empty square when &quot;correct&quot; and &quot;wrong&quot; are on.</extracomment>
         <translation>vacía</translation>

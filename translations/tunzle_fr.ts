@@ -489,10 +489,6 @@
         <translation>%1, %2 sur %3. Le curseur est en ligne %4, colonne %5, la case vide en ligne %6, colonne %7.</translation>
     </message>
     <message>
-        <source>No tile is in order yet.</source>
-        <translation>Aucune tuile n&apos;est encore en ordre.</translation>
-    </message>
-    <message>
         <source>Space</source>
         <extracomment>Said of the empty square when &quot;correct&quot; and &quot;wrong&quot; are on.</extracomment>
         <translation>Vide</translation>

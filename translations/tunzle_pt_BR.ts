@@ -489,10 +489,6 @@
         <translation>%1, %2 por %3. O cursor está na linha %4, coluna %5, a casa vazia na linha %6, coluna %7.</translation>
     </message>
     <message>
-        <source>No tile is in order yet.</source>
-        <translation>Ainda não há nenhuma peça em ordem.</translation>
-    </message>
-    <message>
         <source>Space</source>
         <extracomment>Said of the empty square when &quot;correct&quot; and &quot;wrong&quot; are on.</extracomment>
         <translation>Espaço</translation>

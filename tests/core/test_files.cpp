@@ -250,11 +250,12 @@ TEST_F(SavedGames, QuitWithYesThenResumeRestoresTheGame) {
   EXPECT_EQ(svc2.log.back(), "tile 1-7 2.5");
   EXPECT_TRUE(fs::exists(dir / "SaveGame.gam")) << "resuming keeps the file until the next quit";
 
-  // Nothing in order: said, not bumped.
+  // Nothing in order: said once, by the progress, and not bumped.
   next.TilesInOrder = 0;
   svc2.clear();
   resumed.game.Resumed();
-  EXPECT_EQ(svc2.log.back(), "say No tile is in order yet.");
+  EXPECT_EQ(svc2.count("say 0 of 8 tiles in order, 2 moves, 1 minute 15 seconds."), 1);
+  EXPECT_EQ(svc2.log.back().rfind("waitspeech", 0), 0u) << "nothing more is said after the progress";
   EXPECT_EQ(svc2.count("sound boop2.wav"), 0);
 
   // Won, and the program ended at "another game?" (the box gave no answer):
