@@ -574,7 +574,7 @@ bool Game::NewGameOnce() {
   }
   svc.PauseMP3();
   svc.SetMP3Volume(st.SongVolume);
-  const std::string size = PickList(text::SizeList());
+  const std::string size = PickList(text::SizeList(st.HasBoard() ? st.BoardRows : 0));
   if (size.empty()) {
     svc.CloseSong(st.Song);
     st.Song = {};

@@ -167,9 +167,11 @@ std::string SpeechTypeName(int16_t type) {
   return type == 1 ? Tr("text", "Screen reader") : type == 3 ? Tr("text", "Built-in voice") : Tr("text", "No speech");
 }
 
-std::string SizeList() {
+std::string SizeList(int current) {
+  // Opens on the size in use, so Enter keeps it; without a game, on the first.
   std::string spec = "p:" + Tr("text", "Select square size");
-  for (int n = rules::SmallestBoard; n <= rules::LargestBoard; ++n) spec += "|" + std::to_string(n);
+  for (int n = rules::SmallestBoard; n <= rules::LargestBoard; ++n)
+    spec += "|" + (n == current ? "*" + std::to_string(n) + ":" : std::string()) + std::to_string(n);
   return spec;
 }
 

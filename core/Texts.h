@@ -89,7 +89,7 @@ std::string Decimal(const std::string& number);
 std::string SpeechTypeList(int16_t current);
 // A speech type's name, as the list offers it.
 std::string SpeechTypeName(int16_t type);
-std::string SizeList();
+std::string SizeList(int current);
 std::string TileLengthList(float current);
 // After the tile-length list: the length chosen, or the one kept on Escape.
 std::string TileLengthNow(float length);

@@ -765,6 +765,12 @@ TEST_F(Commands, ValuesAreHeard) {
   EXPECT_EQ(st.MarkedTile, 0);
   EXPECT_EQ(svc.count("say No tile to mark here. The mark is removed."), 1);
   EXPECT_EQ(svc.count("say No tile to mark here."), 1);
+  // The size list opens on the board in use.
+  setBoard({{1, 2, 3, 4}, {5, 6, 7, 8}, {9, 10, 11, 12}, {13, 14, 0, 15}});
+  svc.files = {"/music/a.mp3"};
+  svc.picks = {""};
+  key('N');
+  EXPECT_EQ(svc.count("pick p:Select square size|3|*4:4|5|6|7|8|9"), 1);
 }
 
 // A key the board answers but the help's list of all keys leaves out would
