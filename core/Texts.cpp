@@ -134,6 +134,9 @@ std::string NewBest(bool fewestMoves, bool fastest, int size, float tileLength) 
                                                    : Tr("text", "the fastest time");
   return Fill(Tr("text", "Your best for %1: %2."), {boardAndLength(size, tileLength), which});
 }
+std::string FirstBest(int size, float tileLength) {
+  return Fill(Tr("text", "Your first result for %1: your best so far."), {boardAndLength(size, tileLength)});
+}
 std::string BestResult(int size, float tileLength, int32_t moveCount, int32_t seconds) {
   return Fill(Tr("text", "%1: fewest moves %2, fastest %3."),
               {boardAndLength(size, tileLength), std::to_string(moveCount), duration(seconds)});

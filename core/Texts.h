@@ -66,6 +66,8 @@ std::string Progress(int inOrder, int tiles, int32_t moves, int32_t seconds);
 std::string Solved(int32_t moves, int32_t seconds);
 // A result better than every earlier one of this board size and tile length.
 std::string NewBest(bool fewestMoves, bool fastest, int size, float tileLength);
+// The first result of this board size and tile length.
+std::string FirstBest(int size, float tileLength);
 std::string BestResult(int size, float tileLength, int32_t moves, int32_t seconds);
 std::string NoBestResults();
 

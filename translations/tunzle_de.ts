@@ -654,6 +654,10 @@
         <translation>die schnellste Zeit</translation>
     </message>
     <message>
+        <source>Your first result for %1: your best so far.</source>
+        <translation>Erstes Ergebnis für %1, und damit der Bestwert bisher.</translation>
+    </message>
+    <message>
         <source>Your best for %1: %2.</source>
         <translation>Neuer Bestwert für %1: %2.</translation>
     </message>

@@ -654,6 +654,10 @@
         <translation>el mejor tiempo</translation>
     </message>
     <message>
+        <source>Your first result for %1: your best so far.</source>
+        <translation>Su primer resultado en %1: su mejor resultado hasta ahora.</translation>
+    </message>
+    <message>
         <source>Your best for %1: %2.</source>
         <translation>Su mejor resultado en %1: %2.</translation>
     </message>

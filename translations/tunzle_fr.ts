@@ -654,6 +654,10 @@
         <translation>le temps le plus court</translation>
     </message>
     <message>
+        <source>Your first result for %1: your best so far.</source>
+        <translation>Votre premier résultat pour %1&#xa0;: votre meilleur à ce jour.</translation>
+    </message>
+    <message>
         <source>Your best for %1: %2.</source>
         <translation>Votre meilleur résultat pour %1&#xa0;: %2.</translation>
     </message>

@@ -654,6 +654,10 @@
         <translation>o menor tempo</translation>
     </message>
     <message>
+        <source>Your first result for %1: your best so far.</source>
+        <translation>Primeiro resultado em %1: seu melhor até agora.</translation>
+    </message>
+    <message>
         <source>Your best for %1: %2.</source>
         <translation>Novo melhor resultado em %1: %2.</translation>
     </message>
