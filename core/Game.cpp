@@ -191,10 +191,12 @@ void Game::WinSequence() {
   celebrating = true;
   Solved();
   view.Changed();
+  int16_t lastNote = 0;
   for (int i = 0; i < rules::WinNotes; ++i) {
-    svc.PlaySound("note.wav");
+    lastNote = svc.PlaySound("note.wav");
     clock.Wait(rules::WinNoteGap, false);
   }
+  RingOut(lastNote);
   // The whole song is heard before the question is spoken, never under it;
   // a key during the song goes straight on to the question.
   skipReward = false;
@@ -211,6 +213,12 @@ void Game::WinSequence() {
     st.PuzzleSolved = true;
     Run(Command::Quit, true, false);
   }
+}
+
+void Game::RingOut(int16_t sound) {
+  // The song starts once the last note has ended, not under its tail.
+  for (float waited = 0; waited < rules::WinNoteRingOut && svc.IsSoundPlaying(sound); waited += rules::PollSeconds)
+    clock.Wait(rules::PollSeconds, false);
 }
 
 void Game::Solved() {

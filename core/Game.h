@@ -111,6 +111,8 @@ class Game {
   void Solved();
   // The board is the saved game's, resumed.
   bool resumedFromSave = false;
+  // Waits for a cue to end, at most the flourish's ring-out.
+  void RingOut(int16_t sound);
   // A game begins or resumes: its moves and time go on from these; without
   // `counts` it sets no best result.
   void BeginCounting(int32_t fromMoves, double seconds, bool counts);

@@ -15,6 +15,8 @@ class GameServices {
 
   // Sound engine: a cue by name, with default playback values.
   virtual int16_t PlaySound(const std::string& name) = 0;
+  // The cue PlaySound answered with `index` still sounds.
+  virtual bool IsSoundPlaying(int16_t index) = 0;
   // The cue once the tile or run now playing has played out (at once when
   // none plays); a new run or a stop drops it.
   virtual void PlaySoundAfterRun(const std::string& name) = 0;

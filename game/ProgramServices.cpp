@@ -188,6 +188,7 @@ void ProgramServices::PlaySoundAfterRun(const std::string& name) {
   if (songs) songs->CueAfterRun([this, name] { PlaySound(name); });
   else PlaySound(name);
 }
+bool ProgramServices::IsSoundPlaying(int16_t index) { return sound && sound->IsPlaying(index); }
 void ProgramServices::Beep() { ::Beep(); }
 void ProgramServices::Bump() { PlaySound("boop2.wav"); }
 void ProgramServices::SpeakCharacter(const std::string& ch) {

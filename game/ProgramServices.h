@@ -36,6 +36,7 @@ class ProgramServices : public GameServices, public Clock, public SoundHost, pub
   // GameServices
   int16_t PlaySound(const std::string& name) override;
   void PlaySoundAfterRun(const std::string& name) override;
+  bool IsSoundPlaying(int16_t index) override;
   SongHandle OpenSong(const std::string& path) override;
   void CloseSong(SongHandle song) override;
   void PlayTile(int16_t first, int16_t last, float length) override;

@@ -40,6 +40,12 @@ class FakeServices : public GameServices, public Clock, public BoardView {
     return 3;
   }
   void PlaySoundAfterRun(const std::string& name) override { log.push_back("after the run: sound " + name); }
+  // Cues report themselves sounding this many times, then ended.
+  int soundPolls = 0;
+  bool IsSoundPlaying(int16_t index) override {
+    log.push_back("sounding " + std::to_string(index));
+    return soundPolls-- > 0;
+  }
   SongHandle OpenSong(const std::string& path) override {
     log.push_back("song " + path);
     if (songSlots.empty()) return {nextSongSlot};

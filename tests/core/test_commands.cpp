@@ -210,10 +210,14 @@ TEST_F(Commands, TheWinSaysMovesAndTimeAndKeepsTheFewestAndFastestApart) {
     svc.steady += seconds;
     cursor(3, 3);
     svc.clear();
+    svc.soundPolls = 2;
     key(vk::Space);
     svc.steady += 100;  // the flourish and the song are no longer the game's time
-    // The result comes after the song, heard out before the question.
+    // The song waits for the flourish's last note to ring out.
     const auto entire = std::find(svc.log.begin(), svc.log.end(), "entire");
+    EXPECT_EQ(std::count(svc.log.begin(), entire, "sounding 3"), 3);
+    EXPECT_EQ(entire[-1], "sounding 3");
+    // The result comes after the song, heard out before the question.
     const auto asked = std::find(svc.log.begin(), svc.log.end(), "msgbox Congratulations: Would you like another game?");
     EXPECT_LT(entire, asked);
     EXPECT_EQ(asked[-1], "waitspeech 10.0");
