@@ -184,7 +184,8 @@ void Game::MoveHole(int Direction, unsigned slide) {
     WinSequence();
     return;
   }
-  svc.PlayTile(1, st.TilesInOrder, st.TileDuration);
+  // A run with nothing to hear bumps, and the square's cue waits for the bump.
+  if (const int16_t bump = PlayTiles(1, st.TilesInOrder)) RingOut(bump);
 }
 
 void Game::WinSequence() {
@@ -216,8 +217,8 @@ void Game::WinSequence() {
 }
 
 void Game::RingOut(int16_t sound) {
-  // The song starts once the last note has ended, not under its tail.
-  for (float waited = 0; waited < rules::WinNoteRingOut && svc.IsSoundPlaying(sound); waited += rules::PollSeconds)
+  // What follows starts once the cue has ended, not under its tail.
+  for (float waited = 0; waited < rules::RingOutWait && svc.IsSoundPlaying(sound); waited += rules::PollSeconds)
     clock.Wait(rules::PollSeconds, false);
 }
 
@@ -302,14 +303,20 @@ void Game::AnnounceSquare() {
   if (t == 0) {
     // After a slide's run, as the bump and the marker: never over its start.
     svc.PlaySoundAfterRun("noTile.wav");
-  } else if (svc.IsTileSilent(t, st.TileDuration)) {
-    // A tile past the song's end has nothing to play: the bump says so.
-    svc.PlaySound("boop2.wav");
-  } else {
-    svc.PlayTile(t, t, st.TileDuration);
-    // After the tile, not over its start.
-    if (t == st.MarkedTile) svc.PlaySoundAfterRun("marker.wav");
+  } else if (PlayTiles(t, t) == 0 && t == st.MarkedTile) {
+    // After the tile, not over its start (a silent tile has only its bump).
+    svc.PlaySoundAfterRun("marker.wav");
   }
+}
+
+int16_t Game::PlayTiles(int16_t first, int16_t last) {
+  for (int16_t t = first; t <= last; ++t)
+    if (!svc.IsTileSilent(t, st.TileDuration)) {
+      svc.PlayTile(first, last, st.TileDuration);
+      return 0;
+    }
+  // Silence would sound like a key that failed: the bump says there is nothing to hear.
+  return svc.PlaySound("boop2.wav");
 }
 
 void Game::MoveCursorTo(int r, int c) {
@@ -347,11 +354,11 @@ bool Game::Slide() {
 void Game::PlayInOrder(bool rowOnly, bool& bump) {
   int n = board::CountInOrder(st, st.BoardRows * st.BoardColumns - 1);
   if (n == 0) { bump = true; return; }
-  if (!rowOnly) { svc.PlayTile(1, static_cast<int16_t>(n), st.TileDuration); return; }
+  if (!rowOnly) { PlayTiles(1, static_cast<int16_t>(n)); return; }
   const int s = (st.CursorRow - 1) * st.BoardColumns + 1;
   if (n > s + st.BoardColumns - 1) n = s + st.BoardColumns - 1;
   // A run that stops before this row has nothing of the row to play.
-  if (board::TileInPlace(st, s) && n >= s) svc.PlayTile(static_cast<int16_t>(s), static_cast<int16_t>(n), st.TileDuration);
+  if (board::TileInPlace(st, s) && n >= s) PlayTiles(static_cast<int16_t>(s), static_cast<int16_t>(n));
   else bump = true;
 }
 
@@ -435,10 +442,14 @@ void Game::Run(Command command, bool aKey, bool silent) {
       break;
     case Command::PlayRun: PlayInOrder(false, bump); break;
     case Command::PlayRowRun: PlayInOrder(true, bump); break;
-    case Command::PlaySong: svc.PlayTile(1, static_cast<int16_t>(st.BoardRows * st.BoardColumns - 1), st.TileDuration); break;
-    case Command::PlayHomeTile:
-      svc.PlayOriginalTile(static_cast<int16_t>(board::SquareNumber(st, st.CursorRow, st.CursorColumn)), st.TileDuration);
+    case Command::PlaySong: PlayTiles(1, static_cast<int16_t>(st.BoardRows * st.BoardColumns - 1)); break;
+    case Command::PlayHomeTile: {
+      const auto home = static_cast<int16_t>(board::SquareNumber(st, st.CursorRow, st.CursorColumn));
+      // Heard as the arrows hear it: a tile with nothing to play bumps.
+      if (svc.IsTileSilent(home, st.TileDuration)) bump = true;
+      else svc.PlayOriginalTile(home, st.TileDuration);
       break;
+    }
     case Command::Mark: Mark(silent); break;
     case Command::GoToMark: GoToMark(bump); break;
     case Command::GoToEmpty: MoveCursorTo(st.EmptyRow, st.EmptyColumn); break;
@@ -792,7 +803,7 @@ void Game::HoverAt(float X, float Y, int16_t Button) {
   view.Changed();
   const int16_t t = st.Board(st.CursorRow, st.CursorColumn);
   if (t == lastHoverTile) return;
-  if (t != 0) svc.PlayTile(t, t, st.TileDuration);
+  if (t != 0) PlayTiles(t, t);
   else svc.PlaySound("noTile.wav");
   lastHoverTile = t;
 }

@@ -111,7 +111,7 @@ class Game {
   void Solved();
   // The board is the saved game's, resumed.
   bool resumedFromSave = false;
-  // Waits for a cue to end, at most the flourish's ring-out.
+  // Waits for a cue to end, at most rules::RingOutWait.
   void RingOut(int16_t sound);
   // A game begins or resumes: its moves and time go on from these; without
   // `counts` it sets no best result.
@@ -127,6 +127,9 @@ class Game {
   int SquareAt(float X, float Y) const;
   bool Slide();
   void PlayInOrder(bool rowOnly, bool& bump);
+  // Plays tiles first..last; when none has anything to hear, the bump instead,
+  // whose sound index it answers (0: the tiles play).
+  int16_t PlayTiles(int16_t first, int16_t last);
   void ChangeVolume(int step);
   void Mark(bool silent);
   void GoToMark(bool& bump);

@@ -37,7 +37,8 @@ class GameServices {
   virtual void SetMP3Volume(int32_t vol) = 0;
   // The song does not reach the start of the last of `tiles` tiles.
   virtual bool IsSongTooShort(int tiles, float length) = 0;
-  // The tile has nothing to hear: it starts past the end of the song open now.
+  // The tile has nothing to hear: it starts past the end of the song open
+  // now, or holds only (near) digital silence.
   virtual bool IsTileSilent(int16_t tile, float length) = 0;
 
   // Speech.

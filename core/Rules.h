@@ -30,8 +30,9 @@ constexpr float NoteGap = 0.3f;
 // The win's flourish: this many notes, this far apart.
 constexpr int WinNotes = 10;
 constexpr float WinNoteGap = 0.15f;
-// The song waits at most this long for the flourish's last note to ring out.
-constexpr float WinNoteRingOut = 1.0f;
+// At most this long a cue is left to ring out before what must not sound
+// under it: the flourish's last note before the song, a bump before a square's cue.
+constexpr float RingOutWait = 1.0f;
 // After the win's whole song, this long before its words: the song's last
 // note, still in the sound server's buffers when the song ends, is heard alone.
 constexpr float AfterSongPause = 0.5f;

@@ -10,6 +10,7 @@
 #include "core/GameServices.h"
 
 #include <deque>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -66,7 +67,9 @@ class FakeServices : public GameServices, public Clock, public BoardView {
   // How many tiles the song holds: a tile past them starts past its end.
   int songTiles = 1000;
   bool IsSongTooShort(int tiles, float) override { return tiles > songTiles; }
-  bool IsTileSilent(int16_t tile, float) override { return tile > songTiles; }
+  // And tiles of silence within it.
+  std::set<int16_t> silentTiles;
+  bool IsTileSilent(int16_t tile, float) override { return tile > songTiles || silentTiles.count(tile) > 0; }
   void speak(const std::string& t) override { log.push_back("say " + t); }
   void StopSpeech() override { log.push_back("stopspeech"); }
   void TTSSetup(int16_t t) override { log.push_back("tts " + std::to_string(t)); activeSpeech = t; }

@@ -489,6 +489,39 @@ TEST_F(Commands, EndOfRunAndOriginalTile) {
   EXPECT_EQ(svc.log.back(), "sound boop2.wav");
 }
 
+TEST_F(Commands, ATileOfSilenceBumpsForEveryKeyThatWouldPlayIt) {
+  setBoard({{1, 2, 3}, {4, 5, 6}, {0, 7, 8}});
+  st.NoKeyYet = false;
+  svc.silentTiles = {1, 2};  // a song that starts with silence
+  auto heard = [&](auto&& press) {
+    svc.clear();
+    press();
+    return without({"stopspeech", "pause"});
+  };
+  cursor(1, 2);
+  EXPECT_EQ(heard([&] { key(vk::Left); }), (Lines{"sound boop2.wav"}));
+  EXPECT_EQ(heard([&] { key('O'); }), (Lines{"sound boop2.wav"}));
+  cursor(2, 1);
+  EXPECT_EQ(heard([&] { key('O'); }), (Lines{"original 4"}));
+  EXPECT_EQ(heard([&] { key('P'); }), (Lines{"tile 1-6 2.0"})) << "a run with sound in it plays whole";
+  const Rect sq = square(2).rect;
+  svc.now += 1;
+  EXPECT_EQ(heard([&] {
+              game.Form_MouseMove(0, 0, sq.left + 10, sq.top + 10);
+              svc.now += rules::HoverSeconds;
+              game.HoverRested();
+            }),
+            (Lines{"sound boop2.wav"}));
+
+  svc.silentTiles = {1, 2, 3, 4, 5, 6, 7};
+  EXPECT_EQ(heard([&] { key('P'); }), (Lines{"sound boop2.wav"}));
+  EXPECT_EQ(heard([&] { key('R'); }), (Lines{"sound boop2.wav"}));
+  // A slide that joins a silent run: its note, the bump rung out, then the empty square's cue.
+  cursor(3, 2);
+  EXPECT_EQ(heard([&] { key(vk::Space); }),
+            (Lines{"sound note.wav", "sound boop2.wav", "sounding 3", "after the run: sound noTile.wav"}));
+}
+
 TEST_F(Commands, KeyCaptureStoresTheKeyAndDoesNothingElse) {
   setBoard({{1, 2, 3}, {4, 5, 6}, {7, 8, 0}});
   svc.capture = true;
