@@ -178,8 +178,8 @@ TEST(CharacterTable, SayCharacterAndTheRows) {
   EXPECT_EQ(s.tts.SayCharacter(189, 1), "underscore");
   for (int r = 1; r <= 96; ++r) {
     const auto& row = s.tts.CharacterTable(r);
-    if (!row.character.empty() && !std::isalnum(static_cast<unsigned char>(row.character[0])))
-      EXPECT_FALSE(row.name.empty()) << "row " << r << " " << row.character;
+    const bool mark = !row.character.empty() && !std::isalnum(static_cast<unsigned char>(row.character[0]));
+    EXPECT_FALSE(mark && row.name.empty()) << "row " << r << " " << row.character;
   }
   EXPECT_EQ(s.tts.SayCharacter(0, 0), "");
   EXPECT_EQ(s.tts.CharacterTable(81).character, "");
