@@ -32,34 +32,33 @@ void Game::AnnounceSquare(const char* after) {
 
 void Game::PlaySquare(int16_t t, const char* after) {
   if (t == 0) {
-    svc.PlaySound("noTile.wav");
-  } else if (const int16_t silent = FirstSilentTile(); silent > 0 && t >= silent) {
-    // A tile past the song's end has nothing to play: the bump says so.
-    svc.PlaySound("boop2.wav");
-  } else {
-    svc.PlayTile(t, t, st.TileDuration);
-    // After the tile, not over its start.
-    if (t == st.MarkedTile) svc.PlaySoundAfterRun("marker.wav");
+    // After a slide's run, as the bump and the marker: never over its start.
+    svc.PlaySoundAfterRun("noTile.wav");
+  } else if (PlayTiles(t, t) == 0 && t == st.MarkedTile) {
+    // After the tile, not over its start (a silent tile has only its bump).
+    svc.PlaySoundAfterRun("marker.wav");
   }
   // A key held at the edge restarts the square: a new run drops the bump still waiting.
   if (after) svc.PlaySoundAfterRun(after);
 }
 
-int16_t Game::FirstSilentTile() {
-  const int tiles = st.BoardRows * st.BoardColumns - 1;
-  const SilentKey key{st.Song.slot, st.TileDuration, tiles};
-  if (key == silentKey) return silentFrom;
-  silentKey = key;
-  silentFrom = 0;
-  if (!st.Song || tiles < 1 || !svc.IsSongTooShort(tiles, st.TileDuration)) return 0;
-  int lo = 1, hi = tiles;  // tile `hi` starts past the end
-  while (lo < hi) {
-    const int mid = (lo + hi) / 2;
-    if (svc.IsSongTooShort(mid, st.TileDuration)) hi = mid;
-    else lo = mid + 1;
+int16_t Game::PlayTiles(int16_t first, int16_t last) {
+  for (int16_t t = first; t <= last; ++t)
+    if (!svc.IsTileSilent(t, st.TileDuration)) {
+      svc.PlayTile(first, last, st.TileDuration);
+      return 0;
+    }
+  // Silence would sound like a key that failed: the bump says there is nothing to hear.
+  return svc.PlaySound("boop2.wav");
+}
+
+void Game::RingOut(int16_t sound, Flow flow, Schedule::Step then, float waited) {
+  if (waited >= rules::RingOutWait || !svc.IsSoundPlaying(sound)) {
+    then();
+    return;
   }
-  silentFrom = static_cast<int16_t>(hi);
-  return silentFrom;
+  After(flow, rules::RingOutPoll,
+        [this, sound, flow, then = std::move(then), waited] { RingOut(sound, flow, then, waited + rules::RingOutPoll); });
 }
 
 void Game::MoveCursorTo(int r, int c, const char* after) {
@@ -94,6 +93,7 @@ bool Game::Slide() {
   if (st.TilesInOrder == st.BoardRows * st.BoardColumns - 1) {
     // The winning move: the solved board is shown, and keys wait for the question.
     mode_ = Mode::Celebrating;
+    Solved();
     // The game is over: its time and moves are its result, and its slides are no longer to be taken back.
     playTime.Stop(clock.SteadySeconds());
     slidesMade.clear();
@@ -117,18 +117,21 @@ void Game::SlideNotes(std::vector<std::pair<int, int>> joins, size_t at, int not
     WinSequence(0);
     return;
   }
-  svc.PlayTile(1, static_cast<int16_t>(run), st.TileDuration);
-  SlideNotes(std::move(joins), at + 1, 0);
+  // A run with nothing to hear bumps, and the square's cue waits for the bump.
+  if (const int16_t bump = PlayTiles(1, static_cast<int16_t>(run)))
+    RingOut(bump, Flow::Notes, [this, joins, at] { SlideNotes(joins, at + 1, 0); });
+  else
+    SlideNotes(std::move(joins), at + 1, 0);
 }
 
 void Game::PlayInOrder(bool rowOnly, bool& bump) {
   int n = board::CountInOrder(st, st.BoardRows * st.BoardColumns - 1);
   if (n == 0) { bump = true; return; }
-  if (!rowOnly) { svc.PlayTile(1, static_cast<int16_t>(n), st.TileDuration); return; }
+  if (!rowOnly) { PlayTiles(1, static_cast<int16_t>(n)); return; }
   const int s = (st.CursorRow - 1) * st.BoardColumns + 1;
   if (n > s + st.BoardColumns - 1) n = s + st.BoardColumns - 1;
   // A run that stops before this row has nothing of the row to play.
-  if (board::TileInPlace(st, s) && n >= s) svc.PlayTile(static_cast<int16_t>(s), static_cast<int16_t>(n), st.TileDuration);
+  if (board::TileInPlace(st, s) && n >= s) PlayTiles(static_cast<int16_t>(s), static_cast<int16_t>(n));
   else bump = true;
 }
 

@@ -64,7 +64,10 @@ void Game::ChooseSpeechType(std::function<void()> then) {
 void Game::AdjustVoiceSetting(Command command) {
   // The voice that speaks, not the type chosen: a screen reader that failed
   // leaves the voice speaking, and its settings must still be reachable.
-  if (svc.ActiveSpeechType() != 3) return;
+  if (svc.ActiveSpeechType() != 3) {
+    svc.PlaySound("boop2.wav");  // refused, and heard to be
+    return;
+  }
   mode_ = Mode::Adjusting;
   HoldTime();
   int16_t& value = command == Command::Voice ? st.SapiVoiceNumber : command == Command::VoiceRate ? st.SapiRate : st.SapiVolume;

@@ -187,10 +187,14 @@ void Game::Run(Command command, bool aKey, bool silent) {
       break;
     case Command::PlayRun: PlayInOrder(false, bump); break;
     case Command::PlayRowRun: PlayInOrder(true, bump); break;
-    case Command::PlaySong: svc.PlayTile(1, static_cast<int16_t>(st.BoardRows * st.BoardColumns - 1), st.TileDuration); break;
-    case Command::PlayHomeTile:
-      svc.PlayOriginalTile(static_cast<int16_t>(board::SquareNumber(st, st.CursorRow, st.CursorColumn)), st.TileDuration);
+    case Command::PlaySong: PlayTiles(1, static_cast<int16_t>(st.BoardRows * st.BoardColumns - 1)); break;
+    case Command::PlayHomeTile: {
+      const auto home = static_cast<int16_t>(board::SquareNumber(st, st.CursorRow, st.CursorColumn));
+      // Heard as the arrows hear it: a tile with nothing to play bumps.
+      if (svc.IsTileSilent(home, st.TileDuration)) bump = true;
+      else svc.PlayOriginalTile(home, st.TileDuration);
       break;
+    }
     case Command::Mark: Mark(silent); break;
     case Command::GoToMark: GoToMark(); break;
     case Command::GoToEmpty: MoveCursorTo(st.EmptyRow, st.EmptyColumn); break;

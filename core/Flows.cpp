@@ -132,6 +132,7 @@ void Game::Resume(GameState saved, SongHandle song, const std::string& path) {
   svc.SetMP3Volume(st.SongVolume);
   board::Recount(st);
   BeginCounting(known ? progress.moves : 0, known ? progress.seconds : 0, known);
+  resumedFromSave = true;
   view.LaidOut();
   Idle();
   After(Flow::Resume, rules::ResumePause, [this] { SayResumed(); });
@@ -147,9 +148,9 @@ void Game::SayResumed() {
   Say(text::Announce(text::SavedGame(), st));
   SayProgress();
   // What is in order plays after the words, unless the player went on already.
+  // With none in order the progress has said so: nothing more.
   AfterSpeech(Flow::Resume, rules::ResumeWordsWait, [this] {
     if (st.TilesInOrder > 0) Run(Command::PlayRun, true, false);
-    else Say(text::NothingInOrder());
   });
 }
 
@@ -163,6 +164,7 @@ void Game::NewBoard() {
   std::uniform_real_distribution<double> unit(0.0, 1.0);
   board::ShuffleMoves(st, [&] { return unit(rng); });
   st.CursorRow = st.CursorColumn = 1;
+  resumedFromSave = false;
   BeginCounting(0, 0, true);
   view.LaidOut();
 }
@@ -215,7 +217,7 @@ void Game::SongChosen(const std::string& chosenPath, bool chosen, const std::str
 }
 
 void Game::ChooseSize(const std::string& path, const std::string& oldFile) {
-  PickList(text::SizeList(), [this, path, oldFile](std::string size) {
+  PickList(text::SizeList(st.HasBoard() ? st.BoardRows : 0), [this, path, oldFile](std::string size) {
     if (size.empty()) {
       svc.CloseSong(st.Song);
       st.Song = {};
@@ -269,11 +271,11 @@ void Game::BackOutOfNewGame(const std::string& oldFile) {
 
 // ---- The win ---------------------------------------------------------------------
 
-void Game::WinSequence(int note) {
+void Game::WinSequence(int note, int16_t lastNote) {
   if (note == 0) view.Changed();
   if (note < rules::WinNotes) {
-    svc.PlaySound("note.wav");
-    After(Flow::Notes, rules::WinNoteGap, [this, note] { WinSequence(note + 1); });
+    const int16_t sounding = svc.PlaySound("note.wav");
+    After(Flow::Notes, rules::WinNoteGap, [this, note, sounding] { WinSequence(note + 1, sounding); });
     return;
   }
   // The whole song is heard before the question is spoken, never under it;
@@ -283,8 +285,18 @@ void Game::WinSequence(int note) {
     WinOver();
     return;
   }
-  svc.PlayEntireSong();
-  AfterRun(Flow::Song, [this] { After(Flow::Win, rules::AfterSongPause, [this] { WinOver(); }); });
+  // The song starts once the flourish's last note has rung out.
+  RingOut(lastNote, Flow::Notes, [this] {
+    svc.PlayEntireSong();
+    AfterRun(Flow::Song, [this] { After(Flow::Win, rules::AfterSongPause, [this] { WinOver(); }); });
+  });
+}
+
+void Game::Solved() {
+  st.PuzzleSolved = true;
+  // The saved game this was is done: not offered again, even if the program
+  // ends before the question is answered. Another game's save stays.
+  if (resumedFromSave) DeleteSavedGame(st);
 }
 
 void Game::WinSongOver() {

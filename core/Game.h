@@ -129,17 +129,11 @@ class Game {
   void Mark(bool silent);
   void GoToMark();
   void ToggleCoordinates();
-  int16_t FirstSilentTile();
-  // The first tile that starts past the song's end (0: all of them sound),
-  // found again when the song, the tile length or the board changes.
-  struct SilentKey {
-    int16_t slot = -1;
-    float length = 0;
-    int tiles = 0;
-    bool operator==(const SilentKey&) const = default;
-  };
-  SilentKey silentKey;
-  int16_t silentFrom = 0;
+  // Plays tiles first..last; when none has anything to hear, the bump instead,
+  // whose sound index it answers (0: the tiles play).
+  int16_t PlayTiles(int16_t first, int16_t last);
+  // `then` once the cue has rung out, at most rules::RingOutWait from now.
+  void RingOut(int16_t sound, Flow flow, Schedule::Step then, float waited = 0);
 
   // ---- Flows.cpp and Choices.cpp
   void Intro();
@@ -153,7 +147,10 @@ class Game {
   void ChooseSize(const std::string& path, const std::string& oldFile);
   void BackOutOfNewGame(const std::string& oldFile);
   SongHandle OpenSong(const std::string& path);
-  void WinSequence(int note);
+  void WinSequence(int note, int16_t lastNote = 0);
+  // The game is won: a saved game it was resumed from is not offered again.
+  void Solved();
+  bool resumedFromSave = false;
   void WinSongOver();
   void WinOver();
   void Quit();

@@ -18,6 +18,8 @@ class GameServices {
 
   // Sound engine: a cue by name, with default playback values.
   virtual int16_t PlaySound(const std::string& name) = 0;
+  // The cue PlaySound answered with `index` still sounds.
+  virtual bool IsSoundPlaying(int16_t index) = 0;
   // The cue once the tile or run now playing has played out (at once when
   // none plays); a new run or a stop drops it.
   virtual void PlaySoundAfterRun(const std::string& name) = 0;
@@ -41,6 +43,9 @@ class GameServices {
   virtual void SetCueVolume(int32_t vol) = 0;
   // The song does not reach the start of the last of `tiles` tiles.
   virtual bool IsSongTooShort(int tiles, float length) = 0;
+  // The tile has nothing to hear: it starts past the end of the song open
+  // now, or holds only (near) digital silence.
+  virtual bool IsTileSilent(int16_t tile, float length) = 0;
 
   // Speech.
   virtual void speak(const std::string& text) = 0;

@@ -68,7 +68,7 @@ void Game::HoverAt(float X, float Y, int16_t Button) {
   // The square the pointer took is the one heard: the words and tile still
   // pending for the square the cursor left are dropped.
   schedule.Cancel(Flow::Square);
-  if (t != 0) svc.PlayTile(t, t, st.TileDuration);
+  if (t != 0) PlayTiles(t, t);
   else svc.PlaySound("noTile.wav");
   lastHoverTile = t;
 }

@@ -45,6 +45,7 @@ void Game::SayResult() {
   const bool fewer = !first && moveCount < best.moves, faster = !first && seconds < best.seconds;
   if (fewer) best.moves = moveCount;
   if (faster) best.seconds = seconds;
+  if (first) Say(text::FirstBest(st.BoardRows, st.TileDuration));
   if (fewer || faster) Say(text::NewBest(fewer, faster, st.BoardRows, st.TileDuration));
   if (first || fewer || faster) SaveProgress(st.PlayerFolder, progress);
 }

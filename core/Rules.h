@@ -30,6 +30,10 @@ constexpr float NoteGap = 0.3f;
 // The win's flourish: this many notes, this far apart.
 constexpr int WinNotes = 10;
 constexpr float WinNoteGap = 0.15f;
+// At most this long a cue is left to ring out before what must not sound
+// under it (the flourish's last note before the song, a bump before a
+// square's cue), looked at this often.
+constexpr float RingOutWait = 1.0f, RingOutPoll = 0.05f;
 // After the win's whole song, this long before its words: the song's last
 // note, still in the sound server's buffers when the song ends, is heard alone.
 constexpr float AfterSongPause = 0.5f;

@@ -73,7 +73,6 @@ std::string Announce(const std::string& which, const GameState& st) {
               {which, std::to_string(st.BoardRows), std::to_string(st.BoardColumns), std::to_string(st.CursorRow),
                std::to_string(st.CursorColumn), std::to_string(st.EmptyRow), std::to_string(st.EmptyColumn)});
 }
-std::string NothingInOrder() { return Tr("text", "No tile is in order yet."); }
 //: F11 and F12 change the volume of the game's sounds (notes, bumps), not the song's; %1 is 0 to 100.
 std::string CueVolume(int percent) { return Fill(Tr("text", "Sound effects %1 percent."), {std::to_string(percent)}); }
 
@@ -163,6 +162,9 @@ std::string NewBest(bool fewestMoves, bool fastest, int size, float tileLength) 
                                                    : Tr("text", "the fastest time");
   return Fill(Tr("text", "Your best for %1: %2."), {boardAndLength(size, tileLength), which});
 }
+std::string FirstBest(int size, float tileLength) {
+  return Fill(Tr("text", "Your first result for %1: your best so far."), {boardAndLength(size, tileLength)});
+}
 std::string BestResult(int size, float tileLength, int32_t moveCount, int32_t seconds) {
   return Fill(Tr("text", "%1: fewest moves %2, fastest %3."),
               {boardAndLength(size, tileLength), std::to_string(moveCount), duration(seconds)});
@@ -196,9 +198,11 @@ std::string SpeechTypeName(int16_t type) {
   return type == 1 ? Tr("text", "Screen reader") : type == 3 ? Tr("text", "Built-in voice") : Tr("text", "No speech");
 }
 
-std::string SizeList() {
+std::string SizeList(int current) {
+  // Opens on the size in use, so Enter keeps it; without a game, on the first.
   std::string spec = "p:" + Tr("text", "Select square size");
-  for (int n = rules::SmallestBoard; n <= rules::LargestBoard; ++n) spec += "|" + std::to_string(n);
+  for (int n = rules::SmallestBoard; n <= rules::LargestBoard; ++n)
+    spec += "|" + (n == current ? "*" + std::to_string(n) + ":" : std::string()) + std::to_string(n);
   return spec;
 }
 

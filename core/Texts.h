@@ -48,7 +48,6 @@ std::string NoGame();
 std::string NewGame();
 std::string SavedGame();
 std::string Announce(const std::string& which, const GameState& st);
-std::string NothingInOrder();
 // F11 and F12: the cues' new volume, 0 to 100.
 std::string CueVolume(int percent);
 
@@ -70,6 +69,8 @@ std::string Progress(int inOrder, int tiles, int32_t moves, int32_t seconds);
 std::string Solved(int32_t moves, int32_t seconds);
 // A result better than every earlier one of this board size and tile length.
 std::string NewBest(bool fewestMoves, bool fastest, int size, float tileLength);
+// The first result of this board size and tile length.
+std::string FirstBest(int size, float tileLength);
 std::string BestResult(int size, float tileLength, int32_t moves, int32_t seconds);
 std::string NoBestResults();
 
@@ -93,7 +94,7 @@ std::string Decimal(const std::string& number);
 std::string SpeechTypeList(int16_t current);
 // A speech type's name, as the list offers it.
 std::string SpeechTypeName(int16_t type);
-std::string SizeList();
+std::string SizeList(int current);
 std::string TileLengthList(float current);
 // After the tile-length list: the length chosen, or the one kept on Escape.
 std::string TileLengthNow(float length);

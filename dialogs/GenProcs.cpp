@@ -113,6 +113,17 @@ std::string itemText(const QListWidget* l) {
 int16_t selectedIndex(const QListWidget* l) { return l ? static_cast<int16_t>(l->currentRow()) : -1; }
 
 // The control an event names (the focus may not have reached it yet).
+// A screen reader says a dialog's name and description when it opens, then
+// the focused control, its current item and their descriptions. The hint
+// goes on the control and a list's current item, never on the dialog: there
+// it came before the question and the item, seconds later than a player
+// presses the next key.
+void Describe(QWidget* control, const QString& hint) {
+  control->setAccessibleDescription(hint);
+  if (auto* list = qobject_cast<QListWidget*>(control); list && list->currentItem())
+    list->currentItem()->setData(Qt::AccessibleDescriptionRole, hint);
+}
+
 QWidget* controlOf(GenDialog& f, int32_t kind, int16_t index) {
   switch (kind) {
     case ControlKind::Text: return at(f.TXTControl, index);
@@ -308,9 +319,7 @@ void DialogEvent(int32_t kind, int16_t index, int32_t event, int16_t key, int16_
     if (!movesOn) speakFocus(f, kind, index);
     if (!gp.IntroHint.empty()) {
       // Say() is quiet beside a screen reader; it reads descriptions instead.
-      const QString hint = QString::fromStdString(gp.IntroHint);
-      f.setAccessibleDescription(hint);
-      if (QWidget* w = controlOf(f, kind, index)) w->setAccessibleDescription(hint);
+      if (QWidget* w = controlOf(f, kind, index)) Describe(w, QString::fromStdString(gp.IntroHint));
       Say(std::exchange(gp.IntroHint, std::string()));
     }
   }

@@ -125,6 +125,9 @@ void ProgramServices::PauseMP3() { if (songs) songs->PauseMP3(); }
 void ProgramServices::SetMP3Volume(int32_t vol) { if (songs) songs->SetMP3Volume(vol); }
 void ProgramServices::SetCueVolume(int32_t vol) { if (sound) sound->SetCueVolume(vol); }
 bool ProgramServices::IsSongTooShort(int tiles, float length) { return songs ? songs->IsSongTooShort(tiles, length) : false; }
+bool ProgramServices::IsTileSilent(int16_t tile, float length) {
+  return songs && songs->IsStretchSilent((tile - 1) * static_cast<double>(length), tile * static_cast<double>(length));
+}
 void ProgramServices::DeleteSound(int16_t index) { if (sound) sound->DeleteSound(index); }
 
 // ---- Speech -------------------------------------------------------------
@@ -213,6 +216,7 @@ void ProgramServices::PlaySoundAfterRun(const std::string& name) {
   if (songs) songs->CueAfterRun([this, name] { PlaySound(name); });
   else PlaySound(name);
 }
+bool ProgramServices::IsSoundPlaying(int16_t index) { return sound && sound->IsPlaying(index); }
 void ProgramServices::Beep() { ::Beep(); }
 void ProgramServices::Bump() { PlaySound("boop2.wav"); }
 void ProgramServices::SpeakCharacter(const std::string& ch) {

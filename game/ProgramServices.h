@@ -37,6 +37,7 @@ class ProgramServices : public GameServices, public Clock, public SoundHost, pub
   // GameServices
   int16_t PlaySound(const std::string& name) override;
   void PlaySoundAfterRun(const std::string& name) override;
+  bool IsSoundPlaying(int16_t index) override;
   SongHandle OpenSong(const std::string& path) override;
   void CloseSong(SongHandle song) override;
   void PlayTile(int16_t first, int16_t last, float length) override;
@@ -48,6 +49,7 @@ class ProgramServices : public GameServices, public Clock, public SoundHost, pub
   void SetMP3Volume(int32_t vol) override;
   void SetCueVolume(int32_t vol) override;
   bool IsSongTooShort(int tiles, float length) override;
+  bool IsTileSilent(int16_t tile, float length) override;
   // Lets a sound index's player go: a cue, a song or an Ogg stream.
   void DeleteSound(int16_t index);
   void speak(const std::string& text) override;

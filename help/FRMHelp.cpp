@@ -395,22 +395,22 @@ void FRMHelp::SelectNextBlock() {
 }
 
 void FRMHelp::ReadLine(bool down) {
-  QTextCursor c = TXTHelp->textCursor();
-  // From a block's selection, the line after it or the block's first line.
-  if (c.hasSelection()) c.setPosition(down ? std::max(c.anchor(), c.position()) : std::min(c.anchor(), c.position()));
-  const bool moved = c.movePosition(down ? QTextCursor::Down : QTextCursor::Up);
-  QTextCursor line = c;
-  line.movePosition(QTextCursor::StartOfLine);
-  line.movePosition(QTextCursor::EndOfLine, QTextCursor::KeepAnchor);
-  // The empty line after a topic's last line break is no text: the end.
-  const QString text = line.selectedText().trimmed();
-  if (!moved || (down && text.isEmpty() && c.block() == TXTHelp->document()->lastBlock())) {
+  // The topic's own lines, not the window's wrapped ones: a wrapped line
+  // read alone starts or stops mid-sentence.
+  const QTextCursor c = TXTHelp->textCursor();
+  // From a block read aloud, the walk starts on the block's first line.
+  QTextBlock line = c.hasSelection() ? TXTHelp->document()->findBlock(c.selectionStart())
+                    : down           ? c.block().next()
+                                     : c.block().previous();
+  // Empty lines have nothing to say; the one after the last line break ends the topic.
+  while (line.isValid() && line.text().trimmed().isEmpty()) line = down ? line.next() : line.previous();
+  if (!line.isValid()) {
     Beep();
     Speak(down ? Tr("Help", "End of the topic.") : Tr("Help", "Start of the topic."));
     return;
   }
-  TXTHelp->setTextCursor(c);
-  Speak(text.toStdString());
+  TXTHelp->setTextCursor(QTextCursor(line));
+  Speak(line.text().trimmed().toStdString());
 }
 
 void FRMHelp::SelectPreviousBlock() {

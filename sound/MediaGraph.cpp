@@ -69,6 +69,7 @@ bool Mp3Graph::RenderFile(const std::string& path) {
   if (!decoder_) return false;
   rate_ = decoder_->Rate();
   length_ = decoder_->Length();
+  path_ = path;
 
   ALCcontext* ctx = alcGetCurrentContext();
   if (ctx) {
@@ -94,6 +95,25 @@ bool Mp3Graph::RenderFile(const std::string& path) {
     }
   }
   return true;
+}
+
+bool Mp3Graph::IsQuiet(double from, double to, float peak) {
+  const int64_t first = ToSample(from), end = ToSample(to);
+  if (first >= end) return true;
+  const auto key = std::make_tuple(first, end, peak);
+  if (const auto found = quiet_.find(key); found != quiet_.end()) return found->second;
+  if (!probe_) probe_ = OpenSongDecoder(path_);
+  if (!probe_ || !probe_->Seek(first)) return false;
+  bool quiet = true;
+  std::vector<float> block(2 * 4096);
+  for (int64_t at = first; quiet && at < end;) {
+    const int64_t got = probe_->Decode(block.data(), std::min<int64_t>(4096, end - at));
+    if (got <= 0) break;  // the data stops early: what follows is silence
+    quiet = std::all_of(block.begin(), block.begin() + 2 * got, [peak](float v) { return std::fabs(v) <= peak; });
+    at += got;
+  }
+  quiet_[key] = quiet;
+  return quiet;
 }
 
 int64_t Mp3Graph::ToSample(double seconds) const {

@@ -6,10 +6,12 @@
 #include <chrono>
 #include <condition_variable>
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <mutex>
 #include <string>
 #include <thread>
+#include <tuple>
 #include <vector>
 
 class SongDecoder;
@@ -50,6 +52,11 @@ class MediaGraph {
   // paused or when the run's last sample has left the player. A pause before
   // then would cut the run's end off.
   virtual double RunLeft() { return 0.0; }
+
+  // The song from `from` to `to` seconds stays within `peak` of full scale
+  // (or lies past its end). Answered from a decode of its own, without
+  // touching the playing position; a graph that cannot tell says false.
+  virtual bool IsQuiet(double /*from*/, double /*to*/, float /*peak*/) { return false; }
 };
 
 // A run fades in over its first frames and out over its last, this many
@@ -86,6 +93,7 @@ class Mp3Graph : public MediaGraph {
   void SetRate(double rate) override;
   void SetStopAt(double seconds) override;
   double RunLeft() override;
+  bool IsQuiet(double from, double to, float peak) override;
 
   // True when the graph sounds through a device (false: silent, clock-driven).
   bool HasDevice() const { return source_ != 0; }
@@ -110,6 +118,11 @@ class Mp3Graph : public MediaGraph {
   int64_t Decode(float* out, int64_t frames);
 
   std::unique_ptr<SongDecoder> decoder_;
+  // IsQuiet's own decoder (the caller's thread only) and its answers, by
+  // stretch in frames and peak: the file does not change while it is open.
+  std::string path_;
+  std::unique_ptr<SongDecoder> probe_;
+  std::map<std::tuple<int64_t, int64_t, float>, bool> quiet_;
   int32_t rate_ = 44100;
   int64_t length_ = 0;        // frames
 

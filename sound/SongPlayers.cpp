@@ -28,6 +28,11 @@ std::string Seconds(double s) {
   return std::string(buf, res.ptr);
 }
 
+// A stretch whose every sample stays within -60 dBFS counts as silent: digital
+// silence, dither and a lossy coder's noise floor lie below; a fade or a soft
+// note a player could hear at the song's volume lies above.
+constexpr float kSilentPeak = 0.001f;
+
 int32_t TimerInterval(double ms) { return ms < kTimerLimitMs ? static_cast<int32_t>(RoundHalfEven(ms)) : 0; }
 
 }  // namespace
@@ -205,6 +210,12 @@ bool SongPlayers::IsSongTooShort(int tiles, float length) {
   MediaGraph* g = Song();
   // The last of rows x columns - 1 tiles starts here.
   return !g || static_cast<double>(tiles - 1) * static_cast<double>(length) >= g->StopTime();
+}
+
+bool SongPlayers::IsStretchSilent(double from, double to) {
+  MediaGraph* g = Song();
+  if (!g || !(to > from)) return true;
+  return from >= g->StopTime() || g->IsQuiet(from, to, kSilentPeak);
 }
 
 void SongPlayers::StartRun(MediaGraph& g, double start, double stopAt, int32_t timerMs) {

@@ -44,6 +44,10 @@ class SongPlayers : public IndexedPlayers {
   void CueAfterRun(std::function<void()> cue);
   // The song does not reach past the start of the last of `tiles` tiles. Leaves it paused.
   bool IsSongTooShort(int tiles, float length);
+  // The open song has nothing to hear from `from` to `to` seconds: the
+  // stretch starts past its end, or stays within -60 dBFS. Asked of the
+  // song open now, never kept across songs. Leaves the song as it was.
+  bool IsStretchSilent(double from, double to);
   // Plays tiles first..last in one run; a timer pauses the song after the run.
   void PlayTile(int16_t first, int16_t last, float length);
   void PlayOriginalTile(double tile, double length);

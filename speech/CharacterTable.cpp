@@ -18,32 +18,32 @@ CharacterRows build() {
       {188, ",", TrNoop("Characters", "comma")},
       //: The character . read aloud (a full stop).
       {190, ".", TrNoop("Characters", "period")},
-      {191, "/", ""},
+      {191, "/", TrNoop("Characters", "slash")},
       //: The character < read aloud (a less-than sign).
       {1188, "<", TrNoop("Characters", "less")},
       //: The character > read aloud (a greater-than sign).
       {1190, ">", TrNoop("Characters", "greater")},
       {1191, "?", TrNoop("Characters", "question")},
       {1049, "!", TrNoop("Characters", "exclaim")},
-      {1050, "@", ""},
-      {1051, "#", ""},
-      {1052, "$", ""},
-      {1053, "%", ""},
-      {1054, "^", ""},
-      {1055, "&", ""},
-      {1056, "*", ""},
+      {1050, "@", TrNoop("Characters", "at sign")},
+      {1051, "#", TrNoop("Characters", "number sign")},
+      {1052, "$", TrNoop("Characters", "dollar")},
+      {1053, "%", TrNoop("Characters", "percent")},
+      {1054, "^", TrNoop("Characters", "caret")},
+      {1055, "&", TrNoop("Characters", "ampersand")},
+      {1056, "*", TrNoop("Characters", "star")},
       //: The character ( read aloud (an opening parenthesis).
       {1057, "(", TrNoop("Characters", "left parren")},
       //: The character ) read aloud (a closing parenthesis).
       {1048, ")", TrNoop("Characters", "right parren")},
-      {1189, "_", ""},
-      {1187, "+", ""},
+      {1189, "_", TrNoop("Characters", "underscore")},
+      {1187, "+", TrNoop("Characters", "plus")},
       {0, "", ""},  // row 81 stays empty
-      {192, "`", ""},
-      {1192, "~", ""},
+      {192, "`", TrNoop("Characters", "grave accent")},
+      {1192, "~", TrNoop("Characters", "tilde")},
       //: The character - read aloud (a hyphen or minus).
       {189, "-", TrNoop("Characters", "dash")},
-      {187, "=", ""},
+      {187, "=", TrNoop("Characters", "equals")},
       //: The character ; read aloud (a semicolon).
       {186, ";", TrNoop("Characters", "semi colan")},
       {222, "'", TrNoop("Characters", "apostrophe")},

@@ -16,7 +16,12 @@
         <translation>Punkt</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+1"/>
+        <source>slash</source>
+        <translation>Schrägstrich</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>less</source>
         <extracomment>The character &lt; read aloud (a less-than sign).</extracomment>
         <translation>kleiner als</translation>
@@ -38,7 +43,42 @@
         <translation>Ausrufezeichen</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+1"/>
+        <source>at sign</source>
+        <translation>At-Zeichen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>number sign</source>
+        <translation>Raute</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>dollar</source>
+        <translation>Dollar</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>percent</source>
+        <translation>Prozent</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>caret</source>
+        <translation>Zirkumflex</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ampersand</source>
+        <translation>Und-Zeichen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>star</source>
+        <translation>Stern</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>left parren</source>
         <extracomment>The character ( read aloud (an opening parenthesis).</extracomment>
         <translation>Klammer auf</translation>
@@ -50,13 +90,38 @@
         <translation>Klammer zu</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+1"/>
+        <source>underscore</source>
+        <translation>Unterstrich</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>plus</source>
+        <translation>plus</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>grave accent</source>
+        <translation>Gravis</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>tilde</source>
+        <translation>Tilde</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>dash</source>
         <extracomment>The character - read aloud (a hyphen or minus).</extracomment>
         <translation>Bindestrich</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+1"/>
+        <source>equals</source>
+        <translation>gleich</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>semi colan</source>
         <extracomment>The character ; read aloud (a semicolon).</extracomment>
         <translation>Semikolon</translation>
@@ -117,7 +182,7 @@
 <context>
     <name>Dialog</name>
     <message>
-        <location filename="../dialogs/GenProcs.cpp" line="+146"/>
+        <location filename="../dialogs/GenProcs.cpp" line="+157"/>
         <source>selected</source>
         <extracomment>Said of an option button (one of a group) that is chosen; &quot;unselected&quot; when it is not.</extracomment>
         <translation>ausgewählt</translation>
@@ -140,7 +205,7 @@
     </message>
     <message>
         <location line="+10"/>
-        <location line="+168"/>
+        <location line="+166"/>
         <source>Unchecked</source>
         <extracomment>Said of a check box that is not ticked; &quot;checked&quot; when it is, &quot;greyed&quot; when partly.
 ----------
@@ -148,7 +213,7 @@ Said when a check box is toggled: now ticked (&quot;Unchecked&quot; when no long
         <translation>Nicht aktiviert</translation>
     </message>
     <message>
-        <location line="-167"/>
+        <location line="-165"/>
         <source>checked</source>
         <translation>aktiviert</translation>
     </message>
@@ -159,7 +224,7 @@ Said when a check box is toggled: now ticked (&quot;Unchecked&quot; when no long
         <translation>teilweise aktiviert</translation>
     </message>
     <message>
-        <location line="+165"/>
+        <location line="+163"/>
         <source>Checked</source>
         <translation>Aktiviert</translation>
     </message>
@@ -403,7 +468,7 @@ Said when a check box is toggled: now ticked (&quot;Unchecked&quot; when no long
     </message>
     <message>
         <location line="+15"/>
-        <location filename="../sound/SongPlayers.cpp" line="+77"/>
+        <location filename="../sound/SongPlayers.cpp" line="+82"/>
         <source>File: %1 does not exist!</source>
         <translation>Datei: %1 ist nicht vorhanden!</translation>
     </message>
@@ -665,12 +730,7 @@ Said when a check box is toggled: now ticked (&quot;Unchecked&quot; when no long
         <translation>%1, %2 mal %3. Der Cursor steht auf Zeile %4, Spalte %5, das leere Feld auf Zeile %6, Spalte %7.</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <source>No tile is in order yet.</source>
-        <translation>Noch keine Kachel ist in der richtigen Reihenfolge.</translation>
-    </message>
-    <message>
-        <location line="+5"/>
+        <location line="+8"/>
         <source>Space</source>
         <extracomment>Said of the empty square when &quot;correct&quot; and &quot;wrong&quot; are on.</extracomment>
         <translation>Leer</translation>
@@ -796,7 +856,12 @@ Said when a check box is toggled: now ticked (&quot;Unchecked&quot; when no long
         </translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+13"/>
+        <source>Your first result for %1: your best so far.</source>
+        <translation>Erstes Ergebnis für %1, und damit der Bestwert bisher.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>Would you like another game?</source>
         <translation>Möchten Sie noch ein Spiel spielen?</translation>
     </message>
@@ -856,17 +921,17 @@ Said when a check box is toggled: now ticked (&quot;Unchecked&quot; when no long
         <translation>Eingebaute Stimme</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>Select square size</source>
         <translation>Größe des Spielbretts wählen</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+10"/>
         <source>Song tile duration in seconds</source>
         <translation>Kachellänge in Sekunden</translation>
     </message>
     <message>
-        <location line="-79"/>
+        <location line="-84"/>
         <source>.</source>
         <extracomment>The decimal mark of numbers such as 1.5 (seconds), as a voice reads it best.</extracomment>
         <translation>,</translation>
@@ -897,7 +962,7 @@ Said when a check box is toggled: now ticked (&quot;Unchecked&quot; when no long
         <translation>Neuer Bestwert für %1: %2.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+6"/>
         <source>%1: fewest moves %2, fastest %3.</source>
         <translation>%1: wenigste Züge %2, schnellste Zeit %3.</translation>
     </message>
@@ -907,7 +972,7 @@ Said when a check box is toggled: now ticked (&quot;Unchecked&quot; when no long
         <translation>Noch keine Bestwerte.</translation>
     </message>
     <message>
-        <location line="-139"/>
+        <location line="-141"/>
         <source>The sound is gone. The game waits for it to come back.</source>
         <translation>Der Ton ist weg. Das Spiel wartet, bis er wiederkommt.</translation>
     </message>
@@ -917,7 +982,7 @@ Said when a check box is toggled: now ticked (&quot;Unchecked&quot; when no long
         <translation>Der Ton ist wieder da.</translation>
     </message>
     <message>
-        <location line="+117"/>
+        <location line="+116"/>
         <source>Tiles are now %1 long.</source>
         <extracomment>%1 is a length in words, such as &quot;2.5 seconds&quot;.</extracomment>
         <translation>Die Kachellänge ist jetzt %1.</translation>
@@ -928,7 +993,7 @@ Said when a check box is toggled: now ticked (&quot;Unchecked&quot; when no long
         <translation>Die Kachellänge bleibt %1.</translation>
     </message>
     <message>
-        <location line="-121"/>
+        <location line="-120"/>
         <source>The game goes on.</source>
         <translation>Das Spiel geht weiter.</translation>
     </message>
@@ -949,7 +1014,7 @@ Said when a check box is toggled: now ticked (&quot;Unchecked&quot; when no long
         <translation>Möchten Sie ein anderes Lied wählen?</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+14"/>
         <source>Sound effects %1 percent.</source>
         <extracomment>F11 and F12 change the volume of the game&apos;s sounds (notes, bumps), not the song&apos;s; %1 is 0 to 100.</extracomment>
         <translation>Geräusche %1 Prozent.</translation>

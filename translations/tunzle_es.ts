@@ -16,7 +16,12 @@
         <translation>punto</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+1"/>
+        <source>slash</source>
+        <translation>barra</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>less</source>
         <extracomment>The character &lt; read aloud (a less-than sign).</extracomment>
         <translation>menor que</translation>
@@ -38,7 +43,42 @@
         <translation>exclamación</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+1"/>
+        <source>at sign</source>
+        <translation>arroba</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>number sign</source>
+        <translation>almohadilla</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>dollar</source>
+        <translation>dólar</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>percent</source>
+        <translation>por ciento</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>caret</source>
+        <translation>circunflejo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ampersand</source>
+        <translation>et</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>star</source>
+        <translation>asterisco</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>left parren</source>
         <extracomment>The character ( read aloud (an opening parenthesis).</extracomment>
         <translation>abrir paréntesis</translation>
@@ -50,13 +90,38 @@
         <translation>cerrar paréntesis</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+1"/>
+        <source>underscore</source>
+        <translation>guion bajo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>plus</source>
+        <translation>más</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>grave accent</source>
+        <translation>acento grave</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>tilde</source>
+        <translation>tilde</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>dash</source>
         <extracomment>The character - read aloud (a hyphen or minus).</extracomment>
         <translation>guion</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+1"/>
+        <source>equals</source>
+        <translation>igual</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>semi colan</source>
         <extracomment>The character ; read aloud (a semicolon).</extracomment>
         <translation>punto y coma</translation>
@@ -117,7 +182,7 @@
 <context>
     <name>Dialog</name>
     <message>
-        <location filename="../dialogs/GenProcs.cpp" line="+146"/>
+        <location filename="../dialogs/GenProcs.cpp" line="+157"/>
         <source>selected</source>
         <extracomment>Said of an option button (one of a group) that is chosen; &quot;unselected&quot; when it is not.</extracomment>
         <translation>seleccionado</translation>
@@ -140,7 +205,7 @@
     </message>
     <message>
         <location line="+10"/>
-        <location line="+168"/>
+        <location line="+166"/>
         <source>Unchecked</source>
         <extracomment>Said of a check box that is not ticked; &quot;checked&quot; when it is, &quot;greyed&quot; when partly.
 ----------
@@ -148,7 +213,7 @@ Said when a check box is toggled: now ticked (&quot;Unchecked&quot; when no long
         <translation>No marcado</translation>
     </message>
     <message>
-        <location line="-167"/>
+        <location line="-165"/>
         <source>checked</source>
         <translation>marcado</translation>
     </message>
@@ -159,7 +224,7 @@ Said when a check box is toggled: now ticked (&quot;Unchecked&quot; when no long
         <translation>parcialmente marcada</translation>
     </message>
     <message>
-        <location line="+165"/>
+        <location line="+163"/>
         <source>Checked</source>
         <translation>Marcado</translation>
     </message>
@@ -403,7 +468,7 @@ Said when a check box is toggled: now ticked (&quot;Unchecked&quot; when no long
     </message>
     <message>
         <location line="+15"/>
-        <location filename="../sound/SongPlayers.cpp" line="+77"/>
+        <location filename="../sound/SongPlayers.cpp" line="+82"/>
         <source>File: %1 does not exist!</source>
         <translation>¡El archivo %1 no existe!</translation>
     </message>
@@ -665,12 +730,7 @@ Said when a check box is toggled: now ticked (&quot;Unchecked&quot; when no long
         <translation>%1, %2 por %3. El cursor está en la fila %4, columna %5, la casilla vacía en la fila %6, columna %7.</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <source>No tile is in order yet.</source>
-        <translation>Todavía no hay ninguna pieza en orden.</translation>
-    </message>
-    <message>
-        <location line="+5"/>
+        <location line="+8"/>
         <source>Space</source>
         <extracomment>Said of the empty square when &quot;correct&quot; and &quot;wrong&quot; are on.</extracomment>
         <translation>vacía</translation>
@@ -796,7 +856,12 @@ Said when a check box is toggled: now ticked (&quot;Unchecked&quot; when no long
         </translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+13"/>
+        <source>Your first result for %1: your best so far.</source>
+        <translation>Su primer resultado en %1: su mejor resultado hasta ahora.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>Would you like another game?</source>
         <translation>¿Quiere jugar otra partida?</translation>
     </message>
@@ -856,17 +921,17 @@ Said when a check box is toggled: now ticked (&quot;Unchecked&quot; when no long
         <translation>Voz integrada</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>Select square size</source>
         <translation>Elija el tamaño del tablero</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+10"/>
         <source>Song tile duration in seconds</source>
         <translation>Duración de las piezas en segundos</translation>
     </message>
     <message>
-        <location line="-79"/>
+        <location line="-84"/>
         <source>.</source>
         <extracomment>The decimal mark of numbers such as 1.5 (seconds), as a voice reads it best.</extracomment>
         <translation>,</translation>
@@ -897,7 +962,7 @@ Said when a check box is toggled: now ticked (&quot;Unchecked&quot; when no long
         <translation>Su mejor resultado en %1: %2.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+6"/>
         <source>%1: fewest moves %2, fastest %3.</source>
         <translation>%1: menor número de movimientos, %2; mejor tiempo, %3.</translation>
     </message>
@@ -907,7 +972,7 @@ Said when a check box is toggled: now ticked (&quot;Unchecked&quot; when no long
         <translation>Todavía no hay mejores resultados.</translation>
     </message>
     <message>
-        <location line="-139"/>
+        <location line="-141"/>
         <source>The sound is gone. The game waits for it to come back.</source>
         <translation>El sonido se ha perdido. El juego espera a que vuelva.</translation>
     </message>
@@ -917,7 +982,7 @@ Said when a check box is toggled: now ticked (&quot;Unchecked&quot; when no long
         <translation>El sonido ha vuelto.</translation>
     </message>
     <message>
-        <location line="+117"/>
+        <location line="+116"/>
         <source>Tiles are now %1 long.</source>
         <extracomment>%1 is a length in words, such as &quot;2.5 seconds&quot;.</extracomment>
         <translation>Las piezas duran ahora %1.</translation>
@@ -928,7 +993,7 @@ Said when a check box is toggled: now ticked (&quot;Unchecked&quot; when no long
         <translation>Las piezas siguen durando %1.</translation>
     </message>
     <message>
-        <location line="-121"/>
+        <location line="-120"/>
         <source>The game goes on.</source>
         <translation>El juego continúa.</translation>
     </message>
@@ -949,7 +1014,7 @@ Said when a check box is toggled: now ticked (&quot;Unchecked&quot; when no long
         <translation>¿Quiere elegir otra canción?</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+14"/>
         <source>Sound effects %1 percent.</source>
         <extracomment>F11 and F12 change the volume of the game&apos;s sounds (notes, bumps), not the song&apos;s; %1 is 0 to 100.</extracomment>
         <translation>Efectos de sonido %1 por ciento.</translation>

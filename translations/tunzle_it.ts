@@ -16,7 +16,12 @@
         <translation>punto</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+1"/>
+        <source>slash</source>
+        <translation>barra</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>less</source>
         <extracomment>The character &lt; read aloud (a less-than sign).</extracomment>
         <translation>minore di</translation>
@@ -38,7 +43,42 @@
         <translation>punto esclamativo</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+1"/>
+        <source>at sign</source>
+        <translation>chiocciola</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>number sign</source>
+        <translation>cancelletto</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>dollar</source>
+        <translation>dollaro</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>percent</source>
+        <translation>percento</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>caret</source>
+        <translation>accento circonflesso</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ampersand</source>
+        <translation>e commerciale</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>star</source>
+        <translation>asterisco</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>left parren</source>
         <extracomment>The character ( read aloud (an opening parenthesis).</extracomment>
         <translation>parentesi aperta</translation>
@@ -50,13 +90,38 @@
         <translation>parentesi chiusa</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+1"/>
+        <source>underscore</source>
+        <translation>trattino basso</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>plus</source>
+        <translation>più</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>grave accent</source>
+        <translation>accento grave</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>tilde</source>
+        <translation>tilde</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>dash</source>
         <extracomment>The character - read aloud (a hyphen or minus).</extracomment>
         <translation>trattino</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+1"/>
+        <source>equals</source>
+        <translation>uguale</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>semi colan</source>
         <extracomment>The character ; read aloud (a semicolon).</extracomment>
         <translation>punto e virgola</translation>
@@ -117,7 +182,7 @@
 <context>
     <name>Dialog</name>
     <message>
-        <location filename="../dialogs/GenProcs.cpp" line="+146"/>
+        <location filename="../dialogs/GenProcs.cpp" line="+157"/>
         <source>selected</source>
         <extracomment>Said of an option button (one of a group) that is chosen; &quot;unselected&quot; when it is not.</extracomment>
         <translation>selezionato</translation>
@@ -140,7 +205,7 @@
     </message>
     <message>
         <location line="+10"/>
-        <location line="+168"/>
+        <location line="+166"/>
         <source>Unchecked</source>
         <extracomment>Said of a check box that is not ticked; &quot;checked&quot; when it is, &quot;greyed&quot; when partly.
 ----------
@@ -148,7 +213,7 @@ Said when a check box is toggled: now ticked (&quot;Unchecked&quot; when no long
         <translation>Non selezionata</translation>
     </message>
     <message>
-        <location line="-167"/>
+        <location line="-165"/>
         <source>checked</source>
         <translation>selezionata</translation>
     </message>
@@ -159,7 +224,7 @@ Said when a check box is toggled: now ticked (&quot;Unchecked&quot; when no long
         <translation>parzialmente selezionata</translation>
     </message>
     <message>
-        <location line="+165"/>
+        <location line="+163"/>
         <source>Checked</source>
         <translation>Selezionata</translation>
     </message>
@@ -403,7 +468,7 @@ Said when a check box is toggled: now ticked (&quot;Unchecked&quot; when no long
     </message>
     <message>
         <location line="+15"/>
-        <location filename="../sound/SongPlayers.cpp" line="+77"/>
+        <location filename="../sound/SongPlayers.cpp" line="+82"/>
         <source>File: %1 does not exist!</source>
         <translation>Il file %1 non esiste!</translation>
     </message>
@@ -665,12 +730,7 @@ Said when a check box is toggled: now ticked (&quot;Unchecked&quot; when no long
         <translation>%1, %2 per %3. Il cursore è sulla riga %4, colonna %5, la casella vuota sulla riga %6, colonna %7.</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <source>No tile is in order yet.</source>
-        <translation>Nessuna tessera è ancora in ordine.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
+        <location line="+5"/>
         <source>Sound effects %1 percent.</source>
         <extracomment>F11 and F12 change the volume of the game&apos;s sounds (notes, bumps), not the song&apos;s; %1 is 0 to 100.</extracomment>
         <translation>Effetti sonori al %1 per cento.</translation>
@@ -802,7 +862,12 @@ Said when a check box is toggled: now ticked (&quot;Unchecked&quot; when no long
         </translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+13"/>
+        <source>Your first result for %1: your best so far.</source>
+        <translation>Il tuo primo risultato per %1: il tuo migliore finora.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>Would you like another game?</source>
         <translation>Vuoi fare un&apos;altra partita?</translation>
     </message>
@@ -862,17 +927,17 @@ Said when a check box is toggled: now ticked (&quot;Unchecked&quot; when no long
         <translation>Voce integrata</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>Select square size</source>
         <translation>Scegli la dimensione della scacchiera</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+10"/>
         <source>Song tile duration in seconds</source>
         <translation>Durata delle tessere in secondi</translation>
     </message>
     <message>
-        <location line="-79"/>
+        <location line="-84"/>
         <source>.</source>
         <extracomment>The decimal mark of numbers such as 1.5 (seconds), as a voice reads it best.</extracomment>
         <translation>,</translation>
@@ -903,7 +968,7 @@ Said when a check box is toggled: now ticked (&quot;Unchecked&quot; when no long
         <translation>Il tuo record per %1: %2.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+6"/>
         <source>%1: fewest moves %2, fastest %3.</source>
         <translation>%1: mosse minime %2, tempo più rapido %3.</translation>
     </message>
@@ -913,7 +978,7 @@ Said when a check box is toggled: now ticked (&quot;Unchecked&quot; when no long
         <translation>Ancora nessun miglior risultato.</translation>
     </message>
     <message>
-        <location line="-139"/>
+        <location line="-141"/>
         <source>The sound is gone. The game waits for it to come back.</source>
         <translation>Il suono non c&apos;è più. Il gioco aspetta che torni.</translation>
     </message>
@@ -923,7 +988,7 @@ Said when a check box is toggled: now ticked (&quot;Unchecked&quot; when no long
         <translation>Il suono è tornato.</translation>
     </message>
     <message>
-        <location line="+117"/>
+        <location line="+116"/>
         <source>Tiles are now %1 long.</source>
         <extracomment>%1 is a length in words, such as &quot;2.5 seconds&quot;.</extracomment>
         <translation>Ora le tessere durano %1.</translation>
@@ -934,7 +999,7 @@ Said when a check box is toggled: now ticked (&quot;Unchecked&quot; when no long
         <translation>Le tessere continuano a durare %1.</translation>
     </message>
     <message>
-        <location line="-121"/>
+        <location line="-120"/>
         <source>The game goes on.</source>
         <translation>La partita continua.</translation>
     </message>
@@ -958,7 +1023,7 @@ Said when a check box is toggled: now ticked (&quot;Unchecked&quot; when no long
 <context>
     <name>time</name>
     <message>
-        <location line="+52"/>
+        <location line="+51"/>
         <source>%1 %2</source>
         <extracomment>Joins the two parts of a time, such as &quot;2 minutes&quot; and &quot;4 seconds&quot; (English says them side by side).</extracomment>
         <translation>%1 e %2</translation>

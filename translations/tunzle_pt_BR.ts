@@ -16,7 +16,12 @@
         <translation>ponto</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+1"/>
+        <source>slash</source>
+        <translation>barra</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>less</source>
         <extracomment>The character &lt; read aloud (a less-than sign).</extracomment>
         <translation>menor que</translation>
@@ -38,7 +43,42 @@
         <translation>exclamação</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+1"/>
+        <source>at sign</source>
+        <translation>arroba</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>number sign</source>
+        <translation>cerquilha</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>dollar</source>
+        <translation>cifrão</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>percent</source>
+        <translation>por cento</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>caret</source>
+        <translation>circunflexo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ampersand</source>
+        <translation>e comercial</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>star</source>
+        <translation>asterisco</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>left parren</source>
         <extracomment>The character ( read aloud (an opening parenthesis).</extracomment>
         <translation>abre parêntese</translation>
@@ -50,13 +90,38 @@
         <translation>fecha parêntese</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+1"/>
+        <source>underscore</source>
+        <translation>sublinhado</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>plus</source>
+        <translation>mais</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>grave accent</source>
+        <translation>acento grave</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>tilde</source>
+        <translation>til</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>dash</source>
         <extracomment>The character - read aloud (a hyphen or minus).</extracomment>
         <translation>hífen</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+1"/>
+        <source>equals</source>
+        <translation>igual</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>semi colan</source>
         <extracomment>The character ; read aloud (a semicolon).</extracomment>
         <translation>ponto e vírgula</translation>
@@ -117,7 +182,7 @@
 <context>
     <name>Dialog</name>
     <message>
-        <location filename="../dialogs/GenProcs.cpp" line="+146"/>
+        <location filename="../dialogs/GenProcs.cpp" line="+157"/>
         <source>selected</source>
         <extracomment>Said of an option button (one of a group) that is chosen; &quot;unselected&quot; when it is not.</extracomment>
         <translation>selecionado</translation>
@@ -140,7 +205,7 @@
     </message>
     <message>
         <location line="+10"/>
-        <location line="+168"/>
+        <location line="+166"/>
         <source>Unchecked</source>
         <extracomment>Said of a check box that is not ticked; &quot;checked&quot; when it is, &quot;greyed&quot; when partly.
 ----------
@@ -148,7 +213,7 @@ Said when a check box is toggled: now ticked (&quot;Unchecked&quot; when no long
         <translation>Desmarcado</translation>
     </message>
     <message>
-        <location line="-167"/>
+        <location line="-165"/>
         <source>checked</source>
         <translation>marcado</translation>
     </message>
@@ -159,7 +224,7 @@ Said when a check box is toggled: now ticked (&quot;Unchecked&quot; when no long
         <translation>parcialmente marcado</translation>
     </message>
     <message>
-        <location line="+165"/>
+        <location line="+163"/>
         <source>Checked</source>
         <translation>Marcado</translation>
     </message>
@@ -403,7 +468,7 @@ Said when a check box is toggled: now ticked (&quot;Unchecked&quot; when no long
     </message>
     <message>
         <location line="+15"/>
-        <location filename="../sound/SongPlayers.cpp" line="+77"/>
+        <location filename="../sound/SongPlayers.cpp" line="+82"/>
         <source>File: %1 does not exist!</source>
         <translation>Arquivo: %1 não existe!</translation>
     </message>
@@ -665,12 +730,7 @@ Said when a check box is toggled: now ticked (&quot;Unchecked&quot; when no long
         <translation>%1, %2 por %3. O cursor está na linha %4, coluna %5, a casa vazia na linha %6, coluna %7.</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <source>No tile is in order yet.</source>
-        <translation>Ainda não há nenhuma peça em ordem.</translation>
-    </message>
-    <message>
-        <location line="+5"/>
+        <location line="+8"/>
         <source>Space</source>
         <extracomment>Said of the empty square when &quot;correct&quot; and &quot;wrong&quot; are on.</extracomment>
         <translation>Vazio</translation>
@@ -796,7 +856,12 @@ Said when a check box is toggled: now ticked (&quot;Unchecked&quot; when no long
         </translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+13"/>
+        <source>Your first result for %1: your best so far.</source>
+        <translation>Primeiro resultado em %1: seu melhor até agora.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>Would you like another game?</source>
         <translation>Quer jogar outra partida?</translation>
     </message>
@@ -856,17 +921,17 @@ Said when a check box is toggled: now ticked (&quot;Unchecked&quot; when no long
         <translation>Voz integrada</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>Select square size</source>
         <translation>Selecione o tamanho do tabuleiro</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+10"/>
         <source>Song tile duration in seconds</source>
         <translation>Duração das peças em segundos</translation>
     </message>
     <message>
-        <location line="-79"/>
+        <location line="-84"/>
         <source>.</source>
         <extracomment>The decimal mark of numbers such as 1.5 (seconds), as a voice reads it best.</extracomment>
         <translation>,</translation>
@@ -897,7 +962,7 @@ Said when a check box is toggled: now ticked (&quot;Unchecked&quot; when no long
         <translation>Novo melhor resultado em %1: %2.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+6"/>
         <source>%1: fewest moves %2, fastest %3.</source>
         <translation>%1: menos movimentos, %2; menor tempo, %3.</translation>
     </message>
@@ -907,7 +972,7 @@ Said when a check box is toggled: now ticked (&quot;Unchecked&quot; when no long
         <translation>Ainda não há melhores resultados.</translation>
     </message>
     <message>
-        <location line="-139"/>
+        <location line="-141"/>
         <source>The sound is gone. The game waits for it to come back.</source>
         <translation>O som sumiu. O jogo espera que ele volte.</translation>
     </message>
@@ -917,7 +982,7 @@ Said when a check box is toggled: now ticked (&quot;Unchecked&quot; when no long
         <translation>O som voltou.</translation>
     </message>
     <message>
-        <location line="+117"/>
+        <location line="+116"/>
         <source>Tiles are now %1 long.</source>
         <extracomment>%1 is a length in words, such as &quot;2.5 seconds&quot;.</extracomment>
         <translation>As peças agora duram %1.</translation>
@@ -928,7 +993,7 @@ Said when a check box is toggled: now ticked (&quot;Unchecked&quot; when no long
         <translation>As peças continuam durando %1.</translation>
     </message>
     <message>
-        <location line="-121"/>
+        <location line="-120"/>
         <source>The game goes on.</source>
         <translation>A partida continua.</translation>
     </message>
@@ -949,7 +1014,7 @@ Said when a check box is toggled: now ticked (&quot;Unchecked&quot; when no long
         <translation>Quer escolher outra música?</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+14"/>
         <source>Sound effects %1 percent.</source>
         <extracomment>F11 and F12 change the volume of the game&apos;s sounds (notes, bumps), not the song&apos;s; %1 is 0 to 100.</extracomment>
         <translation>Efeitos sonoros %1 por cento.</translation>

@@ -16,7 +16,12 @@
         <translation>точка</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+1"/>
+        <source>slash</source>
+        <translation>косая черта</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>less</source>
         <extracomment>The character &lt; read aloud (a less-than sign).</extracomment>
         <translation>меньше</translation>
@@ -38,7 +43,42 @@
         <translation>восклицательный знак</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+1"/>
+        <source>at sign</source>
+        <translation>собака</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>number sign</source>
+        <translation>решётка</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>dollar</source>
+        <translation>доллар</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>percent</source>
+        <translation>процент</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>caret</source>
+        <translation>крышка</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ampersand</source>
+        <translation>амперсанд</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>star</source>
+        <translation>звёздочка</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>left parren</source>
         <extracomment>The character ( read aloud (an opening parenthesis).</extracomment>
         <translation>открывающая скобка</translation>
@@ -50,13 +90,38 @@
         <translation>закрывающая скобка</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+1"/>
+        <source>underscore</source>
+        <translation>подчёркивание</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>plus</source>
+        <translation>плюс</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>grave accent</source>
+        <translation>обратный апостроф</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>tilde</source>
+        <translation>тильда</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>dash</source>
         <extracomment>The character - read aloud (a hyphen or minus).</extracomment>
         <translation>дефис</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+1"/>
+        <source>equals</source>
+        <translation>равно</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>semi colan</source>
         <extracomment>The character ; read aloud (a semicolon).</extracomment>
         <translation>точка с запятой</translation>
@@ -117,7 +182,7 @@
 <context>
     <name>Dialog</name>
     <message>
-        <location filename="../dialogs/GenProcs.cpp" line="+146"/>
+        <location filename="../dialogs/GenProcs.cpp" line="+157"/>
         <source>selected</source>
         <extracomment>Said of an option button (one of a group) that is chosen; &quot;unselected&quot; when it is not.</extracomment>
         <translation>выбрано</translation>
@@ -140,7 +205,7 @@
     </message>
     <message>
         <location line="+10"/>
-        <location line="+168"/>
+        <location line="+166"/>
         <source>Unchecked</source>
         <extracomment>Said of a check box that is not ticked; &quot;checked&quot; when it is, &quot;greyed&quot; when partly.
 ----------
@@ -148,7 +213,7 @@ Said when a check box is toggled: now ticked (&quot;Unchecked&quot; when no long
         <translation>Не отмечено</translation>
     </message>
     <message>
-        <location line="-167"/>
+        <location line="-165"/>
         <source>checked</source>
         <translation>отмечено</translation>
     </message>
@@ -159,7 +224,7 @@ Said when a check box is toggled: now ticked (&quot;Unchecked&quot; when no long
         <translation>частично отмечено</translation>
     </message>
     <message>
-        <location line="+165"/>
+        <location line="+163"/>
         <source>Checked</source>
         <translation>Отмечено</translation>
     </message>
@@ -403,7 +468,7 @@ Said when a check box is toggled: now ticked (&quot;Unchecked&quot; when no long
     </message>
     <message>
         <location line="+15"/>
-        <location filename="../sound/SongPlayers.cpp" line="+77"/>
+        <location filename="../sound/SongPlayers.cpp" line="+82"/>
         <source>File: %1 does not exist!</source>
         <translation>Файл %1 не существует!</translation>
     </message>
@@ -665,12 +730,7 @@ Said when a check box is toggled: now ticked (&quot;Unchecked&quot; when no long
         <translation>%1, %2 на %3. Курсор в строке %4, столбце %5, пустая клетка в строке %6, столбце %7.</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <source>No tile is in order yet.</source>
-        <translation>Ни одна фишка ещё не на своём месте.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
+        <location line="+5"/>
         <source>Sound effects %1 percent.</source>
         <extracomment>F11 and F12 change the volume of the game&apos;s sounds (notes, bumps), not the song&apos;s; %1 is 0 to 100.</extracomment>
         <translation>Звуковые эффекты: %1 из 100.</translation>
@@ -809,7 +869,12 @@ Said when a check box is toggled: now ticked (&quot;Unchecked&quot; when no long
         </translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+13"/>
+        <source>Your first result for %1: your best so far.</source>
+        <translation>Ваш первый результат для поля %1: пока ваш лучший.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>Would you like another game?</source>
         <translation>Хотите сыграть ещё?</translation>
     </message>
@@ -869,17 +934,17 @@ Said when a check box is toggled: now ticked (&quot;Unchecked&quot; when no long
         <translation>Встроенный голос</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>Select square size</source>
         <translation>Выберите размер поля</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+10"/>
         <source>Song tile duration in seconds</source>
         <translation>Длина фишек в секундах</translation>
     </message>
     <message>
-        <location line="-79"/>
+        <location line="-84"/>
         <source>.</source>
         <extracomment>The decimal mark of numbers such as 1.5 (seconds), as a voice reads it best.</extracomment>
         <translation>,</translation>
@@ -910,7 +975,7 @@ Said when a check box is toggled: now ticked (&quot;Unchecked&quot; when no long
         <translation>Ваш рекорд для поля %1: %2.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+6"/>
         <source>%1: fewest moves %2, fastest %3.</source>
         <translation>%1: наименьшее число ходов %2, лучшее время %3.</translation>
     </message>
@@ -920,7 +985,7 @@ Said when a check box is toggled: now ticked (&quot;Unchecked&quot; when no long
         <translation>Лучших результатов пока нет.</translation>
     </message>
     <message>
-        <location line="-139"/>
+        <location line="-141"/>
         <source>The sound is gone. The game waits for it to come back.</source>
         <translation>Звук пропал. Игра ждёт, пока он вернётся.</translation>
     </message>
@@ -930,7 +995,7 @@ Said when a check box is toggled: now ticked (&quot;Unchecked&quot; when no long
         <translation>Звук вернулся.</translation>
     </message>
     <message>
-        <location line="+117"/>
+        <location line="+116"/>
         <source>Tiles are now %1 long.</source>
         <extracomment>%1 is a length in words, such as &quot;2.5 seconds&quot;.</extracomment>
         <translation>Теперь длина фишек: %1.</translation>
@@ -941,7 +1006,7 @@ Said when a check box is toggled: now ticked (&quot;Unchecked&quot; when no long
         <translation>Длина фишек остаётся: %1.</translation>
     </message>
     <message>
-        <location line="-121"/>
+        <location line="-120"/>
         <source>The game goes on.</source>
         <translation>Игра продолжается.</translation>
     </message>
@@ -965,7 +1030,7 @@ Said when a check box is toggled: now ticked (&quot;Unchecked&quot; when no long
 <context>
     <name>time</name>
     <message>
-        <location line="+52"/>
+        <location line="+51"/>
         <source>%1 %2</source>
         <extracomment>Joins the two parts of a time, such as &quot;2 minutes&quot; and &quot;4 seconds&quot; (English says them side by side).</extracomment>
         <translation>%1 %2</translation>

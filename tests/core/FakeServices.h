@@ -13,6 +13,7 @@
 #include <deque>
 #include <functional>
 #include <limits>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -46,6 +47,12 @@ class FakeServices : public GameServices, public Clock, public BoardView {
     return 3;
   }
   void PlaySoundAfterRun(const std::string& name) override { log.push_back("after the run: sound " + name); }
+  // Cues report themselves sounding this many times, then ended.
+  int soundPolls = 0;
+  bool IsSoundPlaying(int16_t index) override {
+    log.push_back("sounding " + std::to_string(index));
+    return soundPolls-- > 0;
+  }
   SongHandle OpenSong(const std::string& path) override {
     log.push_back("song " + path);
     return {songSlots.empty() ? nextSongSlot : next(songSlots)};
@@ -64,6 +71,9 @@ class FakeServices : public GameServices, public Clock, public BoardView {
   // How many tiles the song holds: a tile past them starts past its end.
   int songTiles = 1000;
   bool IsSongTooShort(int tiles, float) override { return tiles > songTiles; }
+  // And tiles of silence within it.
+  std::set<int16_t> silentTiles;
+  bool IsTileSilent(int16_t tile, float) override { return tile > songTiles || silentTiles.count(tile) > 0; }
   void speak(const std::string& t) override { log.push_back("say " + t); }
   void StopSpeech() override { log.push_back("stopspeech"); }
   void TTSSetup(int16_t t) override { log.push_back("tts " + std::to_string(t)); activeSpeech = t; }

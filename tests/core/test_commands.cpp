@@ -74,7 +74,7 @@ TEST_F(Commands, SlidingTileOneHomePlaysOneNoteThenTileOne) {
   cursor(2, 1);
   key(vk::Space);
   EXPECT_EQ(without({"stopspeech", "pause"}),
-            (Lines{"sound note.wav", "tile 1-1 2.0", "sound noTile.wav"}));
+            (Lines{"sound note.wav", "tile 1-1 2.0", "after the run: sound noTile.wav"}));
   EXPECT_EQ(st.EmptyRow, 2);
   EXPECT_EQ(st.Board(1, 1), 1);
   EXPECT_EQ(KindOf(st, 1), SquareKind::InRun);
@@ -179,7 +179,7 @@ TEST_F(Commands, SlidesAndUndoesAreAMoveEachAndTheTimeStandsStillInDialogs) {
   // Back to the start, the run recounted; no notes, and the cursor's square said as after a slide.
   EXPECT_EQ(st.Cells, start);
   EXPECT_EQ(st.TilesInOrder, 0);
-  EXPECT_EQ(without({"stopspeech", "pause"}), (Lines{"sound noTile.wav", "sound noTile.wav"}));
+  EXPECT_EQ(without({"stopspeech", "pause"}), (Lines{"after the run: sound noTile.wav", "after the run: sound noTile.wav"}));
   svc.clear();
   key('U');
   EXPECT_EQ(without({"stopspeech", "pause"}), (Lines{"sound boop2.wav"})) << "nothing left to take back";
@@ -214,17 +214,23 @@ TEST_F(Commands, TheWinSaysMovesAndTimeAndKeepsTheFewestAndFastestApart) {
     svc.steady += seconds;
     cursor(3, 3);
     svc.clear();
+    svc.soundPolls = 2;
     key(vk::Space);
     svc.steady += 100;  // the flourish and the song are no longer the game's time
-    // The result comes after the song, heard out before the question.
+    // The song waits for the flourish's last note to ring out.
     const auto entire = std::find(svc.log.begin(), svc.log.end(), "entire");
+    EXPECT_EQ(std::count(svc.log.begin(), entire, "sounding 3"), 3);
+    EXPECT_EQ(entire[-1], "sounding 3");
+    // The result comes after the song, heard out before the question.
     const auto asked = std::find(svc.log.begin(), svc.log.end(), "msgbox Congratulations: Would you like another game?");
     EXPECT_LT(entire, asked);
     EXPECT_EQ(asked[-1], "waitspeech 10.0");
     EXPECT_TRUE(std::all_of(svc.log.begin(), entire, [](auto& l) { return l.rfind("say ", 0) != 0; }));
     return said();
   };
-  EXPECT_EQ(win(2, 40), (Lines{"Solved in 5 moves and 40 seconds."})) << "a first result beats nothing";
+  EXPECT_EQ(win(2, 40), (Lines{"Solved in 5 moves and 40 seconds.",
+                               "Your first result for 3 by 3 with tiles of 2 seconds: your best so far."}))
+      << "a first result is the best so far, of both";
   EXPECT_EQ(win(1, 30), (Lines{"Solved in 3 moves and 30 seconds.",
                                "Your best for 3 by 3 with tiles of 2 seconds: the fewest moves and the fastest time."}));
   EXPECT_EQ(win(0, 50), (Lines{"Solved in 1 move and 50 seconds.",
@@ -233,7 +239,9 @@ TEST_F(Commands, TheWinSaysMovesAndTimeAndKeepsTheFewestAndFastestApart) {
                                "Your best for 3 by 3 with tiles of 2 seconds: the fastest time."}));
   EXPECT_EQ(win(0, 20), (Lines{"Solved in 1 move and 20 seconds."})) << "a tie is no new best";
   st.TileDuration = 1.0f;
-  EXPECT_EQ(win(0, 75), (Lines{"Solved in 1 move and 1 minute 15 seconds."})) << "another tile length starts afresh";
+  EXPECT_EQ(win(0, 75), (Lines{"Solved in 1 move and 1 minute 15 seconds.",
+                               "Your first result for 3 by 3 with tiles of 1 second: your best so far."}))
+      << "another tile length starts afresh";
   svc.clear();
   key('U');
   EXPECT_EQ(without({"stopspeech", "pause"}), (Lines{"sound boop2.wav"})) << "a solved game's slides stay made";
@@ -263,7 +271,7 @@ TEST_F(Commands, CursorAtTheEdgeRepeatsTheSquareAndBumps) {
   key(vk::Next);
   EXPECT_EQ(st.CursorRow, 3);
   EXPECT_EQ(st.CursorColumn, 3);
-  EXPECT_EQ(svc.log.back(), "sound noTile.wav");
+  EXPECT_EQ(svc.log.back(), "after the run: sound noTile.wav");
 }
 
 TEST_F(Commands, SpaceOffLineBeepsAndAThreeTileSlideMovesThree) {
@@ -440,11 +448,11 @@ TEST_F(Commands, EmptySquareKeysAndAnnouncements) {
   // The words first, heard out, then the sound: never over each other.
   EXPECT_EQ(without({"stopspeech", "pause"}),
             (Lines{"say Row and column on", "waitspeech 5.00", "say Space", "say 3, 3", "waitspeech 5.00",
-                   "sound noTile.wav"}));
+                   "after the run: sound noTile.wav"}));
   st.AnnounceStatus = false;
   svc.clear();
   key('S');
-  EXPECT_EQ(without({"stopspeech", "pause"}), (Lines{"say Row and column off", "waitspeech 5.00", "sound noTile.wav"}));
+  EXPECT_EQ(without({"stopspeech", "pause"}), (Lines{"say Row and column off", "waitspeech 5.00", "after the run: sound noTile.wav"}));
   st.AnnounceStatus = true;
   key('S');
   svc.clear();
@@ -474,7 +482,7 @@ TEST_F(Commands, EmptySquareKeysAndAnnouncements) {
   key(vk::Right);
   key(vk::Left);
   FakeServices::release(svc.speechWaiters);
-  EXPECT_EQ(svc.log.back(), "sound noTile.wav");
+  EXPECT_EQ(svc.log.back(), "after the run: sound noTile.wav");
   EXPECT_EQ(svc.count("sound boop2.wav"), 0);
 }
 
@@ -492,6 +500,39 @@ TEST_F(Commands, EndOfRunAndOriginalTile) {
   EXPECT_EQ(st.CursorRow, 2);
   EXPECT_TRUE(square(5).cursor) << "the cursor keeps its place";
   EXPECT_EQ(svc.log.back(), "sound boop2.wav");
+}
+
+TEST_F(Commands, ATileOfSilenceBumpsForEveryKeyThatWouldPlayIt) {
+  setBoard({{1, 2, 3}, {4, 5, 6}, {0, 7, 8}});
+  st.NoKeyYet = false;
+  svc.silentTiles = {1, 2};  // a song that starts with silence
+  auto heard = [&](auto&& press) {
+    svc.clear();
+    press();
+    return without({"stopspeech", "pause"});
+  };
+  cursor(1, 2);
+  EXPECT_EQ(heard([&] { key(vk::Left); }), (Lines{"sound boop2.wav"}));
+  EXPECT_EQ(heard([&] { key('O'); }), (Lines{"sound boop2.wav"}));
+  cursor(2, 1);
+  EXPECT_EQ(heard([&] { key('O'); }), (Lines{"original 4"}));
+  EXPECT_EQ(heard([&] { key('P'); }), (Lines{"tile 1-6 2.0"})) << "a run with sound in it plays whole";
+  const Rect sq = square(2).rect;
+  svc.now += 1;
+  EXPECT_EQ(heard([&] {
+              game.Form_MouseMove(0, 0, sq.left + 10, sq.top + 10);
+              svc.now += rules::HoverSeconds;
+              game.HoverRested();
+            }),
+            (Lines{"sound boop2.wav"}));
+
+  svc.silentTiles = {1, 2, 3, 4, 5, 6, 7};
+  EXPECT_EQ(heard([&] { key('P'); }), (Lines{"sound boop2.wav"}));
+  EXPECT_EQ(heard([&] { key('R'); }), (Lines{"sound boop2.wav"}));
+  // A slide that joins a silent run: its note, the bump rung out, then the empty square's cue.
+  cursor(3, 2);
+  EXPECT_EQ(heard([&] { key(vk::Space); }),
+            (Lines{"sound note.wav", "sound boop2.wav", "sounding 3", "after the run: sound noTile.wav"}));
 }
 
 TEST_F(Commands, AVoiceAdjusterTakesTheKeysUntilItCloses) {
@@ -535,6 +576,18 @@ TEST_F(Commands, ASongTooShortForTheBoardIsSaidBeforeItIsBuiltAndItsSilentTilesB
   key(vk::Right);
   EXPECT_EQ(svc.count("tile 6-6 2.0"), 0);
   EXPECT_EQ(svc.log.back(), "sound boop2.wav");
+
+  // A long song opened into the same player, for the same board and tile
+  // length, is asked anew: nothing of the short song's end is kept.
+  svc.songTiles = 1000;
+  svc.files = {"/music/long.flac"};
+  svc.picks = {"3"};
+  key('N');
+  EXPECT_EQ(svc.count("song /music/long.flac"), 1);
+  setBoard({{1, 2, 3}, {4, 5, 6}, {7, 8, 0}});
+  cursor(2, 2);
+  key(vk::Right);
+  EXPECT_EQ(svc.log.back(), "tile 6-6 2.0");
 }
 
 TEST_F(Commands, AltF4QuitsAndCancelKeepsTheGame) {
@@ -589,7 +642,7 @@ TEST_F(Commands, NewGameOpensTheSongAsksTheSizeAndShuffles) {
   EXPECT_FALSE(svc.ended);
   EXPECT_EQ(st.Cells, cells);
   EXPECT_EQ(st.SongFile, "/music/jazz/good.mp3");
-  EXPECT_TRUE(svc.log.back().rfind("tile ", 0) == 0 || svc.log.back() == "sound noTile.wav") << "the square is announced";
+  EXPECT_TRUE(svc.log.back().rfind("tile ", 0) == 0 || svc.log.back() == "after the run: sound noTile.wav") << "the square is announced";
   EXPECT_EQ(svc.count("song /music/jazz/good.mp3"), 1) << "the game's own song is opened again";
   EXPECT_TRUE(st.Song);
   // Only Q leaves, through its questions.
@@ -762,6 +815,12 @@ TEST_F(Commands, ValuesAreHeard) {
   key(vk::F5);
   EXPECT_EQ(svc.log.back(), "say Screen reader");
   EXPECT_EQ(svc.count("tts 1"), 1);
+  // The voice's settings are the built-in voice's: beside the speech server they are refused, aloud.
+  for (int16_t k : {int16_t(vk::F6), int16_t(vk::F7), int16_t(vk::F8)}) {
+    svc.clear();
+    key(k);
+    EXPECT_EQ(without({"stopspeech", "pause"}), (Lines{"sound boop2.wav"})) << "key " << k;
+  }
   // F2 says the folder it keeps.
   svc.files = {"/music/pop/a.mp3"};
   key(vk::F2);
@@ -776,6 +835,12 @@ TEST_F(Commands, ValuesAreHeard) {
   EXPECT_EQ(st.MarkedTile, 0);
   EXPECT_EQ(svc.count("say No tile to mark here. The mark is removed."), 1);
   EXPECT_EQ(svc.count("say No tile to mark here."), 1);
+  // The size list opens on the board in use.
+  setBoard({{1, 2, 3, 4}, {5, 6, 7, 8}, {9, 10, 11, 12}, {13, 14, 0, 15}});
+  svc.files = {"/music/a.mp3"};
+  svc.picks = {""};
+  key('N');
+  EXPECT_EQ(svc.count("pick p:Select square size|3|*4:4|5|6|7|8|9"), 1);
 }
 
 // A key the board answers but the help's list of all keys leaves out would

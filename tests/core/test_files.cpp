@@ -263,12 +263,23 @@ TEST_F(SavedGames, QuitWithYesThenResumeRestoresTheGame) {
   EXPECT_EQ(svc2.log.back(), "tile 1-7 2.5");
   EXPECT_TRUE(fs::exists(dir / "SaveGame.gam")) << "resuming keeps the file until the next quit";
 
-  // Nothing in order: said, not bumped.
+  // Nothing in order: said once, by the progress, and not bumped.
   next.TilesInOrder = 0;
   svc2.clear();
   resumed.game.Resumed();
-  EXPECT_EQ(svc2.log.back(), "say No tile is in order yet.");
+  EXPECT_EQ(svc2.count("say 0 of 8 tiles in order, 2 moves, 1 minute 15 seconds."), 1);
+  EXPECT_EQ(svc2.log.back().rfind("waitspeech", 0), 0u) << "nothing more is said after the progress";
   EXPECT_EQ(svc2.count("sound boop2.wav"), 0);
+
+  // Won, and the program ended at "another game?" (the box gave no answer):
+  // the solved game is not offered at the next start.
+  next.TilesInOrder = 7;
+  next.CursorRow = next.CursorColumn = 3;
+  svc2.clear();
+  resumed.game.form_keydown(' ', 0);
+  ASSERT_EQ(svc2.count("msgbox Congratulations: Would you like another game?"), 1);
+  EXPECT_FALSE(fs::exists(dir / "SaveGame.gam"));
+  EXPECT_EQ(SavedGamePath(next), "");
 }
 
 TEST_F(SavedGames, ProgressOfAnotherSavedGameOrDamagedIsIgnoredAndTheGameGoesOn) {
@@ -288,6 +299,7 @@ TEST_F(SavedGames, ProgressOfAnotherSavedGameOrDamagedIsIgnoredAndTheGameGoesOn)
   for (const std::string& damaged : {progress, std::string("\"Music Tunzle progress\",1\r\n\"game\",\"zz\",5,5\r\n"),
                                      std::string("\x01\xff garbage")}) {
     put("Progress.dat", damaged);
+    put("SaveGame.gam", other);
     Resumed next(st.PlayerFolder);
     EXPECT_EQ(next.st.Cells, st.Cells);
     EXPECT_EQ(next.svc.count("say 7 of 8 tiles in order, 0 moves, 0 seconds."), 1) << damaged;
@@ -296,7 +308,7 @@ TEST_F(SavedGames, ProgressOfAnotherSavedGameOrDamagedIsIgnoredAndTheGameGoesOn)
     next.game.form_keydown(' ', 0);
     EXPECT_EQ(next.svc.count("say Solved in 1 move and 0 seconds."), 1);
     EXPECT_TRUE(LoadProgress(st.PlayerFolder).best.empty());
-    EXPECT_EQ(read("SaveGame.gam"), other);
+    EXPECT_EQ(read("SaveGame.gam"), "<missing>") << "solved, it is not offered again";
   }
 }
 
@@ -403,8 +415,8 @@ TEST_F(SavedGames, OnlyAnExplicitNoDeletesTheSavedGame) {
   game.form_keydown(' ', 0);  // the last tile home
   EXPECT_EQ(svc.count("msgbox Congratulations: Would you like another game?"), 1);
   EXPECT_FALSE(svc.ended);
-  EXPECT_FALSE(st.PuzzleSolved);
-  EXPECT_TRUE(fs::exists(dir / "SaveGame.gam"));
+  EXPECT_TRUE(st.PuzzleSolved) << "solved, though not ended";
+  EXPECT_TRUE(fs::exists(dir / "SaveGame.gam")) << "a saved game that was not the one won stays";
 }
 
 TEST_F(SavedGames, AFailedSaveAbandonsTheQuit) {

@@ -131,7 +131,8 @@ def main():
             whole = game.count("songrun", "0", "0")
             game.key("space")
             if n < len(path) - 1:
-                wait_new(game, mark, "sound", "NOTILE.WAV")
+                # The empty square sounds once the run the slide started has played.
+                wait_new(game, mark, "sound", "NOTILE.WAV", timeout=TILES * TILE + 15)
                 continue
             # The flourish: board keys are ignored until the question.
             game.key("Left", "Up", "p")

@@ -153,7 +153,7 @@ def main():
             if n == len(moves) - 1:
                 break
             # The slide ends on the empty square under the pointer, or in the win.
-            deadline = time.time() + 15
+            deadline = time.time() + 30  # after the run the slide started
             while game.count("sound", "NOTILE.WAV") == before:
                 if game.count("msgbox", "Congratulations") > 0:
                     break

@@ -349,6 +349,24 @@ def says(words, phrase):
     return any(re.search(r"(^| )" + re.escape(phrase) + r"( |$)", x) for x in words)
 
 
+# In a list's step the question and the current item come before the hint:
+# a player pressing a key every few seconds must hear the item.
+FIRST = {
+    "selector": ("sample.mp3", "escape plays the sample song"),
+    "size": ("select square size", "3", "escape to cancel"),
+    "speech": ("select speech type", "escape to cancel"),
+}
+
+
+def where(words, phrase):
+    """(utterance, offset) where Orca first said `phrase`, or None."""
+    for i, x in enumerate(words):
+        m = re.search(r"(^| )" + re.escape(phrase) + r"( |$)", x)
+        if m:
+            return i, m.start()
+    return None
+
+
 class Walk:
     """Keys in, one step at a time. Each step waits for the game to show what
     it should, then for the reader's speech to be heard out at the sink, so
@@ -514,6 +532,9 @@ def main():
             for phrase in EXPECT.get(name, ()):
                 check(failures, says(words, phrase),
                       f"{name}: Orca never said {phrase!r}; it said: {flat}")
+            found = [where(words, phrase) for phrase in FIRST.get(name, ())]
+            check(failures, None in found or found == sorted(found),
+                  f"{name}: Orca did not say {FIRST.get(name)} in that order: {flat}")
             # A list announces its current item after itself.
             for i, x in enumerate(words):
                 if re.fullmatch(r"list with \d+ items?", x):

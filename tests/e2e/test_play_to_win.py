@@ -98,7 +98,7 @@ def press(game, key, wins=False):
     game.key(key)
     if wins:
         return
-    deadline = time.time() + 15
+    deadline = time.time() + 30  # the empty square sounds once the run the slide started has played
     while game.count("sound", "NOTILE.WAV") == before:
         assert time.time() < deadline and game.count("msgbox", "Congratulations") == won, "the slide never ended"
         time.sleep(0.05)

@@ -180,7 +180,7 @@ TEST_F(Window, ADoubleClickIsOneClick) {
   QTest::mouseDClick(win.windowHandle(), Qt::LeftButton, Qt::NoModifier, win.mapTo(win.window(), centre(9)));
   EXPECT_EQ(st.Board(3, 2), 8);
   EXPECT_EQ(svc.count("beep"), 0) << "the second click slid (or tried to) again";
-  EXPECT_EQ(svc.count("sound noTile.wav"), 1);
+  EXPECT_EQ(svc.count("after the run: sound noTile.wav"), 1);
 }
 
 TEST_F(Window, KeysAndTheCloseRequestReachTheGame) {

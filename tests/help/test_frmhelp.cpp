@@ -252,15 +252,16 @@ TEST_F(HelpWindow, ArrowsReadLineByLineLeftGoesBackAndTheEndIsSaid) {
   ASSERT_TRUE(v.TXTHelp->hasFocus());
   said.clear();
   QTest::keyClick(v.TXTHelp, Qt::Key_PageDown);  // the whole topic was the first page
-  QTest::keyClick(v.TXTHelp, Qt::Key_Home, Qt::ControlModifier);
-  QTest::keyClick(v.TXTHelp, Qt::Key_Down);
-  QTest::keyClick(v.TXTHelp, Qt::Key_Down);
-  QTest::keyClick(v.TXTHelp, Qt::Key_Down);
+  // Once read, the topic is walked from its first line.
+  for (int i = 0; i < 4; ++i) QTest::keyClick(v.TXTHelp, Qt::Key_Down);
+  for (int i = 0; i < 3; ++i) QTest::keyClick(v.TXTHelp, Qt::Key_Up);
+  EXPECT_EQ(said, (std::vector<std::string>{"End of the topic.", "first", "second", "third", "End of the topic.", "second",
+                                            "first", "Start of the topic."}));
+  // Up, too, starts on the first line of what was read.
+  QTest::keyClick(v.TXTHelp, Qt::Key_PageUp);
+  said.clear();
   QTest::keyClick(v.TXTHelp, Qt::Key_Up);
-  QTest::keyClick(v.TXTHelp, Qt::Key_Up);
-  QTest::keyClick(v.TXTHelp, Qt::Key_Up);
-  EXPECT_EQ(said, (std::vector<std::string>{"End of the topic.", "second", "third", "End of the topic.", "second", "first",
-                                            "Start of the topic."}));
+  EXPECT_EQ(said, (std::vector<std::string>{"first"}));
   QTest::keyClick(v.TXTHelp, Qt::Key_Left);
   EXPECT_TRUE(v.LSTIndex->hasFocus());
   EXPECT_EQ(said.back(), "1 Start") << "back on the topic read";
@@ -285,11 +286,11 @@ TEST_F(HelpWindow, PageKeysSelectBlocksOf21Lines) {
   QTest::keyClick(v.TXTHelp, Qt::Key_PageUp);
   EXPECT_EQ(Selected(v), Block(1, 21));
 
-  // After moving the caret by hand, the next block starts below its line.
+  // After reading lines 1 and 2 one by one, the next block starts below them.
   QTest::keyClick(v.TXTHelp, Qt::Key_Down);
   QTest::keyClick(v.TXTHelp, Qt::Key_Down);
   QTest::keyClick(v.TXTHelp, Qt::Key_PageDown);
-  EXPECT_EQ(Selected(v), Block(24, 44));
+  EXPECT_EQ(Selected(v), Block(3, 23));
 
   // Coming back to the pane selects from the caret's line.
   v.LSTIndex->setFocus(Qt::TabFocusReason);
@@ -326,6 +327,20 @@ TEST_F(HelpWindow, BlocksFollowDisplayLinesOfWrappedText) {
     expectStart = c.selectionEnd();
   }
   EXPECT_EQ(all, QString::fromStdString(para + " "));
+
+  // Down reads the paragraph whole, from its first word, not a wrapped line of it.
+  std::vector<std::string> said;
+  HelpOptions o = Options();
+  o.speak = [&](const std::string& text) { said.push_back(text); };
+  FRMHelp w(o);
+  ASSERT_EQ(w.Load(WriteHelp(dir, "WRAP2.TXT", {"++1 Wrapped", para, "after"})), FRMHelp::Closed);
+  ShowActive(w);
+  QTest::keyClick(w.LSTIndex, Qt::Key_Return);
+  QTest::keyClick(w.TXTHelp, Qt::Key_PageDown);
+  said.clear();
+  QTest::keyClick(w.TXTHelp, Qt::Key_Down);
+  QTest::keyClick(w.TXTHelp, Qt::Key_Down);
+  EXPECT_EQ(said, (std::vector<std::string>{QString::fromStdString(para).trimmed().toStdString(), "after"}));
 }
 
 TEST_F(HelpWindow, TheScreenReaderSeesEachBlock) {

@@ -224,6 +224,51 @@ TEST(SongFormats, LowRateMp3SettlesAfterAShortPrerollAndLandsExactly) {
 
 // Through the song player and a 48 kHz device: a FLAC (mono) and an Opus
 // tile are heard exactly, on both sides, and end on their last sample.
+TEST(SongFormats, StretchesOfSilenceAreFoundInEveryFormat) {
+  // Tiles 1 and 2: digital silence, then dither of a few steps of 16 bits;
+  // tile 3: a tone at -66 dBFS; tiles 4 and 5: a tone at -54 dBFS, then the song.
+  const Format formats[] = {
+      {"s.wav", SF_FORMAT_WAV | SF_FORMAT_PCM_16, 44100, 2, true},
+      {"m.flac", SF_FORMAT_FLAC | SF_FORMAT_PCM_16, 48000, 1, true},
+      {"s.ogg", SF_FORMAT_OGG | SF_FORMAT_VORBIS, 44100, 2, false},
+      {"s.opus", SF_FORMAT_OGG | SF_FORMAT_OPUS, 48000, 2, false},
+  };
+  TempFolder dir;
+  for (const Format& f : formats) {
+    SCOPED_TRACE(f.name);
+    std::vector<float> v = Source(f.rate, f.channels, 8 * kTile);
+    uint32_t seed = 7;
+    for (size_t i = 0; i < v.size(); ++i) {
+      const double t = static_cast<double>(i / static_cast<size_t>(f.channels)) / f.rate;
+      seed = seed * 1664525u + 1013904223u;
+      const double dither = (static_cast<double>(seed >> 8) / 16777216.0 - 0.5) * 4.0 / 32768.0;
+      const double tone = std::sin(2 * M_PI * 440.0 * t);
+      if (t < 1.0) v[i] = 0.0f;
+      else if (t < 2.0) v[i] = static_cast<float>(dither);
+      else if (t < 3.0) v[i] = static_cast<float>(0.0005 * tone);
+      else if (t < 5.0) v[i] = static_cast<float>(0.002 * tone);
+    }
+    const std::string path = (dir.path / f.name).string();
+    Write(path, f.format, f.rate, f.channels, v);
+    FakeHost host;
+    SongPlayers players(host);
+    const int16_t index = players.PlayMP3Sound(path, 0, -1, 0, dsflags::NoPlay);
+    ASSERT_GT(index, 200);
+    players.UseSong(static_cast<int16_t>(index - 200));
+    EXPECT_TRUE(players.IsStretchSilent(0, 1));
+    EXPECT_TRUE(players.IsStretchSilent(1, 2));
+    EXPECT_TRUE(players.IsStretchSilent(0.2, 1.9)) << "asked again, across what was asked";
+    // Lossy coders smear a tone's start a little way back: the quiet tone
+    // and the louder one are told apart away from their edges.
+    EXPECT_TRUE(players.IsStretchSilent(2.1, 2.9));
+    EXPECT_FALSE(players.IsStretchSilent(3.1, 3.9));
+    EXPECT_FALSE(players.IsStretchSilent(5, 6));
+    EXPECT_FALSE(players.IsStretchSilent(1, 8)) << "any sound in a stretch is sound";
+    EXPECT_TRUE(players.IsStretchSilent(8, 9)) << "past the end";
+    EXPECT_FALSE(players.IsStretchSilent(7.5, 9)) << "the song's last half second";
+  }
+}
+
 TEST(SongFormats, TilesOfOtherFormatsAreHeardExactly) {
   TempFolder dir;
   const std::string flac = (dir.path / "Mono.FLAC").string(), opus = (dir.path / "s.opus").string();
