@@ -84,6 +84,8 @@ void Game::OfferSavedGame() {
 }
 
 void Game::Offer() {
+  // The credits had their time: what follows is not said under them.
+  svc.StopSpeech();
   const std::string path = SavedGamePath(st);
   if (path.empty()) {
     NewGame();
