@@ -49,6 +49,9 @@ int TunzleMain(int argc, char** argv) {
   // The start-up runs from the main loop, as everything after it does.
   QTimer::singleShot(0, [&game, commandLine] { game.Start(commandLine); });
   const int code = app.exec();
+  // What was posted for the game and not run is dropped: the objects it
+  // would reach close down now.
+  QCoreApplication::removePostedEvents(nullptr);
   soundwake::SetLinkHandler(nullptr);
   linkGame = nullptr;
   return code;
