@@ -67,9 +67,6 @@ class Game {
   void OfferSavedGame();
   void Resumed();
 
-  Mode mode() const { return mode_; }
-  // The quit has begun (the farewell is said, the program ends after it).
-  bool quitting() const { return mode_ == Mode::Leaving; }
 
  private:
   GameState& st;
