@@ -90,7 +90,8 @@ bool Game::Slide() {
   st.CursorRow = st.EmptyRow;
   st.CursorColumn = st.EmptyColumn;
   view.Changed();
-  if (st.TilesInOrder == st.BoardRows * st.BoardColumns - 1) {
+  // The tutorial's board solved is no win: it has its own end.
+  if (st.TilesInOrder == st.BoardRows * st.BoardColumns - 1 && !lesson) {
     // The winning move: the solved board is shown, and keys wait for the question.
     mode_ = Mode::Celebrating;
     Solved();

@@ -15,7 +15,8 @@ void Game::ShowHelp() {
   svc.ShowHelp(st.AppFolder + st.HelpName + ".TXT", Later([this] {
                  ReleaseTime();
                  // Closing help would otherwise end in silence.
-                 Say(st.HasBoard() ? text::BackToBoard() : text::NoGame());
+                 if (lesson) SayStep();
+                 else Say(st.HasBoard() ? text::BackToBoard() : text::NoGame());
                  Idle();
                }));
 }

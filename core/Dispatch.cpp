@@ -81,7 +81,9 @@ void Game::Key(int16_t code, int16_t shift, bool silent) {
   }
   st.NoKeyYet = false;
   const KeyBinding* binding = FindBinding(code, shift);
-  Run(binding ? binding->command : Command::None, code > 0, silent);
+  const Command command = binding ? binding->command : Command::None;
+  if (lesson) LessonKey(code, command, code > 0, silent);
+  else Run(command, code > 0, silent);
 }
 
 void Game::CloseRequested() {
@@ -220,6 +222,7 @@ void Game::Run(Command command, bool aKey, bool silent) {
     case Command::VoiceRate:
     case Command::VoiceVolume: AdjustVoiceSetting(command); break;
     case Command::TileLength: ChooseTileLength(); break;
+    case Command::Tutorial: BeginTutorial(); break;
     default: break;
   }
   if (bump) svc.PlaySound("boop2.wav");

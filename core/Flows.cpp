@@ -48,6 +48,8 @@ void Game::Start(const std::string& commandLine) {
     // Nothing is chosen yet: the built-in voice asks, and speaks on if the
     // player leaves the question (it comes again at the next start).
     svc.SpeakBeforeChoice();
+    // A first start: the tutorial is offered where the first game would begin.
+    offerTutorial = true;
     ChooseSpeechType(intro);
   } else {
     svc.TTSSetup(st.SpeechType);
@@ -88,7 +90,8 @@ void Game::Offer() {
   svc.StopSpeech();
   const std::string path = SavedGamePath(st);
   if (path.empty()) {
-    NewGame();
+    if (std::exchange(offerTutorial, false)) OfferTutorial();
+    else NewGame();
     return;
   }
   SpeakMsgBox(text::ResumeQuestion(), msgbox::YesNoCancel, text::ResumeTitle(), [this, path](int16_t answer) {
@@ -200,11 +203,8 @@ void Game::SongChosen(const std::string& chosenPath, bool chosen, const std::str
     BackOutOfNewGame(oldFile);
     return;
   }
-  // The player's copy of the sample, else the game's own: Escape promises it.
-  const std::string sample = !FindFileNoCase(st.PlayerFolder, "sample.mp3") && FindFileNoCase(st.AppFolder, "sample.mp3")
-                                 ? st.AppFolder + "sample.mp3"
-                                 : st.PlayerFolder + "sample.mp3";
-  const std::string path = chosen ? chosenPath : sample;
+  // Escape promises the sample.
+  const std::string path = chosen ? chosenPath : SamplePath();
   if (!OpenSong(path)) {
     // Say why the selector comes back, rather than come back without a word.
     SpeakMsgBox(chosen ? text::SongUnplayable(path) : text::SongUnplayableOrBack(path), msgbox::OkOnly,
@@ -335,6 +335,8 @@ void Game::WinOver() {
 // ---- The quit ----------------------------------------------------------------------
 
 void Game::Quit() {
+  // The player's own game and settings are the ones kept.
+  if (lesson) EndTutorial(true);
   schedule.Cancel(Flow::Square);
   schedule.Cancel(Flow::Notes);
   schedule.Cancel(Flow::Resume);

@@ -8,7 +8,8 @@
 // BoardCommands.cpp: the cursor, squares, slides and their notes;
 // Flows.cpp: start-up, saved game, new game, the win and the quit;
 // Choices.cpp: help, folder, tile length, speech, and the dialogs;
-// Results.cpp: moves, time, results and undo; Pointer.cpp: the mouse.
+// Results.cpp: moves, time, results and undo; Pointer.cpp: the mouse;
+// TutorialFlow.cpp: the tutorial.
 #include "core/BoardView.h"
 #include "core/Clock.h"
 #include "core/GameServices.h"
@@ -16,6 +17,7 @@
 #include "core/KeyTable.h"
 #include "core/Progress.h"
 #include "core/Schedule.h"
+#include "core/Tutorial.h"
 
 #include <cstdint>
 #include <functional>
@@ -194,6 +196,44 @@ class Game {
   void SayBestResults();
   // Writes the saved game and its moves and time; false when the game could not be written.
   bool KeepGame();
+
+  // ---- TutorialFlow.cpp: a small board of its own, the player's game put
+  // aside untouched and given back at the end.
+  struct Lesson {
+    tutorial::Step step = tutorial::Step::Arrows;
+    bool wordsOwed = false;  // the step's words wait to be said, after `before`
+    std::string before;
+    int fewest = 0;          // the fewest slides to solved so far: progress
+    bool solvedSaid = false;  // solved, the song in order heard, and so said
+    // The player's game, as it was.
+    GameState game;
+    int32_t moves = 0;
+    PlayTime time;
+    std::vector<SlideSteps> slides;
+    bool counts = true, resumed = false;
+  };
+  std::optional<Lesson> lesson;
+  // The first start offers the tutorial once, where a new game would begin.
+  bool offerTutorial = false;
+  void OfferTutorial();
+  void BeginTutorial();
+  void LessonKey(int16_t code, Command command, bool aKey, bool silent);
+  // What the command just did for the step; `slidesBefore` as it was before it ran.
+  void LessonDid(Command command, size_t slidesBefore);
+  void NextStep(tutorial::Step step);
+  // The step's words are said once the key's own sounds are over.
+  void Owe(const std::string& before);
+  void SayStep(std::string before = {});
+  void SayHint();
+  void HintLater();
+  void AskToLeaveTutorial();
+  // The player's game back; `reopen` its song too (not when the program ends).
+  void EndTutorial(bool reopen);
+  // After the tutorial: the game put aside, or a new one.
+  void AfterTutorial();
+  // `then` once the square's words and tile and a slide's notes and run are over.
+  void AfterQuiet(Flow flow, Schedule::Step then);
+  std::string SamplePath() const;
 
   // ---- Pointer.cpp: where and when the pointer last counted, and the tile it last played.
   float mouseTime = 0, mouseX = 0, mouseY = 0;

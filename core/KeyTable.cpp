@@ -30,6 +30,7 @@ constexpr KeyBinding table[] = {
     {'C', AnyShift, Command::ToggleStatus, "C"},
     {'N', AnyShift, Command::NewGame, "N"},
     {'Q', AnyShift, Command::Quit, "Q"},
+    {'T', AnyShift, Command::Tutorial, "T"},
     {vk::F4, shiftmask::Alt, Command::Quit, "Alt+F4"},
     {vk::F1, AnyShift, Command::Help, "F1"},
     {vk::F2, AnyShift, Command::LibraryFolder, "F2"},

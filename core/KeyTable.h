@@ -11,7 +11,7 @@ enum class Command {
   Slide, Undo, SayProgress, EndOfRun, PlayRun, PlayRowRun, PlaySong, PlayHomeTile, Mark, GoToMark, GoToEmpty, SayEmpty,
   ToggleCoordinates, ToggleStatus, BestResults,
   NewGame, Quit, Help, LibraryFolder, Louder, Softer, SpeechType, Voice, VoiceRate, VoiceVolume, TileLength,
-  CueLouder, CueSofter,
+  CueLouder, CueSofter, Tutorial,
 };
 
 struct KeyBinding {

@@ -68,6 +68,7 @@ bool Game::KeepGame() {
 }
 
 void Game::KeepOnLoss() {
+  if (lesson) EndTutorial(false);
   SaveSettings(st);
   if (!st.PuzzleSolved && st.HasBoard() && mode_ != Mode::Leaving) KeepGame();
 }

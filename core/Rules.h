@@ -49,6 +49,11 @@ constexpr float IntroSound = 6.0f, IntroTitle = 2.0f, IntroCredits = 2.0f, Intro
 // A resumed board is drawn this long before its words.
 constexpr float ResumePause = 0.1f;
 
+// The tutorial: a hint after this long without coming nearer to solved; its
+// words wait for the square's words and tile, looked at this often, then
+// this pause.
+constexpr double TutorialHintAfter = 60.0, QuietPoll = 0.1, TutorialPause = 0.3;
+
 // The mouse: a pointer resting this long on a square plays it; smaller moves are jitter.
 constexpr double HoverSeconds = 0.5;
 constexpr float HoverJitterTwips = 5.0f;

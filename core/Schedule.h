@@ -10,8 +10,9 @@
 #include <vector>
 
 // Notes: a slide's notes and run, and the win's flourish; Song: the win's
-// song; Win: from its end to the question.
-enum class Flow { Intro, Resume, Notes, Song, Win, Square, Quit, Answer };
+// song; Win: from its end to the question; Lesson: the tutorial's words and
+// its end; Hint: the tutorial's hint after a while without progress.
+enum class Flow { Intro, Resume, Notes, Song, Win, Square, Quit, Answer, Lesson, Hint };
 
 class Schedule {
  public:

@@ -220,4 +220,76 @@ std::string TileLengthList(float current) {
   return spec;
 }
 
+// ---- The tutorial
+
+//: The title of the tutorial's questions.
+std::string TutorialTitle() { return Tr("tutorial", "Tutorial"); }
+//: Asked once, at the first start. T is the key that starts the tutorial.
+std::string TutorialOffer() {
+  return Tr("tutorial", "Would you like a short tutorial first? It teaches the game one key at a time on a small board. "
+                        "T starts it again whenever you like.");
+}
+std::string TutorialWelcome() {
+  return Tr("tutorial", "Tutorial. A song is cut into tiles of one second, laid out of order on a board of three rows and "
+                        "three columns, with one square empty. You slide the tiles until the song plays in order. Each step "
+                        "waits for you. T says the step again, Escape leaves the tutorial.");
+}
+
+std::string TutorialStep(tutorial::Step step, bool emptyInMiddle) {
+  using tutorial::Step;
+  switch (step) {
+    case Step::Arrows:
+      return Tr("tutorial", "The cursor is on the top left square. The arrow keys move it: you hear the square's row and "
+                            "column, whether its tile is in order, then the tile. Press an arrow key.");
+    case Step::HomeTile:
+      return Tr("tutorial", "Every square is the home of one piece of the song. Press O to hear the piece that belongs on "
+                            "the square under the cursor.");
+    case Step::WhereEmpty: return Tr("tutorial", "Press B to hear where the empty square is.");
+    //: Control+B: the keys as a player presses them, said aloud.
+    case Step::GoToEmpty: return Tr("tutorial", "Press Control+B to go to the empty square.");
+    case Step::SlideOne:
+      return Tr("tutorial", "A tile beside the empty square slides into it. Move to a square next to the empty one and "
+                            "press Space.");
+    case Step::SlideSeveral:
+      if (emptyInMiddle)
+        return Tr("tutorial", "Space also slides several tiles at once, from two squares away in the empty square's row or "
+                              "column. The empty square is in the middle now, where nothing is two squares away: slide one "
+                              "tile first.");
+      return Tr("tutorial", "The cursor went with the empty square. Space also slides several tiles at once: go two squares "
+                            "away from the empty square, in its row or column, and press Space.");
+    case Step::PlayRun:
+      return Tr("tutorial", "When a slide brings tiles home in order from the first, a note sounds for each tile that joins, "
+                            "then the tiles in order play. Press P to hear the tiles in order from the first.");
+    case Step::EndOfRun: return Tr("tutorial", "Press E to go to the last tile in order.");
+    case Step::Mark: return Tr("tutorial", "Press M to mark the tile under the cursor.");
+    case Step::GoToMark:
+      return Tr("tutorial", "Whenever you land on the marked tile, its sound follows the tile. Move away with the arrows, "
+                            "then press G to go back to it.");
+    case Step::Progress: return Tr("tutorial", "Press I to hear how many tiles are in order, your moves and your time.");
+    case Step::Undo: return Tr("tutorial", "Press U to take back your last slide.");
+    case Step::Finish:
+      //: H is the tutorial's hint key.
+      return Tr("tutorial", "Now put the whole song in order. F plays the board from the first square to the last. Press H "
+                            "for a hint; after a minute without progress, a hint comes by itself.");
+    case Step::Over: break;
+  }
+  return {};
+}
+
+std::string TutorialGood() { return Tr("tutorial", "Good."); }
+std::string TutorialWrongKey() { return Tr("tutorial", "Not that key now."); }
+std::string TutorialCannotSlide() {
+  return Tr("tutorial", "That beep means nothing can slide from there: only a tile in the empty square's row or column can.");
+}
+std::string TutorialOneTile() { return Tr("tutorial", "That slid one tile."); }
+std::string TutorialHint(int row, int column) {
+  return Fill(Tr("tutorial", "Hint: slide the tile on row %1, column %2."), {std::to_string(row), std::to_string(column)});
+}
+std::string TutorialSolved() { return Tr("tutorial", "Solved! That was the song in order."); }
+std::string TutorialOver() { return Tr("tutorial", "The tutorial is over. Press T whenever you want to take it again."); }
+std::string TutorialLeave() { return Tr("tutorial", "Would you like to leave the tutorial?"); }
+std::string TutorialGoesOn() { return Tr("tutorial", "The tutorial goes on."); }
+std::string TutorialUnplayable() { return Tr("tutorial", "The sample song cannot be played, so the tutorial cannot start."); }
+std::string BackToYourGame() { return Tr("tutorial", "Back to your game."); }
+
 }  // namespace text

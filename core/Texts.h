@@ -2,6 +2,7 @@
 // Every text the game says or shows, and the pick lists it offers, in one
 // place, each in the player's language. The English here is the source.
 #include "core/GameState.h"
+#include "core/Tutorial.h"
 
 #include <string>
 
@@ -99,5 +100,24 @@ std::string TileLengthList(float current);
 // After the tile-length list: the length chosen, or the one kept on Escape.
 std::string TileLengthNow(float length);
 std::string TileLengthKept(float length);
+
+// The tutorial.
+std::string TutorialTitle();
+std::string TutorialOffer();
+std::string TutorialWelcome();
+// What the step asks; at the second slide, where the empty square is in the
+// middle, what to do first.
+std::string TutorialStep(tutorial::Step step, bool emptyInMiddle);
+std::string TutorialGood();
+std::string TutorialWrongKey();
+std::string TutorialCannotSlide();
+std::string TutorialOneTile();
+std::string TutorialHint(int row, int column);
+std::string TutorialSolved();
+std::string TutorialOver();
+std::string TutorialLeave();
+std::string TutorialGoesOn();
+std::string TutorialUnplayable();
+std::string BackToYourGame();
 
 }  // namespace text

@@ -6,14 +6,18 @@
 #include "core/Progress.h"
 #include "core/Records.h"
 #include "core/Settings.h"
+#include "core/Texts.h"
+#include "core/Tutorial.h"
 
 #include "base/Files.h"
+#include "base/VirtualKeys.h"
 
 #include <algorithm>
 #include <clocale>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <map>
 
 namespace fs = std::filesystem;
 
@@ -419,6 +423,108 @@ TEST_F(SavedGames, OnlyAnExplicitNoDeletesTheSavedGame) {
   EXPECT_TRUE(fs::exists(dir / "SaveGame.gam")) << "a saved game that was not the one won stays";
 }
 
+// The tutorial on a resumed game, step by step on the virtual clock: each
+// step waits for its key, a wrong key is corrected, Escape may stay, hints
+// lead home; then the player's game is back and no file has changed.
+TEST_F(SavedGames, TheTutorialTeachesByStepsAndGivesTheGameBackUntouched) {
+  Game first(st, svc, svc, svc);
+  play3(first);
+  svc.answers = {msgbox::Yes};
+  first.form_keydown('Q', 0);
+  Resumed resumed(st.PlayerFolder);
+  GameState& g = resumed.st;
+  FakeServices& s = resumed.svc;
+  const GameState before = g;
+  std::map<std::string, std::string> files;
+  for (const auto& f : fs::directory_iterator(dir)) files[f.path().filename().string()] = read(f.path().filename().string());
+
+  s.autoPass = false;
+  s.Pass();
+  auto press = [&](int16_t code, int16_t shift = 0) {
+    s.clear();
+    resumed.game.form_keydown(code, shift);
+    s.Pass(3);
+  };
+  auto said = [&](const std::string& text) { return s.count("say " + text); };
+  auto step = [](tutorial::Step at) { return text::TutorialStep(at, false); };
+
+  press('T');
+  EXPECT_EQ(s.log[s.log.size() - 2], "say " + text::TutorialWelcome());
+  EXPECT_EQ(s.log.back(), "say " + step(tutorial::Step::Arrows));
+  EXPECT_EQ(g.BoardRows, 3);
+  EXPECT_EQ(g.TileDuration, 1.0f);
+  EXPECT_EQ(g.Cells, std::vector<int16_t>(tutorial::StartBoard.begin(), tutorial::StartBoard.end()));
+  // The square's words and tile first, then the next step.
+  press(vk::Right);
+  const auto tile = std::find(s.log.begin(), s.log.end(), "tile 2-2 1.0");
+  ASSERT_NE(tile, s.log.end());
+  EXPECT_EQ(s.log.back(), "say Good. " + step(tutorial::Step::HomeTile));
+  EXPECT_GT(s.log.end() - tile, 1);
+  // A key with no place yet: the correction and the step again, and nothing opens.
+  press('N');
+  EXPECT_EQ(s.log.back(), "say Not that key now. " + step(tutorial::Step::HomeTile));
+  EXPECT_EQ(std::count_if(s.log.begin(), s.log.end(), [](auto& l) { return l.rfind("select", 0) == 0; }), 0);
+  press(vk::Control, shiftmask::Ctrl);
+  EXPECT_TRUE(s.log.empty()) << "a shift key alone waits for its key";
+  press('O');
+  EXPECT_EQ(s.count("original 2"), 1);
+  press('B');
+  press('B', shiftmask::Ctrl);
+  EXPECT_EQ(said("Good. " + step(tutorial::Step::SlideOne)), 1);
+  // The empty square itself cannot slide: the beep, and why.
+  press(vk::Space);
+  EXPECT_EQ(s.count("beep"), 1);
+  EXPECT_EQ(said(text::TutorialCannotSlide() + " " + step(tutorial::Step::SlideOne)), 1);
+  press(vk::Down);
+  press(vk::Space);  // tile 3 home: its note, the run, then the next step
+  EXPECT_EQ(s.count("sound note.wav"), 1);
+  EXPECT_EQ(s.log.back(), "say Good. " + step(tutorial::Step::SlideSeveral));
+  // Escape, and staying.
+  s.answers = {msgbox::No};
+  press(vk::Escape);
+  EXPECT_EQ(s.count("msgbox Tutorial: Would you like to leave the tutorial?"), 1);
+  EXPECT_EQ(s.log.back(), "say The tutorial goes on. " + step(tutorial::Step::SlideSeveral));
+  press(vk::Left);
+  press(vk::Left);
+  press(vk::Space);
+  EXPECT_EQ(s.log.back(), "say Good. " + step(tutorial::Step::PlayRun));
+  for (int16_t k : std::vector<int16_t>{'P', 'E', 'M', vk::Right, 'G', 'I', 'U'}) press(k);
+  EXPECT_EQ(s.log.back(), "say Good. " + step(tutorial::Step::Finish));
+
+  // A minute without progress brings a hint; H one at once. Following them solves the board.
+  s.clear();
+  s.Pass(rules::TutorialHintAfter + 1);
+  ASSERT_FALSE(s.log.empty());
+  EXPECT_EQ(s.log.back().rfind("say Hint: slide the tile on row ", 0), 0u) << s.log.back();
+  bool over = false;
+  for (int slides = 0; slides < 20 && !over; ++slides) {
+    press('H');
+    int r = 0, c = 0;
+    ASSERT_EQ(std::sscanf(s.log.back().c_str(), "say Hint: slide the tile on row %d, column %d.", &r, &c), 2) << s.log.back();
+    while (g.CursorRow != r) press(g.CursorRow < r ? vk::Down : vk::Up);
+    while (g.CursorColumn != c) press(g.CursorColumn < c ? vk::Right : vk::Left);
+    press(vk::Space);
+    over = said(text::TutorialSolved() + " " + text::TutorialOver()) > 0;
+  }
+  ASSERT_TRUE(over);
+  EXPECT_EQ(s.count("tile 1-8 1.0"), 1) << "the last slide's run is the song in order, heard once";
+  EXPECT_EQ(s.count("msgbox Congratulations: Would you like another game?"), 0) << "no win, no result";
+
+  // The player's game is back, its song open again, and every file as it was.
+  EXPECT_EQ(g.Cells, before.Cells);
+  EXPECT_EQ(g.TileDuration, before.TileDuration);
+  EXPECT_EQ(g.MarkedTile, before.MarkedTile);
+  EXPECT_EQ(g.AnnounceCoordinates, before.AnnounceCoordinates);
+  EXPECT_EQ(s.count("song /music/Song.mp3"), 1);
+  EXPECT_EQ(said("Back to your game."), 1);
+  for (const auto& [name, text] : files) EXPECT_EQ(read(name), text) << name;
+  s.clear();
+  resumed.game.form_keydown('I', 0);
+  // Its moves and time, not the tutorial's minutes and slides.
+  EXPECT_EQ(s.log.back().rfind("say 7 of 8 tiles in order, 0 moves, ", 0), 0u) << s.log.back();
+  EXPECT_EQ(s.log.back().find("minute"), std::string::npos) << s.log.back();
+}
+
 TEST_F(SavedGames, AFailedSaveAbandonsTheQuit) {
   Game game(st, svc, svc, svc);
   lay3();
@@ -495,7 +601,8 @@ TEST_F(Files, FirstRunCopiesTheSampleAsksForSpeechAndStartsAGame) {
   EXPECT_EQ(s.shown, 1) << "the window is shown before the intro";
   EXPECT_EQ(s.count("say Music Tunzle."), 1);
   EXPECT_EQ(s.count("say A Korvel Game."), 1);
-  EXPECT_EQ(g.BoardRows, 4);
+  EXPECT_EQ(s.count("msgbox Tutorial: " + text::TutorialOffer()), 1) << "a first start offers the tutorial";
+  EXPECT_EQ(g.BoardRows, 4) << "not taken: a new game";
   EXPECT_FALSE(g.NoKeyYet);
 
   // A command line speech type asks nothing; a word gives no speech. The
@@ -513,6 +620,7 @@ TEST_F(Files, FirstRunCopiesTheSampleAsksForSpeechAndStartsAGame) {
   EXPECT_EQ(s2.count("voice before choice"), 0);
   EXPECT_EQ(s2.count("tts 0"), 1);
   EXPECT_EQ(s2.log[0], "keepvoice 2 7 60");
+  EXPECT_EQ(s2.count("msgbox Tutorial: " + text::TutorialOffer()), 0);
 }
 
 TEST_F(Files, WithoutThePlayersSampleTheWarningIsSpokenAndTheGamesOwnCopyPlays) {
