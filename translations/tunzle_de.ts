@@ -1035,4 +1035,151 @@ Said when a check box is toggled: now ticked (&quot;Unchecked&quot; when no long
         <translation>%1, %2 und %3</translation>
     </message>
 </context>
+<context>
+    <name>tutorial</name>
+    <message>
+        <location line="+110"/>
+        <source>Tutorial</source>
+        <extracomment>The title of the tutorial&apos;s questions.</extracomment>
+        <translation>Tutorial</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Would you like a short tutorial first? It teaches the game one key at a time on a small board. T starts it again whenever you like.</source>
+        <extracomment>Asked once, at the first start. T is the key that starts the tutorial.</extracomment>
+        <translation>Möchten Sie zuerst ein kurzes Tutorial machen? Es zeigt Ihnen das Spiel Taste für Taste auf einem kleinen Spielbrett. Mit T starten Sie es jederzeit wieder.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Tutorial. A song is cut into tiles of one second, laid out of order on a board of three rows and three columns, with one square empty. You slide the tiles until the song plays in order. Each step waits for you. T says the step again, Escape leaves the tutorial.</source>
+        <translation>Tutorial. Ein Lied ist in Kacheln von einer Sekunde zerlegt, die ungeordnet auf einem Spielbrett mit drei Zeilen und drei Spalten liegen; ein Feld ist leer. Sie schieben die Kacheln, bis das Lied in der richtigen Reihenfolge spielt. Jeder Schritt wartet auf Sie. T wiederholt den Schritt, Escape beendet das Tutorial.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>The cursor is on the top left square. The arrow keys move it: you hear the square&apos;s row and column, whether its tile is in order, then the tile. Press an arrow key.</source>
+        <translation>Der Cursor steht auf dem Feld oben links. Die Pfeiltasten bewegen ihn: Sie hören Zeile und Spalte des Felds, ob seine Kachel richtig liegt, und dann die Kachel. Drücken Sie eine Pfeiltaste.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Every square is the home of one piece of the song. Press O to hear the piece that belongs on the square under the cursor.</source>
+        <translation>Jedes Feld ist der Platz eines Stücks des Lieds. Drücken Sie O, um das Stück zu hören, das auf das Feld unter dem Cursor gehört.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Press B to hear where the empty square is.</source>
+        <translation>Drücken Sie B, um zu hören, wo das leere Feld ist.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Press Control+B to go to the empty square.</source>
+        <extracomment>Control+B: the keys as a player presses them, said aloud.</extracomment>
+        <translation>Drücken Sie Steuerung+B, um zum leeren Feld zu gehen.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>A tile beside the empty square slides into it. Move to a square next to the empty one and press Space.</source>
+        <translation>Eine Kachel neben dem leeren Feld lässt sich hineinschieben. Gehen Sie auf ein Feld neben dem leeren und drücken Sie die Leertaste.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Space also slides several tiles at once, from two squares away in the empty square&apos;s row or column. The empty square is in the middle now, where nothing is two squares away: slide one tile first.</source>
+        <translation>Die Leertaste schiebt auch mehrere Kacheln auf einmal, von zwei Feldern Abstand in der Zeile oder Spalte des leeren Felds. Das leere Feld ist jetzt in der Mitte, wo nichts zwei Felder entfernt ist: Schieben Sie zuerst eine Kachel.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The cursor went with the empty square. Space also slides several tiles at once: go two squares away from the empty square, in its row or column, and press Space.</source>
+        <translation>Der Cursor ist mit dem leeren Feld mitgegangen. Die Leertaste schiebt auch mehrere Kacheln auf einmal: Gehen Sie zwei Felder vom leeren Feld weg, in seiner Zeile oder Spalte, und drücken Sie die Leertaste.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>When a slide brings tiles home in order from the first, a note sounds for each tile that joins, then the tiles in order play. Press P to hear the tiles in order from the first.</source>
+        <translation>Wenn ein Schiebezug Kacheln ab der ersten in die richtige Reihenfolge bringt, erklingt für jede hinzugekommene Kachel ein Ton, dann spielen die geordneten Kacheln. Drücken Sie P, um die geordneten Kacheln ab der ersten zu hören.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Press E to go to the last tile in order.</source>
+        <translation>Drücken Sie E, um zur letzten geordneten Kachel zu gehen.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Press M to mark the tile under the cursor.</source>
+        <translation>Drücken Sie M, um die Kachel unter dem Cursor zu markieren.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Whenever you land on the marked tile, its sound follows the tile. Move away with the arrows, then press G to go back to it.</source>
+        <translation>Immer wenn Sie auf die markierte Kachel kommen, hören Sie nach der Kachel den Ton der Markierung. Gehen Sie mit den Pfeiltasten weg und drücken Sie dann G, um zu ihr zurückzukehren.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Press I to hear how many tiles are in order, your moves and your time.</source>
+        <translation>Drücken Sie I, um zu hören, wie viele Kacheln geordnet sind, Ihre Züge und Ihre Zeit.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Press U to take back your last slide.</source>
+        <translation>Drücken Sie U, um Ihren letzten Schiebezug zurückzunehmen.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Now put the whole song in order. F plays the board from the first square to the last. Press H for a hint; after a minute without progress, a hint comes by itself.</source>
+        <extracomment>H is the tutorial&apos;s hint key.</extracomment>
+        <translation>Bringen Sie jetzt das ganze Lied in die richtige Reihenfolge. F spielt das Spielbrett vom ersten bis zum letzten Feld. Drücken Sie H für einen Hinweis; nach einer Minute ohne Fortschritt kommt ein Hinweis von selbst.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Good.</source>
+        <translation>Gut.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Not that key now.</source>
+        <translation>Diese Taste passt jetzt nicht.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>That beep means nothing can slide from there: only a tile in the empty square&apos;s row or column can.</source>
+        <translation>Dieser Ton bedeutet: Von dort lässt sich nichts schieben. Das geht nur mit einer Kachel in der Zeile oder Spalte des leeren Felds.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>That slid one tile.</source>
+        <translation>Das hat eine Kachel geschoben.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Hint: slide the tile on row %1, column %2.</source>
+        <translation>Hinweis: Schieben Sie die Kachel in Zeile %1, Spalte %2.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Solved! That was the song in order.</source>
+        <translation>Gelöst! Das war das Lied in der richtigen Reihenfolge.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The tutorial is over. Press T whenever you want to take it again.</source>
+        <translation>Das Tutorial ist zu Ende. Drücken Sie T, wann immer Sie es wiederholen möchten.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Would you like to leave the tutorial?</source>
+        <translation>Möchten Sie das Tutorial verlassen?</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The tutorial goes on.</source>
+        <translation>Das Tutorial geht weiter.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The sample song cannot be played, so the tutorial cannot start.</source>
+        <translation>Das Beispiellied kann nicht abgespielt werden, daher kann das Tutorial nicht beginnen.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Back to your game.</source>
+        <translation>Zurück zu Ihrem Spiel.</translation>
+    </message>
+</context>
 </TS>

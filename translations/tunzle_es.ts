@@ -1035,4 +1035,151 @@ Said when a check box is toggled: now ticked (&quot;Unchecked&quot; when no long
         <translation>%1, %2 y %3</translation>
     </message>
 </context>
+<context>
+    <name>tutorial</name>
+    <message>
+        <location line="+110"/>
+        <source>Tutorial</source>
+        <extracomment>The title of the tutorial&apos;s questions.</extracomment>
+        <translation>Tutorial</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Would you like a short tutorial first? It teaches the game one key at a time on a small board. T starts it again whenever you like.</source>
+        <extracomment>Asked once, at the first start. T is the key that starts the tutorial.</extracomment>
+        <translation>¿Quiere hacer antes un breve tutorial? Le enseña el juego tecla a tecla en un tablero pequeño. Con T lo vuelve a empezar cuando quiera.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Tutorial. A song is cut into tiles of one second, laid out of order on a board of three rows and three columns, with one square empty. You slide the tiles until the song plays in order. Each step waits for you. T says the step again, Escape leaves the tutorial.</source>
+        <translation>Tutorial. Una canción se corta en piezas de un segundo, colocadas desordenadas en un tablero de tres filas y tres columnas, con una casilla vacía. Usted desliza las piezas hasta que la canción suena en orden. Cada paso le espera. T repite el paso, Escape sale del tutorial.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>The cursor is on the top left square. The arrow keys move it: you hear the square&apos;s row and column, whether its tile is in order, then the tile. Press an arrow key.</source>
+        <translation>El cursor está en la casilla de arriba a la izquierda. Las flechas lo mueven: oye la fila y la columna de la casilla, si su pieza está en su sitio y después la pieza. Pulse una flecha.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Every square is the home of one piece of the song. Press O to hear the piece that belongs on the square under the cursor.</source>
+        <translation>Cada casilla es el sitio de un trozo de la canción. Pulse O para oír el trozo que va en la casilla bajo el cursor.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Press B to hear where the empty square is.</source>
+        <translation>Pulse B para oír dónde está la casilla vacía.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Press Control+B to go to the empty square.</source>
+        <extracomment>Control+B: the keys as a player presses them, said aloud.</extracomment>
+        <translation>Pulse Control+B para ir a la casilla vacía.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>A tile beside the empty square slides into it. Move to a square next to the empty one and press Space.</source>
+        <translation>Una pieza junto a la casilla vacía se desliza hacia ella. Vaya a una casilla al lado de la vacía y pulse la barra espaciadora.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Space also slides several tiles at once, from two squares away in the empty square&apos;s row or column. The empty square is in the middle now, where nothing is two squares away: slide one tile first.</source>
+        <translation>La barra espaciadora también desliza varias piezas a la vez, desde dos casillas de distancia en la fila o la columna de la casilla vacía. Ahora la casilla vacía está en el centro, donde nada está a dos casillas: deslice antes una pieza.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The cursor went with the empty square. Space also slides several tiles at once: go two squares away from the empty square, in its row or column, and press Space.</source>
+        <translation>El cursor se ha ido con la casilla vacía. La barra espaciadora también desliza varias piezas a la vez: vaya a dos casillas de la casilla vacía, en su fila o su columna, y pulse la barra espaciadora.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>When a slide brings tiles home in order from the first, a note sounds for each tile that joins, then the tiles in order play. Press P to hear the tiles in order from the first.</source>
+        <translation>Cuando un deslizamiento coloca piezas en orden desde la primera, suena una nota por cada pieza que se une y después suenan las piezas en orden. Pulse P para oír las piezas en orden desde la primera.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Press E to go to the last tile in order.</source>
+        <translation>Pulse E para ir a la última pieza en orden.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Press M to mark the tile under the cursor.</source>
+        <translation>Pulse M para marcar la pieza que está bajo el cursor.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Whenever you land on the marked tile, its sound follows the tile. Move away with the arrows, then press G to go back to it.</source>
+        <translation>Cada vez que llegue a la pieza marcada, después de la pieza suena la marca. Aléjese con las flechas y luego pulse G para volver a ella.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Press I to hear how many tiles are in order, your moves and your time.</source>
+        <translation>Pulse I para oír cuántas piezas están en orden, sus movimientos y su tiempo.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Press U to take back your last slide.</source>
+        <translation>Pulse U para deshacer su último deslizamiento.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Now put the whole song in order. F plays the board from the first square to the last. Press H for a hint; after a minute without progress, a hint comes by itself.</source>
+        <extracomment>H is the tutorial&apos;s hint key.</extracomment>
+        <translation>Ahora ponga toda la canción en orden. F reproduce el tablero desde la primera casilla hasta la última. Pulse H para obtener una pista; tras un minuto sin avanzar, la pista llega sola.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Good.</source>
+        <translation>Bien.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Not that key now.</source>
+        <translation>Ahora no toca esa tecla.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>That beep means nothing can slide from there: only a tile in the empty square&apos;s row or column can.</source>
+        <translation>Ese pitido significa que desde ahí no se puede deslizar nada: solo puede deslizarse una pieza de la fila o la columna de la casilla vacía.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>That slid one tile.</source>
+        <translation>Eso ha deslizado una pieza.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Hint: slide the tile on row %1, column %2.</source>
+        <translation>Pista: deslice la pieza de la fila %1, columna %2.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Solved! That was the song in order.</source>
+        <translation>¡Resuelto! Esa era la canción en orden.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The tutorial is over. Press T whenever you want to take it again.</source>
+        <translation>El tutorial ha terminado. Pulse T cuando quiera volver a hacerlo.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Would you like to leave the tutorial?</source>
+        <translation>¿Quiere salir del tutorial?</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The tutorial goes on.</source>
+        <translation>El tutorial continúa.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The sample song cannot be played, so the tutorial cannot start.</source>
+        <translation>No se puede reproducir la canción de ejemplo, así que el tutorial no puede empezar.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Back to your game.</source>
+        <translation>De vuelta a su partida.</translation>
+    </message>
+</context>
 </TS>

@@ -858,7 +858,7 @@ Said when a check box is toggled: now ticked (&quot;Unchecked&quot; when no long
     <message>
         <location line="+13"/>
         <source>Your first result for %1: your best so far.</source>
-        <translation>Votre premier résultat pour %1 : votre meilleur à ce jour.</translation>
+        <translation>Votre premier résultat pour %1&#xa0;: votre meilleur à ce jour.</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -1033,6 +1033,153 @@ Said when a check box is toggled: now ticked (&quot;Unchecked&quot; when no long
         <source>%1 %2 %3</source>
         <extracomment>Joins the three parts of a time: hours, minutes and seconds (English says them side by side).</extracomment>
         <translation>%1, %2 et %3</translation>
+    </message>
+</context>
+<context>
+    <name>tutorial</name>
+    <message>
+        <location line="+110"/>
+        <source>Tutorial</source>
+        <extracomment>The title of the tutorial&apos;s questions.</extracomment>
+        <translation>Tutoriel</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Would you like a short tutorial first? It teaches the game one key at a time on a small board. T starts it again whenever you like.</source>
+        <extracomment>Asked once, at the first start. T is the key that starts the tutorial.</extracomment>
+        <translation>Voulez-vous d&apos;abord suivre un court tutoriel&#xa0;? Il vous apprend le jeu une touche à la fois, sur un petit plateau. T le relance quand vous voulez.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Tutorial. A song is cut into tiles of one second, laid out of order on a board of three rows and three columns, with one square empty. You slide the tiles until the song plays in order. Each step waits for you. T says the step again, Escape leaves the tutorial.</source>
+        <translation>Tutoriel. Une chanson est découpée en tuiles d&apos;une seconde, posées dans le désordre sur un plateau de trois lignes et trois colonnes, avec une case vide. Vous faites glisser les tuiles jusqu&apos;à ce que la chanson soit jouée dans l&apos;ordre. Chaque étape vous attend. T répète l&apos;étape, Échap quitte le tutoriel.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>The cursor is on the top left square. The arrow keys move it: you hear the square&apos;s row and column, whether its tile is in order, then the tile. Press an arrow key.</source>
+        <translation>Le curseur est sur la case en haut à gauche. Les flèches le déplacent&#xa0;: vous entendez la ligne et la colonne de la case, si sa tuile est bien placée, puis la tuile. Appuyez sur une flèche.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Every square is the home of one piece of the song. Press O to hear the piece that belongs on the square under the cursor.</source>
+        <translation>Chaque case est la place d&apos;un morceau de la chanson. Appuyez sur O pour entendre le morceau qui va sur la case sous le curseur.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Press B to hear where the empty square is.</source>
+        <translation>Appuyez sur B pour entendre où est la case vide.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Press Control+B to go to the empty square.</source>
+        <extracomment>Control+B: the keys as a player presses them, said aloud.</extracomment>
+        <translation>Appuyez sur Ctrl+B pour aller à la case vide.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>A tile beside the empty square slides into it. Move to a square next to the empty one and press Space.</source>
+        <translation>Une tuile à côté de la case vide peut y glisser. Placez-vous sur une case voisine de la case vide et appuyez sur la barre d&apos;espace.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Space also slides several tiles at once, from two squares away in the empty square&apos;s row or column. The empty square is in the middle now, where nothing is two squares away: slide one tile first.</source>
+        <translation>La barre d&apos;espace fait aussi glisser plusieurs tuiles à la fois, depuis deux cases de distance dans la ligne ou la colonne de la case vide. La case vide est maintenant au milieu, où rien n&apos;est à deux cases&#xa0;: faites d&apos;abord glisser une tuile.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The cursor went with the empty square. Space also slides several tiles at once: go two squares away from the empty square, in its row or column, and press Space.</source>
+        <translation>Le curseur a suivi la case vide. La barre d&apos;espace fait aussi glisser plusieurs tuiles à la fois&#xa0;: placez-vous à deux cases de la case vide, dans sa ligne ou sa colonne, et appuyez sur la barre d&apos;espace.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>When a slide brings tiles home in order from the first, a note sounds for each tile that joins, then the tiles in order play. Press P to hear the tiles in order from the first.</source>
+        <translation>Quand un glissement met des tuiles dans l&apos;ordre à partir de la première, une note sonne pour chaque tuile qui s&apos;ajoute, puis les tuiles dans l&apos;ordre sont jouées. Appuyez sur P pour entendre les tuiles dans l&apos;ordre à partir de la première.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Press E to go to the last tile in order.</source>
+        <translation>Appuyez sur E pour aller à la dernière tuile dans l&apos;ordre.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Press M to mark the tile under the cursor.</source>
+        <translation>Appuyez sur M pour marquer la tuile sous le curseur.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Whenever you land on the marked tile, its sound follows the tile. Move away with the arrows, then press G to go back to it.</source>
+        <translation>Chaque fois que vous arrivez sur la tuile marquée, le son de la marque suit la tuile. Éloignez-vous avec les flèches, puis appuyez sur G pour y revenir.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Press I to hear how many tiles are in order, your moves and your time.</source>
+        <translation>Appuyez sur I pour entendre combien de tuiles sont dans l&apos;ordre, vos coups et votre temps.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Press U to take back your last slide.</source>
+        <translation>Appuyez sur U pour annuler votre dernier glissement.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Now put the whole song in order. F plays the board from the first square to the last. Press H for a hint; after a minute without progress, a hint comes by itself.</source>
+        <extracomment>H is the tutorial&apos;s hint key.</extracomment>
+        <translation>Mettez maintenant toute la chanson dans l&apos;ordre. F joue le plateau de la première case à la dernière. Appuyez sur H pour un indice&#xa0;; après une minute sans progrès, un indice vient tout seul.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Good.</source>
+        <translation>Bien.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Not that key now.</source>
+        <translation>Pas cette touche pour l&apos;instant.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>That beep means nothing can slide from there: only a tile in the empty square&apos;s row or column can.</source>
+        <translation>Ce bip veut dire que rien ne peut glisser depuis là&#xa0;: seule une tuile de la ligne ou de la colonne de la case vide le peut.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>That slid one tile.</source>
+        <translation>Cela a fait glisser une tuile.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Hint: slide the tile on row %1, column %2.</source>
+        <translation>Indice&#xa0;: faites glisser la tuile en ligne %1, colonne %2.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Solved! That was the song in order.</source>
+        <translation>Résolu&#xa0;! C&apos;était la chanson dans l&apos;ordre.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The tutorial is over. Press T whenever you want to take it again.</source>
+        <translation>Le tutoriel est terminé. Appuyez sur T quand vous voulez le refaire.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Would you like to leave the tutorial?</source>
+        <translation>Voulez-vous quitter le tutoriel&#xa0;?</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The tutorial goes on.</source>
+        <translation>Le tutoriel continue.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The sample song cannot be played, so the tutorial cannot start.</source>
+        <translation>La chanson d&apos;exemple ne peut pas être jouée, le tutoriel ne peut donc pas commencer.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Back to your game.</source>
+        <translation>Retour à votre partie.</translation>
     </message>
 </context>
 </TS>

@@ -1035,4 +1035,151 @@ Said when a check box is toggled: now ticked (&quot;Unchecked&quot; when no long
         <translation>%1, %2 e %3</translation>
     </message>
 </context>
+<context>
+    <name>tutorial</name>
+    <message>
+        <location line="+110"/>
+        <source>Tutorial</source>
+        <extracomment>The title of the tutorial&apos;s questions.</extracomment>
+        <translation>Tutorial</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Would you like a short tutorial first? It teaches the game one key at a time on a small board. T starts it again whenever you like.</source>
+        <extracomment>Asked once, at the first start. T is the key that starts the tutorial.</extracomment>
+        <translation>Vuoi prima un breve tutorial? Ti insegna il gioco un tasto alla volta su una piccola scacchiera. T lo fa ripartire quando vuoi.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Tutorial. A song is cut into tiles of one second, laid out of order on a board of three rows and three columns, with one square empty. You slide the tiles until the song plays in order. Each step waits for you. T says the step again, Escape leaves the tutorial.</source>
+        <translation>Tutorial. Una canzone è divisa in tessere di un secondo, messe in disordine su una scacchiera di tre righe e tre colonne, con una casella vuota. Fai scorrere le tessere finché la canzone suona in ordine. Ogni passo ti aspetta. T ripete il passo, Esc esce dal tutorial.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>The cursor is on the top left square. The arrow keys move it: you hear the square&apos;s row and column, whether its tile is in order, then the tile. Press an arrow key.</source>
+        <translation>Il cursore è sulla casella in alto a sinistra. I tasti freccia lo spostano: senti la riga e la colonna della casella, se la sua tessera è al posto giusto, poi la tessera. Premi un tasto freccia.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Every square is the home of one piece of the song. Press O to hear the piece that belongs on the square under the cursor.</source>
+        <translation>Ogni casella è il posto di un pezzo della canzone. Premi O per sentire il pezzo che va sulla casella sotto il cursore.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Press B to hear where the empty square is.</source>
+        <translation>Premi B per sentire dov&apos;è la casella vuota.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Press Control+B to go to the empty square.</source>
+        <extracomment>Control+B: the keys as a player presses them, said aloud.</extracomment>
+        <translation>Premi Control+B per andare alla casella vuota.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>A tile beside the empty square slides into it. Move to a square next to the empty one and press Space.</source>
+        <translation>Una tessera accanto alla casella vuota può scorrere dentro di essa. Vai su una casella vicina a quella vuota e premi Spazio.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Space also slides several tiles at once, from two squares away in the empty square&apos;s row or column. The empty square is in the middle now, where nothing is two squares away: slide one tile first.</source>
+        <translation>Spazio fa scorrere anche più tessere insieme, da due caselle di distanza nella riga o nella colonna della casella vuota. Ora la casella vuota è al centro, dove niente è a due caselle: prima fai scorrere una tessera.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The cursor went with the empty square. Space also slides several tiles at once: go two squares away from the empty square, in its row or column, and press Space.</source>
+        <translation>Il cursore è andato con la casella vuota. Spazio fa scorrere anche più tessere insieme: vai a due caselle dalla casella vuota, nella sua riga o colonna, e premi Spazio.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>When a slide brings tiles home in order from the first, a note sounds for each tile that joins, then the tiles in order play. Press P to hear the tiles in order from the first.</source>
+        <translation>Quando uno scorrimento mette tessere in ordine a partire dalla prima, suona una nota per ogni tessera che si aggiunge, poi suonano le tessere in ordine. Premi P per sentire le tessere in ordine dalla prima.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Press E to go to the last tile in order.</source>
+        <translation>Premi E per andare all&apos;ultima tessera in ordine.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Press M to mark the tile under the cursor.</source>
+        <translation>Premi M per segnare la tessera sotto il cursore.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Whenever you land on the marked tile, its sound follows the tile. Move away with the arrows, then press G to go back to it.</source>
+        <translation>Ogni volta che arrivi sulla tessera segnata, dopo la tessera senti il suono del segno. Allontanati con le frecce, poi premi G per tornarci.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Press I to hear how many tiles are in order, your moves and your time.</source>
+        <translation>Premi I per sentire quante tessere sono in ordine, le tue mosse e il tuo tempo.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Press U to take back your last slide.</source>
+        <translation>Premi U per annullare l&apos;ultimo scorrimento.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Now put the whole song in order. F plays the board from the first square to the last. Press H for a hint; after a minute without progress, a hint comes by itself.</source>
+        <extracomment>H is the tutorial&apos;s hint key.</extracomment>
+        <translation>Ora metti in ordine tutta la canzone. F suona la scacchiera dalla prima casella all&apos;ultima. Premi H per un suggerimento; dopo un minuto senza progressi, un suggerimento arriva da solo.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Good.</source>
+        <translation>Bene.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Not that key now.</source>
+        <translation>Non è il tasto giusto adesso.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>That beep means nothing can slide from there: only a tile in the empty square&apos;s row or column can.</source>
+        <translation>Quel segnale acustico vuol dire che da lì non può scorrere niente: può farlo solo una tessera nella riga o nella colonna della casella vuota.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>That slid one tile.</source>
+        <translation>Questo ha fatto scorrere una tessera.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Hint: slide the tile on row %1, column %2.</source>
+        <translation>Suggerimento: fai scorrere la tessera sulla riga %1, colonna %2.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Solved! That was the song in order.</source>
+        <translation>Risolto! Era la canzone in ordine.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The tutorial is over. Press T whenever you want to take it again.</source>
+        <translation>Il tutorial è finito. Premi T quando vuoi rifarlo.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Would you like to leave the tutorial?</source>
+        <translation>Vuoi uscire dal tutorial?</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The tutorial goes on.</source>
+        <translation>Il tutorial continua.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The sample song cannot be played, so the tutorial cannot start.</source>
+        <translation>Non è possibile riprodurre la canzone di esempio, quindi il tutorial non può iniziare.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Back to your game.</source>
+        <translation>Ritorno alla tua partita.</translation>
+    </message>
+</context>
 </TS>

@@ -1035,4 +1035,151 @@ Said when a check box is toggled: now ticked (&quot;Unchecked&quot; when no long
         <translation>%1, %2 e %3</translation>
     </message>
 </context>
+<context>
+    <name>tutorial</name>
+    <message>
+        <location line="+110"/>
+        <source>Tutorial</source>
+        <extracomment>The title of the tutorial&apos;s questions.</extracomment>
+        <translation>Tutorial</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Would you like a short tutorial first? It teaches the game one key at a time on a small board. T starts it again whenever you like.</source>
+        <extracomment>Asked once, at the first start. T is the key that starts the tutorial.</extracomment>
+        <translation>Quer fazer um breve tutorial primeiro? Ele ensina o jogo uma tecla de cada vez, em um tabuleiro pequeno. T começa o tutorial de novo quando você quiser.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Tutorial. A song is cut into tiles of one second, laid out of order on a board of three rows and three columns, with one square empty. You slide the tiles until the song plays in order. Each step waits for you. T says the step again, Escape leaves the tutorial.</source>
+        <translation>Tutorial. Uma música é cortada em peças de um segundo, postas fora de ordem em um tabuleiro de três linhas e três colunas, com uma casa vazia. Você desliza as peças até a música tocar em ordem. Cada passo espera por você. T repete o passo, Esc sai do tutorial.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>The cursor is on the top left square. The arrow keys move it: you hear the square&apos;s row and column, whether its tile is in order, then the tile. Press an arrow key.</source>
+        <translation>O cursor está na casa do canto superior esquerdo. As setas movem o cursor: você ouve a linha e a coluna da casa, se a peça dela está no lugar certo, e depois a peça. Pressione uma seta.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Every square is the home of one piece of the song. Press O to hear the piece that belongs on the square under the cursor.</source>
+        <translation>Cada casa é o lugar de um pedaço da música. Pressione O para ouvir o pedaço que pertence à casa sob o cursor.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Press B to hear where the empty square is.</source>
+        <translation>Pressione B para ouvir onde está a casa vazia.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Press Control+B to go to the empty square.</source>
+        <extracomment>Control+B: the keys as a player presses them, said aloud.</extracomment>
+        <translation>Pressione Control+B para ir para a casa vazia.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>A tile beside the empty square slides into it. Move to a square next to the empty one and press Space.</source>
+        <translation>Uma peça ao lado da casa vazia pode deslizar para dentro dela. Vá para uma casa vizinha à vazia e pressione a barra de espaço.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Space also slides several tiles at once, from two squares away in the empty square&apos;s row or column. The empty square is in the middle now, where nothing is two squares away: slide one tile first.</source>
+        <translation>A barra de espaço também desliza várias peças de uma vez, a duas casas de distância na linha ou coluna da casa vazia. Agora a casa vazia está no meio, onde nada fica a duas casas: deslize uma peça primeiro.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The cursor went with the empty square. Space also slides several tiles at once: go two squares away from the empty square, in its row or column, and press Space.</source>
+        <translation>O cursor foi junto com a casa vazia. A barra de espaço também desliza várias peças de uma vez: vá para duas casas de distância da casa vazia, na linha ou coluna dela, e pressione a barra de espaço.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>When a slide brings tiles home in order from the first, a note sounds for each tile that joins, then the tiles in order play. Press P to hear the tiles in order from the first.</source>
+        <translation>Quando um deslizamento coloca peças em ordem a partir da primeira, toca uma nota para cada peça que entra, e depois tocam as peças em ordem. Pressione P para ouvir as peças em ordem a partir da primeira.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Press E to go to the last tile in order.</source>
+        <translation>Pressione E para ir para a última peça em ordem.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Press M to mark the tile under the cursor.</source>
+        <translation>Pressione M para marcar a peça sob o cursor.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Whenever you land on the marked tile, its sound follows the tile. Move away with the arrows, then press G to go back to it.</source>
+        <translation>Sempre que você chega na peça marcada, o som da marca toca depois da peça. Saia dali com as setas e depois pressione G para voltar até ela.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Press I to hear how many tiles are in order, your moves and your time.</source>
+        <translation>Pressione I para ouvir quantas peças estão em ordem, os seus movimentos e o seu tempo.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Press U to take back your last slide.</source>
+        <translation>Pressione U para desfazer o seu último deslizamento.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Now put the whole song in order. F plays the board from the first square to the last. Press H for a hint; after a minute without progress, a hint comes by itself.</source>
+        <extracomment>H is the tutorial&apos;s hint key.</extracomment>
+        <translation>Agora coloque a música inteira em ordem. F toca o tabuleiro da primeira casa até a última. Pressione H para uma dica; depois de um minuto sem progresso, uma dica vem sozinha.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Good.</source>
+        <translation>Muito bem.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Not that key now.</source>
+        <translation>Essa tecla não serve agora.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>That beep means nothing can slide from there: only a tile in the empty square&apos;s row or column can.</source>
+        <translation>Esse bipe quer dizer que nada pode deslizar dali: só uma peça na linha ou na coluna da casa vazia pode.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>That slid one tile.</source>
+        <translation>Isso deslizou uma peça.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Hint: slide the tile on row %1, column %2.</source>
+        <translation>Dica: deslize a peça da linha %1, coluna %2.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Solved! That was the song in order.</source>
+        <translation>Resolvido! Essa era a música em ordem.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The tutorial is over. Press T whenever you want to take it again.</source>
+        <translation>O tutorial terminou. Pressione T sempre que quiser fazê-lo de novo.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Would you like to leave the tutorial?</source>
+        <translation>Quer sair do tutorial?</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The tutorial goes on.</source>
+        <translation>O tutorial continua.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The sample song cannot be played, so the tutorial cannot start.</source>
+        <translation>Não é possível tocar a música de exemplo, então o tutorial não pode começar.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Back to your game.</source>
+        <translation>De volta à sua partida.</translation>
+    </message>
+</context>
 </TS>

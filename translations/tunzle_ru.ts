@@ -1042,4 +1042,151 @@ Said when a check box is toggled: now ticked (&quot;Unchecked&quot; when no long
         <translation>%1 %2 %3</translation>
     </message>
 </context>
+<context>
+    <name>tutorial</name>
+    <message>
+        <location line="+110"/>
+        <source>Tutorial</source>
+        <extracomment>The title of the tutorial&apos;s questions.</extracomment>
+        <translation>Обучение</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Would you like a short tutorial first? It teaches the game one key at a time on a small board. T starts it again whenever you like.</source>
+        <extracomment>Asked once, at the first start. T is the key that starts the tutorial.</extracomment>
+        <translation>Хотите сначала пройти короткое обучение? Оно знакомит с игрой по одной клавише за раз на маленьком поле. Клавиша T снова запускает его в любое время.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Tutorial. A song is cut into tiles of one second, laid out of order on a board of three rows and three columns, with one square empty. You slide the tiles until the song plays in order. Each step waits for you. T says the step again, Escape leaves the tutorial.</source>
+        <translation>Обучение. Песня разрезана на фишки по одной секунде, они лежат не по порядку на поле из трёх строк и трёх столбцов, одна клетка пустая. Вы сдвигаете фишки, пока песня не зазвучит по порядку. Каждый шаг ждёт вас. T повторяет шаг, Escape завершает обучение.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>The cursor is on the top left square. The arrow keys move it: you hear the square&apos;s row and column, whether its tile is in order, then the tile. Press an arrow key.</source>
+        <translation>Курсор на левой верхней клетке. Стрелки перемещают его: вы слышите строку и столбец клетки, на своём ли месте её фишка, а затем саму фишку. Нажмите стрелку.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Every square is the home of one piece of the song. Press O to hear the piece that belongs on the square under the cursor.</source>
+        <translation>У каждого кусочка песни есть своя клетка. Нажмите O, чтобы услышать кусочек, который должен стоять на клетке под курсором.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Press B to hear where the empty square is.</source>
+        <translation>Нажмите B, чтобы услышать, где пустая клетка.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Press Control+B to go to the empty square.</source>
+        <extracomment>Control+B: the keys as a player presses them, said aloud.</extracomment>
+        <translation>Нажмите Ctrl+B, чтобы перейти на пустую клетку.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>A tile beside the empty square slides into it. Move to a square next to the empty one and press Space.</source>
+        <translation>Фишку рядом с пустой клеткой можно сдвинуть в неё. Перейдите на клетку рядом с пустой и нажмите пробел.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Space also slides several tiles at once, from two squares away in the empty square&apos;s row or column. The empty square is in the middle now, where nothing is two squares away: slide one tile first.</source>
+        <translation>Пробел сдвигает и несколько фишек сразу, если встать через клетку от пустой, в её строке или столбце. Сейчас пустая клетка в середине, и через клетку от неё ничего нет: сначала сдвиньте одну фишку.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The cursor went with the empty square. Space also slides several tiles at once: go two squares away from the empty square, in its row or column, and press Space.</source>
+        <translation>Курсор переместился вместе с пустой клеткой. Пробел сдвигает и несколько фишек сразу: встаньте через клетку от пустой, в её строке или столбце, и нажмите пробел.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>When a slide brings tiles home in order from the first, a note sounds for each tile that joins, then the tiles in order play. Press P to hear the tiles in order from the first.</source>
+        <translation>Когда сдвиг ставит фишки на свои места по порядку начиная с первой, за каждую присоединившуюся фишку звучит нота, а затем звучит собранный ряд. Нажмите P, чтобы услышать собранный ряд с первой фишки.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Press E to go to the last tile in order.</source>
+        <translation>Нажмите E, чтобы перейти к последней фишке собранного ряда.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Press M to mark the tile under the cursor.</source>
+        <translation>Нажмите M, чтобы отметить фишку под курсором.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Whenever you land on the marked tile, its sound follows the tile. Move away with the arrows, then press G to go back to it.</source>
+        <translation>Когда вы попадаете на отмеченную фишку, после неё звучит звук отметки. Отойдите стрелками, затем нажмите G, чтобы вернуться к ней.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Press I to hear how many tiles are in order, your moves and your time.</source>
+        <translation>Нажмите I, чтобы услышать, сколько фишек на своих местах, ваши ходы и время.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Press U to take back your last slide.</source>
+        <translation>Нажмите U, чтобы отменить последний сдвиг.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Now put the whole song in order. F plays the board from the first square to the last. Press H for a hint; after a minute without progress, a hint comes by itself.</source>
+        <extracomment>H is the tutorial&apos;s hint key.</extracomment>
+        <translation>Теперь соберите всю песню по порядку. F проигрывает поле от первой клетки до последней. Нажмите H для подсказки; если минуту нет продвижения, подсказка прозвучит сама.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Good.</source>
+        <translation>Хорошо.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Not that key now.</source>
+        <translation>Сейчас нужна другая клавиша.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>That beep means nothing can slide from there: only a tile in the empty square&apos;s row or column can.</source>
+        <translation>Этот сигнал значит, что отсюда ничего не сдвинуть: сдвинуть можно только фишку в строке или столбце пустой клетки.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>That slid one tile.</source>
+        <translation>Сдвинулась одна фишка.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Hint: slide the tile on row %1, column %2.</source>
+        <translation>Подсказка: сдвиньте фишку в строке %1, столбце %2.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Solved! That was the song in order.</source>
+        <translation>Собрано! Это была песня по порядку.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The tutorial is over. Press T whenever you want to take it again.</source>
+        <translation>Обучение закончено. Нажмите T, когда захотите пройти его снова.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Would you like to leave the tutorial?</source>
+        <translation>Хотите выйти из обучения?</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The tutorial goes on.</source>
+        <translation>Обучение продолжается.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The sample song cannot be played, so the tutorial cannot start.</source>
+        <translation>Песню-образец не удаётся воспроизвести, поэтому обучение не может начаться.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Back to your game.</source>
+        <translation>Возвращаемся к вашей игре.</translation>
+    </message>
+</context>
 </TS>
