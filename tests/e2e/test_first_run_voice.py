@@ -1,5 +1,6 @@
 """A first run heard through the built-in voice alone, no screen reader: the
-speech question, the song selector (a folder typed, then a song), the size,
+speech question, the tutorial taken to its end (a wrong key corrected, hints
+followed, nothing of it kept), the song selector (a folder typed, then a song), the size,
 the tile length kept, a whole 3 x 3 game to the win, No to another game, the
 farewell. Asserts from the trace that every question, state and value was
 said once, and that speech never ran over a tile or the reward song.
@@ -36,6 +37,44 @@ def wait_new(game, mark, *fields, timeout=15):
     return game.wait_for(*fields, after=mark, timeout=timeout)
 
 
+def tutorial(game, folder):
+    """Yes to the first start's offer, then every step with its key, as a player
+    who waits for each step's words."""
+    box = game.wait_for("msgbox", "Tutorial", timeout=40)
+    wait_new(game, box, *SPEAK, "yes")  # the button with the focus
+    game.key("Return")
+    game.wait_said("Tutorial. A song is cut into tiles of one second")
+    game.wait_said("The cursor is on the top left square.")
+    steps = [(["Right"], "Good. Every square is the home"),
+             (["n"], "Not that key now. Every square is the home"),  # N would start a new game
+             (["o"], "Good. Press B"), (["b"], "Good. Press Control+B"),
+             (["ctrl+b"], "Good. A tile beside the empty square"),
+             (["space"], "That beep means nothing can slide"),  # the cursor is on the empty square
+             (["Down", "space"], "Good. The cursor went with the empty square."),
+             (["Left", "Left", "space"], "Good. When a slide brings tiles home"),
+             (["p"], "Good. Press E"), (["e"], "Good. Press M"), (["m"], "Good. Whenever you land"),
+             (["Down", "g"], "Good. Press I"), (["i"], "Good. Press U"), (["u"], "Good. Now put the whole song")]
+    for keys, words in steps:
+        mark = len(game.lines())
+        game.key(*keys)
+        game.wait_until(lambda line: line[:2] == list(SPEAK) and line[2].startswith(words), words, 15, mark)
+    # The undo left 1 2 3 / 8 5 _ / 4 7 6 with the cursor on the empty square:
+    # each hint is one slide of the shortest way home.
+    row, col = 2, 3
+    for n in range(len(solve([1, 2, 3, 8, 5, 0, 4, 7, 6]))):
+        mark = len(game.lines())
+        game.key("h")
+        i = game.wait_until(lambda line: line[:2] == list(SPEAK) and line[2].startswith("Hint: "), "a hint", 10, mark)
+        r, c = map(int, re.fullmatch(r"Hint: slide the tile on row (\d), column (\d)\.", game.lines()[i][2]).groups())
+        assert abs(r - row) + abs(c - col) == 1, f"hint {r}, {c} is not beside the empty square {row}, {col}"
+        game.key({(1, 0): "Down", (-1, 0): "Up", (0, 1): "Right", (0, -1): "Left"}[(r - row, c - col)], "space")
+        row, col = r, c
+    mark = game.wait_said("Solved! That was the song in order. The tutorial is over.", timeout=20)[0]
+    solved = [line for line in game.lines()[:mark] if line[0] == "songrun"][-1]
+    assert solved[1:] == ["0", "8000"], f"the last slide's run is the whole board in order: {solved}"
+    assert sorted(os.listdir(folder)) == ["sample.mp3"], f"the tutorial kept something: {os.listdir(folder)}"
+
+
 def main():
     display = driver.Display()
     appdata = driver.temp_player_folder()
@@ -55,6 +94,8 @@ def main():
             "Select Speech Type", "Built-in voice", hint], game.lines()[:i + 1]
         game.key("Return")
         game.wait_for("answer", "3")
+        tutorial(game, os.path.join(appdata, "Music Tunzle"))
+        selector = len(game.lines())
 
         # The selector: its title, the focused entry, then how to leave.
         wait_said(game, "Escape plays the sample song.", timeout=30)
@@ -66,7 +107,7 @@ def main():
         wait_said(game, "tones.mp3")
         game.key("Return")
         game.wait_for("answer", song)
-        assert game.count("msgbox") == 0, "the typed folder was taken for a missing file"
+        assert not [f for f in game.lines()[selector:] if f[0] == "msgbox"], "the typed folder was taken for a missing file"
 
         pick = game.wait_for("pick", "Select square size")
         size_hint = game.wait_for(*SPEAK, hint, after=pick)
@@ -163,7 +204,8 @@ def main():
         assert len(farewell) == 1, farewell
 
         # Every question and state once; nothing of the platform's old words.
-        said_once(game, "Select Speech Type", "Select Music File to tunzle", "Escape plays the sample song.",
+        said_once(game, "Select Speech Type", "Would you like a short tutorial first? It teaches the game one key at a "
+                  "time on a small board. T starts it again whenever you like.", "Select Music File to tunzle", "Escape plays the sample song.",
                   "Select square size", "Song tile duration in seconds", state)
         assert opened_on[2] == "2", "the tile length list opens on the length in use"
         spoken = [f[2] for f in game.lines() if f[:2] == list(SPEAK)]

@@ -109,6 +109,11 @@ def walk(env, tr, help_file, language):
         game.wait_for(*speak, tr[("Dialog", "Up and Down to choose, Enter to select, Escape to cancel.")])
         game.key("Return")
         game.wait_for("answer", "3")
+        # The first start's offer of the tutorial: No, the button after Yes.
+        game.wait_for("msgbox", tr[("tutorial", "Tutorial")], timeout=30)
+        game.settle(0.5)
+        game.key("Tab", "Return")
+        game.wait_for("answer", "7")
 
         game.wait_for("selectfile", tr[("text", "Select Music File to tunzle")], timeout=30)
         game.wait_for(*speak, tr[("text", "Escape plays the sample song.")])
