@@ -538,7 +538,8 @@ def main():
         if column == 1:
             w.step("move", "End", ("speak",))
         w.step("slide", "space", ("speak",), timeout=60)
-        w.step("ctrl", "ctrl+b", ("speak",))
+        # New words while Ctrl is down (the best results): braille, not speech.
+        w.step("ctrl", "ctrl+i", ("speak",))
         w.step("help", "F1", ("window", "HELP"))
         w.step("heading", "Return", None)
         w.step("topic", "Return", None, patience=4)
