@@ -2,6 +2,7 @@
 
 #include <QAbstractItemView>
 #include <QAccessible>
+#include <QLabel>
 #include <QEvent>
 #include <QPointer>
 #include <QTimer>
@@ -36,4 +37,76 @@ class FocusFollower : public QObject {
 
 void AnnounceCurrentItemOnFocus(QAbstractItemView* view) {
   if (view) view->installEventFilter(new FocusFollower(view));
+}
+
+namespace {
+
+const char* kLabelled = "labelledByBuddy";
+
+// Qt's own interface for the view, with the labels added to its relations.
+// Everything else, the items and the table interface included, is Qt's.
+class LabelledView : public QAccessibleInterface {
+ public:
+  LabelledView(QAccessibleInterface* inner) : inner(inner), innerId(QAccessible::uniqueId(inner)) {}
+  // By its id: at the end the cache may have deleted it first.
+  ~LabelledView() override { QAccessible::deleteAccessibleInterface(innerId); }
+
+  QList<QPair<QAccessibleInterface*, QAccessible::Relation>> relations(
+      QAccessible::Relation match) const override {
+    auto out = inner->relations(match);
+    auto* view = qobject_cast<QWidget*>(object());
+    if (!(match & QAccessible::Label) || !view || !view->parentWidget()) return out;
+    for (QLabel* label : view->parentWidget()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
+      if (label->buddy() == view && label->isVisible())
+        if (QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(label))
+          out.append({iface, QAccessible::Label});
+    return out;
+  }
+
+  bool isValid() const override { return inner->isValid(); }
+  QObject* object() const override { return inner->object(); }
+  QWindow* window() const override { return inner->window(); }
+  QAccessibleInterface* focusChild() const override { return inner->focusChild(); }
+  QAccessibleInterface* childAt(int x, int y) const override { return inner->childAt(x, y); }
+  QAccessibleInterface* parent() const override { return inner->parent(); }
+  QAccessibleInterface* child(int index) const override { return inner->child(index); }
+  int childCount() const override { return inner->childCount(); }
+  int indexOfChild(const QAccessibleInterface* child) const override { return inner->indexOfChild(child); }
+  QString text(QAccessible::Text t) const override { return inner->text(t); }
+  void setText(QAccessible::Text t, const QString& text) override { inner->setText(t, text); }
+  QRect rect() const override { return inner->rect(); }
+  QAccessible::Role role() const override { return inner->role(); }
+  QAccessible::State state() const override { return inner->state(); }
+  QColor foregroundColor() const override { return inner->foregroundColor(); }
+  QColor backgroundColor() const override { return inner->backgroundColor(); }
+  void* interface_cast(QAccessible::InterfaceType t) override { return inner->interface_cast(t); }
+
+ private:
+  QAccessibleInterface* inner;
+  QAccessible::Id innerId;
+};
+
+bool makingInner = false;
+
+QAccessibleInterface* labelledView(const QString& className, QObject* object) {
+  auto* view = qobject_cast<QAbstractItemView*>(object);
+  if (makingInner || !view || className != QLatin1String(object->metaObject()->className()) ||
+      !view->property(kLabelled).toBool())
+    return nullptr;
+  makingInner = true;
+  QAccessibleInterface* inner = QAccessible::queryAccessibleInterface(object);
+  makingInner = false;
+  return inner ? new LabelledView(inner) : nullptr;
+}
+
+}  // namespace
+
+void LabelByBuddy(QAbstractItemView* view) {
+  static const bool installed = (QAccessible::installFactory(labelledView), true);
+  (void)installed;
+  if (!view) return;
+  view->setProperty(kLabelled, true);
+  // Made before (a screen reader asked as the view was built): made again, labelled.
+  QAccessibleInterface* made = QAccessible::queryAccessibleInterface(view);
+  if (made && !dynamic_cast<LabelledView*>(made)) QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
 }

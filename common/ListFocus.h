@@ -9,3 +9,8 @@ void AnnounceCurrentItem(QAbstractItemView* view);
 // From now on, each time the view takes the focus, its current item is
 // announced right after the view itself.
 void AnnounceCurrentItemOnFocus(QAbstractItemView* view);
+
+// Qt's list reports no label, so a screen reader's braille line shows the list
+// without its question. From now on the view names the labels whose buddy it
+// is as its labels, as other widgets do.
+void LabelByBuddy(QAbstractItemView* view);

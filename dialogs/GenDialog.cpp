@@ -46,6 +46,7 @@ void setupWidget(QListWidget* l) {
   l->setSelectionMode(QAbstractItemView::SingleSelection);
   l->setSortingEnabled(false);
   AnnounceCurrentItemOnFocus(l);
+  LabelByBuddy(l);
 }
 void setupWidget(QCheckBox*) {}
 void setupWidget(QPushButton* b) { b->setAutoDefault(true); }

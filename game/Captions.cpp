@@ -66,7 +66,7 @@ Captions::Captions(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void Captions::Say(const std::string& spoken, bool newLine, bool toBraille) {
+void Captions::Say(const std::string& spoken, bool newLine, bool ctrlHeld) {
   // As the voice has it: "***" only asks it to go on at once.
   const QString text = QString::fromStdString(spoken.compare(0, 3, "***") == 0 ? spoken.substr(3) : spoken).trimmed();
   if (text.isEmpty()) return;
@@ -81,7 +81,18 @@ void Captions::Say(const std::string& spoken, bool newLine, bool toBraille) {
   }
   shown = parts.join(' ');
   update();
-  if (!toBraille) return;
+  if (ctrlHeld) {
+    if (!insertLater && !old.isEmpty()) {
+      QAccessibleTextRemoveEvent removed(this, 0, old);
+      QAccessible::updateAccessibility(&removed);
+    }
+    insertLater = true;
+    return;
+  }
+  if (insertLater) {
+    CtrlReleased();
+    return;
+  }
   if (parts.size() > 1 && !dropped) {
     QAccessibleTextInsertEvent added(this, static_cast<int>(old.size()), shown.mid(old.size()));
     QAccessible::updateAccessibility(&added);
@@ -91,7 +102,15 @@ void Captions::Say(const std::string& spoken, bool newLine, bool toBraille) {
   }
 }
 
+void Captions::CtrlReleased() {
+  if (!insertLater) return;
+  insertLater = false;
+  QAccessibleTextInsertEvent added(this, 0, shown);
+  QAccessible::updateAccessibility(&added);
+}
+
 void Captions::Retell() {
+  insertLater = false;
   if (shown.isEmpty()) return;
   QAccessibleTextUpdateEvent again(this, 0, shown, shown);
   QAccessible::updateAccessibility(&again);

@@ -15,9 +15,12 @@ class Captions : public QWidget {
 
   // The text as the voice says it, after the texts said since the player's
   // last key (a square's row and its "correct"), or alone on a new line. A
-  // braille display is told too, unless the last key held Ctrl: a screen
-  // reader speaks what a Ctrl key brings.
-  void Say(const std::string& spoken, bool newLine, bool toBraille);
+  // braille display is told too. While Ctrl is held a screen reader speaks an
+  // insertion, taking it for the key's doing: it is told of the old text's
+  // removal then (it brailles the line as it now is and says nothing), and
+  // of the insertion when Ctrl is let go.
+  void Say(const std::string& spoken, bool newLine, bool ctrlHeld);
+  void CtrlReleased();
   const QString& Text() const { return shown; }
   // Tells a braille display the line again: back from a dialog, the words
   // said while it had the focus were not shown.
@@ -32,4 +35,5 @@ class Captions : public QWidget {
  private:
   QStringList parts;
   QString shown;
+  bool insertLater = false;
 };

@@ -175,6 +175,14 @@ void FRMMain::keyPressEvent(QKeyEvent* e) {
   game->form_keydown(k.code, k.shift);
 }
 
+void FRMMain::keyReleaseEvent(QKeyEvent* e) {
+  if (e->key() == Qt::Key_Control && !e->isAutoRepeat()) {
+    ctrlKey = false;
+    captions.CtrlReleased();
+  }
+  QWidget::keyReleaseEvent(e);
+}
+
 void FRMMain::mousePressEvent(QMouseEvent* e) {
   if (!game) return;
   playerActed = true;

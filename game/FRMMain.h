@@ -34,7 +34,7 @@ class FRMMain : public QWidget, public BoardView {
 
   // Shows what the game says, beside the board.
   void Caption(const std::string& spoken) {
-    captions.Say(spoken, playerActed, !ctrlKey);
+    captions.Say(spoken, playerActed, ctrlKey);
     playerActed = false;
   }
   Captions& CaptionLine() { return captions; }
@@ -46,6 +46,7 @@ class FRMMain : public QWidget, public BoardView {
  protected:
   void paintEvent(QPaintEvent*) override;
   void keyPressEvent(QKeyEvent* e) override;
+  void keyReleaseEvent(QKeyEvent* e) override;
   bool event(QEvent* e) override;
   void mousePressEvent(QMouseEvent* e) override;
   void mouseMoveEvent(QMouseEvent* e) override;

@@ -29,18 +29,26 @@ TEST(PickSpecTest, ParsesTitleChoicesValuesAndDefault) {
   EXPECT_EQ(p.names.back(), "99");
 }
 
-TEST_F(DialogTest, UnderAScreenReaderThePickListSaysNothingItsTitleNamesTheListAndItsHintDescribesIt) {
+TEST_F(DialogTest, UnderAScreenReaderThePickListSaysNothingItsTitleNamesAndLabelsTheListAndItsHintDescribesIt) {
   speech.reader = true;
   GenDialog& f = GenDialog::instance();
   const QWidget* buddy = nullptr;
-  QString name, listHint, itemHint, windowHint;
+  QString name, label, listHint, itemHint, windowHint;
   Driver d;
   d.then([&] {
     buddy = f.LBLControl[0]->buddy();
     name = f.LstControl[0]->accessibleName();
     listHint = f.LstControl[0]->accessibleDescription();
-    if (QAccessibleInterface* list = QAccessible::queryAccessibleInterface(f.LstControl[0]))
-      if (QAccessibleInterface* item = list->child(0)) itemHint = item->text(QAccessible::Description);
+    if (QAccessibleInterface* list = QAccessible::queryAccessibleInterface(f.LstControl[0])) {
+      if (QAccessibleInterface* item = list->child(0)) {
+        itemHint = item->text(QAccessible::Description);
+        EXPECT_EQ(item->parent(), list) << "the items hang under the labelled list";
+      }
+      // A braille line shows a list by its label, not its name.
+      for (const auto& [other, relation] : list->relations(QAccessible::Label)) label += other->text(QAccessible::Name);
+      EXPECT_EQ(list->role(), QAccessible::List);
+      EXPECT_NE(list->tableInterface(), nullptr);
+    }
     windowHint = f.accessibleDescription();
     Key(Qt::Key_Down);
     Key(Qt::Key_Return);
@@ -48,6 +56,7 @@ TEST_F(DialogTest, UnderAScreenReaderThePickListSaysNothingItsTitleNamesTheListA
   EXPECT_EQ(Pick("p:Select square size|*3|4|5"), "4");
   EXPECT_EQ(buddy, f.LstControl[0]);
   EXPECT_EQ(name, "Select square size");
+  EXPECT_EQ(label, "Select square size");
   // The hint the game keeps quiet is left to the reader to read, after the
   // question and the item it opens on: on them, not on the window, which a
   // reader says first.
