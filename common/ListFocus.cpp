@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QEvent>
 #include <QPointer>
+#include <QSet>
 #include <QTimer>
 
 void AnnounceCurrentItem(QAbstractItemView* view) {
@@ -47,9 +48,20 @@ const char* kLabelled = "labelledByBuddy";
 // Everything else, the items and the table interface included, is Qt's.
 class LabelledView : public QAccessibleInterface {
  public:
-  LabelledView(QAccessibleInterface* inner) : inner(inner), innerId(QAccessible::uniqueId(inner)) {}
-  // By its id: at the end the cache may have deleted it first.
-  ~LabelledView() override { QAccessible::deleteAccessibleInterface(innerId); }
+  explicit LabelledView(QAccessibleInterface* inner) : inner(inner), innerId(QAccessible::uniqueId(inner)) {
+    Live().insert(this);
+  }
+  // Qt's interface goes with it (the cache knows the view by this one only).
+  ~LabelledView() override {
+    Live().remove(this);
+    QAccessible::deleteAccessibleInterface(innerId);
+  }
+  // Qt's cache, emptying itself as the program closes down, cannot take the
+  // interfaces a deleted one deletes in turn (the list's items): those still
+  // here go before it.
+  static void DeleteLive() {
+    for (LabelledView* view : Live().values()) QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(view));
+  }
 
   QList<QPair<QAccessibleInterface*, QAccessible::Relation>> relations(
       QAccessible::Relation match) const override {
@@ -82,6 +94,10 @@ class LabelledView : public QAccessibleInterface {
   void* interface_cast(QAccessible::InterfaceType t) override { return inner->interface_cast(t); }
 
  private:
+  static QSet<LabelledView*>& Live() {
+    static QSet<LabelledView*> live;
+    return live;
+  }
   QAccessibleInterface* inner;
   QAccessible::Id innerId;
 };
@@ -102,9 +118,15 @@ QAccessibleInterface* labelledView(const QString& className, QObject* object) {
 }  // namespace
 
 void LabelByBuddy(QAbstractItemView* view) {
-  static const bool installed = (QAccessible::installFactory(labelledView), true);
-  (void)installed;
   if (!view) return;
+  static const bool installed = [view] {
+    // The cache exists first, so this runs before it empties (last added, first run).
+    QAccessible::queryAccessibleInterface(view);
+    qAddPostRoutine(LabelledView::DeleteLive);
+    QAccessible::installFactory(labelledView);
+    return true;
+  }();
+  (void)installed;
   view->setProperty(kLabelled, true);
   // Made before (a screen reader asked as the view was built): made again, labelled.
   QAccessibleInterface* made = QAccessible::queryAccessibleInterface(view);
