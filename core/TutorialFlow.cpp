@@ -130,7 +130,12 @@ void Game::LessonKey(int16_t code, Command command, bool aKey, bool silent) {
   const size_t slidesBefore = slidesMade.size();
   Run(command, aKey, silent);
   LessonDid(command, slidesBefore);
-  if (lesson && lesson->wordsOwed) AfterQuiet(Flow::Lesson, [this] { SayStep(lesson->before); });
+  // Not over the help or a list the key opened: the help says the step as it
+  // closes, and after a list the next key brings it.
+  if (lesson && lesson->wordsOwed)
+    AfterQuiet(Flow::Lesson, [this] {
+      if (mode_ == Mode::Playing) SayStep(lesson->before);
+    });
 }
 
 void Game::LessonDid(Command command, size_t slidesBefore) {
