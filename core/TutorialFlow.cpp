@@ -6,6 +6,7 @@
 #include "base/Files.h"
 #include "base/VirtualKeys.h"
 
+#include <algorithm>
 #include <utility>
 
 // The tutorial: one idea at a time on a 3 × 3 board of the sample song. Each
@@ -47,7 +48,8 @@ void Game::BeginTutorial() {
   lesson = std::move(put);
 
   svc.PauseMP3();
-  if (!OpenSong(SamplePath())) {
+  const std::string sample = SamplePath();
+  if (!OpenSong(sample)) {
     Say(text::TutorialUnplayable());
     EndTutorial(true);
     AfterTutorial();
@@ -55,12 +57,12 @@ void Game::BeginTutorial() {
   }
   svc.PauseMP3();
   svc.SetMP3Volume(st.SongVolume);
-  st.SongFile = SamplePath();
+  st.SongFile = sample;
   st.TileDuration = tutorial::TileSeconds;
   board::LaySolved(st, tutorial::Rows);
   st.Cells.assign(tutorial::StartBoard.begin(), tutorial::StartBoard.end());
-  for (int k = 1; k <= tutorial::Rows * tutorial::Rows; ++k)
-    if (st.Cells[static_cast<size_t>(k - 1)] == 0) board::calcRC(st, k, st.EmptyRow, st.EmptyColumn);
+  const auto empty = std::find(st.Cells.begin(), st.Cells.end(), int16_t(0)) - st.Cells.begin();
+  board::calcRC(st, static_cast<int>(empty) + 1, st.EmptyRow, st.EmptyColumn);
   board::Recount(st);
   st.CursorRow = st.CursorColumn = 1;
   st.MarkedTile = 0;
